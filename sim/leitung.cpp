@@ -1,0 +1,105 @@
+#include "sim/leitung.h"
+
+#include <algorithm>
+
+#include "link/anfragen.h"
+#include "link/protocol.h"
+
+Leitung::Leitung(Messgeraet& geraet, Scheduler& zeit, std::function<void(const QByteArray&)> senke)
+    : geraet_(geraet), zeit_(zeit), senke_(std::move(senke))
+{
+}
+
+void Leitung::empfange(const QByteArray& bytes)
+{
+    if (fehler.weg) return;
+    const double gesendet = zeit_.jetzt();
+    for (char b : bytes) {
+        const double ankunft = std::max(gesendet, eingangFrei_) + ByteZeit;
+        eingangFrei_ = ankunft;
+        byteAngekommen(b, gesendet, ankunft);
+    }
+}
+
+void Leitung::byteAngekommen(char b, double gesendet, double ankunft)
+{
+    const bool pause = letzteAnkunft_ >= 0 && ankunft - letzteAnkunft_ > RahmenLuecke;
+    letzteAnkunft_ = ankunft;
+    if (pause) {
+        teil_.clear();
+        verwerfen_ = false;
+    }
+    if (verwerfen_) return;
+    if (teil_.isEmpty()) teilGesendet_ = gesendet;
+    teil_.append(b);
+    const int laenge = protokoll::rahmenLaenge(quint8(teil_[0]));
+    if (laenge == 0) {
+        // Unknown command: answer NAK and ignore the rest of this burst.
+        rahmenFertig(teil_, ankunft);
+        teil_.clear();
+        verwerfen_ = true;
+    } else if (teil_.size() == laenge) {
+        rahmenFertig(teil_, ankunft);
+        teil_.clear();
+    }
+}
+
+void Leitung::rahmenFertig(const QByteArray& rahmen, double ankunft)
+{
+    protokoll.append({teilGesendet_, rahmen});
+    zeit_.um(std::max(ankunft, bereitAb_), [this, rahmen] { beantworte(rahmen); });
+}
+
+void Leitung::beantworte(const QByteArray& rahmen)
+{
+    if (fehler.weg) return;
+    if (zeit_.jetzt() < bereitAb_) {
+        // Frames that arrive while the meter restarts are answered once it is back.
+        zeit_.um(bereitAb_, [this, rahmen] { beantworte(rahmen); });
+        return;
+    }
+    const int laenge = protokoll::rahmenLaenge(quint8(rahmen[0]));
+    Messgeraet::Reaktion r;
+    if (laenge == 0 || Pruefsumme(rahmen) != 0)
+        r.antwort = QByteArray(1, char(protokoll::NAK));
+    else if (fehler.stumm > 0) {
+        --fehler.stumm;
+        return;
+    } else if (fehler.nak > 0) {
+        --fehler.nak;
+        r.antwort = QByteArray(1, char(protokoll::NAK));
+    } else {
+        r = geraet_.verarbeite(rahmen, zeit_.jetzt());
+    }
+    const double ab = zeit_.jetzt() + latenz;
+    sende(mitFehlern(r.antwort), ab);
+    if (r.neustart) {
+        bereitAb_ = std::max(ab, ausgangFrei_) + neustartZeit;
+        geraet_.neustart();
+    }
+}
+
+QByteArray Leitung::mitFehlern(QByteArray antwort)
+{
+    if (antwort.isEmpty()) return antwort;
+    if (fehler.muell > 0) {
+        --fehler.muell;
+        antwort[0] = ' ';
+    }
+    if (fehler.abgeschnitten > 0) {
+        --fehler.abgeschnitten;
+        antwort = antwort.left(fehler.abschneidenAuf);
+    }
+    return antwort;
+}
+
+void Leitung::sende(const QByteArray& antwort, double ab)
+{
+    for (char b : antwort) {
+        const double zeitpunkt = std::max(ab, ausgangFrei_) + ByteZeit;
+        ausgangFrei_ = zeitpunkt;
+        zeit_.um(zeitpunkt, [this, b] {
+            if (!fehler.weg) senke_(QByteArray(1, b));
+        });
+    }
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+// The numbered message texts of the current language, loaded from the
+// language file; empty until loaded.
+struct Texte {
+    static constexpr int Anzahl = 101;
+    std::array<QString, Anzahl> eintrag;
+
+    QString operator[](int nummer) const
+    {
+        return nummer >= 0 && nummer < Anzahl ? eintrag[size_t(nummer)] : QString();
+    }
+};
+
+// Numbers of the texts the program shows, by situation.
+namespace textnr {
+constexpr int TitelNAK = 8;
+constexpr int VerbindungGestoert = 13;
+constexpr int TitelVerbindungGestoert = 14;
+constexpr int ZuVieleNAK = 17;
+constexpr int CountsAntwortFalsch = 18;
+constexpr int TitelCountsAntwortFalsch = 19;
+constexpr int DecodierFehler = 80;
+}  // namespace textnr
