@@ -58,38 +58,42 @@ void Leitung::beantworte(const QByteArray& rahmen)
         zeit_.um(bereitAb_, [this, rahmen] { beantworte(rahmen); });
         return;
     }
-    const int laenge = protokoll::rahmenLaenge(quint8(rahmen[0]));
+    const bool gueltig = protokoll::rahmenLaenge(quint8(rahmen[0])) != 0 && Pruefsumme(rahmen) == 0;
+    const Stoerung s = gueltig ? naechsteStoerung() : Stoerung::Keine;
     Messgeraet::Reaktion r;
-    if (laenge == 0 || Pruefsumme(rahmen) != 0)
+    if (!gueltig || s == Stoerung::Nak)
         r.antwort = QByteArray(1, char(protokoll::NAK));
-    else if (fehler.stumm > 0) {
-        --fehler.stumm;
+    else if (s == Stoerung::Stumm)
         return;
-    } else if (fehler.nak > 0) {
-        --fehler.nak;
-        r.antwort = QByteArray(1, char(protokoll::NAK));
-    } else {
+    else
         r = geraet_.verarbeite(rahmen, zeit_.jetzt());
-    }
     const double ab = zeit_.jetzt() + latenz;
-    sende(mitFehlern(r.antwort), ab);
+    sende(mitFehler(r.antwort, s), ab);
     if (r.neustart) {
         bereitAb_ = std::max(ab, ausgangFrei_) + neustartZeit;
         geraet_.neustart();
     }
 }
 
-QByteArray Leitung::mitFehlern(QByteArray antwort)
+Stoerung Leitung::naechsteStoerung()
+{
+    if (!fehler.skript.isEmpty()) return fehler.skript.takeFirst();
+    for (auto [zaehler, art] : {std::pair{&fehler.stumm, Stoerung::Stumm}, std::pair{&fehler.nak, Stoerung::Nak},
+                                std::pair{&fehler.muell, Stoerung::Muell},
+                                std::pair{&fehler.abgeschnitten, Stoerung::Kurz}}) {
+        if (*zaehler > 0) {
+            --*zaehler;
+            return art;
+        }
+    }
+    return Stoerung::Keine;
+}
+
+QByteArray Leitung::mitFehler(QByteArray antwort, Stoerung s)
 {
     if (antwort.isEmpty()) return antwort;
-    if (fehler.muell > 0) {
-        --fehler.muell;
-        antwort[0] = ' ';
-    }
-    if (fehler.abgeschnitten > 0) {
-        --fehler.abgeschnitten;
-        antwort = antwort.left(fehler.abschneidenAuf);
-    }
+    if (s == Stoerung::Muell) antwort[0] = ' ';
+    if (s == Stoerung::Kurz) antwort = antwort.left(fehler.abschneidenAuf);
     return antwort;
 }
 

@@ -1,15 +1,20 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QVector>
 #include <functional>
 
 #include "sim/messgeraet.h"
 #include "sim/scheduler.h"
 
-// Faults the simulated meter shows on demand; each counter covers that many
-// of the next replies.
+enum class Stoerung { Keine, Nak, Muell, Kurz, Stumm };
+
+// Faults the simulated meter shows on demand. The script names the fault of
+// each of the next replies in turn; after it, each counter covers that many
+// of the following replies.
 struct Fehlerbild {
+    QList<Stoerung> skript;
     int nak = 0;            // answer NAK instead
     int muell = 0;          // first reply byte replaced by a blank
     int abgeschnitten = 0;  // reply cut short ...
@@ -46,7 +51,8 @@ private:
     void byteAngekommen(char b, double gesendet, double ankunft);
     void rahmenFertig(const QByteArray& rahmen, double ankunft);
     void beantworte(const QByteArray& rahmen);
-    QByteArray mitFehlern(QByteArray antwort);
+    Stoerung naechsteStoerung();
+    QByteArray mitFehler(QByteArray antwort, Stoerung s);
     void sende(const QByteArray& antwort, double ab);
 
     Messgeraet& geraet_;

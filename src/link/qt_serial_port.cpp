@@ -78,25 +78,21 @@ void QtSerialPort::output(const QByteArray& bytes)
 void QtSerialPort::abholen()
 {
     // Pull what the system holds even when no event loop is running.
-    if (serial_.isOpen()) serial_.waitForReadyRead(0);
+    if (serial_.isOpen() && !verlorenGemeldet_) serial_.waitForReadyRead(0);
 }
 
 int QtSerialPort::inBufferCount()
 {
     abholen();
-    return int(serial_.bytesAvailable());
+    return serial_.isOpen() ? int(serial_.bytesAvailable()) : 0;
 }
 
-void QtSerialPort::inBufferLeeren()
-{
-    abholen();
-    serial_.readAll();
-}
+void QtSerialPort::inBufferLeeren() { input(); }
 
 QByteArray QtSerialPort::input()
 {
     abholen();
-    return serial_.readAll();
+    return serial_.isOpen() ? serial_.readAll() : QByteArray();
 }
 
 void QtSerialPort::fehler(QSerialPort::SerialPortError e)
