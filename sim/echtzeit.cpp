@@ -20,7 +20,8 @@ void Echtzeit::um(double zeitpunkt, std::function<void()> aufgabe)
 
 void Echtzeit::faellige()
 {
-    while (!termine_.empty() && termine_.begin()->first.first <= jetzt()) {
+    // Timers count whole milliseconds; an event less than half of one away is due now.
+    while (!termine_.empty() && termine_.begin()->first.first <= jetzt() + Toleranz) {
         auto aufgabe = std::move(termine_.begin()->second);
         termine_.erase(termine_.begin());
         aufgabe();
@@ -35,5 +36,5 @@ void Echtzeit::stellen()
         return;
     }
     const double rest = termine_.begin()->first.first - jetzt();
-    timer_.start(rest <= 0 ? 0 : int(std::ceil(rest * 1000.0)));
+    timer_.start(rest <= Toleranz ? 0 : int(std::lround(rest * 1000.0)));
 }

@@ -16,6 +16,8 @@ public:
     void um(double zeitpunkt, std::function<void()> aufgabe) override;
 
 private:
+    static constexpr double Toleranz = 0.0005;
+
     void faellige();
     void stellen();
 

@@ -47,15 +47,17 @@ void Leitung::byteAngekommen(char b, double gesendet, double ankunft)
 void Leitung::rahmenFertig(const QByteArray& rahmen, double ankunft)
 {
     protokoll.append({teilGesendet_, rahmen});
-    zeit_.um(std::max(ankunft, bereitAb_), [this, rahmen] { beantworte(rahmen); });
+    const double ab = std::max(ankunft, bereitAb_);
+    zeit_.um(ab, [this, rahmen, ab] { beantworte(rahmen, ab); });
 }
 
-void Leitung::beantworte(const QByteArray& rahmen)
+void Leitung::beantworte(const QByteArray& rahmen, double zeitpunkt)
 {
     if (fehler.weg) return;
-    if (zeit_.jetzt() < bereitAb_) {
+    if (zeitpunkt < bereitAb_) {
         // Frames that arrive while the meter restarts are answered once it is back.
-        zeit_.um(bereitAb_, [this, rahmen] { beantworte(rahmen); });
+        const double ab = bereitAb_;
+        zeit_.um(ab, [this, rahmen, ab] { beantworte(rahmen, ab); });
         return;
     }
     const bool gueltig = protokoll::rahmenLaenge(quint8(rahmen[0])) != 0 && Pruefsumme(rahmen) == 0;
@@ -66,8 +68,9 @@ void Leitung::beantworte(const QByteArray& rahmen)
     else if (s == Stoerung::Stumm)
         return;
     else
-        r = geraet_.verarbeite(rahmen, zeit_.jetzt());
-    const double ab = zeit_.jetzt() + latenz;
+        r = geraet_.verarbeite(rahmen, zeitpunkt);
+    // Timed from when the frame was complete, even if this runs a little late.
+    const double ab = zeitpunkt + latenz;
     sende(mitFehler(r.antwort, s), ab);
     if (r.neustart) {
         bereitAb_ = std::max(ab, ausgangFrei_) + neustartZeit;

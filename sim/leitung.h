@@ -50,7 +50,7 @@ public:
 private:
     void byteAngekommen(char b, double gesendet, double ankunft);
     void rahmenFertig(const QByteArray& rahmen, double ankunft);
-    void beantworte(const QByteArray& rahmen);
+    void beantworte(const QByteArray& rahmen, double zeitpunkt);
     Stoerung naechsteStoerung();
     QByteArray mitFehler(QByteArray antwort, Stoerung s);
     void sende(const QByteArray& antwort, double ab);

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Runs the whole test suite twice: a regular build with warnings as errors,
+# and a build under AddressSanitizer and UndefinedBehaviorSanitizer in which
+# any undefined behaviour fails the test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh build
+scripts/setup.sh build-sanitize -DORBIS_SANITIZE=ON -DORBIS_BENCH=OFF
+
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build --output-on-failure
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-sanitize --output-on-failure
