@@ -21,11 +21,11 @@ constexpr double ByteZeit = 10.0 / 9600.0;
 constexpr double PollSekunden = 5.0;
 constexpr int EEPromLesungen = 5;
 
-double cpuSekunden()
-{
+double cpuSekunden() {
     rusage r{};
     getrusage(RUSAGE_SELF, &r);
-    return double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) + double(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+    return double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
+           double(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
 }
 
 struct Messung {
@@ -34,15 +34,16 @@ struct Messung {
 };
 
 // Polls for `PollSekunden`, with `pause` seconds between exchanges as the 10 ms timer does.
-Messung pollen(Link& link, SteadyClock& uhr, double pause)
-{
+Messung pollen(Link& link, SteadyClock& uhr, double pause) {
     QElapsedTimer wand;
     const double cpu0 = cpuSekunden();
     wand.start();
     int n = 0;
     while (wand.elapsed() < PollSekunden * 1000) {
         link.CountsAnfordern(false);
-        if (pause > 0) uhr.warteBis(uhr.jetzt() + pause, [] { return false; }, Ereignisse::Alle);
+        if (pause > 0)
+            uhr.warteBis(
+                uhr.jetzt() + pause, [] { return false; }, Ereignisse::Alle);
         ++n;
     }
     const double sekunden = double(wand.nsecsElapsed()) / 1e9;
@@ -51,8 +52,7 @@ Messung pollen(Link& link, SteadyClock& uhr, double pause)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream aus(stdout);
     QProcess sim;
@@ -75,11 +75,15 @@ int main(int argc, char** argv)
     const double grenze = 1.0 / (6 * ByteZeit);
     const Messung dauer = pollen(link, uhr, 0.0);
     aus << QStringLiteral("counts exchanges: %1 /s, wire limit %2 /s (%3 %)\n")
-               .arg(dauer.proSekunde, 0, 'f', 1).arg(grenze, 0, 'f', 1).arg(100 * dauer.proSekunde / grenze, 0, 'f', 1);
-    aus << QStringLiteral("CPU while polling back to back: %1 % of one core\n").arg(100 * dauer.cpuAnteil, 0, 'f', 2);
+               .arg(dauer.proSekunde, 0, 'f', 1)
+               .arg(grenze, 0, 'f', 1)
+               .arg(100 * dauer.proSekunde / grenze, 0, 'f', 1);
+    aus << QStringLiteral("CPU while polling back to back: %1 % of one core\n")
+               .arg(100 * dauer.cpuAnteil, 0, 'f', 2);
     const Messung timer = pollen(link, uhr, 0.010);
     aus << QStringLiteral("CPU while polling every 10 ms: %1 % of one core (%2 cycles/s)\n")
-               .arg(100 * timer.cpuAnteil, 0, 'f', 2).arg(timer.proSekunde, 0, 'f', 1);
+               .arg(100 * timer.cpuAnteil, 0, 'f', 2)
+               .arg(timer.proSekunde, 0, 'f', 1);
 
     QElapsedTimer wand;
     wand.start();
@@ -88,7 +92,9 @@ int main(int argc, char** argv)
     const double lesen = double(wand.nsecsElapsed()) / 1e9 / EEPromLesungen;
     const double draht = 516 * ByteZeit;
     aus << QStringLiteral("EEPROM read: %1 ms, wire time %2 ms (%3 x)\n")
-               .arg(lesen * 1000, 0, 'f', 1).arg(draht * 1000, 0, 'f', 1).arg(lesen / draht, 0, 'f', 3);
+               .arg(lesen * 1000, 0, 'f', 1)
+               .arg(draht * 1000, 0, 'f', 1)
+               .arg(lesen / draht, 0, 'f', 3);
     sim.terminate();
     sim.waitForFinished();
     return 0;

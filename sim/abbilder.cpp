@@ -13,19 +13,23 @@ struct Punkt {
 };
 
 constexpr Punkt Kennlinie[] = {
-    {1000, 0.0f},     {4000, 2.0f},     {8000, 5.0f},     {12000, 10.0f},
-    {17000, 18.0f},   {23000, 30.0f},   {30000, 48.0f},   {37000, 70.0f},
-    {45000, 100.0f},  {52000, 135.0f},  {58000, 170.0f},  {63000, 200.0f},
+    {1000, 0.0f},    {4000, 2.0f},    {8000, 5.0f},    {12000, 10.0f},
+    {17000, 18.0f},  {23000, 30.0f},  {30000, 48.0f},  {37000, 70.0f},
+    {45000, 100.0f}, {52000, 135.0f}, {58000, 170.0f}, {63000, 200.0f},
 };
 
-void setze(QByteArray& e, int a, const QByteArray& bytes) { e.replace(a, bytes.size(), bytes); }
+void setze(QByteArray& e, int a, const QByteArray& bytes) {
+    e.replace(a, bytes.size(), bytes);
+}
 
-void setzeByte(QByteArray& e, int a, quint8 wert) { e[a] = char(wert); }
+void setzeByte(QByteArray& e, int a, quint8 wert) {
+    e[a] = char(wert);
+}
 
-void setzeKalibrierung(QByteArray& e)
-{
+void setzeKalibrierung(QByteArray& e) {
     const float referenz[8] = {0.0f, 9.9999f, 0.0f, 5.0f, 0.0f, 20.0f, 4.0f, 20.0f};
-    for (int i = 0; i < 8; ++i) setze(e, adresse::DacReferenz + 4 * i, bytefolge::float32(referenz[i]));
+    for (int i = 0; i < 8; ++i)
+        setze(e, adresse::DacReferenz + 4 * i, bytefolge::float32(referenz[i]));
     const Punkt u[3] = {{511, 0.080001f}, {31700, 5.420001f}, {60590, 10.37001f}};
     const Punkt strom[3] = {{511, 0.035001f}, {11000, 1.010001f}, {54900, 5.210001f}};
     for (int i = 0; i < 3; ++i) {
@@ -38,11 +42,11 @@ void setzeKalibrierung(QByteArray& e)
     }
     // Offsets and factors of U1, U2, I1, I2 as the default calibration computes them.
     const quint16 trim[8] = {44, 44, 143, 10895, 29193, 58406, 52550, 41810};
-    for (int i = 0; i < 8; ++i) setze(e, adresse::AnalogTrim[i], bytefolge::word16(trim[i]));
+    for (int i = 0; i < 8; ++i)
+        setze(e, adresse::AnalogTrim[i], bytefolge::word16(trim[i]));
 }
 
-QByteArray mitFirmware(const char* version)
-{
+QByteArray mitFirmware(const char* version) {
     QByteArray e(protokoll::EEPromGroesse, char(0xFF));
     setzeByte(e, adresse::Ausgangsart, 0x15);    // current output, pulse output
     setzeByte(e, adresse::Analogbereich, 0x18);  // 4 - 20 mA, Min on error
@@ -78,15 +82,18 @@ QByteArray mitFirmware(const char* version)
 
 }  // namespace
 
-QByteArray standard() { return mitFirmware("V3.1 R03"); }
+QByteArray standard() {
+    return mitFirmware("V3.1 R03");
+}
 
-QByteArray firmware2()
-{
+QByteArray firmware2() {
     QByteArray e = mitFirmware("V2.4 R02");
     setzeByte(e, adresse::Ueberlauf, 1);  // ignored: this firmware has no overflow function
     return e;
 }
 
-QByteArray geloescht() { return QByteArray(protokoll::EEPromGroesse, char(0xFF)); }
+QByteArray geloescht() {
+    return QByteArray(protokoll::EEPromGroesse, char(0xFF));
+}
 
 }  // namespace abbild

@@ -2,24 +2,23 @@
 
 #include <cmath>
 
-Echtzeit::Echtzeit()
-{
+Echtzeit::Echtzeit() {
     uhr_.start();
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, [this] { faellige(); });
 }
 
-double Echtzeit::jetzt() const { return double(uhr_.nsecsElapsed()) / 1e9; }
+double Echtzeit::jetzt() const {
+    return double(uhr_.nsecsElapsed()) / 1e9;
+}
 
-void Echtzeit::um(double zeitpunkt, std::function<void()> aufgabe)
-{
+void Echtzeit::um(double zeitpunkt, std::function<void()> aufgabe) {
     termine_.emplace(std::make_pair(zeitpunkt, folge_++), std::move(aufgabe));
     stellen();
 }
 
-void Echtzeit::faellige()
-{
+void Echtzeit::faellige() {
     // Timers count whole milliseconds; an event less than half of one away is due now.
     while (!termine_.empty() && termine_.begin()->first.first <= jetzt() + Toleranz) {
         auto aufgabe = std::move(termine_.begin()->second);
@@ -29,8 +28,7 @@ void Echtzeit::faellige()
     stellen();
 }
 
-void Echtzeit::stellen()
-{
+void Echtzeit::stellen() {
     if (termine_.empty()) {
         timer_.stop();
         return;

@@ -6,12 +6,9 @@
 #include "link/protocol.h"
 
 Leitung::Leitung(Messgeraet& geraet, Scheduler& zeit, std::function<void(const QByteArray&)> senke)
-    : geraet_(geraet), zeit_(zeit), senke_(std::move(senke))
-{
-}
+    : geraet_(geraet), zeit_(zeit), senke_(std::move(senke)) {}
 
-void Leitung::empfange(const QByteArray& bytes)
-{
+void Leitung::empfange(const QByteArray& bytes) {
     if (fehler.weg) return;
     const double gesendet = zeit_.jetzt();
     for (char b : bytes) {
@@ -21,8 +18,7 @@ void Leitung::empfange(const QByteArray& bytes)
     }
 }
 
-void Leitung::byteAngekommen(char b, double gesendet, double ankunft)
-{
+void Leitung::byteAngekommen(char b, double gesendet, double ankunft) {
     const bool pause = letzteAnkunft_ >= 0 && ankunft - letzteAnkunft_ > RahmenLuecke;
     letzteAnkunft_ = ankunft;
     if (pause) {
@@ -44,15 +40,13 @@ void Leitung::byteAngekommen(char b, double gesendet, double ankunft)
     }
 }
 
-void Leitung::rahmenFertig(const QByteArray& rahmen, double ankunft)
-{
+void Leitung::rahmenFertig(const QByteArray& rahmen, double ankunft) {
     protokoll.append({teilGesendet_, rahmen});
     const double ab = std::max(ankunft, bereitAb_);
     zeit_.um(ab, [this, rahmen, ab] { beantworte(rahmen, ab); });
 }
 
-void Leitung::beantworte(const QByteArray& rahmen, double zeitpunkt)
-{
+void Leitung::beantworte(const QByteArray& rahmen, double zeitpunkt) {
     if (fehler.weg) return;
     if (zeitpunkt < bereitAb_) {
         // Frames that arrive while the meter restarts are answered once it is back.
@@ -78,12 +72,12 @@ void Leitung::beantworte(const QByteArray& rahmen, double zeitpunkt)
     }
 }
 
-Stoerung Leitung::naechsteStoerung()
-{
+Stoerung Leitung::naechsteStoerung() {
     if (!fehler.skript.isEmpty()) return fehler.skript.takeFirst();
-    for (auto [zaehler, art] : {std::pair{&fehler.stumm, Stoerung::Stumm}, std::pair{&fehler.nak, Stoerung::Nak},
-                                std::pair{&fehler.muell, Stoerung::Muell},
-                                std::pair{&fehler.abgeschnitten, Stoerung::Kurz}}) {
+    for (auto [zaehler, art] :
+         {std::pair{&fehler.stumm, Stoerung::Stumm}, std::pair{&fehler.nak, Stoerung::Nak},
+          std::pair{&fehler.muell, Stoerung::Muell},
+          std::pair{&fehler.abgeschnitten, Stoerung::Kurz}}) {
         if (*zaehler > 0) {
             --*zaehler;
             return art;
@@ -92,16 +86,14 @@ Stoerung Leitung::naechsteStoerung()
     return Stoerung::Keine;
 }
 
-QByteArray Leitung::mitFehler(QByteArray antwort, Stoerung s)
-{
+QByteArray Leitung::mitFehler(QByteArray antwort, Stoerung s) {
     if (antwort.isEmpty()) return antwort;
     if (s == Stoerung::Muell) antwort[0] = ' ';
     if (s == Stoerung::Kurz) antwort = antwort.left(fehler.abschneidenAuf);
     return antwort;
 }
 
-void Leitung::sende(const QByteArray& antwort, double ab)
-{
+void Leitung::sende(const QByteArray& antwort, double ab) {
     for (char b : antwort) {
         const double zeitpunkt = std::max(ab, ausgangFrei_) + ByteZeit;
         ausgangFrei_ = zeitpunkt;

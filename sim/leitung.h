@@ -15,12 +15,12 @@ enum class Stoerung { Keine, Nak, Muell, Kurz, Stumm };
 // of the following replies.
 struct Fehlerbild {
     QList<Stoerung> skript;
-    int nak = 0;            // answer NAK instead
-    int muell = 0;          // first reply byte replaced by a blank
-    int abgeschnitten = 0;  // reply cut short ...
-    int abschneidenAuf = 1; // ... to this many bytes
-    int stumm = 0;          // no reply at all
-    bool weg = false;       // the port is gone: nothing is received or answered
+    int nak = 0;             // answer NAK instead
+    int muell = 0;           // first reply byte replaced by a blank
+    int abgeschnitten = 0;   // reply cut short ...
+    int abschneidenAuf = 1;  // ... to this many bytes
+    int stumm = 0;           // no reply at all
+    bool weg = false;        // the port is gone: nothing is received or answered
 };
 
 struct EmpfangenerRahmen {

@@ -45,63 +45,68 @@ const QMap<quint8, int> FloatZiele = {
     {floatparam::MOG, adresse::MOG},
 };
 
-QByteArray word16Bytes(quint16 wert) { return bytefolge::word16(wert); }
+QByteArray word16Bytes(quint16 wert) {
+    return bytefolge::word16(wert);
+}
 
 }  // namespace
 
-Messgeraet::Messgeraet(const QByteArray& eeprom) : eeprom_(eeprom), arbeit_(eeprom)
-{
+Messgeraet::Messgeraet(const QByteArray& eeprom) : eeprom_(eeprom), arbeit_(eeprom) {
     eeprom_.resize(EEPromGroesse);
     arbeit_ = eeprom_;
 }
 
-Messgeraet::Reaktion Messgeraet::dle(const QByteArray& daten) { return {char(DLE) + daten, false}; }
+Messgeraet::Reaktion Messgeraet::dle(const QByteArray& daten) {
+    return {char(DLE) + daten, false};
+}
 
-Messgeraet::Reaktion Messgeraet::nak() { return {QByteArray(1, char(NAK)), false}; }
+Messgeraet::Reaktion Messgeraet::nak() {
+    return {QByteArray(1, char(NAK)), false};
+}
 
-void Messgeraet::neustart() { arbeit_ = eeprom_; }
+void Messgeraet::neustart() {
+    arbeit_ = eeprom_;
+}
 
-Messgeraet::Reaktion Messgeraet::verarbeite(const QByteArray& r, double zeit)
-{
+Messgeraet::Reaktion Messgeraet::verarbeite(const QByteArray& r, double zeit) {
     const quint8 sub = r.size() > 2 ? quint8(r[1]) : 0;
     switch (quint8(r[0])) {
-    case Verbindungstest:
-        return dle();
-    case Reset:
-        return reset(sub);
-    case Counts:
-        if (sub == CountsRoh) return dle(word16Bytes(countsRoh(zeit)));
-        if (sub == CountsDurchfluss) return dle(word16Bytes(countsDurchfluss(zeit)));
-        return nak();
-    case Stuetzstellen:
-        return stuetzstellen(r);
-    case Speichern:
-        eeprom_ = arbeit_;
-        return dle();
-    case ByteSchreiben:
-    case WortSchreiben:
-    case FloatSchreiben:
-        return parameter(r);
-    case EEPromAnfordern:
-        if (kaltstartNoetig) return {QByteArray(1, '\0'), false};
-        return dle(eeprom_);
-    case KonfigLesen:
-        if (sub != KonfigKalibrierung) return nak();
-        return dle(r.left(2) + arbeit_.left(KonfigBytes));
-    case KonfigSchreiben:
-        arbeit_.replace(0, KonfigBytes, r.mid(1, KonfigBytes));
-        return dle();
-    case EEPromByte:
-        return eepromByte(r);
-    case Fehlerstatus:
-        return dle(QByteArray(1, char(fehlercode)));
-    default:
-        return nak();
+        case Verbindungstest:
+            return dle();
+        case Reset:
+            return reset(sub);
+        case Counts:
+            if (sub == CountsRoh) return dle(word16Bytes(countsRoh(zeit)));
+            if (sub == CountsDurchfluss) return dle(word16Bytes(countsDurchfluss(zeit)));
+            return nak();
+        case Stuetzstellen:
+            return stuetzstellen(r);
+        case Speichern:
+            eeprom_ = arbeit_;
+            return dle();
+        case ByteSchreiben:
+        case WortSchreiben:
+        case FloatSchreiben:
+            return parameter(r);
+        case EEPromAnfordern:
+            if (kaltstartNoetig) return {QByteArray(1, '\0'), false};
+            return dle(eeprom_);
+        case KonfigLesen:
+            if (sub != KonfigKalibrierung) return nak();
+            return dle(r.left(2) + arbeit_.left(KonfigBytes));
+        case KonfigSchreiben:
+            arbeit_.replace(0, KonfigBytes, r.mid(1, KonfigBytes));
+            return dle();
+        case EEPromByte:
+            return eepromByte(r);
+        case Fehlerstatus:
+            return dle(QByteArray(1, char(fehlercode)));
+        default:
+            return nak();
     }
 }
 
-Messgeraet::Reaktion Messgeraet::reset(quint8 sub)
-{
+Messgeraet::Reaktion Messgeraet::reset(quint8 sub) {
     if (sub == ResetKaltstart) {
         if (kaltstartNoetig && ++kaltstartResets_ >= 2) {
             kaltstartNoetig = false;
@@ -113,11 +118,10 @@ Messgeraet::Reaktion Messgeraet::reset(quint8 sub)
     return nak();
 }
 
-Messgeraet::Reaktion Messgeraet::parameter(const QByteArray& r)
-{
+Messgeraet::Reaktion Messgeraet::parameter(const QByteArray& r) {
     const quint8 k = quint8(r[1]);
     const QByteArray wert = r.mid(2, r.size() - 3);
-    const auto& ziele = quint8(r[0]) == ByteSchreiben ? ByteZiele
+    const auto& ziele = quint8(r[0]) == ByteSchreiben   ? ByteZiele
                         : quint8(r[0]) == WortSchreiben ? WortZiele
                                                         : FloatZiele;
     if (!ziele.contains(k)) return nak();
@@ -125,16 +129,14 @@ Messgeraet::Reaktion Messgeraet::parameter(const QByteArray& r)
     return dle();
 }
 
-Messgeraet::Reaktion Messgeraet::stuetzstellen(const QByteArray& r)
-{
+Messgeraet::Reaktion Messgeraet::stuetzstellen(const QByteArray& r) {
     const QByteArray tabelle = r.mid(2, StuetzstellenImRahmen * StuetzstelleBytes);
     arbeit_[adresse::StpAnzahl] = r[1];
     arbeit_.replace(adresse::StpErster, tabelle.size(), tabelle);
     return dle();
 }
 
-Messgeraet::Reaktion Messgeraet::eepromByte(const QByteArray& r)
-{
+Messgeraet::Reaktion Messgeraet::eepromByte(const QByteArray& r) {
     const int a = bytefolge::leseWord16(r, 2);
     if (a >= EEPromGroesse) return nak();
     eeprom_[a] = r[1];
@@ -142,23 +144,21 @@ Messgeraet::Reaktion Messgeraet::eepromByte(const QByteArray& r)
     return dle();
 }
 
-double Messgeraet::durchflussKgh(double zeit)
-{
+double Messgeraet::durchflussKgh(double zeit) {
     switch (profil.art) {
-    case Durchflussprofil::Art::Konstant:
-        return profil.kgh;
-    case Durchflussprofil::Art::Rampe:
-        return profil.kgh * std::fmod(std::max(zeit, 0.0), profil.periode) / profil.periode;
-    case Durchflussprofil::Art::Rauschen: {
-        std::normal_distribution<double> streuung(0.0, profil.rauschen);
-        return std::max(0.0, profil.kgh * (1.0 + streuung(zufall_)));
-    }
+        case Durchflussprofil::Art::Konstant:
+            return profil.kgh;
+        case Durchflussprofil::Art::Rampe:
+            return profil.kgh * std::fmod(std::max(zeit, 0.0), profil.periode) / profil.periode;
+        case Durchflussprofil::Art::Rauschen: {
+            std::normal_distribution<double> streuung(0.0, profil.rauschen);
+            return std::max(0.0, profil.kgh * (1.0 + streuung(zufall_)));
+        }
     }
     return 0.0;
 }
 
-quint16 Messgeraet::countsDurchfluss(double zeit)
-{
+quint16 Messgeraet::countsDurchfluss(double zeit) {
     const double fluss = durchflussKgh(zeit);
     if (fluss < bytefolge::leseFloat32(eeprom_, adresse::Schleichmenge)) return 0;
     const bool ueberlauf = bytefolge::leseByte(eeprom_, adresse::Ueberlauf) == 1;
@@ -167,8 +167,7 @@ quint16 Messgeraet::countsDurchfluss(double zeit)
     return quint16(std::clamp(std::lround(fluss / skala * 65535.0), 0L, 65535L));
 }
 
-quint16 Messgeraet::countsRoh(double zeit)
-{
+quint16 Messgeraet::countsRoh(double zeit) {
     const double fluss = durchflussKgh(zeit);
     const int n = std::min<int>(bytefolge::leseByte(eeprom_, adresse::StpAnzahl), 34);
     double vorCounts = 0, vorFluss = 0;
@@ -178,7 +177,8 @@ quint16 Messgeraet::countsRoh(double zeit)
         const double f = bytefolge::leseFloat32(eeprom_, a + adresse::StpFlussVersatz);
         if (fluss <= f) {
             if (i == 0 || f <= vorFluss) return quint16(c);
-            return quint16(std::lround(vorCounts + (c - vorCounts) * (fluss - vorFluss) / (f - vorFluss)));
+            return quint16(
+                std::lround(vorCounts + (c - vorCounts) * (fluss - vorFluss) / (f - vorFluss)));
         }
         vorCounts = c;
         vorFluss = f;

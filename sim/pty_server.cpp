@@ -10,10 +10,11 @@
 
 PtyServer::PtyServer() = default;
 
-PtyServer::~PtyServer() { trennen(); }
+PtyServer::~PtyServer() {
+    trennen();
+}
 
-bool PtyServer::starten(QString& fehler)
-{
+bool PtyServer::starten(QString& fehler) {
     master_ = posix_openpt(O_RDWR | O_NOCTTY);
     if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
         fehler = QString::fromLocal8Bit(std::strerror(errno));
@@ -36,22 +37,19 @@ bool PtyServer::starten(QString& fehler)
     return true;
 }
 
-void PtyServer::lesen()
-{
+void PtyServer::lesen() {
     char puffer[512];
     const ssize_t n = ::read(master_, puffer, sizeof puffer);
     if (n > 0 && leitung_) leitung_->empfange(QByteArray(puffer, int(n)));
 }
 
-void PtyServer::sende(const QByteArray& bytes)
-{
+void PtyServer::sende(const QByteArray& bytes) {
     if (master_ < 0) return;
     // A full terminal buffer drops the bytes, as a real line would lose them.
     [[maybe_unused]] const ssize_t n = ::write(master_, bytes.constData(), size_t(bytes.size()));
 }
 
-void PtyServer::trennen()
-{
+void PtyServer::trennen() {
     notifier_.reset();
     if (slave_ >= 0) ::close(slave_);
     if (master_ >= 0) ::close(master_);

@@ -1,7 +1,6 @@
 #include "sim/sim_port.h"
 
-PortOeffnung SimPort::oeffnen()
-{
+PortOeffnung SimPort::oeffnen() {
     if (offen_) return {PortFehler::SchonOffen, QStringLiteral("Port already open")};
     if (leitung_.fehler.weg) return {PortFehler::NichtVorhanden, QStringLiteral("No such device")};
     offen_ = true;
@@ -9,24 +8,21 @@ PortOeffnung SimPort::oeffnen()
     return {};
 }
 
-void SimPort::output(const QByteArray& bytes)
-{
+void SimPort::output(const QByteArray& bytes) {
     if (offen_) leitung_.empfange(bytes);
 }
 
-QByteArray SimPort::input()
-{
+QByteArray SimPort::input() {
     QByteArray alles;
     alles.swap(puffer_);
     return alles;
 }
 
-void SimPort::liefere(const QByteArray& bytes)
-{
+void SimPort::liefere(const QByteArray& bytes) {
     if (offen_) puffer_.append(bytes);
 }
 
 Simulator::Simulator(Scheduler& zeit, const QByteArray& eeprom)
-    : geraet(eeprom), leitung(geraet, zeit, [this](const QByteArray& b) { port.liefere(b); }), port(leitung)
-{
-}
+    : geraet(eeprom),
+      leitung(geraet, zeit, [this](const QByteArray& b) { port.liefere(b); }),
+      port(leitung) {}

@@ -1,7 +1,6 @@
 #include "sim/virtual_clock.h"
 
-bool VirtualClock::warteBis(double frist, const std::function<bool()>& fertig, Ereignisse)
-{
+bool VirtualClock::warteBis(double frist, const std::function<bool()>& fertig, Ereignisse) {
     while (!fertig()) {
         if (termine_.empty() || termine_.begin()->first.first > frist) {
             if (frist > jetzt_) jetzt_ = frist;
@@ -16,12 +15,11 @@ bool VirtualClock::warteBis(double frist, const std::function<bool()>& fertig, E
     return true;
 }
 
-void VirtualClock::um(double zeitpunkt, std::function<void()> aufgabe)
-{
+void VirtualClock::um(double zeitpunkt, std::function<void()> aufgabe) {
     termine_.emplace(std::make_pair(zeitpunkt, folge_++), std::move(aufgabe));
 }
 
-void VirtualClock::vergehen(double sekunden)
-{
-    warteBis(jetzt_ + sekunden, [] { return false; }, Ereignisse::Alle);
+void VirtualClock::vergehen(double sekunden) {
+    warteBis(
+        jetzt_ + sekunden, [] { return false; }, Ereignisse::Alle);
 }

@@ -9,45 +9,49 @@ class TstAnfragen : public QObject {
     Q_OBJECT
 
 private slots:
-    void pruefsumme_ist_das_xor_aller_bytes()
-    {
+    void pruefsumme_ist_das_xor_aller_bytes() {
         QCOMPARE(Pruefsumme(QByteArray()), quint8(0));
         QCOMPARE(Pruefsumme(hex("0B 00")), quint8(0x0B));
         QCOMPARE(Pruefsumme(hex("08 00 0A")), quint8(0x02));
         QCOMPARE(Pruefsumme(hex("FF 0F F0")), quint8(0x00));
     }
 
-    void jede_anfrage_hat_ihren_rahmen_data()
-    {
+    void jede_anfrage_hat_ihren_rahmen_data() {
         QTest::addColumn<QByteArray>("rahmen");
         QTest::addColumn<QByteArray>("erwartet");
         QTest::newRow("connection check") << anfrage::verbindungstest() << hex("00 00");
         QTest::newRow("cold-start reset") << anfrage::kaltstartReset() << hex("02 00 02");
-        QTest::newRow("reset after support points") << anfrage::resetNachStuetzstellen() << hex("02 01 03");
+        QTest::newRow("reset after support points")
+            << anfrage::resetNachStuetzstellen() << hex("02 01 03");
         QTest::newRow("counts, flow") << anfrage::counts(false) << hex("03 02 01");
         QTest::newRow("counts, raw") << anfrage::counts(true) << hex("03 01 02");
         QTest::newRow("store") << anfrage::speichern() << hex("05 05");
-        QTest::newRow("byte parameter 0 = 0A") << anfrage::byteSchreiben(0, 0x0A) << hex("08 00 0A 02");
-        QTest::newRow("word parameter 2 = 62000") << anfrage::wortSchreiben(2, 62000) << hex("09 02 F2 30 C9");
-        QTest::newRow("word parameter 13 = 1000") << anfrage::wortSchreiben(13, 1000) << hex("09 0D 03 E8 EF");
-        QTest::newRow("float parameter 2 = 1000") << anfrage::floatSchreiben(2, 1000.0f) << hex("0A 02 00 00 7A 44 36");
-        QTest::newRow("dword parameter 0 = 6144") << anfrage::dwordSchreiben(0, 6144) << hex("0A 00 00 18 00 00 12");
+        QTest::newRow("byte parameter 0 = 0A")
+            << anfrage::byteSchreiben(0, 0x0A) << hex("08 00 0A 02");
+        QTest::newRow("word parameter 2 = 62000")
+            << anfrage::wortSchreiben(2, 62000) << hex("09 02 F2 30 C9");
+        QTest::newRow("word parameter 13 = 1000")
+            << anfrage::wortSchreiben(13, 1000) << hex("09 0D 03 E8 EF");
+        QTest::newRow("float parameter 2 = 1000")
+            << anfrage::floatSchreiben(2, 1000.0f) << hex("0A 02 00 00 7A 44 36");
+        QTest::newRow("dword parameter 0 = 6144")
+            << anfrage::dwordSchreiben(0, 6144) << hex("0A 00 00 18 00 00 12");
         QTest::newRow("EEPROM read") << anfrage::eepromLesen() << hex("0B 00 0B");
         QTest::newRow("calibration configuration") << anfrage::konfigLesen() << hex("0D 04 09");
-        QTest::newRow("restore configuration") << anfrage::konfigSchreiben(hex("15 18 85 00")) << hex("0E 15 18 85 00 86");
-        QTest::newRow("overflow byte at 468") << anfrage::eepromByte(1, 468) << hex("0F 01 01 D4 DB");
+        QTest::newRow("restore configuration")
+            << anfrage::konfigSchreiben(hex("15 18 85 00")) << hex("0E 15 18 85 00 86");
+        QTest::newRow("overflow byte at 468")
+            << anfrage::eepromByte(1, 468) << hex("0F 01 01 D4 DB");
         QTest::newRow("error query") << anfrage::fehlerstatus() << hex("12 12");
     }
-    void jede_anfrage_hat_ihren_rahmen()
-    {
+    void jede_anfrage_hat_ihren_rahmen() {
         QFETCH(QByteArray, rahmen);
         QFETCH(QByteArray, erwartet);
         QCOMPARE(rahmen.toHex(' '), erwartet.toHex(' '));
         QCOMPARE(rahmen.size(), protokoll::rahmenLaenge(quint8(rahmen[0])));
     }
 
-    void stuetzstellentabelle_traegt_immer_dreissig_eintraege()
-    {
+    void stuetzstellentabelle_traegt_immer_dreissig_eintraege() {
         const QVector<anfrage::Stuetzstelle> punkte = {{1000, 0.0f}, {0x12345, 1.0f}};
         const QByteArray r = anfrage::stuetzstellen(2, punkte);
         QCOMPARE(r.size(), 183);
@@ -58,8 +62,7 @@ private slots:
         QCOMPARE(Pruefsumme(r), quint8(0));
     }
 
-    void geraetefehler_haben_ihre_texte_data()
-    {
+    void geraetefehler_haben_ihre_texte_data() {
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("text");
         QTest::newRow("4") << 4 << "AD-Wandler Fehler";
@@ -71,15 +74,13 @@ private slots:
         QTest::newRow("0") << 0 << "";
         QTest::newRow("7") << 7 << "";
     }
-    void geraetefehler_haben_ihre_texte()
-    {
+    void geraetefehler_haben_ihre_texte() {
         QFETCH(int, code);
         QFETCH(QString, text);
         QCOMPARE(geraetefehlerText(code), text);
     }
 
-    void antworttext_beschreibt_die_antwort_data()
-    {
+    void antworttext_beschreibt_die_antwort_data() {
         QTest::addColumn<QByteArray>("antwort");
         QTest::addColumn<QString>("text");
         QTest::newRow("DLE") << hex("10") << "SAVE EEPROM : DLE";
@@ -88,8 +89,7 @@ private slots:
         QTest::newRow("two bytes") << hex("10 04") << "SAVE EEPROM :  16 4";
         QTest::newRow("nothing") << QByteArray() << "SAVE EEPROM : ";
     }
-    void antworttext_beschreibt_die_antwort()
-    {
+    void antworttext_beschreibt_die_antwort() {
         QFETCH(QByteArray, antwort);
         QFETCH(QString, text);
         QCOMPARE(AntwortText(QStringLiteral("SAVE EEPROM"), antwort), text);

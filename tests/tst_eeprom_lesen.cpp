@@ -9,8 +9,7 @@ class TstEEPromLesen : public QObject {
     Q_OBJECT
 
 private slots:
-    void ein_vollstaendiges_abbild_wird_mit_dle_gespeichert()
-    {
+    void ein_vollstaendiges_abbild_wird_mit_dle_gespeichert() {
         Pruefstand p;
         QVERIFY(p.link.EEPromLesen());
         QCOMPARE(p.zustand.EEPromInhalt, antwortMit(abbild::standard()));
@@ -20,8 +19,7 @@ private slots:
         QVERIFY(p.dialoge.gezeigt.isEmpty());
     }
 
-    void eine_kurze_antwort_wird_nach_einer_sekunde_neu_angefordert()
-    {
+    void eine_kurze_antwort_wird_nach_einer_sekunde_neu_angefordert() {
         Pruefstand p;
         p.sim.leitung.fehler.abgeschnitten = 2;
         p.sim.leitung.fehler.abschneidenAuf = 100;
@@ -34,17 +32,19 @@ private slots:
         QCOMPARE(p.zustand.Fehlversuche, 1);
     }
 
-    void nach_der_fuenften_kurzen_wiederholung_kommt_die_kritische_meldung_data()
-    {
+    void nach_der_fuenften_kurzen_wiederholung_kommt_die_kritische_meldung_data() {
         QTest::addColumn<int>("sprache");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("titel");
-        QTest::newRow("German") << int(Sprache::Deutsch) << "Bitte starten Sie das Programm neu." << "Kritischer Fehler";
-        QTest::newRow("English") << int(Sprache::Englisch) << "Restart your program please." << "Critical error";
-        QTest::newRow("French") << int(Sprache::Franzoesisch) << "relancer votre programm de nouveau." << "Erreur critique";
+        QTest::newRow("German") << int(Sprache::Deutsch) << "Bitte starten Sie das Programm neu."
+                                << "Kritischer Fehler";
+        QTest::newRow("English") << int(Sprache::Englisch) << "Restart your program please."
+                                 << "Critical error";
+        QTest::newRow("French") << int(Sprache::Franzoesisch)
+                                << "relancer votre programm de nouveau."
+                                << "Erreur critique";
     }
-    void nach_der_fuenften_kurzen_wiederholung_kommt_die_kritische_meldung()
-    {
+    void nach_der_fuenften_kurzen_wiederholung_kommt_die_kritische_meldung() {
         QFETCH(int, sprache);
         QFETCH(QString, text);
         QFETCH(QString, titel);
@@ -60,8 +60,7 @@ private slots:
         QCOMPARE(p.dialoge.gezeigt[0].knoepfe, Schaltflaechen::Ok);
     }
 
-    void nach_zehn_wiederholungen_gibt_der_link_auf()
-    {
+    void nach_zehn_wiederholungen_gibt_der_link_auf() {
         Pruefstand p;
         p.zustand.EEPromInhalt = "old";
         p.sim.leitung.fehler.abgeschnitten = 1000;
@@ -70,21 +69,20 @@ private slots:
         QCOMPARE(p.rahmen().size(), 1 + Link::MaxEEPromWiederholungen);
         QCOMPARE(p.dialoge.texte(),
                  (QStringList{linktexte::neuStarten(Sprache::Deutsch),
-                              linktexte::eepromAufgegeben(Sprache::Deutsch, Link::MaxEEPromWiederholungen)}));
+                              linktexte::eepromAufgegeben(Sprache::Deutsch,
+                                                          Link::MaxEEPromWiederholungen)}));
         QVERIFY(p.anzeige.protokoll.contains("Lampe Grau"));
         QVERIFY(p.anzeige.protokoll.contains("TimCounts aus"));
         QCOMPARE(p.zustand.EEPromInhalt, QByteArray("old"));
     }
 
-    void eine_wiederholung_mit_nak_oder_muell_beendet_das_wiederholen_data()
-    {
+    void eine_wiederholung_mit_nak_oder_muell_beendet_das_wiederholen_data() {
         QTest::addColumn<bool>("nak");
         QTest::addColumn<QString>("meldung");
         QTest::newRow("NAK") << true << QString();
         QTest::newRow("garbage") << false << "Text 13";
     }
-    void eine_wiederholung_mit_nak_oder_muell_beendet_das_wiederholen()
-    {
+    void eine_wiederholung_mit_nak_oder_muell_beendet_das_wiederholen() {
         QFETCH(bool, nak);
         QFETCH(QString, meldung);
         Pruefstand p;
@@ -96,8 +94,7 @@ private slots:
         QCOMPARE(p.zustand.Fehlversuche, nak ? 1 : 0);
     }
 
-    void abbild_bleibt_bei_fehlschlag_erhalten()
-    {
+    void abbild_bleibt_bei_fehlschlag_erhalten() {
         Pruefstand p;
         QVERIFY(p.link.EEPromLesen());
         const QByteArray erstes = p.zustand.EEPromInhalt;

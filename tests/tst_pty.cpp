@@ -16,8 +16,7 @@ struct Leser {
     QString fehler;
 };
 
-Leser lies(const QString& port)
-{
+Leser lies(const QString& port) {
     QProcess p;
     p.start(QStringLiteral(ORBIS_READER), {port});
     p.waitForFinished(30000);
@@ -27,8 +26,8 @@ Leser lies(const QString& port)
 
 // The real serial port with the production clock against the simulator.
 struct EchterLink {
-    explicit EchterLink(const QString& pfad) : port(standardGeraetename), link(port, uhr, zustand, ui())
-    {
+    explicit EchterLink(const QString& pfad)
+        : port(standardGeraetename), link(port, uhr, zustand, ui()) {
         port.beiDaten([this] { uhr.wecken(); });
         port.beiVerlust([this](const QString&) { ++verluste; });
         port.setCommPort(pfad);
@@ -56,8 +55,7 @@ class TstPty : public QObject {
     Q_OBJECT
 
 private slots:
-    void der_echte_port_liest_und_decodiert_das_abbild()
-    {
+    void der_echte_port_liest_und_decodiert_das_abbild() {
         SimProzess sim;
         QVERIFY(!sim.pfad().isEmpty());
         EchterLink e(sim.pfad());
@@ -72,8 +70,7 @@ private slots:
         QVERIFY(e.dialoge.gezeigt.isEmpty());
     }
 
-    void ein_verschwundenes_geraet_wird_einmal_gemeldet_und_per_zeitueberschreitung_erkannt()
-    {
+    void ein_verschwundenes_geraet_wird_einmal_gemeldet_und_per_zeitueberschreitung_erkannt() {
         SimProzess sim;
         EchterLink e(sim.pfad());
         QVERIFY(e.geoeffnet.ok());
@@ -85,16 +82,14 @@ private slots:
         QVERIFY(e.anzeige.protokoll.contains("Lampe Grau"));
     }
 
-    void ein_nicht_vorhandener_port_wird_benannt()
-    {
+    void ein_nicht_vorhandener_port_wird_benannt() {
         QtSerialPort port(standardGeraetename);
         port.setCommPort(QStringLiteral("/dev/does-not-exist"));
         QCOMPARE(port.oeffnen().fehler, PortFehler::NichtVorhanden);
         QVERIFY(!port.portOpen());
     }
 
-    void der_leser_druckt_das_simulierte_geraet()
-    {
+    void der_leser_druckt_das_simulierte_geraet() {
         SimProzess sim;
         const Leser l = lies(sim.pfad());
         QCOMPARE(l.code, 0);
@@ -105,21 +100,20 @@ private slots:
         QVERIFY(l.aus.endsWith("\n504  30 33 31 35 30 37 FF FF\n"));
     }
 
-    void der_leser_scheitert_deutlich_data()
-    {
+    void der_leser_scheitert_deutlich_data() {
         QTest::addColumn<QStringList>("simArgumente");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("meldung");
         QTest::newRow("silent meter") << QStringList{"--silent"} << 3 << "does not answer";
         QTest::newRow("no such port") << QStringList() << 2 << "cannot open";
     }
-    void der_leser_scheitert_deutlich()
-    {
+    void der_leser_scheitert_deutlich() {
         QFETCH(QStringList, simArgumente);
         QFETCH(int, code);
         QFETCH(QString, meldung);
         SimProzess sim(simArgumente);
-        const Leser l = lies(simArgumente.isEmpty() ? QStringLiteral("/dev/does-not-exist") : sim.pfad());
+        const Leser l =
+            lies(simArgumente.isEmpty() ? QStringLiteral("/dev/does-not-exist") : sim.pfad());
         QCOMPARE(l.code, code);
         QVERIFY2(l.fehler.contains(meldung), qPrintable(l.fehler));
         QVERIFY(l.aus.isEmpty());

@@ -12,8 +12,7 @@ class TstSimulator : public QObject {
     Q_OBJECT
 
     // Sends a frame and returns everything the meter answered within `zeit`.
-    static QByteArray frage(Pruefstand& p, const QByteArray& rahmen, double zeit = 1.0)
-    {
+    static QByteArray frage(Pruefstand& p, const QByteArray& rahmen, double zeit = 1.0) {
         p.sim.port.output(rahmen);
         p.uhr.vergehen(zeit);
         return p.sim.port.input();
@@ -22,11 +21,12 @@ class TstSimulator : public QObject {
     static QByteArray eeprom(Pruefstand& p) { return frage(p, anfrage::eepromLesen()).mid(1); }
 
 private slots:
-    void schreiben_aendert_erst_mit_speichern_das_eeprom()
-    {
+    void schreiben_aendert_erst_mit_speichern_das_eeprom() {
         Pruefstand p;
-        QCOMPARE(frage(p, anfrage::byteSchreiben(protokoll::byteparam::Impulsdauer, 99)), hex("10"));
-        QCOMPARE(frage(p, anfrage::wortSchreiben(protokoll::wortparam::Filterfaktor, 12345)), hex("10"));
+        QCOMPARE(frage(p, anfrage::byteSchreiben(protokoll::byteparam::Impulsdauer, 99)),
+                 hex("10"));
+        QCOMPARE(frage(p, anfrage::wortSchreiben(protokoll::wortparam::Filterfaktor, 12345)),
+                 hex("10"));
         QCOMPARE(frage(p, anfrage::floatSchreiben(protokoll::floatparam::MEW, 250.0f)), hex("10"));
         QCOMPARE(quint8(eeprom(p)[adresse::Impulsdauer]), quint8(50));
         QCOMPARE(frage(p, anfrage::speichern()), hex("10"));
@@ -36,8 +36,7 @@ private slots:
         QCOMPARE(bytefolge::leseFloat32(e, adresse::MEW), 250.0f);
     }
 
-    void neustart_verwirft_ungespeicherte_aenderungen()
-    {
+    void neustart_verwirft_ungespeicherte_aenderungen() {
         Pruefstand p;
         frage(p, anfrage::byteSchreiben(protokoll::byteparam::Ausgangsart, 0x02));
         QCOMPARE(frage(p, anfrage::kaltstartReset(), 5.0), QByteArray());
@@ -45,8 +44,7 @@ private slots:
         QCOMPARE(quint8(eeprom(p)[adresse::Ausgangsart]), quint8(0x15));
     }
 
-    void wortparameter_landen_an_ihren_adressen_data()
-    {
+    void wortparameter_landen_an_ihren_adressen_data() {
         QTest::addColumn<int>("k");
         QTest::addColumn<int>("adresse");
         QTest::newRow("offset 0-5 V") << int(protokoll::wortparam::OffsetU05) << 250;
@@ -57,8 +55,7 @@ private slots:
         QTest::newRow("FrequenzMax") << int(protokoll::wortparam::FrequenzMax) << 221;
         QTest::newRow("FrequenzMin") << int(protokoll::wortparam::FrequenzMin) << 223;
     }
-    void wortparameter_landen_an_ihren_adressen()
-    {
+    void wortparameter_landen_an_ihren_adressen() {
         QFETCH(int, k);
         QFETCH(int, adresse);
         Pruefstand p;
@@ -67,8 +64,7 @@ private slots:
         QCOMPARE(bytefolge::leseWord16(eeprom(p), adresse), quint16(0xBEEF));
     }
 
-    void unbekannte_parameter_und_befehle_bekommen_nak_data()
-    {
+    void unbekannte_parameter_und_befehle_bekommen_nak_data() {
         QTest::addColumn<QByteArray>("rahmen");
         QTest::addColumn<QByteArray>("antwort");
         QTest::newRow("byte parameter 3") << anfrage::byteSchreiben(3, 1) << hex("15");
@@ -76,8 +72,7 @@ private slots:
         QTest::newRow("unknown command, one NAK for the burst") << hex("7E 01 02 03") << hex("15");
         QTest::newRow("address beyond the EEPROM") << anfrage::eepromByte(1, 512) << hex("15");
     }
-    void unbekannte_parameter_und_befehle_bekommen_nak()
-    {
+    void unbekannte_parameter_und_befehle_bekommen_nak() {
         QFETCH(QByteArray, rahmen);
         QFETCH(QByteArray, antwort);
         Pruefstand p;
@@ -85,8 +80,7 @@ private slots:
         QCOMPARE(frage(p, anfrage::verbindungstest()), hex("10"));
     }
 
-    void direkter_eeprom_schreibzugriff_und_stuetzstellen()
-    {
+    void direkter_eeprom_schreibzugriff_und_stuetzstellen() {
         Pruefstand p;
         QCOMPARE(frage(p, anfrage::eepromByte(1, adresse::Ueberlauf)), hex("10"));
         QCOMPARE(quint8(eeprom(p)[adresse::Ueberlauf]), quint8(1));
@@ -99,26 +93,24 @@ private slots:
         QCOMPARE(bytefolge::leseFloat32(e, adresse::StpErster + 8), 300.0f);
     }
 
-    void kalibrierkonfiguration_wird_gelesen_und_zurueckgeschrieben()
-    {
+    void kalibrierkonfiguration_wird_gelesen_und_zurueckgeschrieben() {
         Pruefstand p;
         const QByteArray antwort = frage(p, anfrage::konfigLesen());
         QCOMPARE(antwort, hex("10 0D 04 15 18 85 00"));
-        const QByteArray gemerkt = antwort.mid(protokoll::KonfigAntwortStart, protokoll::KonfigBytes);
+        const QByteArray gemerkt =
+            antwort.mid(protokoll::KonfigAntwortStart, protokoll::KonfigBytes);
         frage(p, anfrage::byteSchreiben(protokoll::byteparam::Ausgangsart, 0x02));
         QCOMPARE(frage(p, anfrage::konfigSchreiben(gemerkt)), hex("10"));
         QCOMPARE(p.sim.geraet.arbeitsdaten().left(4), hex("15 18 85 00"));
     }
 
-    void fehlerstatus_meldet_den_eingestellten_code()
-    {
+    void fehlerstatus_meldet_den_eingestellten_code() {
         Pruefstand p;
         p.sim.geraet.fehlercode = 17;
         QCOMPARE(frage(p, anfrage::fehlerstatus()), hex("10 11"));
     }
 
-    void counts_folgen_messbereich_und_ueberlauf_data()
-    {
+    void counts_folgen_messbereich_und_ueberlauf_data() {
         QTest::addColumn<double>("kgh");
         QTest::addColumn<int>("ueberlauf");
         QTest::addColumn<int>("counts");
@@ -129,26 +121,24 @@ private slots:
         QTest::newRow("with overflow") << 165.0 << 1 << 65535;
         QTest::newRow("a fifth with overflow") << 33.0 << 1 << 13107;
     }
-    void counts_folgen_messbereich_und_ueberlauf()
-    {
+    void counts_folgen_messbereich_und_ueberlauf() {
         QFETCH(double, kgh);
         QFETCH(int, ueberlauf);
         QFETCH(int, counts);
         Pruefstand p;
         p.sim.geraet.profil = {Durchflussprofil::Art::Konstant, kgh};
         frage(p, anfrage::eepromByte(quint8(ueberlauf), adresse::Ueberlauf));
-        QCOMPARE(frage(p, anfrage::counts(false)), char(protokoll::DLE) + bytefolge::word16(quint16(counts)));
+        QCOMPARE(frage(p, anfrage::counts(false)),
+                 char(protokoll::DLE) + bytefolge::word16(quint16(counts)));
     }
 
-    void rohe_counts_interpolieren_die_kennlinie()
-    {
+    void rohe_counts_interpolieren_die_kennlinie() {
         Pruefstand p;
         p.sim.geraet.profil = {Durchflussprofil::Art::Konstant, 85.0};  // between 70 and 100 kg/h
         QCOMPARE(frage(p, anfrage::counts(true)), char(protokoll::DLE) + bytefolge::word16(41000));
     }
 
-    void die_rampe_steigt_in_ihrer_periode()
-    {
+    void die_rampe_steigt_in_ihrer_periode() {
         Pruefstand p;
         p.sim.geraet.profil = {Durchflussprofil::Art::Rampe, 150.0, 10.0};
         QCOMPARE(p.sim.geraet.durchflussKgh(5.0), 75.0);
@@ -158,8 +148,7 @@ private slots:
         QVERIFY(r > 100 && r < 200 && r != 150.0);
     }
 
-    void kaltstart_braucht_zwei_resets()
-    {
+    void kaltstart_braucht_zwei_resets() {
         Pruefstand p;
         p.sim.geraet.kaltstartNoetig = true;
         QCOMPARE(frage(p, anfrage::eepromLesen()).size(), 1);
@@ -169,26 +158,26 @@ private slots:
         QCOMPARE(frage(p, anfrage::eepromLesen()).size(), 513);
     }
 
-    void ein_neustartendes_geraet_antwortet_erst_danach()
-    {
+    void ein_neustartendes_geraet_antwortet_erst_danach() {
         Pruefstand p;
         p.sim.leitung.neustartZeit = 3.0;
         QCOMPARE(frage(p, anfrage::resetNachStuetzstellen(), 0.5), hex("10"));
         p.sim.port.output(anfrage::counts(false));
         const double gesendet = p.uhr.jetzt();
-        p.uhr.warteBis(gesendet + 10, [&] { return p.sim.port.inBufferCount() == 3; }, Ereignisse::Alle);
+        p.uhr.warteBis(
+            gesendet + 10, [&] { return p.sim.port.inBufferCount() == 3; }, Ereignisse::Alle);
         QVERIFY(p.uhr.jetzt() > 3.0);
         QVERIFY(p.uhr.jetzt() < 3.02);
     }
 
-    void bytes_brauchen_ihre_leitungszeit()
-    {
+    void bytes_brauchen_ihre_leitungszeit() {
         Pruefstand p;
         p.sim.leitung.latenz = 0.010;
         p.sim.port.output(anfrage::counts(false));
         QVector<double> ankunft;
         while (ankunft.size() < 3) {
-            p.uhr.warteBis(1.0, [&] { return p.sim.port.inBufferCount() > ankunft.size(); }, Ereignisse::Alle);
+            p.uhr.warteBis(
+                1.0, [&] { return p.sim.port.inBufferCount() > ankunft.size(); }, Ereignisse::Alle);
             ankunft.append(p.uhr.jetzt());
         }
         const double b = Leitung::ByteZeit;
@@ -196,8 +185,7 @@ private slots:
         QCOMPARE(ankunft[2], 3 * b + 0.010 + 3 * b);
     }
 
-    void jeder_rahmen_wird_mit_seiner_sendezeit_protokolliert()
-    {
+    void jeder_rahmen_wird_mit_seiner_sendezeit_protokolliert() {
         Pruefstand p;
         frage(p, anfrage::verbindungstest(), 2.0);
         frage(p, anfrage::fehlerstatus(), 1.0);
@@ -205,16 +193,14 @@ private slots:
         QCOMPARE(p.abstaende(), QVector<double>{2.0});
     }
 
-    void ein_unterbrochener_rahmen_wird_nach_einer_pause_verworfen()
-    {
+    void ein_unterbrochener_rahmen_wird_nach_einer_pause_verworfen() {
         Pruefstand p;
         p.sim.port.output(hex("0B"));
         p.uhr.vergehen(0.2);
         QCOMPARE(frage(p, anfrage::fehlerstatus()), hex("10 00"));
     }
 
-    void ein_verschwundener_port_laesst_sich_nicht_oeffnen_und_schweigt()
-    {
+    void ein_verschwundener_port_laesst_sich_nicht_oeffnen_und_schweigt() {
         Pruefstand p;
         p.sim.leitung.fehler.weg = true;
         QCOMPARE(frage(p, anfrage::verbindungstest()), QByteArray());
@@ -222,8 +208,7 @@ private slots:
         QCOMPARE(p.sim.port.oeffnen().fehler, PortFehler::NichtVorhanden);
     }
 
-    void oeffnen_verwirft_alte_bytes()
-    {
+    void oeffnen_verwirft_alte_bytes() {
         Pruefstand p;
         p.sim.port.liefere(hex("01 02"));
         p.sim.port.schliessen();

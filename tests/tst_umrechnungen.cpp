@@ -10,8 +10,7 @@ using namespace umrechnungen;
 
 namespace {
 
-quint32 bits(float f)
-{
+quint32 bits(float f) {
     quint32 b;
     std::memcpy(&b, &f, sizeof b);
     return b;
@@ -23,8 +22,7 @@ class TstUmrechnungen : public QObject {
     Q_OBJECT
 
 private slots:
-    void float32_wird_niederwertiges_byte_zuerst_gesendet_data()
-    {
+    void float32_wird_niederwertiges_byte_zuerst_gesendet_data() {
         QTest::addColumn<float>("wert");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("1.0") << 1.0f << hex("00 00 80 3F");
@@ -32,16 +30,14 @@ private slots:
         QTest::newRow("-2.5") << -2.5f << hex("00 00 20 C0");
         QTest::newRow("0") << 0.0f << hex("00 00 00 00");
     }
-    void float32_wird_niederwertiges_byte_zuerst_gesendet()
-    {
+    void float32_wird_niederwertiges_byte_zuerst_gesendet() {
         QFETCH(float, wert);
         QFETCH(QByteArray, bytes);
         QCOMPARE(bytefolge::float32(wert), bytes);
         QCOMPARE(bytefolge::leseFloat32(bytes, 0), wert);
     }
 
-    void word16_wird_hoeherwertiges_byte_zuerst_gesendet_data()
-    {
+    void word16_wird_hoeherwertiges_byte_zuerst_gesendet_data() {
         QTest::addColumn<int>("wert");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("62000") << 62000 << hex("F2 30");
@@ -50,8 +46,7 @@ private slots:
         QTest::newRow("65535") << 65535 << hex("FF FF");
         QTest::newRow("0") << 0 << hex("00 00");
     }
-    void word16_wird_hoeherwertiges_byte_zuerst_gesendet()
-    {
+    void word16_wird_hoeherwertiges_byte_zuerst_gesendet() {
         QFETCH(int, wert);
         QFETCH(QByteArray, bytes);
         QCOMPARE(bytefolge::word16(quint16(wert)), bytes);
@@ -59,15 +54,13 @@ private slots:
         QCOMPARE(qint64(bytefolge::leseWord16Signed(bytes, 0)), Wort16NachInteger(wert));
     }
 
-    void dword32_wird_niederwertiges_byte_zuerst_gesendet()
-    {
+    void dword32_wird_niederwertiges_byte_zuerst_gesendet() {
         QCOMPARE(bytefolge::dword32(0x12345678u), hex("78 56 34 12"));
         QCOMPARE(bytefolge::leseDWord32(hex("78 56 34 12"), 0), 0x12345678u);
         QCOMPARE(bytefolge::leseDWord32(hex("FF FF FF FF"), 0), 0xFFFFFFFFu);
     }
 
-    void scratch_layout_der_sechs_prozeduren()
-    {
+    void scratch_layout_der_sechs_prozeduren() {
         QByteArray a(4, '\0');
         SingleNachBytes(1.0f, a, 0);
         QCOMPARE(a, hex("3F 80 00 00"));
@@ -80,15 +73,13 @@ private slots:
         QCOMPARE(BytesNachInteger(hex("00 80"), 0), qint16(-32768));
     }
 
-    void erlaubte_startindizes_ausserhalb_von_null()
-    {
+    void erlaubte_startindizes_ausserhalb_von_null() {
         const QByteArray a = hex("AA 00 00 80 3F BB");
         QCOMPARE(BytesNachSingle(a, 1), 1.0f);
         QCOMPARE(BytesNachInteger(a, 4), qint16(quint16(0xBB3F)));
     }
 
-    void bytes_nach_single_ausserhalb_liefert_nan_7fffffff_data()
-    {
+    void bytes_nach_single_ausserhalb_liefert_nan_7fffffff_data() {
         QTest::addColumn<int>("groesse");
         QTest::addColumn<int>("start");
         QTest::newRow("zu kurz") << 3 << 0;
@@ -96,8 +87,7 @@ private slots:
         QTest::newRow("negativer start") << 8 << -1;
         QTest::newRow("16-bit-ueberlauf") << 40000 << 32765;
     }
-    void bytes_nach_single_ausserhalb_liefert_nan_7fffffff()
-    {
+    void bytes_nach_single_ausserhalb_liefert_nan_7fffffff() {
         QFETCH(int, groesse);
         QFETCH(int, start);
         const float f = BytesNachSingle(QByteArray(groesse, '\0'), start);
@@ -105,8 +95,7 @@ private slots:
         QCOMPARE(bits(f), 0x7FFFFFFFu);
     }
 
-    void andere_prozeduren_melden_index_ausserhalb()
-    {
+    void andere_prozeduren_melden_index_ausserhalb() {
         QByteArray a(4, '\0');
         QVERIFY_THROWS_EXCEPTION(IndexFehler, LongNachBytes(1, a, 1));
         QVERIFY_THROWS_EXCEPTION(IndexFehler, BytesNachLong(a, -1));
@@ -117,8 +106,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(IndexFehler, bytefolge::leseText(a, 2, 3));
     }
 
-    void bereichsumrechnungen_data()
-    {
+    void bereichsumrechnungen_data() {
         QTest::addColumn<int>("art");
         QTest::addColumn<qint64>("argument");
         QTest::addColumn<double>("ergebnis");
@@ -133,8 +121,7 @@ private slots:
         QTest::newRow("Long -1") << 3 << qint64(-1) << 4294967295.0;
         QTest::newRow("Long 7") << 3 << qint64(7) << 7.0;
     }
-    void bereichsumrechnungen()
-    {
+    void bereichsumrechnungen() {
         QFETCH(int, art);
         QFETCH(qint64, argument);
         QFETCH(double, ergebnis);
@@ -145,17 +132,16 @@ private slots:
         QCOMPARE(ist, ergebnis);
     }
 
-    void geloeschte_bytes_sind_negatives_nan()
-    {
+    void geloeschte_bytes_sind_negatives_nan() {
         const float f = bytefolge::leseFloat32(hex("FF FF FF FF"), 0);
         QVERIFY(std::isnan(f));
         QVERIFY(std::signbit(f));
     }
 
-    void jede_kodierung_ueberlebt_den_rundweg()
-    {
+    void jede_kodierung_ueberlebt_den_rundweg() {
         const float floats[] = {0.0f, -0.0f, 1e-30f, 3.14159f, -123456.78f, 3.4e38f};
-        for (float f : floats) QCOMPARE(bits(bytefolge::leseFloat32(bytefolge::float32(f), 0)), bits(f));
+        for (float f : floats)
+            QCOMPARE(bits(bytefolge::leseFloat32(bytefolge::float32(f), 0)), bits(f));
         for (quint32 w = 0; w <= 65535; w += 257) {
             QCOMPARE(bytefolge::leseWord16(bytefolge::word16(quint16(w)), 0), quint16(w));
             QCOMPARE(IntegerNachWort16(Wort16NachInteger(w)), qint64(w));

@@ -36,17 +36,17 @@ public:
     DivisionDurchNull() : std::domain_error("Division durch Null") {}
 };
 
-float inEinheit(float kgh, const Masseinheit& e)
-{
+float inEinheit(float kgh, const Masseinheit& e) {
     if (e.Umrechnungsfaktor == 0) throw DivisionDurchNull();
     return float(kgh / e.Umrechnungsfaktor);
 }
 
 // Erased calibration fields read as negative NaNs; they and negative values count as 0.
-float imBereich(float wert) { return std::signbit(wert) ? 0.0f : wert; }
+float imBereich(float wert) {
+    return std::signbit(wert) ? 0.0f : wert;
+}
 
-void leseStuetzstellen(const Abbild& a, Geraeteparameter& p)
-{
+void leseStuetzstellen(const Abbild& a, Geraeteparameter& p) {
     for (int i = 1; i <= p.StpAnzahl; ++i) {
         if (i > Geraeteparameter::MaxStuetzstellen)
             throw umrechnungen::IndexFehler("Index außerhalb des gültigen Bereichs");
@@ -56,8 +56,7 @@ void leseStuetzstellen(const Abbild& a, Geraeteparameter& p)
     }
 }
 
-void berechneImpulsbasis(Geraeteparameter& p)
-{
+void berechneImpulsbasis(Geraeteparameter& p) {
     const double s = (p.Digitalflags & 0x04) ? 256.0 : 65536.0;
     p.Impulsbasis = float(p.MEW / 3600.0 / 1000.0 * s / 65535.0);
     p.Impulsbasis16 = float(p.MEW / 3600.0 / 1000.0 * 65536.0 / 65535.0);
@@ -65,28 +64,24 @@ void berechneImpulsbasis(Geraeteparameter& p)
     p.Impulswert = float(rundeGerade(double(p.Impulsbasis) * teiler, 7));
 }
 
-void zeigeUeberlauf(bool sichtbar, const Oberflaeche& ui)
-{
+void zeigeUeberlauf(bool sichtbar, const Oberflaeche& ui) {
     ui.view.setzeSichtbar(Element::chkKonfAnalogUeberlauf, sichtbar);
     ui.view.setzeSichtbar(Element::lblKonfULAkt, sichtbar);
     ui.view.setzeSichtbar(Element::lblUeberlauf, sichtbar);
     ui.view.setzeSkalenendwert(sichtbar ? 110 : 100);
 }
 
-void ueberlaufText(bool aktiv, const Oberflaeche& ui)
-{
+void ueberlaufText(bool aktiv, const Oberflaeche& ui) {
     if (ui.sprache == Sprache::Unbekannt) return;
-    const QString text = aktiv ? waehle(ui.sprache, QStringLiteral("Überlauf ist aktiv"),
-                                        QStringLiteral("Overflow active"),
-                                        QStringLiteral("Dépassement actif"))
-                               : waehle(ui.sprache, QStringLiteral("Überlauf ist passiv"),
-                                        QStringLiteral("Overflow passive"),
-                                        QStringLiteral("Dépassement passif"));
+    const QString text =
+        aktiv ? waehle(ui.sprache, QStringLiteral("Überlauf ist aktiv"),
+                       QStringLiteral("Overflow active"), QStringLiteral("Dépassement actif"))
+              : waehle(ui.sprache, QStringLiteral("Überlauf ist passiv"),
+                       QStringLiteral("Overflow passive"), QStringLiteral("Dépassement passif"));
     ui.view.setzeUeberlaufText(text, aktiv ? Blau : Rot);
 }
 
-void pruefeUeberlauf(const Abbild& a, Geraeteparameter& p, const Oberflaeche& ui)
-{
+void pruefeUeberlauf(const Abbild& a, Geraeteparameter& p, const Oberflaeche& ui) {
     const QString version = p.Firmwareversion;
     if (fuehrendeZahl(version.right(2)) < ErsterFirmwareMitUeberlauf) {
         zeigeUeberlauf(false, ui);
@@ -99,9 +94,9 @@ void pruefeUeberlauf(const Abbild& a, Geraeteparameter& p, const Oberflaeche& ui
     ueberlaufText(aktiv, ui);
 }
 
-void leseKalibrierung(const Abbild& a, Geraeteparameter& p)
-{
-    for (int i = 1; i <= 8; ++i) p.DacReferenz[size_t(i)] = imBereich(a.float32(adresse::DacReferenz + 4 * (i - 1)));
+void leseKalibrierung(const Abbild& a, Geraeteparameter& p) {
+    for (int i = 1; i <= 8; ++i)
+        p.DacReferenz[size_t(i)] = imBereich(a.float32(adresse::DacReferenz + 4 * (i - 1)));
     for (int i = 1; i <= 3; ++i) {
         const int basis = adresse::DacPunkteU + adresse::DacPunktAbstand * (i - 1);
         p.DacCountsU[size_t(i)] = a.word16(basis);
@@ -112,11 +107,11 @@ void leseKalibrierung(const Abbild& a, Geraeteparameter& p)
         p.DacCountsI[size_t(i)] = a.word16(basis);
         p.DacAusgangI[size_t(i)] = imBereich(a.float32(basis + 2));
     }
-    for (int i = 1; i <= 8; ++i) p.AnalogTrim[size_t(i)] = a.word16(adresse::AnalogTrim[i - 1]);
+    for (int i = 1; i <= 8; ++i)
+        p.AnalogTrim[size_t(i)] = a.word16(adresse::AnalogTrim[i - 1]);
 }
 
-void decodiere(const Abbild& a, Geraeteparameter& p, const Masseinheit& e, const Oberflaeche& ui)
-{
+void decodiere(const Abbild& a, Geraeteparameter& p, const Masseinheit& e, const Oberflaeche& ui) {
     p.Ausgangsart = a.byte(adresse::Ausgangsart);
     p.Analogbereich = a.byte(adresse::Analogbereich);
     p.Digitalflags = a.byte(adresse::Digitalflags);
@@ -150,14 +145,14 @@ void decodiere(const Abbild& a, Geraeteparameter& p, const Masseinheit& e, const
 }  // namespace
 
 bool EEPromAuswerten(const QByteArray& puffer, Geraeteparameter& p, const Masseinheit& einheit,
-                     const Oberflaeche& ui)
-{
+                     const Oberflaeche& ui) {
     try {
         decodiere(Abbild(puffer), p, einheit, ui);
         return true;
     } catch (const std::exception& fehler) {
-        ui.dialogs.meldung(QString::fromUtf8(fehler.what()) + QStringLiteral(", SUB EEPromAuswerten") +
-                               QStringLiteral("\r\n") + ui.texte[textnr::DecodierFehler],
+        ui.dialogs.meldung(QString::fromUtf8(fehler.what()) +
+                               QStringLiteral(", SUB EEPromAuswerten") + QStringLiteral("\r\n") +
+                               ui.texte[textnr::DecodierFehler],
                            QString(), Schaltflaechen::Ok, Symbol::Kritisch);
         return false;
     }

@@ -9,7 +9,7 @@ constexpr int Analogbereich = 1;
 constexpr int Digitalflags = 2;
 constexpr int Konfigbyte3 = 3;
 constexpr int StpAnzahl = 4;
-constexpr int StpErster = 5;         // counts of point i at 5 + 6(i-1), flow 2 bytes later
+constexpr int StpErster = 5;  // counts of point i at 5 + 6(i-1), flow 2 bytes later
 constexpr int StpAbstand = 6;
 constexpr int StpFlussVersatz = 2;
 constexpr int StpBereichEnde = 210;  // first address after the support-point area
@@ -21,7 +21,8 @@ constexpr int FrequenzMax = 221;
 constexpr int FrequenzMin = 223;
 constexpr int Frequenzteiler = 225;
 constexpr int Filterfaktor = 244;
-// Offset and factor words of U1, U2, I1, I2 in the order offset U1, U2, I1, I2, factor U1, U2, I1, I2.
+// Offset and factor words of U1, U2, I1, I2 in the order offset U1, U2, I1, I2, factor U1, U2, I1,
+// I2.
 constexpr int AnalogTrim[8] = {250, 254, 258, 262, 252, 256, 260, 266};
 constexpr int Reserve270 = 270;
 constexpr int MEW = 274;
@@ -29,8 +30,8 @@ constexpr int SchaltMin = 278;
 constexpr int SchaltMax = 282;
 constexpr int Schleichmenge = 286;
 constexpr int MOG = 290;
-constexpr int DacReferenz = 400;   // eight Float32
-constexpr int DacPunkteU = 432;    // three points of counts Word16 + level Float32
+constexpr int DacReferenz = 400;  // eight Float32
+constexpr int DacPunkteU = 432;   // three points of counts Word16 + level Float32
 constexpr int DacPunkteI = 450;
 constexpr int DacPunktAbstand = 6;
 constexpr int Ueberlauf = 468;

@@ -2,8 +2,7 @@
 
 #include <charconv>
 
-QString floatText(float wert)
-{
+QString floatText(float wert) {
     char puffer[32];
     const auto r = std::to_chars(puffer, puffer + sizeof puffer, wert);
     return QString::fromLatin1(puffer, int(r.ptr - puffer));
@@ -13,22 +12,27 @@ namespace {
 
 using Liste = QVector<QPair<QString, QString>>;
 
-void zahl(Liste& l, const QString& name, qint64 wert) { l.append({name, QString::number(wert)}); }
+void zahl(Liste& l, const QString& name, qint64 wert) {
+    l.append({name, QString::number(wert)});
+}
 
-void zahl(Liste& l, const QString& name, float wert) { l.append({name, floatText(wert)}); }
+void zahl(Liste& l, const QString& name, float wert) {
+    l.append({name, floatText(wert)});
+}
 
-void zahl(Liste& l, const QString& name, qint32 wert) { zahl(l, name, qint64(wert)); }
+void zahl(Liste& l, const QString& name, qint32 wert) {
+    zahl(l, name, qint64(wert));
+}
 
 template <typename Feld>
-void reihe(Liste& l, const QString& name, const Feld& feld, int bis)
-{
-    for (int i = 1; i <= bis; ++i) zahl(l, QStringLiteral("%1[%2]").arg(name).arg(i), feld[size_t(i)]);
+void reihe(Liste& l, const QString& name, const Feld& feld, int bis) {
+    for (int i = 1; i <= bis; ++i)
+        zahl(l, QStringLiteral("%1[%2]").arg(name).arg(i), feld[size_t(i)]);
 }
 
 }  // namespace
 
-QVector<QPair<QString, QString>> parameterliste(const Geraeteparameter& p)
-{
+QVector<QPair<QString, QString>> parameterliste(const Geraeteparameter& p) {
     Liste l;
     zahl(l, QStringLiteral("Ausgangsart"), qint64(p.Ausgangsart));
     zahl(l, QStringLiteral("Analogbereich"), qint64(p.Analogbereich));

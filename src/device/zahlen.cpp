@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-double fuehrendeZahl(const QString& text)
-{
+double fuehrendeZahl(const QString& text) {
     int i = 0;
-    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t'))) ++i;
+    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+        ++i;
     const int anfang = i;
     if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) ++i;
     bool punkt = false;
@@ -18,8 +18,7 @@ double fuehrendeZahl(const QString& text)
     return ok ? wert : 0.0;
 }
 
-double rundeGerade(double wert, int stellen)
-{
+double rundeGerade(double wert, int stellen) {
     const double skala = std::pow(10.0, stellen);
     const double skaliert = wert * skala;
     const double unten = std::floor(skaliert);

@@ -4,8 +4,8 @@
 
 // Which window events a wait lets through.
 enum class Ereignisse {
-    Alle,          // the window reacts to the user meanwhile
-    NurAnzeige     // the window repaints and timers run, but user input waits
+    Alle,       // the window reacts to the user meanwhile
+    NurAnzeige  // the window repaints and timers run, but user input waits
 };
 
 // Every wait and time-out of the link goes through a clock: real monotonic

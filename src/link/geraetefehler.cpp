@@ -2,28 +2,26 @@
 
 #include "link/protocol.h"
 
-QString geraetefehlerText(int code)
-{
+QString geraetefehlerText(int code) {
     switch (code) {
-    case 4:
-        return QStringLiteral("AD-Wandler Fehler");
-    case 5:
-        return QStringLiteral("EEPROM Checkbyte Fehler");
-    case 6:
-        return QStringLiteral("EEPROM Timeout Fehler");
-    case 16:
-        return QStringLiteral("EEPROM gelöscht");
-    case 17:
-        return QStringLiteral("Unterspannung erkannt");
-    case 255:
-        return QStringLiteral("Undefinierter Fehler");
-    default:
-        return QString();
+        case 4:
+            return QStringLiteral("AD-Wandler Fehler");
+        case 5:
+            return QStringLiteral("EEPROM Checkbyte Fehler");
+        case 6:
+            return QStringLiteral("EEPROM Timeout Fehler");
+        case 16:
+            return QStringLiteral("EEPROM gelöscht");
+        case 17:
+            return QStringLiteral("Unterspannung erkannt");
+        case 255:
+            return QStringLiteral("Undefinierter Fehler");
+        default:
+            return QString();
     }
 }
 
-QString AntwortText(const QString& label, const QByteArray& antwort)
-{
+QString AntwortText(const QString& label, const QByteArray& antwort) {
     if (antwort.size() == 1) {
         const quint8 b = quint8(antwort[0]);
         if (b == protokoll::DLE) return label + QStringLiteral(" : DLE");
@@ -31,6 +29,7 @@ QString AntwortText(const QString& label, const QByteArray& antwort)
         return label + QStringLiteral(" : not known");
     }
     QString text = label + QStringLiteral(" : ");
-    for (char b : antwort) text += QLatin1Char(' ') + QString::number(quint8(b));
+    for (char b : antwort)
+        text += QLatin1Char(' ') + QString::number(quint8(b));
     return text;
 }

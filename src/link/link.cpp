@@ -11,26 +11,22 @@
 using namespace protokoll;
 
 Link::Link(Port& port, Clock& clock, LinkState& state, Oberflaeche ui)
-    : port_(port), clock_(clock), state_(state), ui_(ui)
-{
-}
+    : port_(port), clock_(clock), state_(state), ui_(ui) {}
 
-void Link::senden(const QByteArray& rahmen)
-{
+void Link::senden(const QByteArray& rahmen) {
     if (state_.programmEnde) return;
     state_.Sendepuffer = rahmen;
     state_.Pruefbyte = rahmen.isEmpty() ? 0 : quint8(rahmen.back());
     port_.output(rahmen);
 }
 
-void Link::Warten(double sekunden)
-{
+void Link::Warten(double sekunden) {
     if (state_.programmEnde) return;
-    clock_.warteBis(clock_.jetzt() + sekunden, [] { return false; }, Ereignisse::Alle);
+    clock_.warteBis(
+        clock_.jetzt() + sekunden, [] { return false; }, Ereignisse::Alle);
 }
 
-bool Link::warteAufBytes(int anzahl, double zeit, Ereignisse e, bool genau)
-{
+bool Link::warteAufBytes(int anzahl, double zeit, Ereignisse e, bool genau) {
     if (state_.programmEnde) return false;
     return clock_.warteBis(
         clock_.jetzt() + zeit,
@@ -41,8 +37,7 @@ bool Link::warteAufBytes(int anzahl, double zeit, Ereignisse e, bool genau)
         e);
 }
 
-void Link::WarteAufAntwort(Transaktion t, double zeit, int modus)
-{
+void Link::WarteAufAntwort(Transaktion t, double zeit, int modus) {
     if (modus == 1 && (t == Transaktion::EEpromLesen || t == Transaktion::Counts)) {
         state_.Empfangspuffer.clear();
         warteAufBytes(t == Transaktion::Counts ? CountsAntwortLaenge : EEPromAntwortLaenge, zeit,
@@ -53,8 +48,8 @@ void Link::WarteAufAntwort(Transaktion t, double zeit, int modus)
         const double frist = clock_.jetzt() + zeit;
         state_.Empfangspuffer = port_.input();
         while (!beginntMit(DLE) && !state_.programmEnde) {
-            if (!clock_.warteBis(frist, [&] { return port_.inBufferCount() > 0; },
-                                 Ereignisse::NurAnzeige))
+            if (!clock_.warteBis(
+                    frist, [&] { return port_.inBufferCount() > 0; }, Ereignisse::NurAnzeige))
                 break;
             state_.Empfangspuffer = port_.input();
         }
@@ -62,13 +57,11 @@ void Link::WarteAufAntwort(Transaktion t, double zeit, int modus)
     }
 }
 
-bool Link::beginntMit(quint8 code) const
-{
+bool Link::beginntMit(quint8 code) const {
     return !state_.Empfangspuffer.isEmpty() && quint8(state_.Empfangspuffer[0]) == code;
 }
 
-void Link::AntwortAuswerten(Transaktion t)
-{
+void Link::AntwortAuswerten(Transaktion t) {
     if (state_.programmEnde) return;
     if (beginntMit(NAK)) {
         nakAuswerten();
@@ -82,8 +75,7 @@ void Link::AntwortAuswerten(Transaktion t)
     }
 }
 
-bool Link::abgebrochen(Antwort a)
-{
+bool Link::abgebrochen(Antwort a) {
     state_.MeldungsAntwort = a;
     if (a != Antwort::Abbrechen) return false;
     state_.programmEnde = true;
@@ -91,19 +83,18 @@ bool Link::abgebrochen(Antwort a)
     return true;
 }
 
-void Link::nakAuswerten()
-{
+void Link::nakAuswerten() {
     state_.Fehlversuche += 1;
     if (state_.Fehlversuche == 5) {
-        const Antwort a = ui_.dialogs.meldung(ui_.texte[textnr::ZuVieleNAK], ui_.texte[textnr::TitelNAK],
-                                              Schaltflaechen::OkAbbrechen, Symbol::Kritisch);
+        const Antwort a =
+            ui_.dialogs.meldung(ui_.texte[textnr::ZuVieleNAK], ui_.texte[textnr::TitelNAK],
+                                Schaltflaechen::OkAbbrechen, Symbol::Kritisch);
         if (abgebrochen(a)) return;
     }
     ui_.view.setzeCountsTimer(true);
 }
 
-void Link::eepromAuswerten()
-{
+void Link::eepromAuswerten() {
     int wiederholungen = 0;
     while (state_.Empfangspuffer.size() != EEPromAntwortLaenge) {
         if (wiederholungen == MaxEEPromWiederholungen) {
@@ -131,8 +122,7 @@ void Link::eepromAuswerten()
     state_.EEPromInhalt = state_.Empfangspuffer;
 }
 
-void Link::countsAuswerten()
-{
+void Link::countsAuswerten() {
     if (state_.Empfangspuffer.size() == CountsAntwortLaenge) {
         ui_.view.setzeLampe(Lampe::Gruen);
         ui_.view.zeigeVerbunden(true);
@@ -141,15 +131,13 @@ void Link::countsAuswerten()
         ui_.view.setzeCountsTimer(true);
         return;
     }
-    const Antwort a =
-        ui_.dialogs.meldung(ui_.texte[textnr::CountsAntwortFalsch],
-                            ui_.texte[textnr::TitelCountsAntwortFalsch], Schaltflaechen::OkAbbrechen,
-                            Symbol::Kritisch);
+    const Antwort a = ui_.dialogs.meldung(ui_.texte[textnr::CountsAntwortFalsch],
+                                          ui_.texte[textnr::TitelCountsAntwortFalsch],
+                                          Schaltflaechen::OkAbbrechen, Symbol::Kritisch);
     if (!abgebrochen(a)) ui_.view.setzeCountsTimer(true);
 }
 
-void Link::verbindungGestoert(const QString& text, const QString& titel)
-{
+void Link::verbindungGestoert(const QString& text, const QString& titel) {
     ui_.view.setzeMenueAktiv(Menue::mnudatei, 7, false);
     ui_.view.setzeAktiv(Element::cmdNDspeichern, false);
     ui_.view.setzeAktiv(Element::cmdNDLesen, false);
@@ -157,22 +145,21 @@ void Link::verbindungGestoert(const QString& text, const QString& titel)
     ui_.view.setzeSichtbar(Element::raAktuell, false);
     ui_.view.setzeLampe(Lampe::Grau);
     ui_.view.zeigeVerbunden(false);
-    const Antwort a = ui_.dialogs.meldung(text, titel, Schaltflaechen::OkAbbrechen, Symbol::Kritisch);
+    const Antwort a =
+        ui_.dialogs.meldung(text, titel, Schaltflaechen::OkAbbrechen, Symbol::Kritisch);
     if (abgebrochen(a)) return;
     port_.input();
     ui_.view.setzeMenueAktiv(Menue::mnuhaupt, 1, true);
     ui_.view.setzeSichtbar(Element::AnzAnalog, false);
 }
 
-bool Link::Verbindungstest()
-{
+bool Link::Verbindungstest() {
     senden(anfrage::verbindungstest());
     WarteAufAntwort(Transaktion::PruefeVerbindung, WarteVerbindungstest, 0);
     return state_.Verbunden;
 }
 
-bool Link::EEPromLesen()
-{
+bool Link::EEPromLesen() {
     try {
         const QByteArray vorher = state_.EEPromInhalt;
         state_.EEPromInhalt.clear();
@@ -186,20 +173,19 @@ bool Link::EEPromLesen()
     return false;
 }
 
-void Link::CountsAnfordern(bool roh)
-{
+void Link::CountsAnfordern(bool roh) {
     senden(anfrage::counts(roh));
     WarteAufAntwort(Transaktion::Counts, WarteCounts, 1);
 }
 
-void Link::readError()
-{
+void Link::readError() {
     try {
         port_.input();
         const QByteArray antwort = festerAustausch(anfrage::fehlerstatus());
         if (state_.programmEnde) return;
         if (antwort.size() < FehlerAntwortLaenge)
-            throw std::runtime_error(linktexte::fehlerabfrageUnvollstaendig(ui_.sprache).toStdString());
+            throw std::runtime_error(
+                linktexte::fehlerabfrageUnvollstaendig(ui_.sprache).toStdString());
         const int code = quint8(antwort[1]);
         const QString dle = quint8(antwort[0]) == DLE ? QStringLiteral("DLE ") : QString();
         ui_.view.setzeFehlerzeile(QString::number(code), dle + geraetefehlerText(code));
@@ -208,10 +194,26 @@ void Link::readError()
     }
 }
 
-QByteArray Link::festerAustausch(const QByteArray& rahmen)
-{
+QByteArray Link::festerAustausch(const QByteArray& rahmen) {
     senden(rahmen);
     Warten(FesteWartezeit);
     state_.Empfangspuffer = port_.input();
+    return state_.Empfangspuffer;
+}
+
+QByteArray Link::austauschWiederholt(const QByteArray& rahmen, Wiederholen art, bool leeren) {
+    for (int versuch = 1; !state_.programmEnde; ++versuch) {
+        if (leeren) port_.inBufferLeeren();
+        festerAustausch(rahmen);
+        const bool nochmal = art == Wiederholen::SolangeNAK ? beginntMit(NAK) : !beginntMit(DLE);
+        if (!nochmal) break;
+        if (versuch == MaxSendeversuche) {
+            const Antwort a = ui_.dialogs.meldung(linktexte::nichtAngenommen(ui_.sprache, versuch),
+                                                  linktexte::kritischerFehler(ui_.sprache),
+                                                  Schaltflaechen::OkAbbrechen, Symbol::Kritisch);
+            abgebrochen(a);
+            break;
+        }
+    }
     return state_.Empfangspuffer;
 }

@@ -10,6 +10,10 @@
 // The exchanges whose replies are counted and evaluated by the common handler.
 enum class Transaktion { Keine, EEpromLesen, Counts, PruefeVerbindung };
 
+// When a write is sent again: while the meter rejects it with NAK, or until
+// it acknowledges with DLE (then also after no reply or a garbled one).
+enum class Wiederholen { SolangeNAK, BisDLE };
+
 // The serial link to the meter: one request, one wait, one evaluation at a
 // time, with the reply handling and messages shared by every caller.
 class Link {
@@ -17,6 +21,8 @@ public:
     // Short EEPROM replies are re-requested at most this often before the
     // link gives up with a message.
     static constexpr int MaxEEPromWiederholungen = 10;
+    // Writes are sent at most this often before the link gives up with a message.
+    static constexpr int MaxSendeversuche = 10;
 
     Link(Port& port, Clock& clock, LinkState& state, Oberflaeche ui);
 
@@ -35,6 +41,10 @@ public:
     void readError();
     // Send, wait the fixed second, take whatever arrived.
     QByteArray festerAustausch(const QByteArray& rahmen);
+    // The fixed-delay exchange, repeated as `art` says, at most MaxSendeversuche
+    // times; `leeren` discards the receive buffer before each try. Returns the
+    // last reply; when the tries run out, the user is told first.
+    QByteArray austauschWiederholt(const QByteArray& rahmen, Wiederholen art, bool leeren = false);
     // Waits until exactly (or at least) `anzahl` bytes are buffered or `zeit` has passed.
     bool warteAufBytes(int anzahl, double zeit, Ereignisse e, bool genau = true);
 

@@ -11,7 +11,7 @@ struct LinkState {
     QByteArray Sendepuffer;     // the last frame sent
     quint8 Pruefbyte = 0;       // its checksum
     bool Verbunden = false;
-    int Fehlversuche = 0;       // consecutive NAKs and short EEPROM replies
+    int Fehlversuche = 0;  // consecutive NAKs and short EEPROM replies
     Antwort MeldungsAntwort = Antwort::Ok;
     bool programmEnde = false;  // the user chose to end the program
 };

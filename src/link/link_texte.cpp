@@ -2,21 +2,18 @@
 
 namespace linktexte {
 
-QString neuStarten(Sprache s)
-{
+QString neuStarten(Sprache s) {
     return waehle(s, QStringLiteral("Bitte starten Sie das Programm neu."),
                   QStringLiteral("Restart your program please."),
                   QStringLiteral("relancer votre programm de nouveau."));
 }
 
-QString kritischerFehler(Sprache s)
-{
+QString kritischerFehler(Sprache s) {
     return waehle(s, QStringLiteral("Kritischer Fehler"), QStringLiteral("Critical error"),
                   QStringLiteral("Erreur critique"));
 }
 
-QString eepromAufgegeben(Sprache s, int versuche)
-{
+QString eepromAufgegeben(Sprache s, int versuche) {
     return waehle(s,
                   QStringLiteral("Das EEPROM des Messgeräts konnte nach %1 Versuchen nicht "
                                  "vollständig gelesen werden. Bitte prüfen Sie Kabel und Gerät."),
@@ -27,11 +24,21 @@ QString eepromAufgegeben(Sprache s, int versuche)
         .arg(versuche);
 }
 
-QString fehlerabfrageUnvollstaendig(Sprache s)
-{
+QString fehlerabfrageUnvollstaendig(Sprache s) {
     return waehle(s, QStringLiteral("Keine vollständige Antwort auf die Fehlerabfrage"),
                   QStringLiteral("No complete answer to the error query"),
                   QStringLiteral("Pas de réponse complète à la demande d'erreur"));
+}
+
+QString nichtAngenommen(Sprache s, int versuche) {
+    return waehle(s,
+                  QStringLiteral("Das Messgerät hat die Daten nach %1 Versuchen nicht angenommen. "
+                                 "Bitte prüfen Sie Kabel und Gerät."),
+                  QStringLiteral("The meter did not accept the data after %1 attempts. Please "
+                                 "check the cable and the meter."),
+                  QStringLiteral("L'appareil n'a pas accepté les données après %1 essais. "
+                                 "Vérifiez le câble et l'appareil S.V.P."))
+        .arg(versuche);
 }
 
 }  // namespace linktexte

@@ -8,9 +8,10 @@
 // from the language files.
 namespace linktexte {
 
-QString neuStarten(Sprache s);      // after the fifth short EEPROM reply
+QString neuStarten(Sprache s);        // after the fifth short EEPROM reply
 QString kritischerFehler(Sprache s);  // its title
 QString eepromAufgegeben(Sprache s, int versuche);
 QString fehlerabfrageUnvollstaendig(Sprache s);
+QString nichtAngenommen(Sprache s, int versuche);
 
 }  // namespace linktexte

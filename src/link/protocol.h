@@ -37,7 +37,7 @@ constexpr int EEPromGroesse = 512;
 constexpr int EEPromAntwortLaenge = EEPromGroesse + 1;  // DLE + image
 constexpr int CountsAntwortLaenge = 3;                  // DLE, high, low
 constexpr int FehlerAntwortLaenge = 2;                  // DLE, code
-constexpr int KonfigBytes = 4;        // configuration bytes read by 0D 04 and restored by 0E
+constexpr int KonfigBytes = 4;  // configuration bytes read by 0D 04 and restored by 0E
 constexpr int KonfigAntwortLaenge = 3 + KonfigBytes;  // DLE, 0D, 04, four bytes
 constexpr int KonfigAntwortStart = 3;  // the kept bytes are the answer's characters 4 to 7
 constexpr int StuetzstellenImRahmen = 30;
@@ -61,8 +61,8 @@ constexpr quint8 Ausgangsart = 0, Analogbereich = 1, Digitalflags = 2, Impulsdau
 }
 namespace wortparam {
 constexpr quint8 Filterfaktor = 2, OffsetU05 = 3, FaktorU05 = 4, OffsetU010 = 5, FaktorU010 = 6,
-                 OffsetI020 = 7, FaktorI020 = 8, OffsetI420 = 9, FaktorI420 = 10,
-                 FrequenzMax = 13, FrequenzMin = 14;
+                 OffsetI020 = 7, FaktorI020 = 8, OffsetI420 = 9, FaktorI420 = 10, FrequenzMax = 13,
+                 FrequenzMin = 14;
 }
 namespace floatparam {
 constexpr quint8 Impulsteiler = 0, Reserve = 1, MEW = 2, SchaltMin = 3, SchaltMax = 4,

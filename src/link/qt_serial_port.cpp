@@ -2,8 +2,7 @@
 
 #include <QMetaObject>
 
-QString standardGeraetename(int nummer)
-{
+QString standardGeraetename(int nummer) {
 #ifdef Q_OS_WIN
     return QStringLiteral("COM%1").arg(nummer);
 #else
@@ -12,8 +11,7 @@ QString standardGeraetename(int nummer)
 }
 
 QtSerialPort::QtSerialPort(std::function<QString(int)> geraetename)
-    : geraetename_(std::move(geraetename))
-{
+    : geraetename_(std::move(geraetename)) {
     QObject::connect(&serial_, &QSerialPort::readyRead, [this] {
         if (beiDaten_) beiDaten_();
     });
@@ -21,17 +19,17 @@ QtSerialPort::QtSerialPort(std::function<QString(int)> geraetename)
                      [this](QSerialPort::SerialPortError e) { fehler(e); });
 }
 
-void QtSerialPort::setCommPort(const QString& port) { port_ = port.trimmed(); }
+void QtSerialPort::setCommPort(const QString& port) {
+    port_ = port.trimmed();
+}
 
-QString QtSerialPort::systemName() const
-{
+QString QtSerialPort::systemName() const {
     bool zahl = false;
     const int nummer = port_.toInt(&zahl);
     return zahl ? geraetename_(nummer) : port_;
 }
 
-PortOeffnung QtSerialPort::oeffnen()
-{
+PortOeffnung QtSerialPort::oeffnen() {
     if (serial_.isOpen()) return {PortFehler::SchonOffen, QStringLiteral("Port already open")};
     serial_.setPortName(systemName());
     serial_.setBaudRate(QSerialPort::Baud9600);
@@ -42,17 +40,17 @@ PortOeffnung QtSerialPort::oeffnen()
     if (!serial_.open(QIODevice::ReadWrite)) {
         PortOeffnung r{PortFehler::Anderer, serial_.errorString()};
         switch (serial_.error()) {
-        case QSerialPort::PermissionError:
-            r.fehler = PortFehler::KeineBerechtigung;
-            break;
-        case QSerialPort::DeviceNotFoundError:
-            r.fehler = PortFehler::NichtVorhanden;
-            break;
-        case QSerialPort::OpenError:
-            r.fehler = PortFehler::Belegt;
-            break;
-        default:
-            break;
+            case QSerialPort::PermissionError:
+                r.fehler = PortFehler::KeineBerechtigung;
+                break;
+            case QSerialPort::DeviceNotFoundError:
+                r.fehler = PortFehler::NichtVorhanden;
+                break;
+            case QSerialPort::OpenError:
+                r.fehler = PortFehler::Belegt;
+                break;
+            default:
+                break;
         }
         serial_.clearError();
         return r;
@@ -63,40 +61,36 @@ PortOeffnung QtSerialPort::oeffnen()
     return {};
 }
 
-void QtSerialPort::schliessen()
-{
+void QtSerialPort::schliessen() {
     if (serial_.isOpen()) serial_.close();
 }
 
-void QtSerialPort::output(const QByteArray& bytes)
-{
+void QtSerialPort::output(const QByteArray& bytes) {
     if (!serial_.isOpen()) return;
     serial_.write(bytes);
     serial_.flush();
 }
 
-void QtSerialPort::abholen()
-{
+void QtSerialPort::abholen() {
     // Pull what the system holds even when no event loop is running.
     if (serial_.isOpen() && !verlorenGemeldet_) serial_.waitForReadyRead(0);
 }
 
-int QtSerialPort::inBufferCount()
-{
+int QtSerialPort::inBufferCount() {
     abholen();
     return serial_.isOpen() ? int(serial_.bytesAvailable()) : 0;
 }
 
-void QtSerialPort::inBufferLeeren() { input(); }
+void QtSerialPort::inBufferLeeren() {
+    input();
+}
 
-QByteArray QtSerialPort::input()
-{
+QByteArray QtSerialPort::input() {
     abholen();
     return serial_.isOpen() ? serial_.readAll() : QByteArray();
 }
 
-void QtSerialPort::fehler(QSerialPort::SerialPortError e)
-{
+void QtSerialPort::fehler(QSerialPort::SerialPortError e) {
     if (e != QSerialPort::ReadError && e != QSerialPort::ResourceError) return;
     if (verlorenGemeldet_) return;
     verlorenGemeldet_ = true;

@@ -3,14 +3,17 @@
 #include <QTimer>
 #include <cmath>
 
-SteadyClock::SteadyClock() { uhr_.start(); }
+SteadyClock::SteadyClock() {
+    uhr_.start();
+}
 
-double SteadyClock::jetzt() const { return double(uhr_.nsecsElapsed()) / 1e9; }
+double SteadyClock::jetzt() const {
+    return double(uhr_.nsecsElapsed()) / 1e9;
+}
 
-bool SteadyClock::warteBis(double frist, const std::function<bool()>& fertig, Ereignisse e)
-{
-    const auto flags = e == Ereignisse::Alle ? QEventLoop::AllEvents
-                                             : QEventLoop::ExcludeUserInputEvents;
+bool SteadyClock::warteBis(double frist, const std::function<bool()>& fertig, Ereignisse e) {
+    const auto flags =
+        e == Ereignisse::Alle ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents;
     while (!fertig()) {
         const double rest = frist - jetzt();
         if (rest <= 0) return fertig();
@@ -27,7 +30,7 @@ bool SteadyClock::warteBis(double frist, const std::function<bool()>& fertig, Er
     return true;
 }
 
-void SteadyClock::wecken()
-{
-    for (QEventLoop* schleife : wartende_) schleife->quit();
+void SteadyClock::wecken() {
+    for (QEventLoop* schleife : wartende_)
+        schleife->quit();
 }

@@ -18,8 +18,7 @@ namespace {
 
 constexpr int BytesJeZeile = 12;
 
-void druckeAbbild(QTextStream& aus, const QByteArray& antwort)
-{
+void druckeAbbild(QTextStream& aus, const QByteArray& antwort) {
     const QByteArray eeprom = antwort.mid(1);
     for (int a = 0; a < eeprom.size(); a += BytesJeZeile) {
         aus << QStringLiteral("%1 ").arg(a, 3, 10, QLatin1Char('0'));
@@ -29,8 +28,7 @@ void druckeAbbild(QTextStream& aus, const QByteArray& antwort)
     }
 }
 
-int lesen(const QString& portname)
-{
+int lesen(const QString& portname) {
     QTextStream fehler(stderr);
     SteadyClock uhr;
     QtSerialPort port(standardGeraetename);
@@ -38,7 +36,8 @@ int lesen(const QString& portname)
     port.setCommPort(portname);
     const PortOeffnung offen = port.oeffnen();
     if (!offen.ok()) {
-        fehler << "orbis-reader: cannot open " << port.systemName() << ": " << offen.beschreibung << Qt::endl;
+        fehler << "orbis-reader: cannot open " << port.systemName() << ": " << offen.beschreibung
+               << Qt::endl;
         return 2;
     }
     KonsolenDialoge dialoge;
@@ -49,7 +48,8 @@ int lesen(const QString& portname)
     const Oberflaeche ui{fenster, dialoge, texte, sprache};
     Link link(port, uhr, zustand, ui);
     if (!link.Verbindungstest()) {
-        fehler << "orbis-reader: the meter on " << port.systemName() << " does not answer." << Qt::endl;
+        fehler << "orbis-reader: the meter on " << port.systemName() << " does not answer."
+               << Qt::endl;
         return 3;
     }
     if (!link.EEPromLesen()) {
@@ -59,7 +59,8 @@ int lesen(const QString& portname)
     Geraeteparameter p;
     if (!EEPromAuswerten(zustand.EEPromInhalt, p, Masseinheit{}, ui)) return 5;
     QTextStream aus(stdout);
-    for (const auto& [name, wert] : parameterliste(p)) aus << name << " = " << wert << '\n';
+    for (const auto& [name, wert] : parameterliste(p))
+        aus << name << " = " << wert << '\n';
     aus << '\n';
     druckeAbbild(aus, zustand.EEPromInhalt);
     return 0;
@@ -67,12 +68,12 @@ int lesen(const QString& portname)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList argumente = app.arguments();
     if (argumente.size() != 2) {
-        QTextStream(stderr) << "usage: orbis-reader PORT   (a port number or a device path)" << Qt::endl;
+        QTextStream(stderr) << "usage: orbis-reader PORT   (a port number or a device path)"
+                            << Qt::endl;
         return 1;
     }
     return lesen(argumente[1]);

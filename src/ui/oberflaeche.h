@@ -14,8 +14,7 @@ struct Oberflaeche {
     const Sprache& sprache;
 
     // A failure inside a procedure: its description, ", SUB " and the name.
-    void laufzeitfehler(const QString& beschreibung, const QString& prozedur) const
-    {
+    void laufzeitfehler(const QString& beschreibung, const QString& prozedur) const {
         dialogs.meldung(beschreibung + QStringLiteral(", SUB ") + prozedur, QString(),
                         Schaltflaechen::Ok, Symbol::Kritisch);
     }

@@ -1,7 +1,6 @@
 #include "ui/sprache.h"
 
-Sprache spracheAusName(const QString& name)
-{
+Sprache spracheAusName(const QString& name) {
     const QString n = name.trimmed().toUpper();
     if (n == QLatin1String("DEUTSCH")) return Sprache::Deutsch;
     if (n == QLatin1String("ENGLISCH")) return Sprache::Englisch;
@@ -9,14 +8,13 @@ Sprache spracheAusName(const QString& name)
     return Sprache::Unbekannt;
 }
 
-QString waehle(Sprache s, const QString& de, const QString& en, const QString& fr)
-{
+QString waehle(Sprache s, const QString& de, const QString& en, const QString& fr) {
     switch (s) {
-    case Sprache::Englisch:
-        return en;
-    case Sprache::Franzoesisch:
-        return fr;
-    default:
-        return de;
+        case Sprache::Englisch:
+            return en;
+        case Sprache::Franzoesisch:
+            return fr;
+        default:
+            return de;
     }
 }

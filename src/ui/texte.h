@@ -9,8 +9,7 @@ struct Texte {
     static constexpr int Anzahl = 101;
     std::array<QString, Anzahl> eintrag;
 
-    QString operator[](int nummer) const
-    {
+    QString operator[](int nummer) const {
         return nummer >= 0 && nummer < Anzahl ? eintrag[size_t(nummer)] : QString();
     }
 };

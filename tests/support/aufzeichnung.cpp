@@ -2,100 +2,104 @@
 
 namespace {
 
-QString name(Element e)
-{
+QString name(Element e) {
     switch (e) {
-    case Element::raAktuell: return QStringLiteral("raAktuell");
-    case Element::AnzAnalog: return QStringLiteral("AnzAnalog");
-    case Element::cmdNDspeichern: return QStringLiteral("cmdNDspeichern");
-    case Element::cmdNDLesen: return QStringLiteral("cmdNDLesen");
-    case Element::chkKonfAnalogUeberlauf: return QStringLiteral("chkKonfAnalog(5)");
-    case Element::lblKonfULAkt: return QStringLiteral("lblKonfULAkt");
-    case Element::lblUeberlauf: return QStringLiteral("lblUeberlauf");
+        case Element::raAktuell:
+            return QStringLiteral("raAktuell");
+        case Element::AnzAnalog:
+            return QStringLiteral("AnzAnalog");
+        case Element::cmdNDspeichern:
+            return QStringLiteral("cmdNDspeichern");
+        case Element::cmdNDLesen:
+            return QStringLiteral("cmdNDLesen");
+        case Element::chkKonfAnalogUeberlauf:
+            return QStringLiteral("chkKonfAnalog(5)");
+        case Element::lblKonfULAkt:
+            return QStringLiteral("lblKonfULAkt");
+        case Element::lblUeberlauf:
+            return QStringLiteral("lblUeberlauf");
     }
     return QString();
 }
 
-QString name(Menue m)
-{
+QString name(Menue m) {
     switch (m) {
-    case Menue::mnuhaupt: return QStringLiteral("mnuhaupt");
-    case Menue::mnudatei: return QStringLiteral("mnudatei");
-    case Menue::mnuverbindung: return QStringLiteral("mnuverbindung");
-    case Menue::mnusicher: return QStringLiteral("mnusicher");
-    case Menue::mnuHilfe: return QStringLiteral("mnuHilfe");
+        case Menue::mnuhaupt:
+            return QStringLiteral("mnuhaupt");
+        case Menue::mnudatei:
+            return QStringLiteral("mnudatei");
+        case Menue::mnuverbindung:
+            return QStringLiteral("mnuverbindung");
+        case Menue::mnusicher:
+            return QStringLiteral("mnusicher");
+        case Menue::mnuHilfe:
+            return QStringLiteral("mnuHilfe");
     }
     return QString();
 }
 
-QString anAus(bool b) { return b ? QStringLiteral("an") : QStringLiteral("aus"); }
+QString anAus(bool b) {
+    return b ? QStringLiteral("an") : QStringLiteral("aus");
+}
 
 }  // namespace
 
-void AufzeichnendeAnzeige::setzeLampe(Lampe farbe)
-{
+void AufzeichnendeAnzeige::setzeLampe(Lampe farbe) {
     const char* namen[] = {"Gruen", "Grau", "Rot"};
     protokoll << QStringLiteral("Lampe %1").arg(QLatin1String(namen[int(farbe)]));
 }
 
-void AufzeichnendeAnzeige::zeigeVerbunden(bool verbunden)
-{
+void AufzeichnendeAnzeige::zeigeVerbunden(bool verbunden) {
     protokoll << (verbunden ? QStringLiteral("Picconnect") : QStringLiteral("Picdisconnect"));
 }
 
-void AufzeichnendeAnzeige::setzeSichtbar(Element e, bool sichtbar)
-{
+void AufzeichnendeAnzeige::setzeSichtbar(Element e, bool sichtbar) {
     protokoll << QStringLiteral("%1 sichtbar %2").arg(name(e), anAus(sichtbar));
 }
 
-void AufzeichnendeAnzeige::setzeAktiv(Element e, bool aktiv)
-{
+void AufzeichnendeAnzeige::setzeAktiv(Element e, bool aktiv) {
     protokoll << QStringLiteral("%1 aktiv %2").arg(name(e), anAus(aktiv));
 }
 
-void AufzeichnendeAnzeige::setzeMenueAktiv(Menue m, int index, bool aktiv)
-{
+void AufzeichnendeAnzeige::setzeMenueAktiv(Menue m, int index, bool aktiv) {
     protokoll << QStringLiteral("%1(%2) aktiv %3").arg(name(m)).arg(index).arg(anAus(aktiv));
 }
 
-void AufzeichnendeAnzeige::setzeCountsTimer(bool an)
-{
+void AufzeichnendeAnzeige::setzeCountsTimer(bool an) {
     countsTimer = an;
     protokoll << QStringLiteral("TimCounts %1").arg(anAus(an));
 }
 
-void AufzeichnendeAnzeige::zeigeCounts(quint8 high, quint8 low)
-{
+void AufzeichnendeAnzeige::zeigeCounts(quint8 high, quint8 low) {
     protokoll << QStringLiteral("Counts %1").arg(high * 256 + low);
 }
 
-void AufzeichnendeAnzeige::setzeFehlerzeile(const QString& code, const QString& text)
-{
+void AufzeichnendeAnzeige::setzeFehlerzeile(const QString& code, const QString& text) {
     protokoll << QStringLiteral("tabError %1 | %2").arg(code, text);
 }
 
-void AufzeichnendeAnzeige::setzeStatus(const QString& text) { protokoll << QStringLiteral("Status ") + text; }
+void AufzeichnendeAnzeige::setzeStatus(const QString& text) {
+    protokoll << QStringLiteral("Status ") + text;
+}
 
-void AufzeichnendeAnzeige::setzeSkalenendwert(int prozent)
-{
+void AufzeichnendeAnzeige::setzeSkalenendwert(int prozent) {
     protokoll << QStringLiteral("Skala %1").arg(prozent);
 }
 
-void AufzeichnendeAnzeige::setzeUeberlaufText(const QString& text, Farbe farbe)
-{
-    protokoll << QStringLiteral("lblUeberlauf %1 #%2").arg(text).arg(farbe, 6, 16, QLatin1Char('0'));
+void AufzeichnendeAnzeige::setzeUeberlaufText(const QString& text, Farbe farbe) {
+    protokoll
+        << QStringLiteral("lblUeberlauf %1 #%2").arg(text).arg(farbe, 6, 16, QLatin1Char('0'));
 }
 
 Antwort SkriptDialoge::meldung(const QString& text, const QString& titel, Schaltflaechen knoepfe,
-                               Symbol symbol)
-{
+                               Symbol symbol) {
     gezeigt.append({text, titel, knoepfe, symbol});
     return antworten.isEmpty() ? Antwort::Ok : antworten.takeFirst();
 }
 
-QStringList SkriptDialoge::texte() const
-{
+QStringList SkriptDialoge::texte() const {
     QStringList l;
-    for (const auto& m : gezeigt) l << m.text;
+    for (const auto& m : gezeigt)
+        l << m.text;
     return l;
 }

@@ -3,28 +3,32 @@
 #include "link/protocol.h"
 
 Pruefstand::Pruefstand(const QByteArray& eeprom)
-    : sim(uhr, eeprom), link(sim.port, uhr, zustand, ui())
-{
-    for (int i = 0; i < Texte::Anzahl; ++i) texte.eintrag[size_t(i)] = QStringLiteral("Text %1").arg(i);
+    : sim(uhr, eeprom), link(sim.port, uhr, zustand, ui()) {
+    for (int i = 0; i < Texte::Anzahl; ++i)
+        texte.eintrag[size_t(i)] = QStringLiteral("Text %1").arg(i);
     sim.port.setCommPort(QStringLiteral("1"));
     sim.port.oeffnen();
 }
 
-QVector<QByteArray> Pruefstand::rahmen() const
-{
+QVector<QByteArray> Pruefstand::rahmen() const {
     QVector<QByteArray> r;
-    for (const auto& e : sim.leitung.protokoll) r.append(e.bytes);
+    for (const auto& e : sim.leitung.protokoll)
+        r.append(e.bytes);
     return r;
 }
 
-QVector<double> Pruefstand::abstaende() const
-{
+QVector<double> Pruefstand::abstaende() const {
     QVector<double> a;
     const auto& p = sim.leitung.protokoll;
-    for (int i = 1; i < p.size(); ++i) a.append(p[i].zeit - p[i - 1].zeit);
+    for (int i = 1; i < p.size(); ++i)
+        a.append(p[i].zeit - p[i - 1].zeit);
     return a;
 }
 
-QByteArray hex(const char* text) { return QByteArray::fromHex(QByteArray(text).replace(' ', "")); }
+QByteArray hex(const char* text) {
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
 
-QByteArray antwortMit(const QByteArray& eeprom) { return char(protokoll::DLE) + eeprom; }
+QByteArray antwortMit(const QByteArray& eeprom) {
+    return char(protokoll::DLE) + eeprom;
+}
