@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Builds what is missing, starts the simulated meter on a pseudo-terminal and
-# reads it with the command-line reader.
+# Builds what is missing, starts the simulated meter on a pseudo-terminal as
+# port 1 of the program folder, and starts the tool against it. Without a
+# display the command-line reader reads the simulated meter instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh build
 
+ordner=build/src   # the build tree is the program folder
+mkdir -p "$ordner/ports"
+[ -f "$ordner/Q_orbis.CON" ] || printf 'Com1\r\n1\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n(-)\r\nLuft\r\n' >"$ordner/Q_orbis.CON"
+
 ausgabe=$(mktemp)
-build/sim/orbis-sim >"$ausgabe" &
+build/sim/orbis-sim --link "$ordner/ports/com1" >"$ausgabe" &
 sim=$!
 trap 'kill "$sim" 2>/dev/null; rm -f "$ausgabe"' EXIT
 for _ in $(seq 50); do
@@ -16,5 +21,11 @@ for _ in $(seq 50); do
 done
 pfad=$(head -n 1 "$ausgabe")
 [ -n "$pfad" ] || { echo "The simulator did not start." >&2; exit 1; }
-echo "Simulated meter on $pfad"
-build/src/orbis-reader "$pfad"
+echo "Simulated meter on $pfad (port 1)"
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    "$ordner/orbis"
+else
+    echo "No display: reading the simulated meter with the command-line reader instead."
+    build/src/orbis-reader "$pfad"
+fi

@@ -15,6 +15,7 @@ public:
     bool warteBis(double frist, const std::function<bool()>& fertig, Ereignisse e) override;
     void wecken() override {}
     void um(double zeitpunkt, std::function<void()> aufgabe) override;
+    std::unique_ptr<Zeitgeber> zeitgeber(std::function<void()> handler) override;
 
     // Lets `sekunden` pass, running everything due meanwhile.
     void vergehen(double sekunden);

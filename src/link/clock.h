@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 // Which window events a wait lets through.
 enum class Ereignisse {
@@ -8,7 +9,19 @@ enum class Ereignisse {
     NurAnzeige  // the window repaints and timers run, but user input waits
 };
 
-// Every wait and time-out of the link goes through a clock: real monotonic
+// A window timer: while switched on it calls its handler every interval;
+// switching it on again restarts the interval.
+class Zeitgeber {
+public:
+    virtual ~Zeitgeber() = default;
+    virtual void setzeIntervall(int ms) = 0;
+    virtual void an() = 0;
+    virtual void aus() = 0;
+    virtual bool aktiv() const = 0;
+    virtual int intervall() const = 0;
+};
+
+// Every wait, time-out and window timer goes through a clock: real monotonic
 // time in production, virtual time in tests so long waits cost nothing.
 class Clock {
 public:
@@ -24,4 +37,6 @@ public:
 
     // Tells a waiting caller to check its condition again (new port data).
     virtual void wecken() = 0;
+
+    virtual std::unique_ptr<Zeitgeber> zeitgeber(std::function<void()> handler) = 0;
 };

@@ -3,8 +3,32 @@
 #include <QTimer>
 #include <cmath>
 
+namespace {
+
+class QtZeitgeber : public Zeitgeber {
+public:
+    explicit QtZeitgeber(std::function<void()> handler) {
+        timer_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer_, &QTimer::timeout, std::move(handler));
+    }
+    void setzeIntervall(int ms) override { timer_.setInterval(ms); }
+    void an() override { timer_.start(); }
+    void aus() override { timer_.stop(); }
+    bool aktiv() const override { return timer_.isActive(); }
+    int intervall() const override { return timer_.interval(); }
+
+private:
+    QTimer timer_;
+};
+
+}  // namespace
+
 SteadyClock::SteadyClock() {
     uhr_.start();
+}
+
+std::unique_ptr<Zeitgeber> SteadyClock::zeitgeber(std::function<void()> handler) {
+    return std::make_unique<QtZeitgeber>(std::move(handler));
 }
 
 double SteadyClock::jetzt() const {

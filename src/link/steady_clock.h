@@ -14,6 +14,7 @@ public:
     double jetzt() const override;
     bool warteBis(double frist, const std::function<bool()>& fertig, Ereignisse e) override;
     void wecken() override;
+    std::unique_ptr<Zeitgeber> zeitgeber(std::function<void()> handler) override;
 
 private:
     QElapsedTimer uhr_;

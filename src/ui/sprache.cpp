@@ -18,3 +18,18 @@ QString waehle(Sprache s, const QString& de, const QString& en, const QString& f
             return de;
     }
 }
+
+QString sprachName(Sprache s)
+{
+    switch (s) {
+    case Sprache::Deutsch:
+        return QStringLiteral("Deutsch");
+    case Sprache::Englisch:
+        return QStringLiteral("Englisch");
+    case Sprache::Franzoesisch:
+        return QStringLiteral("Franzoesisch");
+    case Sprache::Unbekannt:
+        break;
+    }
+    return QString();
+}

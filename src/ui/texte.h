@@ -16,6 +16,10 @@ struct Texte {
 
 // Numbers of the texts the program shows, by situation.
 namespace textnr {
+constexpr int PortSchonOffen = 5;
+constexpr int TitelPort = 6;
+constexpr int PortUngueltig = 7;
+constexpr int PortBelegt = 17;  // shares its text with the fifth NAK
 constexpr int TitelNAK = 8;
 constexpr int VerbindungGestoert = 13;
 constexpr int TitelVerbindungGestoert = 14;

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QPixmap>
+
+#include "ui/sprache.h"
+
+// Pictures the program draws itself: language flags, the connection state
+// and the polarity of a pulse or switch output.
+namespace bilder {
+
+QPixmap flagge(Sprache s);
+QPixmap stecker(bool verbunden);
+QPixmap polaritaet(bool plus);
+
+}  // namespace bilder
