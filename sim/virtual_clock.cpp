@@ -9,19 +9,15 @@ namespace {
 class VirtuellerZeitgeber : public Zeitgeber {
 public:
     VirtuellerZeitgeber(VirtualClock& uhr, std::function<void()> handler)
-        : uhr_(uhr), handler_(std::move(handler)), generation_(std::make_shared<int>(0))
-    {
-    }
+        : uhr_(uhr), handler_(std::move(handler)), generation_(std::make_shared<int>(0)) {}
     ~VirtuellerZeitgeber() override { ++*generation_; }
 
     void setzeIntervall(int ms) override { intervall_ = ms; }
-    void an() override
-    {
+    void an() override {
         aktiv_ = true;
         planen();
     }
-    void aus() override
-    {
+    void aus() override {
         aktiv_ = false;
         ++*generation_;
     }
@@ -29,8 +25,7 @@ public:
     int intervall() const override { return intervall_; }
 
 private:
-    void planen()
-    {
+    void planen() {
         const int meine = ++*generation_;
         std::weak_ptr<int> gen = generation_;
         uhr_.um(uhr_.jetzt() + intervall_ / 1000.0, [this, gen, meine] {
@@ -50,8 +45,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Zeitgeber> VirtualClock::zeitgeber(std::function<void()> handler)
-{
+std::unique_ptr<Zeitgeber> VirtualClock::zeitgeber(std::function<void()> handler) {
     return std::make_unique<VirtuellerZeitgeber>(*this, std::move(handler));
 }
 

@@ -7,10 +7,10 @@
 
 namespace {
 
-QStringList nummern(const QVector<NummerierterPort>& ports)
-{
+QStringList nummern(const QVector<NummerierterPort>& ports) {
     QStringList l;
-    for (const auto& p : ports) l << QStringLiteral("%1=%2").arg(p.nummer).arg(p.pfad);
+    for (const auto& p : ports)
+        l << QStringLiteral("%1=%2").arg(p.nummer).arg(p.pfad);
     return l;
 }
 
@@ -22,39 +22,44 @@ class TstPortliste : public QObject {
     Q_OBJECT
 
 private slots:
-    void die_regel_nummeriert_nach_geraetefamilie_data()
-    {
+    void die_regel_nummeriert_nach_geraetefamilie_data() {
         QTest::addColumn<QStringList>("geraete");
         QTest::addColumn<QStringList>("erwartet");
         QTest::newRow("none") << QStringList() << QStringList();
-        QTest::newRow("ttyS") << QStringList{"/dev/ttyS1", "/dev/ttyS0"} << QStringList{"1=/dev/ttyS0", "2=/dev/ttyS1"};
-        QTest::newRow("USB and ACM") << QStringList{"/dev/ttyACM0", "/dev/ttyUSB2"} << QStringList{"103=/dev/ttyUSB2", "201=/dev/ttyACM0"};
-        QTest::newRow("Raspberry") << QStringList{"/dev/ttyAMA0"} << QStringList{"301=/dev/ttyAMA0"};
-        QTest::newRow("others in name order") << QStringList{"/dev/ttyXR1", "/dev/rfcomm0"} << QStringList{"401=/dev/rfcomm0", "402=/dev/ttyXR1"};
-        QTest::newRow("Windows") << QStringList{"\\\\.\\COM3", "\\\\.\\COM12"} << QStringList{"3=\\\\.\\COM3", "12=\\\\.\\COM12"};
+        QTest::newRow("ttyS") << QStringList{"/dev/ttyS1", "/dev/ttyS0"}
+                              << QStringList{"1=/dev/ttyS0", "2=/dev/ttyS1"};
+        QTest::newRow("USB and ACM") << QStringList{"/dev/ttyACM0", "/dev/ttyUSB2"}
+                                     << QStringList{"103=/dev/ttyUSB2", "201=/dev/ttyACM0"};
+        QTest::newRow("Raspberry")
+            << QStringList{"/dev/ttyAMA0"} << QStringList{"301=/dev/ttyAMA0"};
+        QTest::newRow("others in name order") << QStringList{"/dev/ttyXR1", "/dev/rfcomm0"}
+                                              << QStringList{"401=/dev/rfcomm0", "402=/dev/ttyXR1"};
+        QTest::newRow("Windows") << QStringList{"\\\\.\\COM3", "\\\\.\\COM12"}
+                                 << QStringList{"3=\\\\.\\COM3", "12=\\\\.\\COM12"};
     }
-    void die_regel_nummeriert_nach_geraetefamilie()
-    {
+    void die_regel_nummeriert_nach_geraetefamilie() {
         QFETCH(QStringList, geraete);
         QFETCH(QStringList, erwartet);
         QCOMPARE(nummern(portsNummerieren(geraete, QString())), erwartet);
     }
 
-    void verknuepfungen_im_ports_ordner_haben_vorrang()
-    {
+    void verknuepfungen_im_ports_ordner_haben_vorrang() {
         QTemporaryDir dir;
         QFile::link(QStringLiteral("/dev/null"), dir.filePath(QStringLiteral("com1")));
         QFile::link(QStringLiteral("/dev/ptmx"), dir.filePath(QStringLiteral("com7")));
-        QFile::link(QStringLiteral("/dev/null"), dir.filePath(QStringLiteral("Com9")));   // wrong case: ignored
-        QFile::link(QStringLiteral("/dev/null"), dir.filePath(QStringLiteral("com0")));   // no port 0
-        QFile::link(QStringLiteral("/dev/nothing"), dir.filePath(QStringLiteral("com8")));  // dangling: still listed
+        QFile::link(QStringLiteral("/dev/null"),
+                    dir.filePath(QStringLiteral("Com9")));  // wrong case: ignored
+        QFile::link(QStringLiteral("/dev/null"),
+                    dir.filePath(QStringLiteral("com0")));  // no port 0
+        QFile::link(QStringLiteral("/dev/nothing"),
+                    dir.filePath(QStringLiteral("com8")));  // dangling: still listed
         const QStringList l = nummern(portsNummerieren({"/dev/ttyS0", "/dev/ttyS1"}, dir.path()));
         QCOMPARE(l, (QStringList{QStringLiteral("1=%1/com1").arg(dir.path()), "2=/dev/ttyS1",
-                                 QStringLiteral("7=%1/com7").arg(dir.path()), QStringLiteral("8=%1/com8").arg(dir.path())}));
+                                 QStringLiteral("7=%1/com7").arg(dir.path()),
+                                 QStringLiteral("8=%1/com8").arg(dir.path())}));
     }
 
-    void portpfad_findet_eine_verknuepfung()
-    {
+    void portpfad_findet_eine_verknuepfung() {
         QTemporaryDir dir;
         QFile::link(QStringLiteral("/dev/null"), dir.filePath(QStringLiteral("com42")));
         QCOMPARE(portPfad(42, dir.path()), dir.filePath(QStringLiteral("com42")));

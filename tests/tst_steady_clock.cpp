@@ -13,7 +13,8 @@ private slots:
     void ohne_ereignis_endet_die_wartezeit_an_der_frist() {
         SteadyClock uhr;
         const double start = uhr.jetzt();
-        QVERIFY(!uhr.warteBis(start + 0.05, [] { return false; }, Ereignisse::NurAnzeige));
+        QVERIFY(!uhr.warteBis(
+            start + 0.05, [] { return false; }, Ereignisse::NurAnzeige));
         QVERIFY(uhr.jetzt() - start >= 0.05);
     }
 
@@ -25,7 +26,8 @@ private slots:
             uhr.wecken();
         });
         const double start = uhr.jetzt();
-        QVERIFY(uhr.warteBis(start + 10.0, [&] { return da; }, Ereignisse::NurAnzeige));
+        QVERIFY(uhr.warteBis(
+            start + 10.0, [&] { return da; }, Ereignisse::NurAnzeige));
         QVERIFY(uhr.jetzt() - start < 5.0);
     }
 
@@ -33,14 +35,16 @@ private slots:
         SteadyClock uhr;
         bool innen = false, aussen = false;
         QTimer::singleShot(10, [&] {
-            uhr.warteBis(uhr.jetzt() + 10.0, [&] { return innen; }, Ereignisse::Alle);
+            uhr.warteBis(
+                uhr.jetzt() + 10.0, [&] { return innen; }, Ereignisse::Alle);
         });
         QTimer::singleShot(30, [&] {
             innen = aussen = true;
             uhr.wecken();
         });
         const double start = uhr.jetzt();
-        QVERIFY(uhr.warteBis(start + 10.0, [&] { return aussen; }, Ereignisse::Alle));
+        QVERIFY(uhr.warteBis(
+            start + 10.0, [&] { return aussen; }, Ereignisse::Alle));
         QVERIFY(uhr.jetzt() - start < 5.0);
     }
 };

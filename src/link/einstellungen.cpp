@@ -10,28 +10,26 @@ namespace einstellungen {
 namespace {
 
 // One field of a line: blanks around it skipped, a comma ends it.
-QString feld(const QStringList& zeilen, int i)
-{
+QString feld(const QStringList& zeilen, int i) {
     if (i >= zeilen.size()) return QString();
     return zeilen[i].section(QLatin1Char(','), 0, 0).trimmed();
 }
 
-QString zahlText(double wert)
-{
+QString zahlText(double wert) {
     QString t = QString::number(wert, 'g', 15);
     return t;
 }
 
 }  // namespace
 
-Einstellungen lesen(const QString& pfad)
-{
+Einstellungen lesen(const QString& pfad) {
     Einstellungen e;
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) return e;
     const QString inhalt = QString::fromLatin1(datei.readAll());
     QStringList zeilen = inhalt.split(QLatin1Char('\n'));
-    for (QString& z : zeilen) z.remove(QLatin1Char('\r'));
+    for (QString& z : zeilen)
+        z.remove(QLatin1Char('\r'));
     e.Portname = feld(zeilen, 0);
     e.Portnummer = int(fuehrendeZahl(feld(zeilen, 1)));
     e.Parallelport = feld(zeilen, 2);
@@ -43,8 +41,7 @@ Einstellungen lesen(const QString& pfad)
     return e;
 }
 
-bool schreiben(const QString& pfad, const Einstellungen& e)
-{
+bool schreiben(const QString& pfad, const Einstellungen& e) {
     const QStringList zeilen = {e.Portname,
                                 QString::number(e.Portnummer),
                                 e.Parallelport,
@@ -55,10 +52,13 @@ bool schreiben(const QString& pfad, const Einstellungen& e)
                                 e.einheit.Gasart};
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly)) return false;
-    for (const QString& z : zeilen) datei.write(z.toLatin1() + "\r\n");
+    for (const QString& z : zeilen)
+        datei.write(z.toLatin1() + "\r\n");
     return datei.commit();
 }
 
-bool feldtauglich(const QString& text) { return !text.contains(QLatin1Char(',')); }
+bool feldtauglich(const QString& text) {
+    return !text.contains(QLatin1Char(','));
+}
 
 }  // namespace einstellungen

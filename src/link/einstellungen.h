@@ -7,10 +7,10 @@
 // The settings file Q_orbis.CON: port, parallel port, language and the
 // current measuring unit, eight lines in this order.
 struct Einstellungen {
-    QString Portname;       // "Com" and the port number
-    int Portnummer = 0;     // 0: no port configured
-    QString Parallelport;   // "LPT1" or "LPT2"
-    QString Sprache;        // "Deutsch", "Englisch" or "Franzoesisch"
+    QString Portname;      // "Com" and the port number
+    int Portnummer = 0;    // 0: no port configured
+    QString Parallelport;  // "LPT1" or "LPT2"
+    QString Sprache;       // "Deutsch", "Englisch" or "Franzoesisch"
     Masseinheit einheit{QString(), 0.0, QString(), QString()};
 };
 

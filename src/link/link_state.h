@@ -14,7 +14,7 @@ struct LinkState {
     int Fehlversuche = 0;  // consecutive NAKs and short EEPROM replies
     Antwort MeldungsAntwort = Antwort::Ok;
     bool programmEnde = false;  // the user chose to end the program
-    bool PortOk = false;         // the configured port is open
-    bool Startphase = false;     // from opening the port until the first start-up finished
-    int Initialisierung = 0;     // 1 while the meter is waited for
+    bool PortOk = false;        // the configured port is open
+    bool Startphase = false;    // from opening the port until the first start-up finished
+    int Initialisierung = 0;    // 1 while the meter is waited for
 };

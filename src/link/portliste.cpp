@@ -18,8 +18,7 @@ constexpr Familie Familien[] = {
     {"/dev/ttyS", 1}, {"/dev/ttyUSB", 101}, {"/dev/ttyACM", 201}, {"/dev/ttyAMA", 301}};
 constexpr int ErsteSonstige = 401;
 
-int nummerNachRegel(const QString& pfad)
-{
+int nummerNachRegel(const QString& pfad) {
     static const QRegularExpression windows(QStringLiteral("COM([1-9][0-9]*)$"));
     const auto com = windows.match(pfad);
     if (com.hasMatch()) return com.captured(1).toInt();
@@ -33,8 +32,7 @@ int nummerNachRegel(const QString& pfad)
     return 0;
 }
 
-QMap<int, QString> verknuepfungen(const QString& portsOrdner)
-{
+QMap<int, QString> verknuepfungen(const QString& portsOrdner) {
     QMap<int, QString> links;
     if (portsOrdner.isEmpty()) return links;
     static const QRegularExpression name(QStringLiteral("^com([1-9][0-9]*)$"));
@@ -48,8 +46,7 @@ QMap<int, QString> verknuepfungen(const QString& portsOrdner)
 
 }  // namespace
 
-QVector<NummerierterPort> portsNummerieren(const QStringList& geraete, const QString& portsOrdner)
-{
+QVector<NummerierterPort> portsNummerieren(const QStringList& geraete, const QString& portsOrdner) {
     QMap<int, QString> ports = verknuepfungen(portsOrdner);
     QStringList sonstige;
     for (const QString& pfad : geraete) {
@@ -62,23 +59,24 @@ QVector<NummerierterPort> portsNummerieren(const QStringList& geraete, const QSt
     std::sort(sonstige.begin(), sonstige.end());
     int n = ErsteSonstige;
     for (const QString& pfad : sonstige) {
-        while (ports.contains(n)) ++n;
+        while (ports.contains(n))
+            ++n;
         ports.insert(n++, pfad);
     }
     QVector<NummerierterPort> liste;
-    for (auto it = ports.cbegin(); it != ports.cend(); ++it) liste.append({it.key(), it.value()});
+    for (auto it = ports.cbegin(); it != ports.cend(); ++it)
+        liste.append({it.key(), it.value()});
     return liste;
 }
 
-QStringList seriellePortsDesSystems()
-{
+QStringList seriellePortsDesSystems() {
     QStringList pfade;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) pfade << info.systemLocation();
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        pfade << info.systemLocation();
     return pfade;
 }
 
-QString portPfad(int nummer, const QString& portsOrdner)
-{
+QString portPfad(int nummer, const QString& portsOrdner) {
     for (const NummerierterPort& p : portsNummerieren(seriellePortsDesSystems(), portsOrdner))
         if (p.nummer == nummer) return p.pfad;
     return QString();

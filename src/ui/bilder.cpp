@@ -8,15 +8,13 @@ namespace {
 
 constexpr int FlaggeB = 48, FlaggeH = 30;
 
-QPixmap leer(int b, int h)
-{
+QPixmap leer(int b, int h) {
     QPixmap p(b, h);
     p.fill(Qt::transparent);
     return p;
 }
 
-void streifen(QPainter& m, const QList<QColor>& farben, bool senkrecht)
-{
+void streifen(QPainter& m, const QList<QColor>& farben, bool senkrecht) {
     const int n = int(farben.size());
     for (int i = 0; i < n; ++i) {
         const QRect r = senkrecht ? QRect(FlaggeB * i / n, 0, FlaggeB / n + 1, FlaggeH)
@@ -25,8 +23,7 @@ void streifen(QPainter& m, const QList<QColor>& farben, bool senkrecht)
     }
 }
 
-void unionJack(QPainter& m)
-{
+void unionJack(QPainter& m) {
     const QColor blau(0x01, 0x21, 0x69), rot(0xC8, 0x10, 0x2E);
     m.fillRect(0, 0, FlaggeB, FlaggeH, blau);
     m.setPen(QPen(Qt::white, 6));
@@ -43,38 +40,36 @@ void unionJack(QPainter& m)
 
 }  // namespace
 
-QPixmap flagge(Sprache s)
-{
+QPixmap flagge(Sprache s) {
     QPixmap p = leer(FlaggeB, FlaggeH);
     QPainter m(&p);
     switch (s) {
-    case Sprache::Englisch:
-        unionJack(m);
-        break;
-    case Sprache::Franzoesisch:
-        streifen(m, {QColor(0x00, 0x23, 0x95), Qt::white, QColor(0xED, 0x29, 0x39)}, true);
-        break;
-    default:
-        streifen(m, {Qt::black, QColor(0xDD, 0x00, 0x00), QColor(0xFF, 0xCE, 0x00)}, false);
-        break;
+        case Sprache::Englisch:
+            unionJack(m);
+            break;
+        case Sprache::Franzoesisch:
+            streifen(m, {QColor(0x00, 0x23, 0x95), Qt::white, QColor(0xED, 0x29, 0x39)}, true);
+            break;
+        default:
+            streifen(m, {Qt::black, QColor(0xDD, 0x00, 0x00), QColor(0xFF, 0xCE, 0x00)}, false);
+            break;
     }
     m.setPen(Qt::darkGray);
     m.drawRect(0, 0, FlaggeB - 1, FlaggeH - 1);
     return p;
 }
 
-QPixmap stecker(bool verbunden)
-{
+QPixmap stecker(bool verbunden) {
     QPixmap p = leer(64, 24);
     QPainter m(&p);
     m.setRenderHint(QPainter::Antialiasing);
     m.setPen(QPen(Qt::darkGray, 2));
     m.setBrush(Qt::lightGray);
     const int spalt = verbunden ? 0 : 10;
-    m.drawRect(4, 6, 20 - spalt / 2, 12);             // plug
+    m.drawRect(4, 6, 20 - spalt / 2, 12);              // plug
     m.drawLine(24 - spalt / 2, 9, 30 - spalt / 2, 9);  // pins
     m.drawLine(24 - spalt / 2, 15, 30 - spalt / 2, 15);
-    m.drawRect(30 + spalt / 2, 4, 20, 16);            // socket
+    m.drawRect(30 + spalt / 2, 4, 20, 16);  // socket
     m.drawLine(0, 12, 4, 12);
     m.drawLine(50 + spalt / 2, 12, 64, 12);
     if (!verbunden) {
@@ -84,8 +79,7 @@ QPixmap stecker(bool verbunden)
     return p;
 }
 
-QPixmap polaritaet(bool plus)
-{
+QPixmap polaritaet(bool plus) {
     QPixmap p = leer(40, 24);
     QPainter m(&p);
     m.setPen(QPen(Qt::black, 2));

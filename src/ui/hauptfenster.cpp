@@ -11,6 +11,7 @@
 #include "ui/bausteine.h"
 #include "ui/frm_nd.h"
 #include "ui/seiten.h"
+#include "ui/texte_anwenden.h"
 
 namespace {
 
@@ -32,25 +33,23 @@ const Menuefeld Menuefelder[] = {
 
 }  // namespace
 
-QString menueName(Menue m)
-{
+QString menueName(Menue m) {
     switch (m) {
-    case Menue::mnuhaupt:
-        return QStringLiteral("mnuhaupt");
-    case Menue::mnudatei:
-        return QStringLiteral("mnudatei");
-    case Menue::mnuverbindung:
-        return QStringLiteral("mnuverbindung");
-    case Menue::mnusicher:
-        return QStringLiteral("mnusicher");
-    case Menue::mnuHilfe:
-        return QStringLiteral("mnuHilfe");
+        case Menue::mnuhaupt:
+            return QStringLiteral("mnuhaupt");
+        case Menue::mnudatei:
+            return QStringLiteral("mnudatei");
+        case Menue::mnuverbindung:
+            return QStringLiteral("mnuverbindung");
+        case Menue::mnusicher:
+            return QStringLiteral("mnusicher");
+        case Menue::mnuHilfe:
+            return QStringLiteral("mnuHilfe");
     }
     return QString();
 }
 
-Hauptfenster::Hauptfenster()
-{
+Hauptfenster::Hauptfenster() {
     setObjectName(QStringLiteral("frmkor2"));
     menuesAnlegen();
     setCentralWidget(inhalt());
@@ -60,29 +59,31 @@ Hauptfenster::Hauptfenster()
     status_->setObjectName(QStringLiteral("SB1_1"));
     leiste->addWidget(status_, 1);
     setStatusBar(leiste);
+    // Until a language is chosen the window shows its German design captions.
+    beschriftungenSetzen(this, "frmkor2", Sprache::Deutsch);
     resize(bausteine::px(BreiteTwips), bausteine::px(HoeheTwips));
     if (const QScreen* s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
 }
 
-void Hauptfenster::menuesAnlegen()
-{
+void Hauptfenster::menuesAnlegen() {
     int haupt = 0;
     for (const Menuefeld& f : Menuefelder) {
         QMenu* menue = menuBar()->addMenu(QString());
         menue->menuAction()->setObjectName(bausteine::element("mnuhaupt", haupt++));
         for (int i = 0; i < f.eintraege; ++i) {
-            QAction* a = f.trenner.contains(i) ? menue->addSeparator() : menue->addAction(QString());
+            QAction* a =
+                f.trenner.contains(i) ? menue->addSeparator() : menue->addAction(QString());
             a->setObjectName(QStringLiteral("%1_%2").arg(menueName(f.menue)).arg(i));
         }
     }
 }
 
-QWidget* Hauptfenster::inhalt()
-{
+QWidget* Hauptfenster::inhalt() {
     regkor2_ = new QTabWidget;
     regkor2_->setObjectName(QStringLiteral("regkor2"));
-    for (QWidget* seite : {seiten::geraetedaten(), seiten::analogausgang(), seiten::digitalausgang(), seiten::service()}) {
+    for (QWidget* seite : {seiten::geraetedaten(), seiten::analogausgang(),
+                           seiten::digitalausgang(), seiten::service()}) {
         // The window keeps its designed size; a page larger than the screen scrolls.
         auto* rolle = new QScrollArea;
         rolle->setWidget(seite);
@@ -95,25 +96,23 @@ QWidget* Hauptfenster::inhalt()
     l->addWidget(seiten::spracheBeginn());
     l->addWidget(seiten::kopf());
     l->addWidget(regkor2_, 1);
-    for (QWidget* unten : {seiten::aktuell(), seiten::schnittstellen(), seiten::sprache(), seiten::einheiten(),
-                           seiten::einheitenHinzufuegen(), seiten::einheitenLoeschen()})
+    for (QWidget* unten :
+         {seiten::aktuell(), seiten::schnittstellen(), seiten::sprache(), seiten::einheiten(),
+          seiten::einheitenHinzufuegen(), seiten::einheitenLoeschen()})
         l->addWidget(unten);
     return w;
 }
 
-QAction* Hauptfenster::menueEintrag(Menue m, int index) const
-{
+QAction* Hauptfenster::menueEintrag(Menue m, int index) const {
     return findChild<QAction*>(QStringLiteral("%1_%2").arg(menueName(m)).arg(index));
 }
 
-FrmND& Hauptfenster::frmND()
-{
+FrmND& Hauptfenster::frmND() {
     if (!frmND_) frmND_ = new FrmND(this);
     return *frmND_;
 }
 
-void Hauptfenster::closeEvent(QCloseEvent* e)
-{
+void Hauptfenster::closeEvent(QCloseEvent* e) {
     e->accept();
     emit geschlossen();
 }

@@ -18,8 +18,7 @@ public:
     Hauptfenster();
 
     template <typename T = QWidget>
-    T* element(const QString& name) const
-    {
+    T* element(const QString& name) const {
         return findChild<T*>(name);
     }
     // Entry `index` of a menu control array; entry i of mnuhaupt is the menu itself.

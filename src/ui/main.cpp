@@ -10,8 +10,7 @@
 #include "ui/qt_dialoge.h"
 #include "ui/sitzung.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("orbis"));
     app.setQuitOnLastWindowClosed(false);

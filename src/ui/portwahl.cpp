@@ -8,8 +8,7 @@
 #include "ui/sitzung.h"
 #include "ui/texte.h"
 
-void Sitzung::HardwareTest()
-{
+void Sitzung::HardwareTest() {
     auto* liste = fenster_.element<QComboBox>(QStringLiteral("cbCom"));
     const QSignalBlocker ruhe(liste);
     liste->clear();
@@ -17,17 +16,18 @@ void Sitzung::HardwareTest()
         ports_ = portsNummerieren(systemPorts_(), portsOrdner());
     } catch (const std::exception& e) {
         ports_.clear();
-        dialoge_.meldung(hardwaretestFehler(QString::fromLocal8Bit(e.what())), QString(), Schaltflaechen::Ok,
-                         Symbol::Kritisch);
+        dialoge_.meldung(hardwaretestFehler(QString::fromLocal8Bit(e.what())), QString(),
+                         Schaltflaechen::Ok, Symbol::Kritisch);
     }
-    for (const NummerierterPort& p : ports_) liste->addItem(QString::number(p.nummer));
+    for (const NummerierterPort& p : ports_)
+        liste->addItem(QString::number(p.nummer));
     const int gewaehlt = liste->findText(QString::number(einstellungen.Portnummer));
     if (gewaehlt >= 0) liste->setCurrentIndex(gewaehlt);
-    fenster_.element<QLabel>(QStringLiteral("lblPortPfad"))->setText(ports_.value(liste->currentIndex()).pfad);
+    fenster_.element<QLabel>(QStringLiteral("lblPortPfad"))
+        ->setText(ports_.value(liste->currentIndex()).pfad);
 }
 
-void Sitzung::portGewaehlt(int listenindex)
-{
+void Sitzung::portGewaehlt(int listenindex) {
     if (listenindex < 0 || listenindex >= ports_.size()) return;
     const QString text = QString::number(ports_[listenindex].nummer);
     port_.setCommPort(text);
@@ -37,14 +37,12 @@ void Sitzung::portGewaehlt(int listenindex)
     einstellungenSchreiben();
 }
 
-void Sitzung::parallelportGewaehlt(int index)
-{
+void Sitzung::parallelportGewaehlt(int index) {
     einstellungen.Parallelport = index == 0 ? QStringLiteral("LPT1") : QStringLiteral("LPT2");
     einstellungenSchreiben();
 }
 
-void Sitzung::schnittstelleKonfigurieren()
-{
+void Sitzung::schnittstelleKonfigurieren() {
     fenster_.regkor2()->setCurrentIndex(0);
     HardwareTest();
     zeigeAufgabe("raSchnittstellen");
@@ -53,15 +51,13 @@ void Sitzung::schnittstelleKonfigurieren()
     port_.schliessen();
 }
 
-void Sitzung::verbinden()
-{
+void Sitzung::verbinden() {
     anzeige_.setzeCountsTimer(false);
     if (!port_.portOpen()) port_.oeffnen();
     timCheckVerb_->an();
 }
 
-void Sitzung::schnittstelleBestaetigt()
-{
+void Sitzung::schnittstelleBestaetigt() {
     fenster_.element(QStringLiteral("raSchnittstellen"))->hide();
     port_.setCommPort(QString::number(einstellungen.Portnummer));
     const PortOeffnung r = port_.oeffnen();
@@ -73,29 +69,33 @@ void Sitzung::schnittstelleBestaetigt()
     timCheckVerb_->an();
 }
 
-void Sitzung::oeffnungsfehlerMelden(const PortOeffnung& r)
-{
+void Sitzung::oeffnungsfehlerMelden(const PortOeffnung& r) {
     const QString titel = texte[textnr::TitelPort];
     switch (r.fehler) {
-    case PortFehler::KeineBerechtigung: {
-        const QString pfad = ports_.isEmpty() ? port_.commPort() : fenster_.element<QLabel>(QStringLiteral("lblPortPfad"))->text();
-        dialoge_.meldung(texte[textnr::PortBelegt] + QStringLiteral("\r\n") +
-                             fehlendeGruppe(sprache, pfad, QFileInfo(pfad).group()),
-                         titel, Schaltflaechen::Ok, Symbol::Kritisch);
-        break;
-    }
-    case PortFehler::Belegt:
-        dialoge_.meldung(texte[textnr::PortBelegt], titel, Schaltflaechen::Ok, Symbol::Kritisch);
-        break;
-    case PortFehler::NichtVorhanden:
-        dialoge_.meldung(texte[textnr::PortUngueltig], titel, Schaltflaechen::Ok, Symbol::Kritisch);
-        break;
-    case PortFehler::SchonOffen:
-        dialoge_.meldung(texte[textnr::PortSchonOffen], titel, Schaltflaechen::Ok, Symbol::Information);
-        break;
-    default:
-        dialoge_.meldung(r.beschreibung, QString(), Schaltflaechen::Ok, Symbol::Kritisch);
-        break;
+        case PortFehler::KeineBerechtigung: {
+            const QString pfad =
+                ports_.isEmpty() ? port_.commPort()
+                                 : fenster_.element<QLabel>(QStringLiteral("lblPortPfad"))->text();
+            dialoge_.meldung(texte[textnr::PortBelegt] + QStringLiteral("\r\n") +
+                                 fehlendeGruppe(sprache, pfad, QFileInfo(pfad).group()),
+                             titel, Schaltflaechen::Ok, Symbol::Kritisch);
+            break;
+        }
+        case PortFehler::Belegt:
+            dialoge_.meldung(texte[textnr::PortBelegt], titel, Schaltflaechen::Ok,
+                             Symbol::Kritisch);
+            break;
+        case PortFehler::NichtVorhanden:
+            dialoge_.meldung(texte[textnr::PortUngueltig], titel, Schaltflaechen::Ok,
+                             Symbol::Kritisch);
+            break;
+        case PortFehler::SchonOffen:
+            dialoge_.meldung(texte[textnr::PortSchonOffen], titel, Schaltflaechen::Ok,
+                             Symbol::Information);
+            break;
+        default:
+            dialoge_.meldung(r.beschreibung, QString(), Schaltflaechen::Ok, Symbol::Kritisch);
+            break;
     }
     anzeige_.setzeLampe(Lampe::Grau);
     fenster_.element(QStringLiteral("Picconnect"))->hide();

@@ -9,8 +9,7 @@
 namespace programmordner {
 namespace {
 
-bool haeltDateien(const QString& ordner)
-{
+bool haeltDateien(const QString& ordner) {
     for (const QString& d : ausgelieferteDateien())
         if (!QFileInfo::exists(QDir(ordner).filePath(d))) return false;
     return true;
@@ -18,16 +17,14 @@ bool haeltDateien(const QString& ordner)
 
 }  // namespace
 
-const QStringList& ausgelieferteDateien()
-{
+const QStringList& ausgelieferteDateien() {
     static const QStringList dateien = {QStringLiteral("Texte.ger"), QStringLiteral("Texte.eng"),
                                         QStringLiteral("Texte.fra"), QStringLiteral("UNIT.CON")};
     return dateien;
 }
 
 QString bestimmen(const QString& programmverzeichnis, const QString& datenSpeicher,
-                  const QString& ausgeliefert)
-{
+                  const QString& ausgeliefert) {
     const QFileInfo eigen(programmverzeichnis);
     if (eigen.isWritable() && haeltDateien(programmverzeichnis)) return programmverzeichnis;
     QDir().mkpath(datenSpeicher);
@@ -38,8 +35,7 @@ QString bestimmen(const QString& programmverzeichnis, const QString& datenSpeich
     return datenSpeicher;
 }
 
-QString fuerDiesenProzess()
-{
+QString fuerDiesenProzess() {
     const QString exe = QCoreApplication::applicationDirPath();
     return bestimmen(exe, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
                      QDir(exe).filePath(QStringLiteral("../share/orbis")));

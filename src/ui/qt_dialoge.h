@@ -9,7 +9,8 @@
 class QtDialoge : public Dialogs {
 public:
     void setzeEltern(QWidget* eltern) { eltern_ = eltern; }
-    Antwort meldung(const QString& text, const QString& titel, Schaltflaechen knoepfe, Symbol symbol) override;
+    Antwort meldung(const QString& text, const QString& titel, Schaltflaechen knoepfe,
+                    Symbol symbol) override;
     void programmBeenden() override;
 
 private:

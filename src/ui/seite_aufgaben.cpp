@@ -7,8 +7,7 @@ using namespace bausteine;
 namespace seiten {
 namespace {
 
-QPushButton* flagge(const QString& name, Sprache s)
-{
+QPushButton* flagge(const QString& name, Sprache s) {
     auto* b = knopf(name);
     const QPixmap bildchen = bilder::flagge(s);
     b->setIcon(bildchen);
@@ -18,16 +17,14 @@ QPushButton* flagge(const QString& name, Sprache s)
     return b;
 }
 
-QGroupBox* verborgen(QGroupBox* r)
-{
+QGroupBox* verborgen(QGroupBox* r) {
     r->hide();
     return r;
 }
 
 }  // namespace
 
-QWidget* schnittstellen()
-{
+QWidget* schnittstellen() {
     auto* parallel = rahmen(QStringLiteral("raparallel"));
     auto* p = new QHBoxLayout(parallel);
     p->addWidget(option(element("optLPT", 0)));
@@ -39,14 +36,14 @@ QWidget* schnittstellen()
         {beschriftung(QStringLiteral("lblinfo_31")), combo},
         {beschriftung(QStringLiteral("lblinfo_33")), anzeige(QStringLiteral("lblPortPfad"))},
         {parallel},
-        {knopf(QStringLiteral("cmdSchnittstellen")), knopf(QStringLiteral("cmdSchnittstellenAbbruch"))},
+        {knopf(QStringLiteral("cmdSchnittstellen")),
+         knopf(QStringLiteral("cmdSchnittstellenAbbruch"))},
     });
     r->setLayout(g);
     return r;
 }
 
-QWidget* sprache()
-{
+QWidget* sprache() {
     auto* r = verborgen(rahmen(QStringLiteral("raSprache")));
     auto* l = new QHBoxLayout(r);
     l->addWidget(flagge(element("ImSprache", 0), Sprache::Deutsch));
@@ -58,8 +55,7 @@ QWidget* sprache()
 }
 
 // Shown before any language is known, so its texts stand in all three languages.
-QWidget* spracheBeginn()
-{
+QWidget* spracheBeginn() {
     auto* r = verborgen(rahmen(QStringLiteral("raSpracheBeginn")));
     r->setTitle(QStringLiteral("Sprache / Language / Langue"));
     auto text = [](const char* name, const char* t) {
@@ -68,9 +64,12 @@ QWidget* spracheBeginn()
         return l;
     };
     auto* g = raster({
-        {flagge(QStringLiteral("ImDeutsch"), Sprache::Deutsch), text("lblSpracheDeutsch", "Bitte wählen Sie Ihre Sprache")},
-        {flagge(QStringLiteral("ImEng"), Sprache::Englisch), text("lblSpracheEnglisch", "Please select language")},
-        {flagge(QStringLiteral("ImFranz"), Sprache::Franzoesisch), text("lblSpracheFranzoesisch", "Choisissez votre langue s. v. p")},
+        {flagge(QStringLiteral("ImDeutsch"), Sprache::Deutsch),
+         text("lblSpracheDeutsch", "Bitte wählen Sie Ihre Sprache")},
+        {flagge(QStringLiteral("ImEng"), Sprache::Englisch),
+         text("lblSpracheEnglisch", "Please select language")},
+        {flagge(QStringLiteral("ImFranz"), Sprache::Franzoesisch),
+         text("lblSpracheFranzoesisch", "Choisissez votre langue s. v. p")},
     });
     auto* abbruch = knopf(QStringLiteral("cmdAbbruch"));
     abbruch->setText(QStringLiteral("abbrechen / abort / interrompre"));
@@ -79,8 +78,7 @@ QWidget* spracheBeginn()
     return r;
 }
 
-QWidget* einheiten()
-{
+QWidget* einheiten() {
     auto* r = verborgen(rahmen(QStringLiteral("raEinheiten")));
     r->setLayout(raster({
         {beschriftung(QStringLiteral("lblinfo_34")), liste(QStringLiteral("ListeEinheiten"), {})},
@@ -89,26 +87,27 @@ QWidget* einheiten()
     return r;
 }
 
-QWidget* einheitenHinzufuegen()
-{
+QWidget* einheitenHinzufuegen() {
     auto* norm = rahmen(QStringLiteral("raNorm"));
     auto* n = new QHBoxLayout(norm);
     n->addWidget(textfeld(QStringLiteral("txtNormzustand")));
     auto* r = verborgen(rahmen(QStringLiteral("raEinheitenAdd")));
     auto* g = raster({
-        {beschriftung(QStringLiteral("lblEinheitName")), textfeld(QStringLiteral("txtEinheitName"))},
-        {beschriftung(QStringLiteral("lblEinheitFaktor")), textfeld(QStringLiteral("TxtEinheitFaktor"))},
+        {beschriftung(QStringLiteral("lblEinheitName")),
+         textfeld(QStringLiteral("txtEinheitName"))},
+        {beschriftung(QStringLiteral("lblEinheitFaktor")),
+         textfeld(QStringLiteral("TxtEinheitFaktor"))},
         {nullptr, norm},
         {beschriftung(QStringLiteral("lblGasart")), textfeld(QStringLiteral("txtGasart"))},
-        {knopf(QStringLiteral("cmdEinheitspeichern")), knopf(QStringLiteral("cmdEinheitabbrechen"))},
+        {knopf(QStringLiteral("cmdEinheitspeichern")),
+         knopf(QStringLiteral("cmdEinheitabbrechen"))},
     });
     g->addWidget(liste(QStringLiteral("ListeEinheitenAnz"), {}), 0, 2, 5, 1);
     r->setLayout(g);
     return r;
 }
 
-QWidget* einheitenLoeschen()
-{
+QWidget* einheitenLoeschen() {
     auto* r = verborgen(rahmen(QStringLiteral("raEinheitenloesch")));
     auto* l = new QVBoxLayout(r);
     l->addWidget(liste(QStringLiteral("ListeEinheitenloesch"), {}));

@@ -8,32 +8,35 @@ using namespace bausteine;
 namespace seiten {
 namespace {
 
-QLabel* info(int i) { return beschriftung(element("lblinfo", i)); }
+QLabel* info(int i) {
+    return beschriftung(element("lblinfo", i));
+}
 
-QWidget* polaritaetsbilder(const char* plus, const char* minus)
-{
+QWidget* polaritaetsbilder(const char* plus, const char* minus) {
     return zeile({bild(QLatin1String(plus), bilder::polaritaet(true)),
                   bild(QLatin1String(minus), bilder::polaritaet(false))});
 }
 
-QGroupBox* messbereich()
-{
+QGroupBox* messbereich() {
     auto* r = rahmen(QStringLiteral("raMesswert"));
     r->setLayout(raster({
-        {info(2), anzeige(QStringLiteral("lblMEW")), einheit(QStringLiteral("lblinfo_43"), QStringLiteral("kg/h"))},
-        {info(3), anzeige(QStringLiteral("lblMOG")), einheit(QStringLiteral("lblinfo_44"), QStringLiteral("kg/h"))},
-        {info(9), anzeige(QStringLiteral("lblSCHLEICH")), einheit(QStringLiteral("lblinfo_45"), QStringLiteral("kg/h"))},
+        {info(2), anzeige(QStringLiteral("lblMEW")),
+         einheit(QStringLiteral("lblinfo_43"), QStringLiteral("kg/h"))},
+        {info(3), anzeige(QStringLiteral("lblMOG")),
+         einheit(QStringLiteral("lblinfo_44"), QStringLiteral("kg/h"))},
+        {info(9), anzeige(QStringLiteral("lblSCHLEICH")),
+         einheit(QStringLiteral("lblinfo_45"), QStringLiteral("kg/h"))},
         {info(4), anzeige(QStringLiteral("lblFILTFAKT"))},
         {info(5), anzeige(QStringLiteral("lblNorm"))},
     }));
     return r;
 }
 
-QGroupBox* analogUebersicht()
-{
+QGroupBox* analogUebersicht() {
     auto* r = rahmen(QStringLiteral("raAnaOut"));
     auto* g = raster({
-        {info(0), anzeige(QStringLiteral("lblGANAOUT")), einheit(QStringLiteral("lblinfo_51"), QStringLiteral("mA"))},
+        {info(0), anzeige(QStringLiteral("lblGANAOUT")),
+         einheit(QStringLiteral("lblinfo_51"), QStringLiteral("mA"))},
         {info(1), anzeige(QStringLiteral("lblERR"))},
     });
     g->addWidget(beschriftung(QStringLiteral("lblUeberlauf")), 2, 0, 1, 3);
@@ -41,24 +44,30 @@ QGroupBox* analogUebersicht()
     return r;
 }
 
-QGroupBox* digitalUebersicht()
-{
+QGroupBox* digitalUebersicht() {
     auto* impuls = rahmen(QStringLiteral("raImpuls"));
     impuls->setLayout(raster({
-        {info(7), anzeige(QStringLiteral("lblPulsWert")), einheit(QStringLiteral("lblinfo_46"), QStringLiteral("kg/Puls"))},
-        {info(8), anzeige(QStringLiteral("lblPulsDauer")), einheit(QStringLiteral("lblinfo_53"), QStringLiteral("ms"))},
+        {info(7), anzeige(QStringLiteral("lblPulsWert")),
+         einheit(QStringLiteral("lblinfo_46"), QStringLiteral("kg/Puls"))},
+        {info(8), anzeige(QStringLiteral("lblPulsDauer")),
+         einheit(QStringLiteral("lblinfo_53"), QStringLiteral("ms"))},
         {info(10), polaritaetsbilder("PicImpPolPlus", "PicImpPolMinus")},
     }));
     auto* frequenz = rahmen(QStringLiteral("raFrequenz"));
     frequenz->setLayout(raster({
-        {info(11), anzeige(QStringLiteral("lblFrequenz")), einheit(QStringLiteral("lblinfo_52"), QStringLiteral("Hz"))},
-        {info(12), anzeige(QStringLiteral("lblFrequenzmin")), einheit(QStringLiteral("lblinfo_54"), QStringLiteral("Hz"))},
-        {info(13), anzeige(QStringLiteral("lblFrequenzmax")), einheit(QStringLiteral("lblinfo_55"), QStringLiteral("Hz"))},
+        {info(11), anzeige(QStringLiteral("lblFrequenz")),
+         einheit(QStringLiteral("lblinfo_52"), QStringLiteral("Hz"))},
+        {info(12), anzeige(QStringLiteral("lblFrequenzmin")),
+         einheit(QStringLiteral("lblinfo_54"), QStringLiteral("Hz"))},
+        {info(13), anzeige(QStringLiteral("lblFrequenzmax")),
+         einheit(QStringLiteral("lblinfo_55"), QStringLiteral("Hz"))},
     }));
     auto* schalt = rahmen(QStringLiteral("raSchalt"));
     schalt->setLayout(raster({
-        {info(14), anzeige(QStringLiteral("lblSchaltMin")), einheit(QStringLiteral("lblinfo_47"), QStringLiteral("kg/h"))},
-        {info(16), anzeige(QStringLiteral("lblSchaltMax")), einheit(QStringLiteral("lblinfo_48"), QStringLiteral("kg/h"))},
+        {info(14), anzeige(QStringLiteral("lblSchaltMin")),
+         einheit(QStringLiteral("lblinfo_47"), QStringLiteral("kg/h"))},
+        {info(16), anzeige(QStringLiteral("lblSchaltMax")),
+         einheit(QStringLiteral("lblinfo_48"), QStringLiteral("kg/h"))},
         {info(17), polaritaetsbilder("PicSchaltPolPlus", "PicSchaltPolMinus")},
     }));
     auto* r = rahmen(QStringLiteral("raDigiOut"));
@@ -70,8 +79,7 @@ QGroupBox* digitalUebersicht()
     return r;
 }
 
-QGroupBox* geraet()
-{
+QGroupBox* geraet() {
     auto* fehler = new QTableWidget;
     fehler->setObjectName(QStringLiteral("tabError"));
     tabellen::TabelleErrorAnlegen(fehler);
@@ -88,8 +96,7 @@ QGroupBox* geraet()
 
 }  // namespace
 
-QWidget* geraetedaten()
-{
+QWidget* geraetedaten() {
     auto* seite = new QWidget;
     auto* links = new QVBoxLayout;
     links->addWidget(messbereich());

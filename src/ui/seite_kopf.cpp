@@ -8,14 +8,15 @@ using namespace bausteine;
 
 namespace seiten {
 
-QWidget* kopf()
-{
+QWidget* kopf() {
     auto* r = rahmen(QStringLiteral("raKopf"));
     auto* lampe = new QFrame;
     lampe->setObjectName(QStringLiteral("Lampe"));
     lampe->setFixedSize(px(300), px(300));
-    lampe->setStyleSheet(QStringLiteral("#Lampe { background: #c0c0c0; border: 1px solid gray; border-radius: %1px; }")
-                             .arg(px(150)));
+    lampe->setStyleSheet(
+        QStringLiteral(
+            "#Lampe { background: #c0c0c0; border: 1px solid gray; border-radius: %1px; }")
+            .arg(px(150)));
     auto* l = new QHBoxLayout(r);
     l->addWidget(beschriftung(QStringLiteral("lblKopfText")));
     l->addStretch();
@@ -26,8 +27,7 @@ QWidget* kopf()
     return r;
 }
 
-QWidget* aktuell()
-{
+QWidget* aktuell() {
     auto* r = rahmen(QStringLiteral("raAktuell"));
     auto* wert = anzeige(QStringLiteral("lblAktMW"));
     auto* wert1 = anzeige(QStringLiteral("lblAktMW1"));
@@ -37,17 +37,21 @@ QWidget* aktuell()
         z->setMinimumWidth(px(400));
         z->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    for (QLabel* z : {wert1, aus1}) z->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (QLabel* z : {wert1, aus1})
+        z->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QFont gross = wert->font();
     gross.setPointSize(gross.pointSize() * 3 / 2);
     gross.setBold(true);
-    for (QLabel* z : {wert, wert1, aus, aus1}) z->setFont(gross);
+    for (QLabel* z : {wert, wert1, aus, aus1})
+        z->setFont(gross);
     auto* g = new QGridLayout(r);
     g->setVerticalSpacing(px(30));
     g->addWidget(beschriftung(QStringLiteral("lblinfo_19")), 0, 0);
-    g->addWidget(zeile({wert, wert1, einheit(QStringLiteral("lblinfo_49"), QStringLiteral("kg/h"))}), 0, 1);
+    g->addWidget(
+        zeile({wert, wert1, einheit(QStringLiteral("lblinfo_49"), QStringLiteral("kg/h"))}), 0, 1);
     g->addWidget(beschriftung(QStringLiteral("lblinfo_20")), 0, 2);
-    g->addWidget(zeile({aus, aus1, einheit(QStringLiteral("lblinfo_50"), QStringLiteral("mA"))}), 0, 3);
+    g->addWidget(zeile({aus, aus1, einheit(QStringLiteral("lblinfo_50"), QStringLiteral("mA"))}), 0,
+                 3);
     g->addWidget(beschriftung(QStringLiteral("lblinfo_21")), 1, 0);
     g->addWidget(balken(QStringLiteral("AnzAnalog")), 1, 1);
     g->addWidget(beschriftung(QStringLiteral("lblinfo_22")), 1, 2);

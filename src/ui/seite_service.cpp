@@ -7,15 +7,13 @@ using namespace bausteine;
 namespace seiten {
 namespace {
 
-QTableWidget* gitter(const QString& name)
-{
+QTableWidget* gitter(const QString& name) {
     auto* t = new QTableWidget;
     t->setObjectName(name);
     return t;
 }
 
-QGroupBox* stuetzpunkte()
-{
+QGroupBox* stuetzpunkte() {
     auto* tab1 = gitter(element("tabStp", 1));
     auto* tab2 = gitter(element("tabStp", 2));
     tabellen::TabelleStpAnlegen(tab1, 1);
@@ -27,7 +25,8 @@ QGroupBox* stuetzpunkte()
         {beschriftung(QStringLiteral("lblinfo_26")), textfeld(QStringLiteral("txtFlow"))},
     });
     auto* knoepfe = new QVBoxLayout;
-    for (const char* k : {"cmdAnders", "cmdlösch", "cmdeinf", "cmdStpSichern", "cmdKennlinie", "cmdDruckeStp"})
+    for (const char* k :
+         {"cmdAnders", "cmdlösch", "cmdeinf", "cmdStpSichern", "cmdKennlinie", "cmdDruckeStp"})
         knoepfe->addWidget(knopf(QString::fromUtf8(k)));
     auto* rechts = new QVBoxLayout;
     rechts->addLayout(editor);
@@ -40,8 +39,7 @@ QGroupBox* stuetzpunkte()
     return r;
 }
 
-QGroupBox* abgleich()
-{
+QGroupBox* abgleich() {
     auto* of = gitter(QStringLiteral("tabOF"));
     auto* dac = gitter(QStringLiteral("tabDAC"));
     tabellen::TabelleDACAnlegen(dac);
@@ -56,16 +54,16 @@ QGroupBox* abgleich()
     g->addWidget(dac, 1, 1);
     g->addWidget(beschriftung(QStringLiteral("lblinfo_30")), 0, 2);
     g->addWidget(protokoll, 1, 2);
-    g->addWidget(zeile({knopf(QStringLiteral("cmdDACReset")), knopf(QStringLiteral("cmdAusdruckEEProm")),
-                        knopf(QStringLiteral("cmdCounts"))}),
-                 2, 0, 1, 3);
+    g->addWidget(
+        zeile({knopf(QStringLiteral("cmdDACReset")), knopf(QStringLiteral("cmdAusdruckEEProm")),
+               knopf(QStringLiteral("cmdCounts"))}),
+        2, 0, 1, 3);
     return r;
 }
 
 }  // namespace
 
-QWidget* service()
-{
+QWidget* service() {
     auto* weitere = rahmen(QStringLiteral("raweiteredaten"));
     auto* l = new QVBoxLayout(weitere);
     l->addWidget(stuetzpunkte());
@@ -73,8 +71,8 @@ QWidget* service()
     auto* seite = new QWidget;
     auto* s = new QHBoxLayout(seite);
     s->addWidget(weitere, 1);
-    s->addWidget(passwort("raPasswortWD", "txtPasswortWD", "cmdPasswortWDpruefen", "cmdPasswortWDspeichern",
-                          "cmdPasswortAbbrechen"));
+    s->addWidget(passwort("raPasswortWD", "txtPasswortWD", "cmdPasswortWDpruefen",
+                          "cmdPasswortWDspeichern", "cmdPasswortAbbrechen"));
     return seite;
 }
 

@@ -25,31 +25,35 @@ Sitzung::Sitzung(Port& port, Clock& uhr, Dialogs& dialoge, const QString& progra
       timCheckVerb_(uhr.zeitgeber([this] {
           timCheckVerb_->aus();
           PruefeVerbindung();
-      }))
-{
+      })) {
     timCheckVerb_->setzeIntervall(CheckVerbMs);
     verdrahten();
 }
 
 Sitzung::~Sitzung() = default;
 
-QString Sitzung::datei(const QString& name) const { return QDir(ordner_).filePath(name); }
+QString Sitzung::datei(const QString& name) const {
+    return QDir(ordner_).filePath(name);
+}
 
-void Sitzung::laden()
-{
+void Sitzung::laden() {
     QTabWidget* tabs = fenster_.regkor2();
-    for (int i = 1; i <= 3; ++i) tabs->setTabEnabled(i, false);
+    for (int i = 1; i <= 3; ++i)
+        tabs->setTabEnabled(i, false);
     tabs->setCurrentIndex(2);
-    for (const char* name : {"raKonfAnaNeu", "raKonfDigiNeu"}) fenster_.element(QLatin1String(name))->hide();
+    for (const char* name : {"raKonfAnaNeu", "raKonfDigiNeu"})
+        fenster_.element(QLatin1String(name))->hide();
     anzeige_.zeigeVerbunden(false);
     zustand.PortOk = true;
     einstellungen = einstellungen::lesen(datei(QLatin1String(einstellungen::Dateiname)));
     sprache = spracheAusName(einstellungen.Sprache);
     HardwareTest();
     portWaehlenBeimStart();
-    for (int i : {0, 2, 3}) anzeige_.setzeMenueAktiv(Menue::mnuhaupt, i, false);
+    for (int i : {0, 2, 3})
+        anzeige_.setzeMenueAktiv(Menue::mnuhaupt, i, false);
     anzeige_.setzeMenueAktiv(Menue::mnuhaupt, 1, true);
-    for (int i : {0, 1}) anzeige_.setzeMenueAktiv(Menue::mnusicher, i, false);
+    for (int i : {0, 1})
+        anzeige_.setzeMenueAktiv(Menue::mnusicher, i, false);
     anzeige_.setzeAktiv(Element::cmdNDspeichern, false);
     if (zustand.PortOk)
         zustand.Startphase = true;
@@ -64,12 +68,12 @@ void Sitzung::laden()
         fenster_.element(QStringLiteral("raSpracheBeginn"))->show();
         fenster_.element(QStringLiteral("raKopf"))->hide();
     }
-    for (const char* name : {"chkKonfAnalog_6", "txtKonfMOG", "lblinfo_94", "lblKonfMOGAkt", "chkKonfAnalog_5"})
+    for (const char* name :
+         {"chkKonfAnalog_6", "txtKonfMOG", "lblinfo_94", "lblKonfMOGAkt", "chkKonfAnalog_5"})
         fenster_.element(QLatin1String(name))->hide();
 }
 
-void Sitzung::portWaehlenBeimStart()
-{
+void Sitzung::portWaehlenBeimStart() {
     if (einstellungen.Portnummer == 0) {
         fenster_.regkor2()->setCurrentIndex(0);
         zeigeAufgabe("raSchnittstellen");
@@ -86,30 +90,27 @@ void Sitzung::portWaehlenBeimStart()
     }
 }
 
-bool Sitzung::sprachdateiVorhanden() const
-{
-    return !QDir(ordner_).entryList({QStringLiteral("*.spr"), QStringLiteral("*.SPR")}, QDir::Files).isEmpty();
+bool Sitzung::sprachdateiVorhanden() const {
+    return !QDir(ordner_)
+                .entryList({QStringLiteral("*.spr"), QStringLiteral("*.SPR")}, QDir::Files)
+                .isEmpty();
 }
 
-void Sitzung::einstellungenSchreiben()
-{
+void Sitzung::einstellungenSchreiben() {
     einstellungen::schreiben(datei(QLatin1String(einstellungen::Dateiname)), einstellungen);
 }
 
-void Sitzung::zeigeAufgabe(const char* rahmen)
-{
+void Sitzung::zeigeAufgabe(const char* rahmen) {
     fenster_.element(QStringLiteral("raAktuell"))->hide();
     fenster_.element(QLatin1String(rahmen))->show();
 }
 
-void Sitzung::schliesseAufgabe(const char* rahmen)
-{
+void Sitzung::schliesseAufgabe(const char* rahmen) {
     fenster_.element(QLatin1String(rahmen))->hide();
     fenster_.element(QStringLiteral("raAktuell"))->show();
 }
 
-void Sitzung::beenden()
-{
+void Sitzung::beenden() {
     if (beendet_) return;
     beendet_ = true;
     zustand.programmEnde = true;
@@ -117,4 +118,6 @@ void Sitzung::beenden()
     dialoge_.programmBeenden();
 }
 
-void Sitzung::PruefeVerbindung() { link_.Verbindungstest(); }
+void Sitzung::PruefeVerbindung() {
+    link_.Verbindungstest();
+}

@@ -19,17 +19,16 @@ QString waehle(Sprache s, const QString& de, const QString& en, const QString& f
     }
 }
 
-QString sprachName(Sprache s)
-{
+QString sprachName(Sprache s) {
     switch (s) {
-    case Sprache::Deutsch:
-        return QStringLiteral("Deutsch");
-    case Sprache::Englisch:
-        return QStringLiteral("Englisch");
-    case Sprache::Franzoesisch:
-        return QStringLiteral("Franzoesisch");
-    case Sprache::Unbekannt:
-        break;
+        case Sprache::Deutsch:
+            return QStringLiteral("Deutsch");
+        case Sprache::Englisch:
+            return QStringLiteral("Englisch");
+        case Sprache::Franzoesisch:
+            return QStringLiteral("Franzoesisch");
+        case Sprache::Unbekannt:
+            break;
     }
     return QString();
 }

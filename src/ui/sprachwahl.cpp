@@ -11,13 +11,12 @@ constexpr const char* Sprachdatei = "Q_orbis.SPR";
 
 }  // namespace
 
-void Sitzung::spracheSetzen(Sprache s)
-{
+void Sitzung::spracheSetzen(Sprache s) {
     sprache = s;
     einstellungen.Sprache = sprachName(s);
     if (!TexteLaden(datei(textdateiName(s)), texte)) {
-        const Antwort a = dialoge_.meldung(textdateiFehler(s), textdateiFehlerTitel(s), Schaltflaechen::OkAbbrechen,
-                                           Symbol::Warnung);
+        const Antwort a = dialoge_.meldung(textdateiFehler(s), textdateiFehlerTitel(s),
+                                           Schaltflaechen::OkAbbrechen, Symbol::Warnung);
         if (a == Antwort::Abbrechen) {
             beenden();
             return;
@@ -26,8 +25,7 @@ void Sitzung::spracheSetzen(Sprache s)
     TexteAnwenden(fenster_, s, einstellungen.Portnummer, geraet.UeberlaufAktiv == 1);
 }
 
-void Sitzung::ersteSpracheGewaehlt(Sprache s)
-{
+void Sitzung::ersteSpracheGewaehlt(Sprache s) {
     fenster_.element(QStringLiteral("raKopf"))->show();
     spracheSetzen(s);
     if (beendet_) return;
@@ -41,8 +39,7 @@ void Sitzung::ersteSpracheGewaehlt(Sprache s)
     if (zustand.PortOk) timCheckVerb_->an();
 }
 
-void Sitzung::spracheGewaehlt(Sprache s)
-{
+void Sitzung::spracheGewaehlt(Sprache s) {
     spracheSetzen(s);
     if (beendet_) return;
     einstellungenSchreiben();

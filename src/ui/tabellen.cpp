@@ -7,8 +7,7 @@
 namespace tabellen {
 namespace {
 
-QTableWidgetItem* zelle(const QString& text, bool fest)
-{
+QTableWidgetItem* zelle(const QString& text, bool fest) {
     auto* z = new QTableWidgetItem(text);
     z->setTextAlignment(Qt::AlignCenter);
     z->setFlags(fest ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -17,8 +16,7 @@ QTableWidgetItem* zelle(const QString& text, bool fest)
 }
 
 void anlegen(QTableWidget* t, int zeilen, const QList<int>& breiten, const QStringList& kopf,
-             const QStringList& zeilenkopf)
-{
+             const QStringList& zeilenkopf) {
     t->clear();
     t->setRowCount(zeilen);
     t->setColumnCount(int(breiten.size()));
@@ -50,35 +48,32 @@ void anlegen(QTableWidget* t, int zeilen, const QList<int>& breiten, const QStri
 
 }  // namespace
 
-void TabelleErrorAnlegen(QTableWidget* t)
-{
+void TabelleErrorAnlegen(QTableWidget* t) {
     anlegen(t, 2, {200, 600, 3000}, {QStringLiteral("Code"), QStringLiteral("Fehler")}, {});
 }
 
-void TabelleOFAnlegen(QTableWidget* t)
-{
-    anlegen(t, 5, {400, 1000, 1000}, {QStringLiteral("Offset"), QStringLiteral("Faktor")},
-            {QStringLiteral("U1"), QStringLiteral("U2"), QStringLiteral("I1"), QStringLiteral("I2")});
+void TabelleOFAnlegen(QTableWidget* t) {
+    anlegen(
+        t, 5, {400, 1000, 1000}, {QStringLiteral("Offset"), QStringLiteral("Faktor")},
+        {QStringLiteral("U1"), QStringLiteral("U2"), QStringLiteral("I1"), QStringLiteral("I2")});
 }
 
-void TabelleDACAnlegen(QTableWidget* t)
-{
+void TabelleDACAnlegen(QTableWidget* t) {
     anlegen(t, 7, {400, 800, 1200}, {QStringLiteral("Counts"), QStringLiteral("Spannung  [Volt]")},
             {QStringLiteral("U1"), QStringLiteral("U2"), QStringLiteral("U3"), QStringLiteral("I1"),
              QStringLiteral("I2"), QStringLiteral("I3")});
 }
 
-void TabelleStpAnlegen(QTableWidget* t, int gitter)
-{
+void TabelleStpAnlegen(QTableWidget* t, int gitter) {
     QStringList punkte;
-    for (int i = 1; i <= StpZeilen; ++i) punkte << QString::number(i + (gitter - 1) * StpZeilen);
+    for (int i = 1; i <= StpZeilen; ++i)
+        punkte << QString::number(i + (gitter - 1) * StpZeilen);
     anlegen(t, StpZeilen + 1, {400, 800, 1000},
             {QStringLiteral("Counts"), QStringLiteral("Masse [kg/h]")}, punkte);
     t->item(0, 0)->setText(QStringLiteral("Stp"));
 }
 
-void setzeZelle(QTableWidget* t, int zeile, int spalte, const QString& text)
-{
+void setzeZelle(QTableWidget* t, int zeile, int spalte, const QString& text) {
     QTableWidgetItem* z = t->item(zeile, spalte);
     if (z) z->setText(text);
 }

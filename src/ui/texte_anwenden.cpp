@@ -14,22 +14,19 @@
 
 namespace {
 
-void listeneintrag(QWidget* wurzel, const QString& name, const QString& text)
-{
+void listeneintrag(QWidget* wurzel, const QString& name, const QString& text) {
     const QString liste = name.section(QLatin1Char('#'), 0, 0);
     const int i = name.section(QLatin1Char('#'), 1).toInt();
     if (auto* l = wurzel->findChild<QListWidget*>(liste))
         if (QListWidgetItem* e = l->item(i)) e->setText(text);
 }
 
-void tabtitel(QWidget* wurzel, const QString& name, const QString& text)
-{
+void tabtitel(QWidget* wurzel, const QString& name, const QString& text) {
     if (auto* t = wurzel->findChild<QTabWidget*>(name.section(QLatin1Char('_'), 0, 0)))
         t->setTabText(name.section(QLatin1Char('_'), 1).toInt(), text);
 }
 
-void setzen(QObject* o, const QString& text)
-{
+void setzen(QObject* o, const QString& text) {
     if (auto* a = qobject_cast<QAction*>(o))
         a->setText(text);
     else if (auto* b = qobject_cast<QAbstractButton*>(o))
@@ -42,14 +39,15 @@ void setzen(QObject* o, const QString& text)
         w->setWindowTitle(text);
 }
 
-void ueberlaufTexte(Hauptfenster& f, Sprache s, bool aktiv)
-{
+void ueberlaufTexte(Hauptfenster& f, Sprache s, bool aktiv) {
     if (s == Sprache::Unbekannt) return;
     if (auto* l = f.element<QLabel>(QStringLiteral("lblUeberlauf"))) {
-        l->setText(waehle(s, aktiv ? QStringLiteral("Überlauf ist aktiv") : QStringLiteral("Überlauf ist passiv"),
-                          aktiv ? QStringLiteral("Overflow active") : QStringLiteral("Overflow passive"),
-                          aktiv ? QStringLiteral("Dépassement actif") : QStringLiteral("Dépassement passif")));
-        l->setStyleSheet(aktiv ? QStringLiteral("color: #0000ff") : QStringLiteral("color: #ff0000"));
+        l->setText(waehle(
+            s, aktiv ? QStringLiteral("Überlauf ist aktiv") : QStringLiteral("Überlauf ist passiv"),
+            aktiv ? QStringLiteral("Overflow active") : QStringLiteral("Overflow passive"),
+            aktiv ? QStringLiteral("Dépassement actif") : QStringLiteral("Dépassement passif")));
+        l->setStyleSheet(aktiv ? QStringLiteral("color: #0000ff")
+                               : QStringLiteral("color: #ff0000"));
     }
     for (const char* name : {"lblKonfULAkt", "lblKonfULNeu"})
         if (auto* l = f.element<QLabel>(QLatin1String(name))) l->setText(ueberlaufWort(s, aktiv));
@@ -57,14 +55,14 @@ void ueberlaufTexte(Hauptfenster& f, Sprache s, bool aktiv)
 
 }  // namespace
 
-QString ueberlaufWort(Sprache s, bool aktiv)
-{
-    return aktiv ? waehle(s, QStringLiteral("aktiv"), QStringLiteral("active"), QStringLiteral("actif"))
-                 : waehle(s, QStringLiteral("passiv"), QStringLiteral("passive"), QStringLiteral("passif"));
+QString ueberlaufWort(Sprache s, bool aktiv) {
+    return aktiv ? waehle(s, QStringLiteral("aktiv"), QStringLiteral("active"),
+                          QStringLiteral("actif"))
+                 : waehle(s, QStringLiteral("passiv"), QStringLiteral("passive"),
+                          QStringLiteral("passif"));
 }
 
-void beschriftungenSetzen(QWidget* wurzel, const char* fenster, Sprache s)
-{
+void beschriftungenSetzen(QWidget* wurzel, const char* fenster, Sprache s) {
     for (const Beschriftung& b : beschriftungen()) {
         if (qstrcmp(b.fenster, fenster) != 0) continue;
         const QString name = QString::fromUtf8(b.name);
@@ -80,8 +78,7 @@ void beschriftungenSetzen(QWidget* wurzel, const char* fenster, Sprache s)
     }
 }
 
-void TexteAnwenden(Hauptfenster& fenster, Sprache s, int portnummer, bool ueberlaufAktiv)
-{
+void TexteAnwenden(Hauptfenster& fenster, Sprache s, int portnummer, bool ueberlaufAktiv) {
     beschriftungenSetzen(&fenster, "frmkor2", s);
     beschriftungenSetzen(&fenster.frmND(), "frmND", s);
     fenster.setWindowTitle(infotexte::fenstertitel(s, portnummer));

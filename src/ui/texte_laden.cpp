@@ -14,18 +14,20 @@ class Werte {
 public:
     explicit Werte(const QString& text) : t_(text) {}
 
-    bool naechster(QString& wert)
-    {
+    bool naechster(QString& wert) {
         if (i_ >= t_.size()) return false;
-        while (i_ < t_.size() && (t_[i_] == QLatin1Char(' ') || t_[i_] == QLatin1Char('\t'))) ++i_;
+        while (i_ < t_.size() && (t_[i_] == QLatin1Char(' ') || t_[i_] == QLatin1Char('\t')))
+            ++i_;
         if (i_ < t_.size() && t_[i_] == QLatin1Char('"')) {
             const int ende = t_.indexOf(QLatin1Char('"'), i_ + 1);
             wert = t_.mid(i_ + 1, (ende < 0 ? t_.size() : ende) - i_ - 1);
             i_ = ende < 0 ? t_.size() : ende + 1;
-            while (i_ < t_.size() && !trenner(t_[i_])) ++i_;
+            while (i_ < t_.size() && !trenner(t_[i_]))
+                ++i_;
         } else {
             const int start = i_;
-            while (i_ < t_.size() && !trenner(t_[i_])) ++i_;
+            while (i_ < t_.size() && !trenner(t_[i_]))
+                ++i_;
             wert = t_.mid(start, i_ - start).trimmed();
         }
         ueberspringeTrenner();
@@ -33,13 +35,11 @@ public:
     }
 
 private:
-    static bool trenner(QChar c)
-    {
+    static bool trenner(QChar c) {
         return c == QLatin1Char(',') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
     }
 
-    void ueberspringeTrenner()
-    {
+    void ueberspringeTrenner() {
         if (i_ >= t_.size()) return;
         const QChar c = t_[i_++];
         if (c == QLatin1Char('\r') && i_ < t_.size() && t_[i_] == QLatin1Char('\n')) ++i_;
@@ -49,8 +49,7 @@ private:
     int i_ = 0;
 };
 
-bool zahl(Werte& w, int& n)
-{
+bool zahl(Werte& w, int& n) {
     QString text;
     if (!w.naechster(text)) return false;
     bool ok = false;
@@ -60,9 +59,9 @@ bool zahl(Werte& w, int& n)
 
 }  // namespace
 
-bool TexteLaden(const QString& pfad, Texte& texte)
-{
-    for (int i = 1; i < Texte::Anzahl; ++i) texte.eintrag[size_t(i)].clear();
+bool TexteLaden(const QString& pfad, Texte& texte) {
+    for (int i = 1; i < Texte::Anzahl; ++i)
+        texte.eintrag[size_t(i)].clear();
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) return false;
     Werte werte(QString::fromLatin1(datei.readAll()));
@@ -81,20 +80,18 @@ bool TexteLaden(const QString& pfad, Texte& texte)
     }
 }
 
-QString textdateiName(Sprache s)
-{
-    return waehle(s, QStringLiteral("Texte.ger"), QStringLiteral("Texte.eng"), QStringLiteral("Texte.fra"));
+QString textdateiName(Sprache s) {
+    return waehle(s, QStringLiteral("Texte.ger"), QStringLiteral("Texte.eng"),
+                  QStringLiteral("Texte.fra"));
 }
 
-QString textdateiFehler(Sprache s)
-{
+QString textdateiFehler(Sprache s) {
     return waehle(s, QStringLiteral("Datei Texte.GER nicht vorhanden !"),
                   QStringLiteral("File Texte.ENG not valid !"),
                   QStringLiteral("Datei Texte.FRA nicht vorhanden !"));
 }
 
-QString textdateiFehlerTitel(Sprache s)
-{
+QString textdateiFehlerTitel(Sprache s) {
     return waehle(s, QStringLiteral("Fehler Datei lesen"), QStringLiteral("Error reading File"),
                   QStringLiteral("Fehler Datei lesen"));
 }

@@ -10,28 +10,25 @@
 namespace {
 
 template <typename F>
-void beiKlick(Hauptfenster& f, const char* name, F handler)
-{
-    QObject::connect(f.element<QAbstractButton>(QString::fromUtf8(name)), &QAbstractButton::clicked, handler);
+void beiKlick(Hauptfenster& f, const char* name, F handler) {
+    QObject::connect(f.element<QAbstractButton>(QString::fromUtf8(name)), &QAbstractButton::clicked,
+                     handler);
 }
 
 template <typename F>
-void beiMenue(Hauptfenster& f, Menue m, int index, F handler)
-{
+void beiMenue(Hauptfenster& f, Menue m, int index, F handler) {
     QObject::connect(f.menueEintrag(m, index), &QAction::triggered, handler);
 }
 
 }  // namespace
 
-void Sitzung::verdrahten()
-{
+void Sitzung::verdrahten() {
     connect(&fenster_, &Hauptfenster::geschlossen, this, [this] { beenden(); });
     verdrahteMenues();
     verdrahteRahmen();
 }
 
-void Sitzung::verdrahteMenues()
-{
+void Sitzung::verdrahteMenues() {
     beiMenue(fenster_, Menue::mnudatei, 7, [this] {
         zeigeAufgabe("raSprache");
         timCheckVerb_->aus();
@@ -45,21 +42,22 @@ void Sitzung::verdrahteMenues()
     });
 }
 
-void Sitzung::verdrahteRahmen()
-{
+void Sitzung::verdrahteRahmen() {
     const Sprache sprachen[] = {Sprache::Deutsch, Sprache::Englisch, Sprache::Franzoesisch};
     const char* erste[] = {"ImDeutsch", "ImEng", "ImFranz"};
     for (int i = 0; i < 3; ++i) {
         const Sprache s = sprachen[i];
         beiKlick(fenster_, erste[i], [this, s] { ersteSpracheGewaehlt(s); });
-        beiKlick(fenster_, qPrintable(QStringLiteral("ImSprache_%1").arg(i)), [this, s] { spracheGewaehlt(s); });
+        beiKlick(fenster_, qPrintable(QStringLiteral("ImSprache_%1").arg(i)),
+                 [this, s] { spracheGewaehlt(s); });
     }
     beiKlick(fenster_, "cmdAbbruch", [this] { beenden(); });
     beiKlick(fenster_, "cmdSpracheAbbruch", [this] { schliesseAufgabe("raSprache"); });
     beiKlick(fenster_, "cmdSchnittstellen", [this] { schnittstelleBestaetigt(); });
-    beiKlick(fenster_, "cmdSchnittstellenAbbruch", [this] { schliesseAufgabe("raSchnittstellen"); });
+    beiKlick(fenster_, "cmdSchnittstellenAbbruch",
+             [this] { schliesseAufgabe("raSchnittstellen"); });
     beiKlick(fenster_, "optLPT_0", [this] { parallelportGewaehlt(0); });
     beiKlick(fenster_, "optLPT_1", [this] { parallelportGewaehlt(1); });
-    connect(fenster_.element<QComboBox>(QStringLiteral("cbCom")), QOverload<int>::of(&QComboBox::activated), this,
-            [this](int i) { portGewaehlt(i); });
+    connect(fenster_.element<QComboBox>(QStringLiteral("cbCom")),
+            QOverload<int>::of(&QComboBox::activated), this, [this](int i) { portGewaehlt(i); });
 }
