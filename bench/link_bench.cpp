@@ -67,10 +67,11 @@ int main(int argc, char** argv) {
     if (!port.oeffnen().ok()) return 2;
     KonsolenDialoge dialoge;
     OhneFenster fenster;
+    OhneMesszyklus zyklus;
     Texte texte;
     const Sprache sprache = Sprache::Englisch;
     LinkState zustand;
-    Link link(port, uhr, zustand, {fenster, dialoge, texte, sprache});
+    Link link(port, uhr, zustand, {fenster, dialoge, texte, sprache}, zyklus);
 
     const double grenze = 1.0 / (6 * ByteZeit);
     const Messung dauer = pollen(link, uhr, 0.0);

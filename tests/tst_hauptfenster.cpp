@@ -10,6 +10,7 @@
 #include "ui/beschriftungen.h"
 #include "ui/frm_nd.h"
 #include "ui/hauptfenster.h"
+#include "ui/infotexte.h"
 #include "ui/tabellen.h"
 #include "ui/texte_anwenden.h"
 
@@ -123,7 +124,7 @@ private slots:
         QCOMPARE(f.windowTitle(), titel);
         QCOMPARE(f.element<QLabel>(QStringLiteral("lblUeberlauf"))->text(), ueberlauf);
         QCOMPARE(f.element<QLabel>(QStringLiteral("lblKonfULAkt"))->text(),
-                 ueberlaufWort(Sprache(sprache), true));
+                 infotexte::ueberlaufWort(Sprache(sprache), true));
     }
 
     void menues_haben_ihre_eintraege_und_trenner() {

@@ -27,7 +27,7 @@ Leser lies(const QString& port) {
 // The real serial port with the production clock against the simulator.
 struct EchterLink {
     explicit EchterLink(const QString& pfad)
-        : port(standardGeraetename), link(port, uhr, zustand, ui()) {
+        : port(standardGeraetename), link(port, uhr, zustand, ui(), anzeige) {
         port.beiDaten([this] { uhr.wecken(); });
         port.beiVerlust([this](const QString&) { ++verluste; });
         port.setCommPort(pfad);

@@ -10,8 +10,8 @@
 
 using namespace protokoll;
 
-Link::Link(Port& port, Clock& clock, LinkState& state, Oberflaeche ui)
-    : port_(port), clock_(clock), state_(state), ui_(ui) {}
+Link::Link(Port& port, Clock& clock, LinkState& state, Oberflaeche ui, Messzyklus& zyklus)
+    : port_(port), clock_(clock), state_(state), ui_(ui), zyklus_(zyklus) {}
 
 void Link::senden(const QByteArray& rahmen) {
     if (state_.programmEnde) return;
@@ -91,7 +91,7 @@ void Link::nakAuswerten() {
                                 Schaltflaechen::OkAbbrechen, Symbol::Kritisch);
         if (abgebrochen(a)) return;
     }
-    ui_.view.setzeCountsTimer(true);
+    zyklus_.setzeCountsTimer(true);
 }
 
 void Link::eepromAuswerten() {
@@ -126,22 +126,22 @@ void Link::countsAuswerten() {
     if (state_.Empfangspuffer.size() == CountsAntwortLaenge) {
         ui_.view.setzeLampe(Lampe::Gruen);
         ui_.view.zeigeVerbunden(true);
-        ui_.view.zeigeCounts(quint8(state_.Empfangspuffer[1]), quint8(state_.Empfangspuffer[2]));
+        zyklus_.countsErhalten(quint8(state_.Empfangspuffer[1]), quint8(state_.Empfangspuffer[2]));
         ui_.view.setzeSichtbar(Element::AnzAnalog, true);
-        ui_.view.setzeCountsTimer(true);
+        zyklus_.setzeCountsTimer(true);
         return;
     }
     const Antwort a = ui_.dialogs.meldung(ui_.texte[textnr::CountsAntwortFalsch],
                                           ui_.texte[textnr::TitelCountsAntwortFalsch],
                                           Schaltflaechen::OkAbbrechen, Symbol::Kritisch);
-    if (!abgebrochen(a)) ui_.view.setzeCountsTimer(true);
+    if (!abgebrochen(a)) zyklus_.setzeCountsTimer(true);
 }
 
 void Link::verbindungGestoert(const QString& text, const QString& titel) {
     ui_.view.setzeMenueAktiv(Menue::mnudatei, 7, false);
     ui_.view.setzeAktiv(Element::cmdNDspeichern, false);
     ui_.view.setzeAktiv(Element::cmdNDLesen, false);
-    ui_.view.setzeCountsTimer(false);
+    zyklus_.setzeCountsTimer(false);
     ui_.view.setzeSichtbar(Element::raAktuell, false);
     ui_.view.setzeLampe(Lampe::Grau);
     ui_.view.zeigeVerbunden(false);

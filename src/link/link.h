@@ -4,6 +4,7 @@
 
 #include "link/clock.h"
 #include "link/link_state.h"
+#include "link/messzyklus.h"
 #include "link/port.h"
 #include "ui/oberflaeche.h"
 
@@ -24,7 +25,7 @@ public:
     // Writes are sent at most this often before the link gives up with a message.
     static constexpr int MaxSendeversuche = 10;
 
-    Link(Port& port, Clock& clock, LinkState& state, Oberflaeche ui);
+    Link(Port& port, Clock& clock, LinkState& state, Oberflaeche ui, Messzyklus& zyklus);
 
     void senden(const QByteArray& rahmen);
     // A pause that keeps the window responsive.
@@ -62,4 +63,5 @@ private:
     Clock& clock_;
     LinkState& state_;
     Oberflaeche ui_;
+    Messzyklus& zyklus_;
 };

@@ -17,4 +17,5 @@ struct LinkState {
     bool PortOk = false;        // the configured port is open
     bool Startphase = false;    // from opening the port until the first start-up finished
     int Initialisierung = 0;    // 1 while the meter is waited for
+    int vorgaenge = 0;          // device operations running; only one may
 };

@@ -3,6 +3,7 @@
 #include <QTextStream>
 
 #include "link/dialogs.h"
+#include "link/messzyklus.h"
 #include "ui/main_view.h"
 
 // Messages of a program without a window go to standard error. A question
@@ -23,14 +24,33 @@ private:
 class OhneFenster : public MainView {
 public:
     void setzeLampe(Lampe) override {}
+    Lampe lampe() const override { return Lampe::Grau; }
     void zeigeVerbunden(bool) override {}
     void setzeSichtbar(Element, bool) override {}
     void setzeAktiv(Element, bool) override {}
     void setzeMenueAktiv(Menue, int, bool) override {}
-    void setzeCountsTimer(bool) override {}
-    void zeigeCounts(quint8, quint8) override {}
     void setzeFehlerzeile(const QString&, const QString&) override {}
     void setzeStatus(const QString&) override {}
     void setzeSkalenendwert(int) override {}
     void setzeUeberlaufText(const QString&, Farbe) override {}
+    void setzeText(const QString&, const QString&) override {}
+    void setzeSichtbarkeit(const QString&, bool) override {}
+    void setzeTextfarbe(const QString&, Farbe) override {}
+    void setzeHintergrund(const QString&, Farbe) override {}
+    void setzeZahl(const QString&, int) override {}
+    void setzeAuswahl(const QString&, int) override {}
+    void setzeEintrag(const QString&, int, const QString&) override {}
+    void setzeZelle(const QString&, int, int, const QString&) override {}
+    void setzeZellfarbe(const QString&, int, int, Farbe) override {}
+    void setzeLaufzeiger(bool) override {}
+    void setzeFenstertitel(const QString&) override {}
+    void setzeTabAktiv(int, bool) override {}
+    void waehleTab(int) override {}
+};
+
+// Without a window nobody polls: the live-value cycle is dropped too.
+class OhneMesszyklus : public Messzyklus {
+public:
+    void setzeCountsTimer(bool) override {}
+    void countsErhalten(quint8, quint8) override {}
 };

@@ -42,11 +42,12 @@ int lesen(const QString& portname) {
     }
     KonsolenDialoge dialoge;
     OhneFenster fenster;
+    OhneMesszyklus zyklus;
     Texte texte;
     const Sprache sprache = Sprache::Englisch;
     LinkState zustand;
     const Oberflaeche ui{fenster, dialoge, texte, sprache};
-    Link link(port, uhr, zustand, ui);
+    Link link(port, uhr, zustand, ui, zyklus);
     if (!link.Verbindungstest()) {
         fehler << "orbis-reader: the meter on " << port.systemName() << " does not answer."
                << Qt::endl;

@@ -1,8 +1,13 @@
 #include "ui/fenster_anzeige.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include "ui/frm_nd.h"
@@ -10,6 +15,27 @@
 #include "ui/tabellen.h"
 
 namespace {
+
+QColor farbeVon(Farbe f) {
+    switch (f) {
+        case farbe::SystemTooltip:
+            return QApplication::palette().color(QPalette::ToolTipBase);
+        case farbe::SystemTooltipText:
+            return QApplication::palette().color(QPalette::ToolTipText);
+        case farbe::SystemFenster:
+            return QApplication::palette().color(QPalette::Base);
+        default:
+            return QColor::fromRgb(f);
+    }
+}
+
+void faerbe(QWidget* w, QPalette::ColorRole rolle, Farbe f) {
+    if (!w) return;
+    QPalette p = w->palette();
+    p.setColor(rolle, farbeVon(f));
+    w->setPalette(p);
+    if (rolle == QPalette::Window) w->setAutoFillBackground(true);
+}
 
 QString farbtext(Farbe f) {
     return QStringLiteral("#%1").arg(f, 6, 16, QLatin1Char('0'));
@@ -76,14 +102,6 @@ void FensterAnzeige::setzeMenueAktiv(Menue m, int index, bool aktiv) {
     if (QAction* a = f_.menueEintrag(m, index)) a->setEnabled(aktiv);
 }
 
-void FensterAnzeige::setzeCountsTimer(bool an) {
-    if (beiCountsTimer) beiCountsTimer(an);
-}
-
-void FensterAnzeige::zeigeCounts(quint8 high, quint8 low) {
-    if (beiCounts) beiCounts(high, low);
-}
-
 void FensterAnzeige::setzeFehlerzeile(const QString& code, const QString& text) {
     auto* t = f_.element<QTableWidget>(QStringLiteral("tabError"));
     tabellen::setzeZelle(t, 1, 1, code);
@@ -103,4 +121,82 @@ void FensterAnzeige::setzeUeberlaufText(const QString& text, Farbe farbe) {
     auto* l = f_.element<QLabel>(QStringLiteral("lblUeberlauf"));
     l->setText(text);
     l->setStyleSheet(QStringLiteral("color: %1").arg(farbtext(farbe)));
+}
+
+QWidget* FensterAnzeige::benannt(const QString& name) const {
+    if (name.startsWith(QLatin1String("frmND.")))
+        return f_.frmND().findChild<QWidget*>(name.mid(6));
+    if (QWidget* w = f_.element(name)) return w;
+    return f_.frmND().findChild<QWidget*>(name);
+}
+
+void FensterAnzeige::setzeText(const QString& name, const QString& text) {
+    QWidget* w = benannt(name);
+    if (auto* l = qobject_cast<QLabel*>(w))
+        l->setText(text);
+    else if (auto* e = qobject_cast<QLineEdit*>(w))
+        e->setText(text);
+    else if (auto* g = qobject_cast<QGroupBox*>(w))
+        g->setTitle(text);
+}
+
+void FensterAnzeige::setzeSichtbarkeit(const QString& name, bool sichtbar) {
+    if (QWidget* w = benannt(name)) w->setVisible(sichtbar);
+}
+
+void FensterAnzeige::setzeTextfarbe(const QString& name, Farbe farbe) {
+    faerbe(benannt(name), QPalette::WindowText, farbe);
+}
+
+void FensterAnzeige::setzeHintergrund(const QString& name, Farbe farbe) {
+    faerbe(benannt(name), QPalette::Window, farbe);
+}
+
+void FensterAnzeige::setzeZahl(const QString& name, int wert) {
+    QWidget* w = benannt(name);
+    if (auto* b = qobject_cast<QProgressBar*>(w))
+        b->setValue(qBound(b->minimum(), wert, b->maximum()));
+    else if (auto* s = qobject_cast<QScrollBar*>(w))
+        s->setValue(wert);
+}
+
+void FensterAnzeige::setzeAuswahl(const QString& liste, int index) {
+    if (auto* l = qobject_cast<QListWidget*>(benannt(liste))) l->setCurrentRow(index);
+}
+
+void FensterAnzeige::setzeEintrag(const QString& liste, int index, const QString& text) {
+    auto* l = qobject_cast<QListWidget*>(benannt(liste));
+    if (!l) return;
+    while (l->count() <= index)
+        l->addItem(QString());
+    l->item(index)->setText(text);
+}
+
+void FensterAnzeige::setzeZelle(const QString& raster, int zeile, int spalte, const QString& text) {
+    if (auto* t = qobject_cast<QTableWidget*>(benannt(raster)))
+        tabellen::setzeZelle(t, zeile, spalte, text);
+}
+
+void FensterAnzeige::setzeZellfarbe(const QString& raster, int zeile, int spalte, Farbe farbe) {
+    auto* t = qobject_cast<QTableWidget*>(benannt(raster));
+    if (t && t->item(zeile, spalte)) t->item(zeile, spalte)->setBackground(farbeVon(farbe));
+}
+
+void FensterAnzeige::setzeLaufzeiger(bool warten) {
+    if (warten)
+        f_.setCursor(Qt::WaitCursor);
+    else
+        f_.unsetCursor();
+}
+
+void FensterAnzeige::setzeFenstertitel(const QString& titel) {
+    f_.setWindowTitle(titel);
+}
+
+void FensterAnzeige::setzeTabAktiv(int tab, bool aktiv) {
+    f_.regkor2()->setTabEnabled(tab, aktiv);
+}
+
+void FensterAnzeige::waehleTab(int tab) {
+    f_.regkor2()->setCurrentIndex(tab);
 }

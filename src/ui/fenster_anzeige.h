@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include "ui/main_view.h"
 
 class Hauptfenster;
@@ -12,26 +10,34 @@ class FensterAnzeige : public MainView {
 public:
     explicit FensterAnzeige(Hauptfenster& fenster) : f_(fenster) {}
 
-    // Where the counts timer and the live values are served.
-    std::function<void(bool)> beiCountsTimer;
-    std::function<void(quint8, quint8)> beiCounts;
-
     void setzeLampe(Lampe farbe) override;
     void zeigeVerbunden(bool verbunden) override;
     void setzeSichtbar(Element e, bool sichtbar) override;
     void setzeAktiv(Element e, bool aktiv) override;
     void setzeMenueAktiv(Menue m, int index, bool aktiv) override;
-    void setzeCountsTimer(bool an) override;
-    void zeigeCounts(quint8 high, quint8 low) override;
     void setzeFehlerzeile(const QString& code, const QString& text) override;
     void setzeStatus(const QString& text) override;
     void setzeSkalenendwert(int prozent) override;
     void setzeUeberlaufText(const QString& text, Farbe farbe) override;
+    void setzeText(const QString& name, const QString& text) override;
+    void setzeSichtbarkeit(const QString& name, bool sichtbar) override;
+    void setzeTextfarbe(const QString& name, Farbe farbe) override;
+    void setzeHintergrund(const QString& name, Farbe farbe) override;
+    void setzeZahl(const QString& name, int wert) override;
+    void setzeAuswahl(const QString& liste, int index) override;
+    void setzeEintrag(const QString& liste, int index, const QString& text) override;
+    void setzeZelle(const QString& raster, int zeile, int spalte, const QString& text) override;
+    void setzeZellfarbe(const QString& raster, int zeile, int spalte, Farbe farbe) override;
+    void setzeLaufzeiger(bool warten) override;
+    void setzeFenstertitel(const QString& titel) override;
+    void setzeTabAktiv(int tab, bool aktiv) override;
+    void waehleTab(int tab) override;
 
-    Lampe lampe() const { return lampe_; }
+    Lampe lampe() const override { return lampe_; }
 
 private:
     QWidget* widget(Element e) const;
+    QWidget* benannt(const QString& name) const;
 
     Hauptfenster& f_;
     Lampe lampe_ = Lampe::Grau;

@@ -92,4 +92,11 @@ QString schnittstelleWaehlen(Sprache s) {
         QStringLiteral("Installation et/ou sélection de l'interface série requise !"));
 }
 
+QString ueberlaufWort(Sprache s, bool aktiv) {
+    return aktiv ? waehle(s, QStringLiteral("aktiv"), QStringLiteral("active"),
+                          QStringLiteral("actif"))
+                 : waehle(s, QStringLiteral("passiv"), QStringLiteral("passive"),
+                          QStringLiteral("passif"));
+}
+
 }  // namespace infotexte

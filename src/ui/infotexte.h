@@ -18,6 +18,7 @@ Meldung erststart(Sprache s);
 Meldung info(Sprache s);
 
 QString fenstertitel(Sprache s, int portnummer);
-QString schnittstelleWaehlen(Sprache s);  // status text when no port is configured
+QString schnittstelleWaehlen(Sprache s);       // status text when no port is configured
+QString ueberlaufWort(Sprache s, bool aktiv);  // "aktiv" / "passiv"
 
 }  // namespace infotexte

@@ -43,22 +43,24 @@ void Sitzung::parallelportGewaehlt(int index) {
 }
 
 void Sitzung::schnittstelleKonfigurieren() {
-    fenster_.regkor2()->setCurrentIndex(0);
+    if (!frei()) return;
+    anzeige_.waehleTab(0);
     HardwareTest();
     zeigeAufgabe("raSchnittstellen");
-    timCheckVerb_->aus();
-    anzeige_.setzeCountsTimer(false);
+    kern_.TimCheckVerb().aus();
+    kern_.setzeCountsTimer(false);
     port_.schliessen();
 }
 
 void Sitzung::verbinden() {
-    anzeige_.setzeCountsTimer(false);
+    if (!frei()) return;
+    kern_.setzeCountsTimer(false);
     if (!port_.portOpen()) port_.oeffnen();
-    timCheckVerb_->an();
+    kern_.TimCheckVerb().an();
 }
 
 void Sitzung::schnittstelleBestaetigt() {
-    fenster_.element(QStringLiteral("raSchnittstellen"))->hide();
+    anzeige_.setzeSichtbarkeit(QStringLiteral("raSchnittstellen"), false);
     port_.setCommPort(QString::number(einstellungen.Portnummer));
     const PortOeffnung r = port_.oeffnen();
     if (!r.ok()) {
@@ -66,7 +68,7 @@ void Sitzung::schnittstelleBestaetigt() {
         return;
     }
     zustand.PortOk = true;
-    timCheckVerb_->an();
+    kern_.TimCheckVerb().an();
 }
 
 void Sitzung::oeffnungsfehlerMelden(const PortOeffnung& r) {
@@ -98,5 +100,5 @@ void Sitzung::oeffnungsfehlerMelden(const PortOeffnung& r) {
             break;
     }
     anzeige_.setzeLampe(Lampe::Grau);
-    fenster_.element(QStringLiteral("Picconnect"))->hide();
+    anzeige_.setzeSichtbarkeit(QStringLiteral("Picconnect"), false);
 }

@@ -1,32 +1,18 @@
 #include "ui/sitzung.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QTabWidget>
 
 #include "ui/infotexte.h"
-#include "ui/texte_anwenden.h"
-
-namespace {
-
-constexpr int CheckVerbMs = 1000;
-
-}  // namespace
 
 Sitzung::Sitzung(Port& port, Clock& uhr, Dialogs& dialoge, const QString& programmordner,
                  std::function<QStringList()> systemPorts)
     : port_(port),
-      uhr_(uhr),
       dialoge_(dialoge),
       ordner_(programmordner),
       systemPorts_(std::move(systemPorts)),
       anzeige_(fenster_),
-      link_(port, uhr, zustand, {anzeige_, dialoge, texte, sprache}),
-      timCheckVerb_(uhr.zeitgeber([this] {
-          timCheckVerb_->aus();
-          PruefeVerbindung();
-      })) {
-    timCheckVerb_->setzeIntervall(CheckVerbMs);
+      kern_(port, uhr, anzeige_, dialoge) {
     verdrahten();
 }
 
@@ -37,18 +23,18 @@ QString Sitzung::datei(const QString& name) const {
 }
 
 void Sitzung::laden() {
-    QTabWidget* tabs = fenster_.regkor2();
     for (int i = 1; i <= 3; ++i)
-        tabs->setTabEnabled(i, false);
-    tabs->setCurrentIndex(2);
+        anzeige_.setzeTabAktiv(i, false);
+    anzeige_.waehleTab(2);
     for (const char* name : {"raKonfAnaNeu", "raKonfDigiNeu"})
-        fenster_.element(QLatin1String(name))->hide();
+        anzeige_.setzeSichtbarkeit(QLatin1String(name), false);
     anzeige_.zeigeVerbunden(false);
     zustand.PortOk = true;
     einstellungen = einstellungen::lesen(datei(QLatin1String(einstellungen::Dateiname)));
     sprache = spracheAusName(einstellungen.Sprache);
     HardwareTest();
     portWaehlenBeimStart();
+    kern_.einheitenLaden(datei(QStringLiteral("UNIT.CON")));
     for (int i : {0, 2, 3})
         anzeige_.setzeMenueAktiv(Menue::mnuhaupt, i, false);
     anzeige_.setzeMenueAktiv(Menue::mnuhaupt, 1, true);
@@ -59,25 +45,24 @@ void Sitzung::laden() {
         zustand.Startphase = true;
     else
         anzeige_.setzeStatus(infotexte::schnittstelleWaehlen(sprache));
-    if (sprachdateiVorhanden()) {
+    const bool gewaehlt = sprachdateiVorhanden();
+    anzeige_.setzeSichtbarkeit(QStringLiteral("raSpracheBeginn"), !gewaehlt);
+    anzeige_.setzeSichtbarkeit(QStringLiteral("raKopf"), gewaehlt);
+    if (gewaehlt) {
         spracheSetzen(sprache);
-        fenster_.element(QStringLiteral("raSpracheBeginn"))->hide();
-        fenster_.element(QStringLiteral("raKopf"))->show();
-        if (zustand.PortOk) timCheckVerb_->an();
-    } else {
-        fenster_.element(QStringLiteral("raSpracheBeginn"))->show();
-        fenster_.element(QStringLiteral("raKopf"))->hide();
+        if (zustand.PortOk && !zustand.programmEnde) kern_.TimCheckVerb().an();
     }
     for (const char* name :
          {"chkKonfAnalog_6", "txtKonfMOG", "lblinfo_94", "lblKonfMOGAkt", "chkKonfAnalog_5"})
-        fenster_.element(QLatin1String(name))->hide();
+        anzeige_.setzeSichtbarkeit(QLatin1String(name), false);
 }
 
 void Sitzung::portWaehlenBeimStart() {
     if (einstellungen.Portnummer == 0) {
-        fenster_.regkor2()->setCurrentIndex(0);
+        anzeige_.waehleTab(0);
         zeigeAufgabe("raSchnittstellen");
-        timCheckVerb_->aus();
+        kern_.TimCheckVerb().aus();
+        kern_.setzeCountsTimer(false);
         port_.schliessen();
         zustand.PortOk = false;
         return;
@@ -101,23 +86,11 @@ void Sitzung::einstellungenSchreiben() {
 }
 
 void Sitzung::zeigeAufgabe(const char* rahmen) {
-    fenster_.element(QStringLiteral("raAktuell"))->hide();
-    fenster_.element(QLatin1String(rahmen))->show();
+    anzeige_.setzeSichtbar(Element::raAktuell, false);
+    anzeige_.setzeSichtbarkeit(QLatin1String(rahmen), true);
 }
 
 void Sitzung::schliesseAufgabe(const char* rahmen) {
-    fenster_.element(QLatin1String(rahmen))->hide();
-    fenster_.element(QStringLiteral("raAktuell"))->show();
-}
-
-void Sitzung::beenden() {
-    if (beendet_) return;
-    beendet_ = true;
-    zustand.programmEnde = true;
-    timCheckVerb_->aus();
-    dialoge_.programmBeenden();
-}
-
-void Sitzung::PruefeVerbindung() {
-    link_.Verbindungstest();
+    anzeige_.setzeSichtbarkeit(QLatin1String(rahmen), false);
+    anzeige_.setzeSichtbar(Element::raAktuell, true);
 }

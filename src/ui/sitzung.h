@@ -2,21 +2,15 @@
 
 #include <QObject>
 #include <functional>
-#include <memory>
 
-#include "device/geraeteparameter.h"
-#include "link/clock.h"
-#include "link/einstellungen.h"
-#include "link/link.h"
-#include "link/port.h"
+#include "link/geraetesitzung.h"
 #include "link/portliste.h"
 #include "ui/fenster_anzeige.h"
 #include "ui/hauptfenster.h"
-#include "ui/texte.h"
 
-// One run of the tool: the state of the link and the device, the settings,
-// the texts, the main window and its timers. Tests drive it with the
-// simulated port, virtual time and scripted dialogs.
+// One run of the tool with its window: the device session, the main window
+// and the handlers of the window's own frames (language, port). Tests drive
+// it with the simulated port, virtual time and scripted dialogs.
 class Sitzung : public QObject {
     Q_OBJECT
 
@@ -25,22 +19,13 @@ public:
             std::function<QStringList()> systemPorts);
     ~Sitzung() override;
 
-    // The window load: settings, port list, port, language, timers.
+    // The window load: settings, port list, port, units, language, timers.
     void laden();
 
     Hauptfenster& fenster() { return fenster_; }
     FensterAnzeige& anzeige() { return anzeige_; }
-    Link& link() { return link_; }
-    Zeitgeber& timCheckVerb() { return *timCheckVerb_; }
-
-    LinkState zustand;
-    Geraeteparameter geraet;
-    Einstellungen einstellungen;
-    Texte texte;
-    Sprache sprache = Sprache::Unbekannt;
-
-    // The connection check that TimCheckVerb starts.
-    void PruefeVerbindung();
+    Geraetesitzung& kern() { return kern_; }
+    Zeitgeber& timCheckVerb() { return kern_.TimCheckVerb(); }
 
     // Handlers of the language frames and the port frame.
     void ersteSpracheGewaehlt(Sprache s);
@@ -63,21 +48,25 @@ private:
     bool sprachdateiVorhanden() const;
     void spracheSetzen(Sprache s);
     void einstellungenSchreiben();
-    void portOeffnenMitMeldung();
     void oeffnungsfehlerMelden(const PortOeffnung& r);
     void zeigeAufgabe(const char* rahmen);
     void schliesseAufgabe(const char* rahmen);
-    void beenden();
+    // Starts a device operation from the window unless one is running.
+    bool frei() const { return !kern_.belegt(); }
 
     Port& port_;
-    Clock& uhr_;
     Dialogs& dialoge_;
     QString ordner_;
     std::function<QStringList()> systemPorts_;
     Hauptfenster fenster_;
     FensterAnzeige anzeige_;
-    Link link_;
-    std::unique_ptr<Zeitgeber> timCheckVerb_;
+    Geraetesitzung kern_;
     QVector<NummerierterPort> ports_;
-    bool beendet_ = false;
+
+public:
+    // The device session's state under the names the handlers use.
+    LinkState& zustand = kern_.zustand;
+    Einstellungen& einstellungen = kern_.einstellungen;
+    Texte& texte = kern_.texte;
+    Sprache& sprache = kern_.sprache;
 };

@@ -18,30 +18,32 @@ void Sitzung::spracheSetzen(Sprache s) {
         const Antwort a = dialoge_.meldung(textdateiFehler(s), textdateiFehlerTitel(s),
                                            Schaltflaechen::OkAbbrechen, Symbol::Warnung);
         if (a == Antwort::Abbrechen) {
-            beenden();
+            kern_.programmBeenden();
             return;
         }
     }
-    TexteAnwenden(fenster_, s, einstellungen.Portnummer, geraet.UeberlaufAktiv == 1);
+    TexteAnwenden(fenster_, s, einstellungen.Portnummer, kern_.geraet.Ueberlauf == 1);
 }
 
 void Sitzung::ersteSpracheGewaehlt(Sprache s) {
-    fenster_.element(QStringLiteral("raKopf"))->show();
+    anzeige_.setzeSichtbarkeit(QStringLiteral("raKopf"), true);
     spracheSetzen(s);
-    if (beendet_) return;
+    if (zustand.programmEnde) return;
     const infotexte::Meldung info = infotexte::erststart(s);
     dialoge_.meldung(info.text, info.titel, Schaltflaechen::Ok, Symbol::Information);
     einstellungenSchreiben();
-    fenster_.element(QStringLiteral("raSpracheBeginn"))->hide();
+    anzeige_.setzeSichtbarkeit(QStringLiteral("raSpracheBeginn"), false);
     QFile marke(datei(QLatin1String(Sprachdatei)));
     if (marke.open(QIODevice::WriteOnly)) marke.write(sprachName(s).toLatin1() + "\r\n");
     // Without an open port the check could only report a meter that is not there.
-    if (zustand.PortOk) timCheckVerb_->an();
+    if (zustand.PortOk) kern_.TimCheckVerb().an();
 }
 
 void Sitzung::spracheGewaehlt(Sprache s) {
     spracheSetzen(s);
-    if (beendet_) return;
+    if (zustand.programmEnde) return;
+    // The words of the configuration follow the language once there is one to show.
+    if (zustand.Verbunden) kern_.WerteAnzeigen();
     einstellungenSchreiben();
     schliesseAufgabe("raSprache");
 }

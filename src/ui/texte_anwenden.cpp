@@ -50,17 +50,11 @@ void ueberlaufTexte(Hauptfenster& f, Sprache s, bool aktiv) {
                                : QStringLiteral("color: #ff0000"));
     }
     for (const char* name : {"lblKonfULAkt", "lblKonfULNeu"})
-        if (auto* l = f.element<QLabel>(QLatin1String(name))) l->setText(ueberlaufWort(s, aktiv));
+        if (auto* l = f.element<QLabel>(QLatin1String(name)))
+            l->setText(infotexte::ueberlaufWort(s, aktiv));
 }
 
 }  // namespace
-
-QString ueberlaufWort(Sprache s, bool aktiv) {
-    return aktiv ? waehle(s, QStringLiteral("aktiv"), QStringLiteral("active"),
-                          QStringLiteral("actif"))
-                 : waehle(s, QStringLiteral("passiv"), QStringLiteral("passive"),
-                          QStringLiteral("passif"));
-}
 
 void beschriftungenSetzen(QWidget* wurzel, const char* fenster, Sprache s) {
     for (const Beschriftung& b : beschriftungen()) {

@@ -12,6 +12,3 @@ void TexteAnwenden(Hauptfenster& fenster, Sprache s, int portnummer, bool ueberl
 
 // Sets the captions the table holds for one window.
 void beschriftungenSetzen(QWidget* wurzel, const char* fenster, Sprache s);
-
-// The overflow words "aktiv"/"passiv" in the language.
-QString ueberlaufWort(Sprache s, bool aktiv);

@@ -23,7 +23,7 @@ void beiMenue(Hauptfenster& f, Menue m, int index, F handler) {
 }  // namespace
 
 void Sitzung::verdrahten() {
-    connect(&fenster_, &Hauptfenster::geschlossen, this, [this] { beenden(); });
+    connect(&fenster_, &Hauptfenster::geschlossen, this, [this] { kern_.programmBeenden(); });
     verdrahteMenues();
     verdrahteRahmen();
 }
@@ -31,9 +31,9 @@ void Sitzung::verdrahten() {
 void Sitzung::verdrahteMenues() {
     beiMenue(fenster_, Menue::mnudatei, 7, [this] {
         zeigeAufgabe("raSprache");
-        timCheckVerb_->aus();
+        kern_.TimCheckVerb().aus();
     });
-    beiMenue(fenster_, Menue::mnudatei, 15, [this] { beenden(); });
+    beiMenue(fenster_, Menue::mnudatei, 15, [this] { kern_.programmBeenden(); });
     beiMenue(fenster_, Menue::mnuverbindung, 0, [this] { schnittstelleKonfigurieren(); });
     beiMenue(fenster_, Menue::mnuverbindung, 1, [this] { verbinden(); });
     beiMenue(fenster_, Menue::mnuHilfe, 1, [this] {
@@ -51,7 +51,7 @@ void Sitzung::verdrahteRahmen() {
         beiKlick(fenster_, qPrintable(QStringLiteral("ImSprache_%1").arg(i)),
                  [this, s] { spracheGewaehlt(s); });
     }
-    beiKlick(fenster_, "cmdAbbruch", [this] { beenden(); });
+    beiKlick(fenster_, "cmdAbbruch", [this] { kern_.programmBeenden(); });
     beiKlick(fenster_, "cmdSpracheAbbruch", [this] { schliesseAufgabe("raSprache"); });
     beiKlick(fenster_, "cmdSchnittstellen", [this] { schnittstelleBestaetigt(); });
     beiKlick(fenster_, "cmdSchnittstellenAbbruch",

@@ -3,7 +3,7 @@
 #include "link/protocol.h"
 
 Pruefstand::Pruefstand(const QByteArray& eeprom)
-    : sim(uhr, eeprom), link(sim.port, uhr, zustand, ui()) {
+    : sim(uhr, eeprom), link(sim.port, uhr, zustand, ui(), anzeige) {
     for (int i = 0; i < Texte::Anzahl; ++i)
         texte.eintrag[size_t(i)] = QStringLiteral("Text %1").arg(i);
     sim.port.setCommPort(QStringLiteral("1"));
