@@ -59,7 +59,7 @@ QByteArray mitFirmware(const char* version) {
         setze(e, a, bytefolge::word16(Kennlinie[i].counts));
         setze(e, a + adresse::StpFlussVersatz, bytefolge::float32(Kennlinie[i].kgh));
     }
-    setze(e, adresse::Impulsteiler, bytefolge::dword32(24 * 256));  // 1 g a pulse at 150 kg/h
+    setze(e, adresse::Impulsteiler, bytefolge::dword32(614390));  // 0.1 kg a pulse at 150 kg/h
     setzeByte(e, adresse::Impulsdauer, 50);
     setzeByte(e, adresse::Frequenzbereich, 1);
     setzeByte(e, adresse::Frequenzvorteiler, 1);

@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(par.StpCounts[1], 1000);
         QCOMPARE(par.StpFlow[12], 200.0f);
         QCOMPARE(par.StpCounts[13], 0);
-        QCOMPARE(par.Impulsteiler, 6144);
+        QCOMPARE(par.Impulsteiler, 614390);
         QCOMPARE(par.Impulsdauer, 50);
         QCOMPARE(par.FrequenzMin, qint16(10));
         QCOMPARE(par.FrequenzMax, qint16(1000));
@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(par.DacAusgangI[2], 1.010001f);
         QCOMPARE(par.Firmwareversion, QStringLiteral("V3.1 R03"));
         QCOMPARE(par.Fertigungsnummer, QStringLiteral("QO24031507"));
-        QCOMPARE(par.Impulswert, 0.001f);
+        QCOMPARE(par.Impulswert, 0.1f);
         QVERIFY(p.dialoge.gezeigt.isEmpty());
     }
 
@@ -109,15 +109,17 @@ private slots:
         QCOMPARE(par.MOG, float(200.0 / 60.0));
         QCOMPARE(par.Schleichmenge, float(0.5 / 60.0));
         QCOMPARE(par.StpFlow[12], 200.0f);     // support points stay in kg/h
-        QCOMPARE(par.Impulswert, 0.0000167f);  // rounded to 7 decimals
+        QCOMPARE(par.Impulswert, 0.0016667f);  // rounded to 7 decimals
     }
 
     void impulswert_ist_fuer_beide_teilerformen_gleich() {
         QVERIFY(decodiere(antwort({{adresse::Digitalflags, hex("81")},
                                    {adresse::Impulsteiler, bytefolge::dword32(24)}})));
         const float ohneNachkomma = par.Impulswert;
-        QVERIFY(decodiere(antwortMit(abbild::standard())));
+        QVERIFY(decodiere(antwort({{adresse::Digitalflags, hex("85")},
+                                   {adresse::Impulsteiler, bytefolge::dword32(24 * 256)}})));
         QCOMPARE(ohneNachkomma, par.Impulswert);
+        QCOMPARE(par.Impulswert, 0.001f);
     }
 
     void firmwarepruefung_schaltet_den_ueberlauf_data() {

@@ -30,7 +30,7 @@ bool istBeschriftung(const QString& name, bool geraetefenster) {
     if (!name.startsWith(QLatin1String("lblinfo_"))) return false;
     const int i = name.mid(8).toInt();
     static const QList<int> einheitenHaupt = {15, 28, 32, 94};
-    static const QList<int> einheitenND = {8, 17, 18, 20, 21, 22, 23, 24};
+    static const QList<int> einheitenND = {8, 17, 20, 21, 22, 23, 24};
     return geraetefenster ? !einheitenND.contains(i) : !einheitenHaupt.contains(i) && i < 36;
 }
 

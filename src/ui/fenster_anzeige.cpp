@@ -32,7 +32,10 @@ QColor farbeVon(Farbe f) {
 void faerbe(QWidget* w, QPalette::ColorRole rolle, Farbe f) {
     if (!w) return;
     QPalette p = w->palette();
-    p.setColor(rolle, farbeVon(f));
+    const QColor farbe = farbeVon(f);
+    // The live values repaint every cycle; a palette change costs a restyle.
+    if (p.color(rolle) == farbe && (rolle != QPalette::Window || w->autoFillBackground())) return;
+    p.setColor(rolle, farbe);
     w->setPalette(p);
     if (rolle == QPalette::Window) w->setAutoFillBackground(true);
 }
@@ -58,24 +61,26 @@ Farbe lampenfarbe(Lampe l) {
 QWidget* FensterAnzeige::widget(Element e) const {
     switch (e) {
         case Element::raAktuell:
-            return f_.element(QStringLiteral("raAktuell"));
+            return benannt(QStringLiteral("raAktuell"));
         case Element::AnzAnalog:
-            return f_.element(QStringLiteral("AnzAnalog"));
+            return benannt(QStringLiteral("AnzAnalog"));
         case Element::cmdNDspeichern:
-            return f_.frmND().findChild<QWidget*>(QStringLiteral("cmdNDspeichern"));
+            return benannt(QStringLiteral("frmND.cmdNDspeichern"));
         case Element::cmdNDLesen:
-            return f_.frmND().findChild<QWidget*>(QStringLiteral("cmdNDLesen"));
+            return benannt(QStringLiteral("frmND.cmdNDLesen"));
         case Element::chkKonfAnalogUeberlauf:
-            return f_.element(QStringLiteral("chkKonfAnalog_5"));
+            return benannt(QStringLiteral("chkKonfAnalog_5"));
         case Element::lblKonfULAkt:
-            return f_.element(QStringLiteral("lblKonfULAkt"));
+            return benannt(QStringLiteral("lblKonfULAkt"));
         case Element::lblUeberlauf:
-            return f_.element(QStringLiteral("lblUeberlauf"));
+            return benannt(QStringLiteral("lblUeberlauf"));
     }
     return nullptr;
 }
 
 void FensterAnzeige::setzeLampe(Lampe farbe) {
+    if (farbe == lampe_ && !lampeNeu_) return;  // a style sheet change restyles the lamp
+    lampeNeu_ = false;
     lampe_ = farbe;
     if (QWidget* l = f_.element(QStringLiteral("Lampe")))
         l->setStyleSheet(
@@ -86,12 +91,12 @@ void FensterAnzeige::setzeLampe(Lampe farbe) {
 }
 
 void FensterAnzeige::zeigeVerbunden(bool verbunden) {
-    f_.element(QStringLiteral("Picconnect"))->setVisible(verbunden);
-    f_.element(QStringLiteral("Picdisconnect"))->setVisible(!verbunden);
+    setzeSichtbarkeit(QStringLiteral("Picconnect"), verbunden);
+    setzeSichtbarkeit(QStringLiteral("Picdisconnect"), !verbunden);
 }
 
 void FensterAnzeige::setzeSichtbar(Element e, bool sichtbar) {
-    widget(e)->setVisible(sichtbar);
+    if (QWidget* w = widget(e); w->isHidden() == sichtbar) w->setVisible(sichtbar);
 }
 
 void FensterAnzeige::setzeAktiv(Element e, bool aktiv) {
@@ -124,24 +129,29 @@ void FensterAnzeige::setzeUeberlaufText(const QString& text, Farbe farbe) {
 }
 
 QWidget* FensterAnzeige::benannt(const QString& name) const {
-    if (name.startsWith(QLatin1String("frmND.")))
-        return f_.frmND().findChild<QWidget*>(name.mid(6));
-    if (QWidget* w = f_.element(name)) return w;
-    return f_.frmND().findChild<QWidget*>(name);
+    // The live values name their labels many times a second; a search of the
+    // widget tree each time would cost more than the rest of the cycle.
+    if (QWidget* w = gefunden_.value(name)) return w;
+    QWidget* w = name.startsWith(QLatin1String("frmND."))
+                     ? f_.frmND().findChild<QWidget*>(name.mid(6))
+                     : f_.element(name);
+    if (!w) w = f_.frmND().findChild<QWidget*>(name);
+    gefunden_.insert(name, w);
+    return w;
 }
 
 void FensterAnzeige::setzeText(const QString& name, const QString& text) {
     QWidget* w = benannt(name);
-    if (auto* l = qobject_cast<QLabel*>(w))
-        l->setText(text);
-    else if (auto* e = qobject_cast<QLineEdit*>(w))
+    if (auto* l = qobject_cast<QLabel*>(w)) {
+        if (l->text() != text) l->setText(text);
+    } else if (auto* e = qobject_cast<QLineEdit*>(w))
         e->setText(text);
     else if (auto* g = qobject_cast<QGroupBox*>(w))
         g->setTitle(text);
 }
 
 void FensterAnzeige::setzeSichtbarkeit(const QString& name, bool sichtbar) {
-    if (QWidget* w = benannt(name)) w->setVisible(sichtbar);
+    if (QWidget* w = benannt(name); w && w->isHidden() == sichtbar) w->setVisible(sichtbar);
 }
 
 void FensterAnzeige::setzeTextfarbe(const QString& name, Farbe farbe) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QHash>
+#include <QString>
+
 #include "ui/main_view.h"
 
 class Hauptfenster;
@@ -40,5 +43,7 @@ private:
     QWidget* benannt(const QString& name) const;
 
     Hauptfenster& f_;
+    mutable QHash<QString, QWidget*> gefunden_;
     Lampe lampe_ = Lampe::Grau;
+    bool lampeNeu_ = true;
 };

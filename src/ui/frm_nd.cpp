@@ -47,8 +47,7 @@ QGroupBox* digitaldaten() {
     l->addWidget(unterrahmen("raNDImpuls",
                              {{info(11), anzeige(QStringLiteral("lblNDWertigkeit")),
                                einheit(QStringLiteral("lblinfo_17"), QStringLiteral("kg/Puls"))},
-                              {info(12), anzeige(QStringLiteral("lblNDDauer")),
-                               einheit(QStringLiteral("lblinfo_18"), QStringLiteral("ms"))},
+                              {info(12), anzeige(QStringLiteral("lblNDDauer"))},
                               {info(13), anzeige(QStringLiteral("lblNDImpulsPol"))}}));
     l->addWidget(
         unterrahmen("raNDSchalt", {{info(14), anzeige(QStringLiteral("lblNDSchaltMin")),

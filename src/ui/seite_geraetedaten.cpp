@@ -49,8 +49,7 @@ QGroupBox* digitalUebersicht() {
     impuls->setLayout(raster({
         {info(7), anzeige(QStringLiteral("lblPulsWert")),
          einheit(QStringLiteral("lblinfo_46"), QStringLiteral("kg/Puls"))},
-        {info(8), anzeige(QStringLiteral("lblPulsDauer")),
-         einheit(QStringLiteral("lblinfo_53"), QStringLiteral("ms"))},
+        {info(8), anzeige(QStringLiteral("lblPulsDauer"))},
         {info(10), polaritaetsbilder("PicImpPolPlus", "PicImpPolMinus")},
     }));
     auto* frequenz = rahmen(QStringLiteral("raFrequenz"));
