@@ -121,6 +121,12 @@ private slots:
         QVERIFY(!k.kern.TimCounts().aktiv());
         QCOMPARE(k.anzeige.lampe(), Lampe::Grau);
         QVERIFY(k.anzeige.protokoll.endsWith("AnzAnalog sichtbar aus"));
+        for (const char* z :
+             {"mnuhaupt(1) aktiv an", "mnudatei(7) aktiv aus", "cmdNDspeichern aktiv aus",
+              "cmdNDLesen aktiv aus", "raAktuell sichtbar aus", "Picdisconnect"})
+            QVERIFY2(k.anzeige.protokoll.mid(k.anzeige.protokoll.lastIndexOf("TimCounts aus"))
+                         .contains(QLatin1String(z)),
+                     z);
         const int gesendet = k.rahmen().size();
         k.uhr.vergehen(5.0);
         QCOMPARE(k.rahmen().size(), gesendet);
