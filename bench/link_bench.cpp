@@ -3,13 +3,12 @@
 // wire limit, the EEPROM read time against its wire time, and the CPU time
 // this process spends per second of polling.
 
-#include <sys/resource.h>
-
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTextStream>
 
+#include "bench/cpu_zeit.h"
 #include "link/link.h"
 #include "link/qt_serial_port.h"
 #include "link/steady_clock.h"
@@ -20,13 +19,6 @@ namespace {
 constexpr double ByteZeit = 10.0 / 9600.0;
 constexpr double PollSekunden = 5.0;
 constexpr int EEPromLesungen = 5;
-
-double cpuSekunden() {
-    rusage r{};
-    getrusage(RUSAGE_SELF, &r);
-    return double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
-           double(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
-}
 
 struct Messung {
     double proSekunde;

@@ -5,8 +5,6 @@
 // the wire time, and the CPU time of this process while polling, repaints
 // included.
 
-#include <sys/resource.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -17,6 +15,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "bench/cpu_zeit.h"
 #include "bench/zaehlender_port.h"
 #include "link/portliste.h"
 #include "link/protocol.h"
@@ -30,13 +29,6 @@ namespace {
 
 constexpr double ByteZeit = 10.0 / 9600.0;
 constexpr double PollSekunden = 10.0;
-
-double cpuSekunden() {
-    rusage r{};
-    getrusage(RUSAGE_SELF, &r);
-    return double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
-           double(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
-}
 
 void programmordnerAnlegen(const QString& ordner) {
     for (const QString& d : programmordner::ausgelieferteDateien())

@@ -74,10 +74,10 @@ private slots:
         (stumm ? p.sim.leitung.fehler.stumm : p.sim.leitung.fehler.muell) = 1;
         p.link.CountsAnfordern(false);
         QCOMPARE(p.anzeige.protokoll,
-                 (QStringList{"mnudatei(7) aktiv aus", "cmdNDspeichern aktiv aus",
-                              "cmdNDLesen aktiv aus", "TimCounts aus", "raAktuell sichtbar aus",
-                              "Lampe Grau", "Picdisconnect", "mnuhaupt(1) aktiv an",
-                              "AnzAnalog sichtbar aus"}));
+                 (QStringList{"mnudatei(7) aktiv aus", "frmND.cmdNDspeichern aktiv aus",
+                              "frmND.cmdNDLesen aktiv aus", "TimCounts aus",
+                              "raAktuell sichtbar aus", "Lampe Grau", "Picdisconnect",
+                              "mnuhaupt(1) aktiv an", "AnzAnalog sichtbar aus"}));
         QCOMPARE(p.dialoge.texte(), QStringList{"Text 13"});
         QCOMPARE(p.dialoge.gezeigt[0].titel, QStringLiteral("Text 14"));
         QVERIFY(!p.dialoge.beendet);

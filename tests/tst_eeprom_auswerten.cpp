@@ -127,9 +127,9 @@ private slots:
         QTest::addColumn<int>("ueberlaufbyte");
         QTest::addColumn<int>("aktiv");
         QTest::addColumn<QStringList>("wirkung");
-        const QStringList versteckt = {"chkKonfAnalog(5) sichtbar aus", "lblKonfULAkt sichtbar aus",
+        const QStringList versteckt = {"chkKonfAnalog_5 sichtbar aus", "lblKonfULAkt sichtbar aus",
                                        "lblUeberlauf sichtbar aus", "Skala 100"};
-        const QStringList gezeigt = {"chkKonfAnalog(5) sichtbar an", "lblKonfULAkt sichtbar an",
+        const QStringList gezeigt = {"chkKonfAnalog_5 sichtbar an", "lblKonfULAkt sichtbar an",
                                      "lblUeberlauf sichtbar an", "Skala 110"};
         QTest::newRow("version 05, active")
             << text("V1.0  05") << 1 << 1

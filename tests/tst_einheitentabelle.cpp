@@ -2,6 +2,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/dateien.h"
+
 #include "config/einheitentabelle.h"
 
 // Given a units file, the table holds its units, and a broken file still
@@ -13,9 +15,7 @@ class TstEinheitentabelle : public QObject {
 
     QString datei(const QByteArray& inhalt) {
         const QString pfad = dir.filePath(QStringLiteral("UNIT.CON"));
-        QFile f(pfad);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(inhalt);
+        schreibe(pfad, inhalt);
         return pfad;
     }
 

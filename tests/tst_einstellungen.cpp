@@ -3,21 +3,14 @@
 #include <QtTest>
 
 #include "link/einstellungen.h"
+#include "support/dateien.h"
 
 namespace {
 
 QString schreibeDatei(const QTemporaryDir& dir, const QByteArray& inhalt) {
     const QString pfad = dir.filePath(QStringLiteral("Q_orbis.CON"));
-    QFile f(pfad);
-    f.open(QIODevice::WriteOnly);
-    f.write(inhalt);
+    schreibe(pfad, inhalt);
     return pfad;
-}
-
-QByteArray lies(const QString& pfad) {
-    QFile f(pfad);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
 }
 
 }  // namespace

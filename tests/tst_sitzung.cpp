@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "link/einstellungen.h"
+#include "support/dateien.h"
 #include "support/pruefstand.h"
 #include "ui/frm_nd.h"
 #include "ui/infotexte.h"
@@ -15,18 +16,6 @@
 #include "ui/sitzung.h"
 
 namespace {
-
-QByteArray lies(const QString& pfad) {
-    QFile f(pfad);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-void schreibe(const QString& pfad, const QByteArray& inhalt) {
-    QFile f(pfad);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(inhalt);
-}
 
 // A program folder with the shipped files, a settings file and, unless it is
 // the first start, the language marker; a session on the simulated meter.

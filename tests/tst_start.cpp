@@ -100,9 +100,9 @@ private slots:
             QVERIFY(k.dialoge.beendet);
             return;
         }
-        for (const char* z :
-             {"mnuhaupt(0) aktiv an", "mnuhaupt(1) aktiv an", "mnudatei(1) aktiv an",
-              "mnudatei(7) aktiv aus", "cmdNDspeichern aktiv aus", "cmdNDLesen aktiv aus"})
+        for (const char* z : {"mnuhaupt(0) aktiv an", "mnuhaupt(1) aktiv an",
+                              "mnudatei(1) aktiv an", "mnudatei(7) aktiv aus",
+                              "frmND.cmdNDspeichern aktiv aus", "frmND.cmdNDLesen aktiv aus"})
             QVERIFY2(k.anzeige.protokoll.contains(QLatin1String(z)), z);
         QCOMPARE(k.kern.geraet.MEW, 1.0f);  // the whole part of 100 / 60
         QCOMPARE(k.kern.geraet.MOG, 1.0f);
@@ -122,8 +122,8 @@ private slots:
         QCOMPARE(k.anzeige.lampe(), Lampe::Grau);
         QVERIFY(k.anzeige.protokoll.endsWith("AnzAnalog sichtbar aus"));
         for (const char* z :
-             {"mnuhaupt(1) aktiv an", "mnudatei(7) aktiv aus", "cmdNDspeichern aktiv aus",
-              "cmdNDLesen aktiv aus", "raAktuell sichtbar aus", "Picdisconnect"})
+             {"mnuhaupt(1) aktiv an", "mnudatei(7) aktiv aus", "frmND.cmdNDspeichern aktiv aus",
+              "frmND.cmdNDLesen aktiv aus", "raAktuell sichtbar aus", "Picdisconnect"})
             QVERIFY2(k.anzeige.protokoll.mid(k.anzeige.protokoll.lastIndexOf("TimCounts aus"))
                          .contains(QLatin1String(z)),
                      z);

@@ -2,6 +2,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/dateien.h"
+
 #include "ui/texte_laden.h"
 
 // Given a language file, when it is loaded, then the text table holds its
@@ -13,9 +15,7 @@ class TstTexteLaden : public QObject {
 
     QString datei(const QByteArray& inhalt) {
         const QString pfad = dir.filePath(QStringLiteral("Texte.ger"));
-        QFile f(pfad);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(inhalt);
+        schreibe(pfad, inhalt);
         return pfad;
     }
 

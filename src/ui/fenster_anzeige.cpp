@@ -59,23 +59,7 @@ Farbe lampenfarbe(Lampe l) {
 }  // namespace
 
 QWidget* FensterAnzeige::widget(Element e) const {
-    switch (e) {
-        case Element::raAktuell:
-            return benannt(QStringLiteral("raAktuell"));
-        case Element::AnzAnalog:
-            return benannt(QStringLiteral("AnzAnalog"));
-        case Element::cmdNDspeichern:
-            return benannt(QStringLiteral("frmND.cmdNDspeichern"));
-        case Element::cmdNDLesen:
-            return benannt(QStringLiteral("frmND.cmdNDLesen"));
-        case Element::chkKonfAnalogUeberlauf:
-            return benannt(QStringLiteral("chkKonfAnalog_5"));
-        case Element::lblKonfULAkt:
-            return benannt(QStringLiteral("lblKonfULAkt"));
-        case Element::lblUeberlauf:
-            return benannt(QStringLiteral("lblUeberlauf"));
-    }
-    return nullptr;
+    return benannt(elementName(e));
 }
 
 void FensterAnzeige::setzeLampe(Lampe farbe) {

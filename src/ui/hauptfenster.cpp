@@ -33,22 +33,6 @@ const Menuefeld Menuefelder[] = {
 
 }  // namespace
 
-QString menueName(Menue m) {
-    switch (m) {
-        case Menue::mnuhaupt:
-            return QStringLiteral("mnuhaupt");
-        case Menue::mnudatei:
-            return QStringLiteral("mnudatei");
-        case Menue::mnuverbindung:
-            return QStringLiteral("mnuverbindung");
-        case Menue::mnusicher:
-            return QStringLiteral("mnusicher");
-        case Menue::mnuHilfe:
-            return QStringLiteral("mnuHilfe");
-    }
-    return QString();
-}
-
 Hauptfenster::Hauptfenster() {
     setObjectName(QStringLiteral("frmkor2"));
     menuesAnlegen();

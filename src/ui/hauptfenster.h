@@ -43,5 +43,3 @@ private:
     QLabel* status_ = nullptr;
     FrmND* frmND_ = nullptr;
 };
-
-QString menueName(Menue m);

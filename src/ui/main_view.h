@@ -33,6 +33,10 @@ enum class Element {
     lblUeberlauf,
 };
 
+// The objectName of a menu control array and of an element.
+QString menueName(Menue m);
+QString elementName(Element e);
+
 class MainView {
 public:
     virtual ~MainView() = default;

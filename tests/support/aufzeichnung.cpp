@@ -2,42 +2,6 @@
 
 namespace {
 
-QString name(Element e) {
-    switch (e) {
-        case Element::raAktuell:
-            return QStringLiteral("raAktuell");
-        case Element::AnzAnalog:
-            return QStringLiteral("AnzAnalog");
-        case Element::cmdNDspeichern:
-            return QStringLiteral("cmdNDspeichern");
-        case Element::cmdNDLesen:
-            return QStringLiteral("cmdNDLesen");
-        case Element::chkKonfAnalogUeberlauf:
-            return QStringLiteral("chkKonfAnalog(5)");
-        case Element::lblKonfULAkt:
-            return QStringLiteral("lblKonfULAkt");
-        case Element::lblUeberlauf:
-            return QStringLiteral("lblUeberlauf");
-    }
-    return QString();
-}
-
-QString name(Menue m) {
-    switch (m) {
-        case Menue::mnuhaupt:
-            return QStringLiteral("mnuhaupt");
-        case Menue::mnudatei:
-            return QStringLiteral("mnudatei");
-        case Menue::mnuverbindung:
-            return QStringLiteral("mnuverbindung");
-        case Menue::mnusicher:
-            return QStringLiteral("mnusicher");
-        case Menue::mnuHilfe:
-            return QStringLiteral("mnuHilfe");
-    }
-    return QString();
-}
-
 QString anAus(bool b) {
     return b ? QStringLiteral("an") : QStringLiteral("aus");
 }
@@ -55,15 +19,15 @@ void AufzeichnendeAnzeige::zeigeVerbunden(bool verbunden) {
 }
 
 void AufzeichnendeAnzeige::setzeSichtbar(Element e, bool sichtbar) {
-    protokoll << QStringLiteral("%1 sichtbar %2").arg(name(e), anAus(sichtbar));
+    protokoll << QStringLiteral("%1 sichtbar %2").arg(elementName(e), anAus(sichtbar));
 }
 
 void AufzeichnendeAnzeige::setzeAktiv(Element e, bool aktiv) {
-    protokoll << QStringLiteral("%1 aktiv %2").arg(name(e), anAus(aktiv));
+    protokoll << QStringLiteral("%1 aktiv %2").arg(elementName(e), anAus(aktiv));
 }
 
 void AufzeichnendeAnzeige::setzeMenueAktiv(Menue m, int index, bool aktiv) {
-    protokoll << QStringLiteral("%1(%2) aktiv %3").arg(name(m)).arg(index).arg(anAus(aktiv));
+    protokoll << QStringLiteral("%1(%2) aktiv %3").arg(menueName(m)).arg(index).arg(anAus(aktiv));
 }
 
 void AufzeichnendeAnzeige::setzeCountsTimer(bool an) {

@@ -1,9 +1,10 @@
 #include "support/kernstand.h"
 
+#include "support/dateien.h"
+
 Kernstand::Kernstand(const QByteArray& eeprom)
     : sim(uhr, eeprom), kern(sim.port, uhr, anzeige, dialoge) {
-    for (int i = 0; i < Texte::Anzahl; ++i)
-        kern.texte.eintrag[size_t(i)] = QStringLiteral("Text %1").arg(i);
+    kern.texte = nummerierteTexte();
     kern.sprache = Sprache::Deutsch;
     kern.einstellungen.Portname = QStringLiteral("Com1");
     kern.einstellungen.Portnummer = 1;

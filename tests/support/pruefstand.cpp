@@ -1,11 +1,12 @@
 #include "support/pruefstand.h"
 
+#include "support/dateien.h"
+
 #include "link/protocol.h"
 
 Pruefstand::Pruefstand(const QByteArray& eeprom)
     : sim(uhr, eeprom), link(sim.port, uhr, zustand, ui(), anzeige) {
-    for (int i = 0; i < Texte::Anzahl; ++i)
-        texte.eintrag[size_t(i)] = QStringLiteral("Text %1").arg(i);
+    texte = nummerierteTexte();
     sim.port.setCommPort(QStringLiteral("1"));
     sim.port.oeffnen();
 }
