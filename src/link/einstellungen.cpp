@@ -15,9 +15,9 @@ QString feld(const QStringList& zeilen, int i) {
     return zeilen[i].section(QLatin1Char(','), 0, 0).trimmed();
 }
 
+// The period is the decimal point whatever the desktop's number format.
 QString zahlText(double wert) {
-    QString t = QString::number(wert, 'g', 15);
-    return t;
+    return QString::number(wert, 'g', 15);
 }
 
 }  // namespace
