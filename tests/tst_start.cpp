@@ -100,9 +100,10 @@ private slots:
             QVERIFY(k.dialoge.beendet);
             return;
         }
-        for (const char* z : {"mnuhaupt(0) aktiv an", "mnuhaupt(1) aktiv an",
-                              "mnudatei(1) aktiv an", "mnudatei(7) aktiv aus",
-                              "frmND.cmdNDspeichern aktiv aus", "frmND.cmdNDLesen aktiv aus"})
+        for (const char* z :
+             {"mnuhaupt(0) aktiv an", "mnuhaupt(1) aktiv an", "mnudatei(1) aktiv an",
+              "mnudatei(7) aktiv aus", "frmND.cmdNDspeichern aktiv aus",
+              "frmND.cmdNDLesen aktiv aus", "regkor2(1) aktiv an"})
             QVERIFY2(k.anzeige.protokoll.contains(QLatin1String(z)), z);
         QCOMPARE(k.kern.geraet.MEW, 1.0f);  // the whole part of 100 / 60
         QCOMPARE(k.kern.geraet.MOG, 1.0f);
