@@ -48,7 +48,8 @@ void Geraetesitzung::ohneMessgeraet() {
     view_.setzeAktiv(Element::cmdNDspeichern, false);
     view_.setzeAktiv(Element::cmdNDLesen, false);
     // A configuration can be prepared without a meter, so its pages open.
-    for (int tab = 1; tab <= 3; ++tab) view_.setzeTabAktiv(tab, true);
+    for (int tab = 1; tab <= 3; ++tab)
+        view_.setzeTabAktiv(tab, true);
     geraet.MEW = geraet.MOG = float(int(100.0 / einstellungen.einheit.Umrechnungsfaktor));
     geraet.Filterfaktor = FilterfaktorOhneGeraet;
     geraet.Schleichmenge = 0;
