@@ -48,6 +48,37 @@ private slots:
             QVERIFY(k.anzeige.protokoll.contains(QStringLiteral("mnuhaupt(%1) aktiv an").arg(i)));
     }
 
+    void die_statustexte_stehen_in_der_sprache_data() {
+        QTest::addColumn<int>("sprache");
+        QTest::addColumn<QString>("verbunden");
+        QTest::addColumn<QString>("fertig");
+        QTest::addColumn<QString>("titel");
+        QTest::newRow("German") << int(Sprache::Deutsch) << "Verbindung in Ordnung"
+                                << "Initialisierung durchgeführt."
+                                << "Konfiguration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM1";
+        QTest::newRow("English") << int(Sprache::Englisch) << "Connection ok"
+                                 << "Initialization ok."
+                                 << "Configuration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM1";
+        QTest::newRow("French") << int(Sprache::Franzoesisch) << "Connection ok"
+                                << "Initialisation termineé."
+                                << "Configuration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM1";
+    }
+    void die_statustexte_stehen_in_der_sprache() {
+        QFETCH(int, sprache);
+        QFETCH(QString, verbunden);
+        QFETCH(QString, fertig);
+        QFETCH(QString, titel);
+        Kernstand k;
+        k.kern.sprache = Sprache(sprache);
+        k.sim.geraet.kaltstartNoetig = true;  // long enough for the waiting text to blink
+        k.starten();
+        QVERIFY(k.anzeige.protokoll.contains(QStringLiteral("Status ") + verbunden));
+        QVERIFY(k.anzeige.protokoll.contains(QStringLiteral("Status ") + fertig));
+        QVERIFY(k.anzeige.protokoll.contains(QStringLiteral("Status ") +
+                                             starttexte::bitteWarten(Sprache(sprache))));
+        QVERIFY(k.anzeige.protokoll.contains(QStringLiteral("Titel ") + titel));
+    }
+
     void die_abfrage_zeigt_laufend_den_messwert() {
         Kernstand k;
         k.sim.geraet.profil = {Durchflussprofil::Art::Konstant, 75.0};
