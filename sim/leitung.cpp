@@ -18,6 +18,13 @@ void Leitung::empfange(const QByteArray& bytes) {
     }
 }
 
+QVector<QByteArray> Leitung::rahmen() const {
+    QVector<QByteArray> r;
+    for (const EmpfangenerRahmen& e : protokoll)
+        r.append(e.bytes);
+    return r;
+}
+
 void Leitung::byteAngekommen(char b, double gesendet, double ankunft) {
     const bool pause = letzteAnkunft_ >= 0 && ankunft - letzteAnkunft_ > RahmenLuecke;
     letzteAnkunft_ = ankunft;

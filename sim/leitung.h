@@ -41,6 +41,8 @@ public:
 
     // Bytes from the host, arriving now.
     void empfange(const QByteArray& bytes);
+    // The frames received so far, without their times.
+    QVector<QByteArray> rahmen() const;
 
     double latenz = 0.002;
     double neustartZeit = 2.0;

@@ -22,10 +22,7 @@ void Kernstand::starten() {
 }
 
 QVector<QByteArray> Kernstand::rahmen() const {
-    QVector<QByteArray> r;
-    for (const auto& e : sim.leitung.protokoll)
-        r.append(e.bytes);
-    return r;
+    return sim.leitung.rahmen();
 }
 
 QVector<double> Kernstand::zeiten() const {

@@ -12,10 +12,7 @@ Pruefstand::Pruefstand(const QByteArray& eeprom)
 }
 
 QVector<QByteArray> Pruefstand::rahmen() const {
-    QVector<QByteArray> r;
-    for (const auto& e : sim.leitung.protokoll)
-        r.append(e.bytes);
-    return r;
+    return sim.leitung.rahmen();
 }
 
 QVector<double> Pruefstand::abstaende() const {
