@@ -9,10 +9,9 @@
 #include <QTextStream>
 
 #include "bench/cpu_zeit.h"
-#include "link/link.h"
-#include "link/qt_serial_port.h"
-#include "link/steady_clock.h"
-#include "reader/konsole.h"
+#include "link/protocol.h"
+#include "link/requests.h"
+#include "session/headless.h"
 
 namespace {
 
@@ -26,13 +25,13 @@ struct Messung {
 };
 
 // Polls for `PollSekunden`, with `pause` seconds between exchanges as the 10 ms timer does.
-Messung pollen(Link& link, SteadyClock& uhr, double pause) {
+Messung pollen(Link& link, Clock& uhr, double pause) {
     QElapsedTimer wand;
     const double cpu0 = cpuSekunden();
     wand.start();
     int n = 0;
     while (wand.elapsed() < PollSekunden * 1000) {
-        link.CountsAnfordern(false);
+        link.exchange(request::counts(false), protocol::CountsAntwortLaenge, protocol::WarteCounts);
         if (pause > 0)
             uhr.warteBis(
                 uhr.jetzt() + pause, [] { return false; }, Ereignisse::Alle);
@@ -52,18 +51,11 @@ int main(int argc, char** argv) {
     if (!sim.waitForReadyRead(5000)) return 1;
     const QString pfad = QString::fromLocal8Bit(sim.readLine()).trimmed();
 
-    SteadyClock uhr;
-    QtSerialPort port(standardGeraetename);
-    port.beiDaten([&uhr] { uhr.wecken(); });
-    port.setCommPort(pfad);
-    if (!port.oeffnen().ok()) return 2;
-    KonsolenDialoge dialoge;
-    OhneFenster fenster;
-    OhneMesszyklus zyklus;
-    Texte texte;
-    const Sprache sprache = Sprache::Englisch;
-    LinkState zustand;
-    Link link(port, uhr, zustand, {fenster, dialoge, texte, sprache}, zyklus);
+    Headless tool;
+    QString fehler;
+    if (!tool.open(pfad, fehler)) return 2;
+    Link& link = tool.session.link();
+    Clock& uhr = tool.clock;
 
     const double grenze = 1.0 / (6 * ByteZeit);
     const Messung dauer = pollen(link, uhr, 0.0);
@@ -81,7 +73,7 @@ int main(int argc, char** argv) {
     QElapsedTimer wand;
     wand.start();
     for (int i = 0; i < EEPromLesungen; ++i)
-        if (!link.EEPromLesen()) return 3;
+        if (!tool.session.EEPromLesen()) return 3;
     const double lesen = double(wand.nsecsElapsed()) / 1e9 / EEPromLesungen;
     const double draht = 516 * ByteZeit;
     aus << QStringLiteral("EEPROM read: %1 ms, wire time %2 ms (%3 x)\n")

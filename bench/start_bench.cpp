@@ -17,13 +17,13 @@
 
 #include "bench/cpu_zeit.h"
 #include "bench/zaehlender_port.h"
-#include "link/portliste.h"
+#include "files/program_folder.h"
 #include "link/protocol.h"
 #include "link/qt_serial_port.h"
 #include "link/steady_clock.h"
-#include "reader/konsole.h"
-#include "ui/programmordner.h"
-#include "ui/sitzung.h"
+#include "session/console_dialogs.h"
+#include "session/port_list.h"
+#include "ui/app.h"
 
 namespace {
 
@@ -74,13 +74,13 @@ int main(int argc, char** argv) {
     serial.beiDaten([&uhr] { uhr.wecken(); });
     ZaehlenderPort port(serial);
     KonsolenDialoge dialoge;
-    Sitzung sitzung(port, uhr, dialoge, ordner.path(), seriellePortsDesSystems);
+    App tool(port, uhr, dialoge, ordner.path(), seriellePortsDesSystems);
 
     QElapsedTimer start;
     start.start();
-    sitzung.laden();
-    sitzung.fenster().show();
-    laufen(20.0, [&] { return sitzung.kern().live.Counts != 0; });
+    tool.load();
+    tool.window().show();
+    laufen(20.0, [&] { return tool.session().live.Counts != 0; });
     const double ersterWert = double(start.nsecsElapsed()) / 1e9;
     const double festeWartezeiten =
         1.0 + 1.0 + 1.0 + 0.010;  // TimCheckVerb, after the first byte, readError, TimCounts
@@ -93,13 +93,13 @@ int main(int argc, char** argv) {
                .arg(eeprom, 0, 'f', 3)
                .arg(ersterWert - festeWartezeiten, 0, 'f', 3);
 
-    const int counts0 = port.anzahl(protokoll::Counts);
+    const int counts0 = port.anzahl(protocol::Counts);
     const double cpu0 = cpuSekunden();
     QElapsedTimer dauer;
     dauer.start();
     laufen(PollSekunden, [] { return false; });
     const double sekunden = double(dauer.nsecsElapsed()) / 1e9;
-    const double zyklen = (port.anzahl(protokoll::Counts) - counts0) / sekunden;
+    const double zyklen = (port.anzahl(protocol::Counts) - counts0) / sekunden;
     const double zyklus = 0.010 + 6 * ByteZeit;
     const double grenze = 5.0 / (5 * zyklus + 4 * ByteZeit);
     aus << QStringLiteral("live-value cycles: %1 /s, limit %2 /s (%3 %)\n")

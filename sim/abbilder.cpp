@@ -1,6 +1,6 @@
 #include "sim/abbilder.h"
 
-#include "device/bytefolge.h"
+#include "link/byte_order.h"
 #include "device/eeprom_map.h"
 #include "link/protocol.h"
 
@@ -47,7 +47,7 @@ void setzeKalibrierung(QByteArray& e) {
 }
 
 QByteArray mitFirmware(const char* version) {
-    QByteArray e(protokoll::EEPromGroesse, char(0xFF));
+    QByteArray e(protocol::EEPromGroesse, char(0xFF));
     setzeByte(e, adresse::Ausgangsart, 0x15);    // current output, pulse output
     setzeByte(e, adresse::Analogbereich, 0x18);  // 4 - 20 mA, Min on error
     setzeByte(e, adresse::Digitalflags, 0x85);   // plus, divisor with 8 fractional bits
@@ -93,7 +93,7 @@ QByteArray firmware2() {
 }
 
 QByteArray geloescht() {
-    return QByteArray(protokoll::EEPromGroesse, char(0xFF));
+    return QByteArray(protocol::EEPromGroesse, char(0xFF));
 }
 
 }  // namespace abbild

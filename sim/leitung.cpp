@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "link/anfragen.h"
+#include "link/requests.h"
 #include "link/protocol.h"
 
 Leitung::Leitung(Messgeraet& geraet, Scheduler& zeit, std::function<void(const QByteArray&)> senke)
@@ -35,7 +35,7 @@ void Leitung::byteAngekommen(char b, double gesendet, double ankunft) {
     if (verwerfen_) return;
     if (teil_.isEmpty()) teilGesendet_ = gesendet;
     teil_.append(b);
-    const int laenge = protokoll::rahmenLaenge(quint8(teil_[0]));
+    const int laenge = protocol::rahmenLaenge(quint8(teil_[0]));
     if (laenge == 0) {
         // Unknown command: answer NAK and ignore the rest of this burst.
         rahmenFertig(teil_, ankunft);
@@ -61,11 +61,11 @@ void Leitung::beantworte(const QByteArray& rahmen, double zeitpunkt) {
         zeit_.um(ab, [this, rahmen, ab] { beantworte(rahmen, ab); });
         return;
     }
-    const bool gueltig = protokoll::rahmenLaenge(quint8(rahmen[0])) != 0 && Pruefsumme(rahmen) == 0;
+    const bool gueltig = protocol::rahmenLaenge(quint8(rahmen[0])) != 0 && Pruefsumme(rahmen) == 0;
     const Stoerung s = gueltig ? naechsteStoerung() : Stoerung::Keine;
     Messgeraet::Reaktion r;
     if (!gueltig || s == Stoerung::Nak)
-        r.antwort = QByteArray(1, char(protokoll::NAK));
+        r.antwort = QByteArray(1, char(protocol::NAK));
     else if (s == Stoerung::Stumm)
         return;
     else

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "device/bytefolge.h"
+#include "link/byte_order.h"
 #include "device/eeprom_map.h"
 #include "link/protocol.h"
 
-using namespace protokoll;
+using namespace protocol;
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <QtTest>
 
-#include "link/anfragen.h"
-#include "link/geraetefehler.h"
+#include "link/requests.h"
+#include "device/device_errors.h"
 #include "link/protocol.h"
-#include "support/pruefstand.h"
+#include "support/bench.h"
 
 class TstAnfragen : public QObject {
     Q_OBJECT
@@ -19,41 +19,41 @@ private slots:
     void jede_anfrage_hat_ihren_rahmen_data() {
         QTest::addColumn<QByteArray>("rahmen");
         QTest::addColumn<QByteArray>("erwartet");
-        QTest::newRow("connection check") << anfrage::verbindungstest() << hex("00 00");
-        QTest::newRow("cold-start reset") << anfrage::kaltstartReset() << hex("02 00 02");
+        QTest::newRow("connection check") << request::verbindungstest() << hex("00 00");
+        QTest::newRow("cold-start reset") << request::kaltstartReset() << hex("02 00 02");
         QTest::newRow("reset after support points")
-            << anfrage::resetNachStuetzstellen() << hex("02 01 03");
-        QTest::newRow("counts, flow") << anfrage::counts(false) << hex("03 02 01");
-        QTest::newRow("counts, raw") << anfrage::counts(true) << hex("03 01 02");
-        QTest::newRow("store") << anfrage::speichern() << hex("05 05");
+            << request::resetNachStuetzstellen() << hex("02 01 03");
+        QTest::newRow("counts, flow") << request::counts(false) << hex("03 02 01");
+        QTest::newRow("counts, raw") << request::counts(true) << hex("03 01 02");
+        QTest::newRow("store") << request::speichern() << hex("05 05");
         QTest::newRow("byte parameter 0 = 0A")
-            << anfrage::byteSchreiben(0, 0x0A) << hex("08 00 0A 02");
+            << request::byteSchreiben(0, 0x0A) << hex("08 00 0A 02");
         QTest::newRow("word parameter 2 = 62000")
-            << anfrage::wortSchreiben(2, 62000) << hex("09 02 F2 30 C9");
+            << request::wortSchreiben(2, 62000) << hex("09 02 F2 30 C9");
         QTest::newRow("word parameter 13 = 1000")
-            << anfrage::wortSchreiben(13, 1000) << hex("09 0D 03 E8 EF");
+            << request::wortSchreiben(13, 1000) << hex("09 0D 03 E8 EF");
         QTest::newRow("float parameter 2 = 1000")
-            << anfrage::floatSchreiben(2, 1000.0f) << hex("0A 02 00 00 7A 44 36");
+            << request::floatSchreiben(2, 1000.0f) << hex("0A 02 00 00 7A 44 36");
         QTest::newRow("dword parameter 0 = 6144")
-            << anfrage::dwordSchreiben(0, 6144) << hex("0A 00 00 18 00 00 12");
-        QTest::newRow("EEPROM read") << anfrage::eepromLesen() << hex("0B 00 0B");
-        QTest::newRow("calibration configuration") << anfrage::konfigLesen() << hex("0D 04 09");
+            << request::dwordSchreiben(0, 6144) << hex("0A 00 00 18 00 00 12");
+        QTest::newRow("EEPROM read") << request::eepromLesen() << hex("0B 00 0B");
+        QTest::newRow("calibration configuration") << request::konfigLesen() << hex("0D 04 09");
         QTest::newRow("restore configuration")
-            << anfrage::konfigSchreiben(hex("15 18 85 00")) << hex("0E 15 18 85 00 86");
+            << request::konfigSchreiben(hex("15 18 85 00")) << hex("0E 15 18 85 00 86");
         QTest::newRow("overflow byte at 468")
-            << anfrage::eepromByte(1, 468) << hex("0F 01 01 D4 DB");
-        QTest::newRow("error query") << anfrage::fehlerstatus() << hex("12 12");
+            << request::eepromByte(1, 468) << hex("0F 01 01 D4 DB");
+        QTest::newRow("error query") << request::fehlerstatus() << hex("12 12");
     }
     void jede_anfrage_hat_ihren_rahmen() {
         QFETCH(QByteArray, rahmen);
         QFETCH(QByteArray, erwartet);
         QCOMPARE(rahmen.toHex(' '), erwartet.toHex(' '));
-        QCOMPARE(rahmen.size(), protokoll::rahmenLaenge(quint8(rahmen[0])));
+        QCOMPARE(rahmen.size(), protocol::rahmenLaenge(quint8(rahmen[0])));
     }
 
     void stuetzstellentabelle_traegt_immer_dreissig_eintraege() {
-        const QVector<anfrage::Stuetzstelle> punkte = {{1000, 0.0f}, {0x12345, 1.0f}};
-        const QByteArray r = anfrage::stuetzstellen(2, punkte);
+        const QVector<request::Stuetzstelle> punkte = {{1000, 0.0f}, {0x12345, 1.0f}};
+        const QByteArray r = request::stuetzstellen(2, punkte);
         QCOMPARE(r.size(), 183);
         QCOMPARE(r.left(2), hex("04 02"));
         QCOMPARE(r.mid(2, 6), hex("03 E8 00 00 00 00"));

@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "link/anfragen.h"
-#include "link/link_texte.h"
+#include "link/requests.h"
+#include "session/link_messages.h"
 #include "support/pruefstand.h"
 
 // Given the simulated meter answering (or failing to), when a counted
@@ -209,7 +209,7 @@ private slots:
         QFETCH(QByteArray, antwort);
         Pruefstand p;
         p.sim.leitung.fehler.skript = stoerungen;
-        QCOMPARE(p.link.austauschWiederholt(anfrage::speichern(), Wiederholen(art)), antwort);
+        QCOMPARE(p.link.austauschWiederholt(request::speichern(), Wiederholen(art)), antwort);
         QCOMPARE(p.rahmen().size(), versuche);
         QCOMPARE(p.abstaende(), QVector<double>(versuche - 1, 1.0));
         QVERIFY(p.dialoge.gezeigt.isEmpty());
@@ -225,7 +225,7 @@ private slots:
         Pruefstand p;
         p.sim.leitung.fehler.nak = 1000;
         p.dialoge.antworten = {Antwort(knopf)};
-        QCOMPARE(p.link.austauschWiederholt(anfrage::speichern(), Wiederholen::BisDLE, true),
+        QCOMPARE(p.link.austauschWiederholt(request::speichern(), Wiederholen::BisDLE, true),
                  hex("15"));
         QCOMPARE(p.rahmen().size(), Link::MaxSendeversuche);
         QCOMPARE(p.dialoge.texte(), QStringList{linktexte::nichtAngenommen(Sprache::Deutsch, 10)});
@@ -234,7 +234,7 @@ private slots:
 
     void fester_austausch_liest_nach_einer_sekunde() {
         Pruefstand p;
-        QCOMPARE(p.link.festerAustausch(anfrage::speichern()), hex("10"));
+        QCOMPARE(p.link.festerAustausch(request::speichern()), hex("10"));
         QVERIFY(qAbs(p.uhr.jetzt() - 1.0) < 1e-9);
     }
 };

@@ -1,7 +1,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "device/bytefolge.h"
+#include "link/byte_order.h"
 #include "device/eeprom_auswerten.h"
 #include "device/eeprom_map.h"
 #include "support/pruefstand.h"

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "link/link_texte.h"
+#include "session/link_messages.h"
 #include "support/pruefstand.h"
 
 // Given a meter whose EEPROM replies arrive whole, short or not at all, when

@@ -2,7 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "link/einstellungen.h"
+#include "files/settings_file.h"
 #include "support/dateien.h"
 
 namespace {

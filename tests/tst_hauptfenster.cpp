@@ -10,7 +10,7 @@
 #include "ui/beschriftungen.h"
 #include "ui/frm_nd.h"
 #include "ui/hauptfenster.h"
-#include "ui/infotexte.h"
+#include "session/info_texts.h"
 #include "ui/tabellen.h"
 #include "ui/texte_anwenden.h"
 

@@ -1,7 +1,7 @@
 #include <QLocale>
 #include <QtTest>
 
-#include "link/messwert_anzeigen.h"
+#include "session/show_measurement.h"
 #include "support/aufzeichnung.h"
 
 namespace {

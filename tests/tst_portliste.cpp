@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "link/portliste.h"
+#include "session/port_list.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ui/programmordner.h"
+#include "files/program_folder.h"
 
 namespace {
 

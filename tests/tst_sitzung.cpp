@@ -7,12 +7,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "link/einstellungen.h"
+#include "files/settings_file.h"
 #include "support/dateien.h"
 #include "support/pruefstand.h"
 #include "ui/frm_nd.h"
-#include "ui/infotexte.h"
-#include "ui/programmordner.h"
+#include "session/info_texts.h"
+#include "files/program_folder.h"
 #include "ui/sitzung.h"
 
 namespace {

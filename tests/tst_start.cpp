@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "link/starttexte.h"
+#include "session/status_texts.h"
 #include "support/kernstand.h"
 #include "support/pruefstand.h"
 

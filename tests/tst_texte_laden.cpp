@@ -4,7 +4,7 @@
 
 #include "support/dateien.h"
 
-#include "ui/texte_laden.h"
+#include "files/language_file.h"
 
 // Given a language file, when it is loaded, then the text table holds its
 // records as the format says, and a broken file never crashes the loader.

@@ -2,9 +2,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "device/bytefolge.h"
-#include "device/umrechnungen.h"
-#include "support/pruefstand.h"
+#include "link/byte_order.h"
+#include "link/umrechnungen.h"
+#include "support/bench.h"
 
 using namespace umrechnungen;
 

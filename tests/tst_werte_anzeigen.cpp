@@ -1,10 +1,10 @@
 #include <QLocale>
 #include <QtTest>
 
-#include "config/einheiten_anzeigen.h"
+#include "session/show_units.h"
 #include "device/eeprom_auswerten.h"
-#include "device/tabellen_fuellen.h"
-#include "device/werte_anzeigen.h"
+#include "session/show_tables.h"
+#include "session/show_values.h"
 #include "sim/abbilder.h"
 #include "support/aufzeichnung.h"
 #include "support/pruefstand.h"

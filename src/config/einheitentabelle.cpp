@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "files/sequenzielle_eingabe.h"
+#include "config/sequential_input.h"
 
 namespace {
 

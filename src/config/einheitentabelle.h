@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <QVector>
 
-#include "config/masseinheit.h"
-#include "ui/sprache.h"
+#include "device/masseinheit.h"
+#include "config/language.h"
 
 // Something wrong with UNIT.CON that the user should hear about.
 struct Einheitenproblem {

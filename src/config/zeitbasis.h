@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "config/masseinheit.h"
+#include "device/masseinheit.h"
 
 // Units name their time base: "/h", "/min", "/sec", "SCFM", "SCFH", "SCFS".
 namespace zeitbasis {

@@ -4,15 +4,13 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "device/bytefolge.h"
+#include "link/byte_order.h"
 #include "device/eeprom_map.h"
-#include "device/umrechnungen.h"
+#include "link/umrechnungen.h"
 #include "device/zahlen.h"
 
 namespace {
 
-constexpr Farbe Rot = 0xFF0000;
-constexpr Farbe Blau = 0x0000FF;
 constexpr double ErsterFirmwareMitUeberlauf = 3.0;
 constexpr qint32 FilterfaktorStandard = 62000;
 
@@ -64,34 +62,10 @@ void berechneImpulsbasis(Geraeteparameter& p) {
     p.Impulswert = float(rundeGerade(double(p.Impulsbasis) * teiler, 7));
 }
 
-void zeigeUeberlauf(bool sichtbar, const Oberflaeche& ui) {
-    ui.view.setzeSichtbar(Element::chkKonfAnalogUeberlauf, sichtbar);
-    ui.view.setzeSichtbar(Element::lblKonfULAkt, sichtbar);
-    ui.view.setzeSichtbar(Element::lblUeberlauf, sichtbar);
-    ui.view.setzeSkalenendwert(sichtbar ? 110 : 100);
-}
-
-void ueberlaufText(bool aktiv, const Oberflaeche& ui) {
-    if (ui.sprache == Sprache::Unbekannt) return;
-    const QString text =
-        aktiv ? waehle(ui.sprache, QStringLiteral("Überlauf ist aktiv"),
-                       QStringLiteral("Overflow active"), QStringLiteral("Dépassement actif"))
-              : waehle(ui.sprache, QStringLiteral("Überlauf ist passiv"),
-                       QStringLiteral("Overflow passive"), QStringLiteral("Dépassement passif"));
-    ui.view.setzeUeberlaufText(text, aktiv ? Blau : Rot);
-}
-
-void pruefeUeberlauf(const Abbild& a, Geraeteparameter& p, const Oberflaeche& ui) {
-    const QString version = p.Firmwareversion;
-    if (fuehrendeZahl(version.right(2)) < ErsterFirmwareMitUeberlauf) {
-        zeigeUeberlauf(false, ui);
-        return;
-    }
+void pruefeUeberlauf(const Abbild& a, Geraeteparameter& p) {
+    if (!ueberlaufBekannt(p)) return;
     p.Ueberlauf = a.byte(adresse::Ueberlauf);
-    const bool aktiv = p.Ueberlauf == 1;
-    zeigeUeberlauf(aktiv, ui);
-    p.UeberlaufAktiv = aktiv ? 1 : 0;
-    ueberlaufText(aktiv, ui);
+    p.UeberlaufAktiv = p.Ueberlauf == 1 ? 1 : 0;
 }
 
 void leseKalibrierung(const Abbild& a, Geraeteparameter& p) {
@@ -111,7 +85,7 @@ void leseKalibrierung(const Abbild& a, Geraeteparameter& p) {
         p.AnalogTrim[size_t(i)] = a.word16(adresse::AnalogTrim[i - 1]);
 }
 
-void decodiere(const Abbild& a, Geraeteparameter& p, const Masseinheit& e, const Oberflaeche& ui) {
+void decodiere(const Abbild& a, Geraeteparameter& p, const Masseinheit& e, DecodeResult& r) {
     p.Ausgangsart = a.byte(adresse::Ausgangsart);
     p.Analogbereich = a.byte(adresse::Analogbereich);
     p.Digitalflags = a.byte(adresse::Digitalflags);
@@ -138,22 +112,24 @@ void decodiere(const Abbild& a, Geraeteparameter& p, const Masseinheit& e, const
     p.Schleichmenge = inEinheit(a.float32(adresse::Schleichmenge), e);
     p.Fertigungsnummer = a.text(adresse::Fertigungsnummer, adresse::FertigungsnummerLaenge);
     p.Firmwareversion = a.text(adresse::Firmwareversion, adresse::FirmwareversionLaenge);
-    pruefeUeberlauf(a, p, ui);
+    pruefeUeberlauf(a, p);
+    r.overflowRead = true;
     leseKalibrierung(a, p);
 }
 
 }  // namespace
 
-bool EEPromAuswerten(const QByteArray& puffer, Geraeteparameter& p, const Masseinheit& einheit,
-                     const Oberflaeche& ui) {
+bool ueberlaufBekannt(const Geraeteparameter& p) {
+    return fuehrendeZahl(p.Firmwareversion.right(2)) >= ErsterFirmwareMitUeberlauf;
+}
+
+DecodeResult EEPromAuswerten(const QByteArray& puffer, Geraeteparameter& p,
+                             const Masseinheit& einheit) {
+    DecodeResult r;
     try {
-        decodiere(Abbild(puffer), p, einheit, ui);
-        return true;
+        decodiere(Abbild(puffer), p, einheit, r);
     } catch (const std::exception& fehler) {
-        ui.dialogs.meldung(QString::fromUtf8(fehler.what()) +
-                               QStringLiteral(", SUB EEPromAuswerten") + QStringLiteral("\r\n") +
-                               ui.texte[textnr::DecodierFehler],
-                           QString(), Schaltflaechen::Ok, Symbol::Kritisch);
-        return false;
+        r.failure = QString::fromUtf8(fehler.what());
     }
+    return r;
 }

@@ -1,14 +1,21 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
-#include "config/masseinheit.h"
+#include "device/masseinheit.h"
 #include "device/geraeteparameter.h"
-#include "ui/oberflaeche.h"
 
-// Decodes the 513-byte EEPROM reply (DLE first) into the parameter record and
-// sets the overflow controls of the window. A failure ends the decode with a
-// message; fields decoded before it keep their new values. Returns whether
-// the whole image was decoded.
-bool EEPromAuswerten(const QByteArray& puffer, Geraeteparameter& p, const Masseinheit& einheit,
-                     const Oberflaeche& ui);
+struct DecodeResult {
+    QString failure;            // the description of what stopped the decode; empty when none
+    bool overflowRead = false;  // the decode got as far as the overflow state
+    bool ok() const { return failure.isEmpty(); }
+};
+
+// Decodes the 513-byte EEPROM reply (DLE first) into the parameter record. A
+// failure ends the decode; fields decoded before it keep their new values.
+DecodeResult EEPromAuswerten(const QByteArray& puffer, Geraeteparameter& p,
+                             const Masseinheit& einheit);
+
+// Firmware from version 3 on knows the overflow range.
+bool ueberlaufBekannt(const Geraeteparameter& p);

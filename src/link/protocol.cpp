@@ -1,6 +1,6 @@
 #include "link/protocol.h"
 
-namespace protokoll {
+namespace protocol {
 
 int rahmenLaenge(quint8 befehl) {
     switch (befehl) {
@@ -29,4 +29,4 @@ int rahmenLaenge(quint8 befehl) {
     }
 }
 
-}  // namespace protokoll
+}  // namespace protocol

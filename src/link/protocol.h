@@ -4,7 +4,7 @@
 
 // The meter's serial protocol: command codes, sub-codes, reply codes, reply
 // lengths and the waits the host allows for each reply.
-namespace protokoll {
+namespace protocol {
 
 constexpr quint8 DLE = 0x10;  // request accepted
 constexpr quint8 NAK = 0x15;  // request rejected
@@ -69,4 +69,4 @@ constexpr quint8 Impulsteiler = 0, Reserve = 1, MEW = 2, SchaltMin = 3, SchaltMa
                  Schleichmenge = 5, MOG = 6;
 }
 
-}  // namespace protokoll
+}  // namespace protocol

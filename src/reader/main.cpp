@@ -8,62 +8,52 @@
 
 #include "device/eeprom_auswerten.h"
 #include "device/parameterliste.h"
-#include "link/link.h"
-#include "link/protocol.h"
-#include "link/qt_serial_port.h"
-#include "link/steady_clock.h"
-#include "reader/konsole.h"
+#include "session/headless.h"
 
 namespace {
 
-constexpr int BytesJeZeile = 12;
+constexpr int BytesPerRow = 12;
 
-void druckeAbbild(QTextStream& aus, const QByteArray& antwort) {
-    const QByteArray eeprom = antwort.mid(1);
-    for (int a = 0; a < eeprom.size(); a += BytesJeZeile) {
-        aus << QStringLiteral("%1 ").arg(a, 3, 10, QLatin1Char('0'));
-        for (int i = a; i < qMin(a + BytesJeZeile, int(eeprom.size())); ++i)
-            aus << QStringLiteral(" %1").arg(quint8(eeprom[i]), 2, 16, QLatin1Char('0')).toUpper();
-        aus << '\n';
+void printImage(QTextStream& out, const QByteArray& reply) {
+    const QByteArray eeprom = reply.mid(1);
+    for (int a = 0; a < eeprom.size(); a += BytesPerRow) {
+        out << QStringLiteral("%1 ").arg(a, 3, 10, QLatin1Char('0'));
+        for (int i = a; i < qMin(a + BytesPerRow, int(eeprom.size())); ++i)
+            out << QStringLiteral(" %1").arg(quint8(eeprom[i]), 2, 16, QLatin1Char('0')).toUpper();
+        out << '\n';
     }
 }
 
-int lesen(const QString& portname) {
-    QTextStream fehler(stderr);
-    SteadyClock uhr;
-    QtSerialPort port(standardGeraetename);
-    port.beiDaten([&uhr] { uhr.wecken(); });
-    port.setCommPort(portname);
-    const PortOeffnung offen = port.oeffnen();
-    if (!offen.ok()) {
-        fehler << "orbis-reader: cannot open " << port.systemName() << ": " << offen.beschreibung
-               << Qt::endl;
+int read(const QString& portName) {
+    QTextStream err(stderr);
+    Headless tool;
+    tool.session.language = Sprache::Englisch;
+    QString failure;
+    if (!tool.open(portName, failure)) {
+        err << "orbis-reader: cannot open " << tool.port.systemName() << ": " << failure
+            << Qt::endl;
         return 2;
     }
-    KonsolenDialoge dialoge;
-    OhneFenster fenster;
-    OhneMesszyklus zyklus;
-    Texte texte;
-    const Sprache sprache = Sprache::Englisch;
-    LinkState zustand;
-    const Oberflaeche ui{fenster, dialoge, texte, sprache};
-    Link link(port, uhr, zustand, ui, zyklus);
-    if (!link.Verbindungstest()) {
-        fehler << "orbis-reader: the meter on " << port.systemName() << " does not answer."
-               << Qt::endl;
+    if (!tool.session.link().Verbindungstest()) {
+        err << "orbis-reader: the meter on " << tool.port.systemName() << " does not answer."
+            << Qt::endl;
         return 3;
     }
-    if (!link.EEPromLesen()) {
-        fehler << "orbis-reader: the EEPROM image could not be read completely." << Qt::endl;
+    if (!tool.session.EEPromLesen()) {
+        err << "orbis-reader: the EEPROM image could not be read completely." << Qt::endl;
         return 4;
     }
     Geraeteparameter p;
-    if (!EEPromAuswerten(zustand.EEPromInhalt, p, Masseinheit{}, ui)) return 5;
-    QTextStream aus(stdout);
-    for (const auto& [name, wert] : parameterliste(p))
-        aus << name << " = " << wert << '\n';
-    aus << '\n';
-    druckeAbbild(aus, zustand.EEPromInhalt);
+    const QByteArray image = tool.session.linkState.EEPromInhalt;
+    if (const DecodeResult r = EEPromAuswerten(image, p, Masseinheit{}); !r.ok()) {
+        err << r.failure << ", SUB EEPromAuswerten" << Qt::endl;
+        return 5;
+    }
+    QTextStream out(stdout);
+    for (const auto& [name, value] : parameterliste(p))
+        out << name << " = " << value << '\n';
+    out << '\n';
+    printImage(out, image);
     return 0;
 }
 
@@ -71,11 +61,11 @@ int lesen(const QString& portname) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList argumente = app.arguments();
-    if (argumente.size() != 2) {
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
         QTextStream(stderr) << "usage: orbis-reader PORT   (a port number or a device path)"
                             << Qt::endl;
         return 1;
     }
-    return lesen(argumente[1]);
+    return read(args[1]);
 }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QVector>
 
-#include "ui/sprache.h"
+#include "config/language.h"
 
 // The captions of every control of the main window and of the device data
 // window in the three languages. A name is the control's objectName, with

@@ -2,7 +2,7 @@
 
 #include <QPixmap>
 
-#include "ui/sprache.h"
+#include "config/language.h"
 
 // Pictures the program draws itself: language flags, the connection state
 // and the polarity of a pulse or switch output.

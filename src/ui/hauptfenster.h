@@ -4,7 +4,7 @@
 #include <QMainWindow>
 #include <QTabWidget>
 
-#include "ui/main_view.h"
+#include "ui/menus.h"
 
 class FrmND;
 

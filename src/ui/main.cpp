@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QDir>
 
-#include "link/portliste.h"
+#include "files/program_folder.h"
 #include "link/qt_serial_port.h"
 #include "link/steady_clock.h"
-#include "ui/programmordner.h"
+#include "session/port_list.h"
+#include "ui/app.h"
 #include "ui/qt_dialoge.h"
-#include "ui/sitzung.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -21,9 +21,9 @@ int main(int argc, char** argv) {
     QtSerialPort port([ports](int nummer) { return portPfad(nummer, ports); });
     port.beiDaten([&uhr] { uhr.wecken(); });
     QtDialoge dialoge;
-    Sitzung sitzung(port, uhr, dialoge, ordner, seriellePortsDesSystems);
-    dialoge.setzeEltern(&sitzung.fenster());
-    sitzung.laden();
-    sitzung.fenster().show();
+    App tool(port, uhr, dialoge, ordner, seriellePortsDesSystems);
+    dialoge.setzeEltern(&tool.window());
+    tool.load();
+    tool.window().show();
     return app.exec();
 }

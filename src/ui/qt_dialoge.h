@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "link/dialogs.h"
+#include "session/dialogs.h"
 
 // Message boxes as Qt dialogs over the main window; ending the program quits
 // the application's event loops.

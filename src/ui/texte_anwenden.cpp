@@ -10,7 +10,6 @@
 #include "ui/beschriftungen.h"
 #include "ui/frm_nd.h"
 #include "ui/hauptfenster.h"
-#include "ui/infotexte.h"
 
 namespace {
 
@@ -39,21 +38,6 @@ void setzen(QObject* o, const QString& text) {
         w->setWindowTitle(text);
 }
 
-void ueberlaufTexte(Hauptfenster& f, Sprache s, bool aktiv) {
-    if (s == Sprache::Unbekannt) return;
-    if (auto* l = f.element<QLabel>(QStringLiteral("lblUeberlauf"))) {
-        l->setText(waehle(
-            s, aktiv ? QStringLiteral("Überlauf ist aktiv") : QStringLiteral("Überlauf ist passiv"),
-            aktiv ? QStringLiteral("Overflow active") : QStringLiteral("Overflow passive"),
-            aktiv ? QStringLiteral("Dépassement actif") : QStringLiteral("Dépassement passif")));
-        l->setStyleSheet(aktiv ? QStringLiteral("color: #0000ff")
-                               : QStringLiteral("color: #ff0000"));
-    }
-    for (const char* name : {"lblKonfULAkt", "lblKonfULNeu"})
-        if (auto* l = f.element<QLabel>(QLatin1String(name)))
-            l->setText(infotexte::ueberlaufWort(s, aktiv));
-}
-
 }  // namespace
 
 void beschriftungenSetzen(QWidget* wurzel, const char* fenster, Sprache s) {
@@ -72,9 +56,7 @@ void beschriftungenSetzen(QWidget* wurzel, const char* fenster, Sprache s) {
     }
 }
 
-void TexteAnwenden(Hauptfenster& fenster, Sprache s, int portnummer, bool ueberlaufAktiv) {
+void TexteAnwenden(Hauptfenster& fenster, Sprache s) {
     beschriftungenSetzen(&fenster, "frmkor2", s);
     beschriftungenSetzen(&fenster.frmND(), "frmND", s);
-    fenster.setWindowTitle(infotexte::fenstertitel(s, portnummer));
-    ueberlaufTexte(fenster, s, ueberlaufAktiv);
 }

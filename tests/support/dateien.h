@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "ui/texte.h"
+#include "config/texts.h"
 
 // Small file helpers for tests.
 void schreibe(const QString& pfad, const QByteArray& inhalt);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "link/qt_serial_port.h"
+#include "link/steady_clock.h"
+#include "session/console_dialogs.h"
+#include "session/session.h"
+
+// The tool without a window on a real serial port, as the command-line
+// reader, the benchmarks and the pseudo-terminal tests use it: messages go
+// to standard error, and a question is answered with Cancel.
+struct Headless {
+    // `deviceName` maps a port number to the system's device.
+    explicit Headless(std::function<QString(int)> deviceName = standardGeraetename);
+
+    // Opens `port` (a number or a device path); false with the reason in `failure`.
+    bool open(const QString& port, QString& failure);
+
+    SteadyClock clock;
+    QtSerialPort port;
+    KonsolenDialoge dialogs;
+    Session session;
+};

@@ -1,0 +1,109 @@
+#include "session/info_texts.h"
+
+#include <QStringList>
+
+namespace infotexte {
+namespace {
+
+constexpr const char* CrLf = "\r\n";
+constexpr const char* CrLfLf = "\r\n\n";
+
+// Joins the parts with the separators between them.
+QString verbinden(const QStringList& teile, const QList<const char*>& trenner) {
+    QString text = teile.value(0);
+    for (int i = 1; i < teile.size(); ++i)
+        text += QLatin1String(trenner[i - 1]) + teile[i];
+    return text;
+}
+
+}  // namespace
+
+Meldung erststart(Sprache s) {
+    const QList<const char*> trenner = {CrLfLf, CrLfLf, CrLf, CrLfLf, CrLf, CrLfLf, CrLf, CrLfLf};
+    switch (s) {
+        case Sprache::Englisch:
+            return {
+                QStringLiteral("Important informations"),
+                verbinden(
+                    {QStringLiteral("Please note !"), QStringLiteral("Default configuration for :"),
+                     QStringLiteral("Serial interface - Com1"),
+                     QStringLiteral("Measuring unit - kg/h"),
+                     QStringLiteral("To configure a different serial interface, select option  >> "
+                                    "configure <<"),
+                     QStringLiteral(
+                         "within the menu >> connection << and choose your favoured port."),
+                     QStringLiteral(
+                         "To configure a different measuring unit, select option >> unit <<"),
+                     QStringLiteral(
+                         "within the menu >> configuration << and choose your favoured unit.")},
+                    trenner)};
+        case Sprache::Franzoesisch:
+            return {QStringLiteral("informations importantes"),
+                    verbinden(
+                        {QStringLiteral("Veuillez considérer !"), QStringLiteral("réglages sont :"),
+                         QStringLiteral("Interface - Com1"), QStringLiteral("Unité - kg/h"),
+                         QStringLiteral("Si une autre interface est souhaitée, changer la nouvelle "
+                                        "interface sous le menu >> Liaison <<"),
+                         QStringLiteral("sous-menu >> Configurer <<."),
+                         QStringLiteral("Si une autre unité est souhaitée, changer la nouvelle "
+                                        "sous le menu >> Configuration <<"),
+                         QStringLiteral("sous menu >> choix de l'unité <<."),
+                         QStringLiteral("choisir veuillez agréer mes salutations distinguées")},
+                        trenner)};
+        default:
+            return {
+                QStringLiteral("Wichtige Informationen"),
+                verbinden(
+                    {QStringLiteral("Bitte beachten !"),
+                     QStringLiteral("Default Einstellungen sind :"),
+                     QStringLiteral("Schnittstelle - Com1"), QStringLiteral("Einheit - kg/h"),
+                     QStringLiteral("Wird eine andere Schnittstelle gewünscht, so ist einmal unter "
+                                    "dem Menü  >> Verbindung <<"),
+                     QStringLiteral(
+                         "Menüpunkt >> konfigurieren << eine andere Schnittstelle auszuwählen."),
+                     QStringLiteral("Wird eine andere Einheit gewünscht, so ist einmal unter dem "
+                                    "Menü >> Konfiguration <<"),
+                     QStringLiteral(
+                         "Menüpunkt >> Einheit wählen << eine andere Einheit auszuwählen")},
+                    trenner)};
+    }
+}
+
+Meldung info(Sprache s) {
+    return {
+        QStringLiteral("Info"),
+        waehle(s, QStringLiteral("Version 1.0.0, Software Veltrano KRN410-Q Orbis, ohne Support "),
+               QStringLiteral("Version 1.0.0, Software Veltrano KRN410-Q Orbis, without support"),
+               QStringLiteral("Version 1.0.0, Software Veltrano KRN410-Q Orbis, sans support"))};
+}
+
+QString fenstertitel(Sprache s, int portnummer) {
+    return waehle(s, QStringLiteral("Konfiguration"), QStringLiteral("Configuration"),
+                  QStringLiteral("Configuration")) +
+           QStringLiteral(" Veltrano KRN410-Q Orbis [Version 1.0.0] an COM") +
+           QString::number(portnummer);
+}
+
+QString schnittstelleWaehlen(Sprache s) {
+    return waehle(
+        s,
+        QStringLiteral("Installation und/oder Auswahl der serielle Schnittstelle erforderlich !"),
+        QStringLiteral("Installation and/or selection of the serial interface required !"),
+        QStringLiteral("Installation et/ou sélection de l'interface série requise !"));
+}
+
+QString ueberlaufWort(Sprache s, bool aktiv) {
+    return aktiv ? waehle(s, QStringLiteral("aktiv"), QStringLiteral("active"),
+                          QStringLiteral("actif"))
+                 : waehle(s, QStringLiteral("passiv"), QStringLiteral("passive"),
+                          QStringLiteral("passif"));
+}
+
+QString ueberlaufText(Sprache s, bool aktiv) {
+    return aktiv ? waehle(s, QStringLiteral("Überlauf ist aktiv"), QStringLiteral("Overflow active"),
+                          QStringLiteral("Dépassement actif"))
+                 : waehle(s, QStringLiteral("Überlauf ist passiv"),
+                          QStringLiteral("Overflow passive"), QStringLiteral("Dépassement passif"));
+}
+
+}  // namespace infotexte

@@ -1,0 +1,72 @@
+#include <exception>
+
+#include "link/protocol.h"
+#include "link/requests.h"
+#include "session/session.h"
+#include "session/show_measurement.h"
+#include "session/status_texts.h"
+
+using namespace protocol;
+
+namespace {
+
+constexpr int StatusEveryCycle = 5;
+constexpr quint8 FehlerUnterspannung = 17;
+
+}  // namespace
+
+void Session::timCountsTick() {
+    if (busy()) return;  // the next tick tries again
+    timCounts_->aus();
+    Operation operation(*this);
+    if (++live.Zyklus == StatusEveryCycle) {
+        live.Zyklus = 0;
+        StatusAbfragen();
+    }
+    countsReply(link_.exchange(request::counts(live.CountsanfAktiv), CountsAntwortLaenge,
+                               WarteCounts));
+}
+
+void Session::countsReply(const Reply& r) {
+    switch (r.kind) {
+        case ReplyKind::Acknowledged:
+            setLamp(color::Green);
+            state.connected = true;
+            state.liveShown = true;
+            refreshControls();
+            MesswertAnzeigen(quint8(r.bytes[1]), quint8(r.bytes[2]), live, geraet, display);
+            setCountsTimer(true);
+            break;
+        case ReplyKind::Short:
+            if (!cancelledBy(message(texts[textnr::CountsAntwortFalsch],
+                                     texts[textnr::TitelCountsAntwortFalsch],
+                                     Schaltflaechen::OkAbbrechen, Symbol::Kritisch)))
+                setCountsTimer(true);
+            break;
+        case ReplyKind::Rejected:
+            rejected();
+            break;
+        case ReplyKind::NoAnswer:
+            brokenLink(texts[textnr::VerbindungGestoert], texts[textnr::TitelVerbindungGestoert]);
+            break;
+        case ReplyKind::Cancelled:
+            break;
+    }
+}
+
+void Session::StatusAbfragen() {
+    try {
+        const Reply r = link_.request(request::fehlerstatus(), FehlerAntwortLaenge, WarteStatus,
+                                      Ereignisse::Alle);
+        if (r.bytes.isEmpty() || quint8(r.bytes[0]) != DLE) return;
+        live.Unterspannung = quint8(r.bytes.back()) == FehlerUnterspannung;
+        // Normal text takes the tooltip's text colour so it stays readable on the tooltip
+        // background.
+        const Color c = live.Unterspannung ? color::Red : color::SystemTooltipText;
+        display.setTextColor(QStringLiteral("lblAktMW"), c);
+        display.setTextColor(QStringLiteral("lblANAOUT"), c);
+        if (live.Unterspannung) setStatus(starttexte::unterspannung(language));
+    } catch (const std::exception& e) {
+        message(QString::fromUtf8(e.what()), QString(), Schaltflaechen::Ok, Symbol::Kritisch);
+    }
+}

@@ -1,0 +1,158 @@
+#pragma once
+
+#include <QVector>
+#include <functional>
+#include <memory>
+
+#include "config/bearbeitung.h"
+#include "config/einheitentabelle.h"
+#include "config/language.h"
+#include "config/texts.h"
+#include "device/geraeteparameter.h"
+#include "files/settings_file.h"
+#include "link/clock.h"
+#include "link/link.h"
+#include "link/port.h"
+#include "session/dialogs.h"
+#include "session/display_model.h"
+#include "session/live_state.h"
+#include "session/port_list.h"
+#include "session/session_state.h"
+
+// One run of the tool without its window: it owns the port, the link, the
+// timers, the device record, the settings, the texts and the edit state, and
+// runs every sequence that talks to the meter as one operation at a time.
+// What the window should show it publishes in `display`.
+class Session {
+public:
+    // `systemPorts` lists the machine's serial devices.
+    Session(Port& port, Clock& clock, Dialogs& dialogs, const QString& programFolder = QString(),
+            std::function<QStringList()> systemPorts = {});
+    ~Session();
+
+    LinkState linkState;
+    SessionState state;
+    Geraeteparameter geraet;
+    Einstellungen settings;
+    Texte texts;
+    Sprache language = Sprache::Unbekannt;
+    LiveWerte live;
+    Bearbeitung edit;
+    Einheitentabelle units;
+    DisplayModel display;
+
+    Link& link() { return link_; }
+    Port& port() { return port_; }
+    Zeitgeber& TimCheckVerb() { return *timCheckVerb_; }
+    Zeitgeber& timStatus() { return *timStatus_; }
+    Zeitgeber& TimCounts() { return *timCounts_; }
+    // An exchange with the meter is running; nothing may start another.
+    bool busy() const { return state.operations > 0; }
+    bool ending() const { return linkState.cancelled; }
+
+    // The window load: settings, port list, port, units and language; then
+    // the connection check a second later.
+    void load();
+    QString file(const QString& name) const;
+
+    // Languages: the first choice writes the marker and starts the check;
+    // a later choice shows the configuration's words anew.
+    void chooseFirstLanguage(Sprache s);
+    void chooseLanguage(Sprache s);
+    // Called after the texts of a new language were loaded, for the captions.
+    void onLanguageChanged(std::function<void(Sprache)> f) { languageChanged_ = std::move(f); }
+
+    // The port frame.
+    void HardwareTest();
+    const QVector<NummerierterPort>& ports() const { return ports_; }
+    void choosePort(int index);
+    void chooseParallelPort(int index);
+    void confirmPort();
+    void configurePort();
+    void connectMeter();
+    void openTask(Task t);
+    void closeTask();
+    // The language frame; no check starts while it is open.
+    void openLanguageTask();
+
+    // Checks the connection, cold-starts the meter when needed, reads and
+    // shows its EEPROM and starts the polling.
+    void PruefeVerbindung();
+    // True when EEPromInhalt holds a complete image read by this call.
+    bool EEPromLesen();
+    void readError();
+    void loadUnits(const QString& path);
+    void WerteAnzeigen();
+    void EinheitenAnzeigen();
+    void programmBeenden();
+
+    // Publishes which controls are usable and shown after a change of state.
+    void refreshControls();
+    void setCountsTimer(bool on);
+
+    // A message box of the tool.
+    Antwort message(const QString& text, const QString& title, Schaltflaechen buttons,
+                    Symbol icon);
+
+private:
+    friend class Operation;
+
+    // A Cancel in a link message ends the program; the result says so.
+    bool cancelledBy(Antwort a);
+    void runtimeError(const QString& description, const QString& procedure);
+    void setLamp(Color c);
+    void setStatus(const QString& text) { display.setText(QStringLiteral("SB1_1"), text); }
+    void setWaitCursor(bool on);
+
+    // Reactions to the replies of the counted exchanges.
+    void rejected();
+    void brokenLink(const QString& text, const QString& title);
+    bool rereadEeprom(Reply r);
+    void countsReply(const Reply& r);
+
+    // Steps of the connection check.
+    bool connectionTest();
+    void kaltstart();
+    bool waitForFirstByte();
+    void initialised();
+    void finishStartUp();
+    void withoutMeter();
+    void decodeAndShow();
+
+    // The live-value cycle.
+    void timCountsTick();
+    void timStatusTick();
+    void StatusAbfragen();
+
+    // Port and language handling of the load.
+    void choosePortAtStart();
+    bool languageFileChosen() const;
+    void setLanguage(Sprache s);
+    void writeSettings();
+    void reportOpenFailure(const PortOeffnung& r);
+    void showOverflow();
+
+    Port& port_;
+    Clock& clock_;
+    Dialogs& dialogs_;
+    QString folder_;
+    std::function<QStringList()> systemPorts_;
+    std::function<void(Sprache)> languageChanged_;
+    QVector<NummerierterPort> ports_;
+    Link link_;
+    std::unique_ptr<Zeitgeber> timCheckVerb_;
+    std::unique_ptr<Zeitgeber> timStatus_;
+    std::unique_ptr<Zeitgeber> timCounts_;
+};
+
+// Marks an exchange with the meter as running while it lives.
+class Operation {
+public:
+    explicit Operation(Session& s) : s_(s) { ++s_.state.operations; }
+    ~Operation() { --s_.state.operations; }
+    Operation(const Operation&) = delete;
+    Operation& operator=(const Operation&) = delete;
+
+private:
+    Session& s_;
+};

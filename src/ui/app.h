@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "session/session.h"
+#include "ui/display_renderer.h"
+#include "ui/hauptfenster.h"
+
+// The tool with its window: the main window, the session it shows, and the
+// wiring of menus and buttons to the session's operations. Tests drive it
+// with the simulated port, virtual time and scripted dialogs.
+class App : public QObject {
+    Q_OBJECT
+
+public:
+    App(Port& port, Clock& clock, Dialogs& dialogs, const QString& programFolder,
+        std::function<QStringList()> systemPorts);
+    ~App() override;
+
+    // The window load.
+    void load() { session_.load(); }
+
+    Hauptfenster& window() { return window_; }
+    Session& session() { return session_; }
+
+private:
+    void wireMenus();
+    void wireFrames();
+    void applyCaptions(Sprache s);
+
+    Hauptfenster window_;
+    DisplayRenderer renderer_;
+    Session session_;
+};

@@ -1,0 +1,182 @@
+#include "ui/display_renderer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include "ui/frm_nd.h"
+#include "ui/hauptfenster.h"
+#include "ui/tabellen.h"
+
+namespace {
+
+QColor qColor(Color c) {
+    switch (c) {
+        case color::SystemTooltip:
+            return QApplication::palette().color(QPalette::ToolTipBase);
+        case color::SystemTooltipText:
+            return QApplication::palette().color(QPalette::ToolTipText);
+        case color::SystemWindow:
+            return QApplication::palette().color(QPalette::Base);
+        default:
+            return QColor::fromRgb(c);
+    }
+}
+
+void paint(QWidget* w, QPalette::ColorRole role, Color c) {
+    QPalette p = w->palette();
+    const QColor colour = qColor(c);
+    if (p.color(role) == colour && (role != QPalette::Window || w->autoFillBackground())) return;
+    p.setColor(role, colour);
+    w->setPalette(p);
+    if (role == QPalette::Window) w->setAutoFillBackground(true);
+}
+
+// The lamp is a round shape; its colour lives in its style sheet.
+void paintLamp(QWidget* lamp, Color c) {
+    lamp->setStyleSheet(
+        QStringLiteral("#Lampe { background: #%1; border: 1px solid gray; border-radius: %2px; }")
+            .arg(c, 6, 16, QLatin1Char('0'))
+            .arg(lamp->width() / 2));
+}
+
+}  // namespace
+
+QObject* DisplayRenderer::named(const QString& name) const {
+    if (name.startsWith(QLatin1String("frmND.")))
+        return w_.frmND().findChild<QObject*>(name.mid(6));
+    if (name == w_.objectName()) return &w_;
+    if (QObject* o = w_.findChild<QObject*>(name)) return o;
+    return w_.frmND().findChild<QObject*>(name);
+}
+
+// "List#2" is entry 2 of a list, "grid(3,1)" a cell, "regkor2_1" a tab page.
+DisplayRenderer::Target DisplayRenderer::find(const QString& name) const {
+    static const QRegularExpression cell(QStringLiteral("^(.+)\\((\\d+),(\\d+)\\)$"));
+    if (const auto m = cell.match(name); m.hasMatch())
+        return {named(m.captured(1)), m.captured(2).toInt(), m.captured(3).toInt()};
+    if (const int hash = name.indexOf(QLatin1Char('#')); hash > 0)
+        return {named(name.left(hash)), name.mid(hash + 1).toInt()};
+    if (name.startsWith(QLatin1String("regkor2_")))
+        return {w_.regkor2(), name.mid(8).toInt()};
+    return {named(name)};
+}
+
+DisplayRenderer::Target DisplayRenderer::target(const QString& name) {
+    // The live values name their labels many times a second; a search of the
+    // widget tree each time would cost more than the rest of the cycle.
+    auto it = found_.find(name);
+    if (it == found_.end()) it = found_.insert(name, find(name));
+    return *it;
+}
+
+void DisplayRenderer::renderAll(const DisplayModel& d) {
+    d.forEach([this](const QString& name, Aspect a, const QVariant& v) { render(name, a, v); });
+}
+
+void DisplayRenderer::render(const QString& name, Aspect aspect, const QVariant& value) {
+    const Target t = target(name);
+    if (!t.object) return;
+    switch (aspect) {
+        case Aspect::Text:
+            text(t, value.toString());
+            break;
+        case Aspect::Visible:
+            if (auto* w = qobject_cast<QWidget*>(t.object); w && w->isHidden() == value.toBool())
+                w->setVisible(value.toBool());
+            break;
+        case Aspect::Enabled:
+            enabled(t, value.toBool());
+            break;
+        case Aspect::TextColor:
+        case Aspect::Background:
+            colour(t, aspect, value.value<Color>());
+            break;
+        case Aspect::Value:
+        case Aspect::Selection:
+        case Aspect::Maximum:
+            number(t, aspect, value.toInt());
+            break;
+        case Aspect::WaitCursor:
+            if (auto* w = qobject_cast<QWidget*>(t.object)) {
+                if (value.toBool())
+                    w->setCursor(Qt::WaitCursor);
+                else
+                    w->unsetCursor();
+            }
+            break;
+    }
+}
+
+void DisplayRenderer::text(const Target& t, const QString& s) {
+    if (auto* grid = qobject_cast<QTableWidget*>(t.object)) {
+        tabellen::setzeZelle(grid, t.row, t.column, s);
+    } else if (auto* list = qobject_cast<QListWidget*>(t.object)) {
+        while (list->count() <= t.row)
+            list->addItem(QString());
+        list->item(t.row)->setText(s);
+    } else if (auto* combo = qobject_cast<QComboBox*>(t.object)) {
+        if (t.row < combo->count()) combo->setItemText(t.row, s);
+    } else if (auto* l = qobject_cast<QLabel*>(t.object)) {
+        if (l->text() != s) l->setText(s);
+    } else if (auto* e = qobject_cast<QLineEdit*>(t.object)) {
+        e->setText(s);
+    } else if (auto* g = qobject_cast<QGroupBox*>(t.object)) {
+        g->setTitle(s);
+    } else if (auto* w = qobject_cast<QWidget*>(t.object)) {
+        w->setWindowTitle(s);
+    }
+}
+
+void DisplayRenderer::enabled(const Target& t, bool on) {
+    if (auto* a = qobject_cast<QAction*>(t.object))
+        a->setEnabled(on);
+    else if (auto* tabs = qobject_cast<QTabWidget*>(t.object); tabs && t.row >= 0)
+        tabs->setTabEnabled(t.row, on);
+    else if (auto* w = qobject_cast<QWidget*>(t.object))
+        w->setEnabled(on);
+}
+
+void DisplayRenderer::number(const Target& t, Aspect aspect, int value) {
+    if (auto* bar = qobject_cast<QProgressBar*>(t.object)) {
+        if (aspect == Aspect::Maximum)
+            bar->setMaximum(value);
+        else
+            bar->setValue(qBound(bar->minimum(), value, bar->maximum()));
+    } else if (auto* s = qobject_cast<QScrollBar*>(t.object)) {
+        s->setValue(value);
+    } else if (auto* list = qobject_cast<QListWidget*>(t.object)) {
+        list->setCurrentRow(value);
+    } else if (auto* tabs = qobject_cast<QTabWidget*>(t.object)) {
+        tabs->setCurrentIndex(value);
+    } else if (auto* combo = qobject_cast<QComboBox*>(t.object)) {
+        const QSignalBlocker quiet(combo);
+        if (aspect == Aspect::Selection) {
+            combo->setCurrentIndex(value);
+            return;
+        }
+        while (combo->count() > value)
+            combo->removeItem(combo->count() - 1);
+        while (combo->count() < value)
+            combo->addItem(QString());
+    }
+}
+
+void DisplayRenderer::colour(const Target& t, Aspect aspect, Color c) {
+    if (auto* grid = qobject_cast<QTableWidget*>(t.object)) {
+        if (QTableWidgetItem* item = grid->item(t.row, t.column)) item->setBackground(qColor(c));
+    } else if (auto* w = qobject_cast<QWidget*>(t.object)) {
+        if (aspect == Aspect::Background && w->objectName() == QLatin1String("Lampe"))
+            paintLamp(w, c);
+        else
+            paint(w, aspect == Aspect::Background ? QPalette::Window : QPalette::WindowText, c);
+    }
+}

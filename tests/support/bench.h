@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+#include <QVector>
+
+#include "session/session.h"
+#include "sim/abbilder.h"
+#include "sim/sim_port.h"
+#include "sim/virtual_clock.h"
+#include "support/scripted_dialogs.h"
+
+// The session against the in-process simulated meter on virtual time, with
+// scripted message boxes: port 1 open, kg/h, German, and text n of the
+// language table reading "Text n", so a test can tell which text was shown.
+struct Bench {
+    explicit Bench(const QByteArray& eeprom = abbild::standard());
+
+    VirtualClock clock;
+    Simulator sim;
+    SkriptDialoge dialogs;
+    Session session;
+
+    // Runs the start-up as the one-shot timer does and returns when it is done.
+    void start();
+    // The frames the meter received, without their times.
+    QVector<QByteArray> frames() const;
+    // When each frame was sent, relative to the first.
+    QVector<double> times() const;
+    // Seconds between the frames the meter received.
+    QVector<double> gaps() const;
+    // The frames sent since frame `from`, by their first two bytes in hex ("0B 00").
+    QStringList commands(int from = 0) const;
+    // What the window would show under a control's name.
+    QString shown(const QString& name) const { return session.display.text(name); }
+};
+
+// Bytes from a hex text such as "0B 00 0B".
+QByteArray hex(const char* text);
+// The EEPROM reply as the meter sends it: DLE and the image.
+QByteArray replyWith(const QByteArray& eeprom);
