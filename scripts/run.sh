@@ -7,25 +7,25 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh build
 
-ordner=build/src   # the build tree is the program folder
-mkdir -p "$ordner/ports"
-[ -f "$ordner/Q_orbis.CON" ] || printf 'Com1\r\n1\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n(-)\r\nLuft\r\n' >"$ordner/Q_orbis.CON"
+folder=build/src   # the build tree is the program folder
+mkdir -p "$folder/ports"
+[ -f "$folder/Q_orbis.CON" ] || printf 'Com1\r\n1\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n(-)\r\nLuft\r\n' >"$folder/Q_orbis.CON"
 
-ausgabe=$(mktemp)
-build/sim/orbis-sim --link "$ordner/ports/com1" >"$ausgabe" &
+output=$(mktemp)
+build/sim/orbis-sim --link "$folder/ports/com1" >"$output" &
 sim=$!
-trap 'kill "$sim" 2>/dev/null; rm -f "$ausgabe"' EXIT
+trap 'kill "$sim" 2>/dev/null; rm -f "$output"' EXIT
 for _ in $(seq 50); do
-    [ -s "$ausgabe" ] && break
+    [ -s "$output" ] && break
     sleep 0.1
 done
-pfad=$(head -n 1 "$ausgabe")
-[ -n "$pfad" ] || { echo "The simulator did not start." >&2; exit 1; }
-echo "Simulated meter on $pfad (port 1)"
+path=$(head -n 1 "$output")
+[ -n "$path" ] || { echo "The simulator did not start." >&2; exit 1; }
+echo "Simulated meter on $path (port 1)"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-    "$ordner/orbis"
+    "$folder/orbis"
 else
     echo "No display: reading the simulated meter with the command-line reader instead."
-    build/src/orbis-reader "$pfad"
+    build/src/orbis-reader "$path"
 fi

@@ -6,20 +6,26 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-pakete=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-charts-dev libgl-dev)
-fehlend=()
-for p in "${pakete[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || fehlend+=("$p")
+packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-charts-dev libgl-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-if [ ${#fehlend[@]} -gt 0 ]; then
-    echo "Installing: ${fehlend[*]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
     sudo_cmd=""
     [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
     $sudo_cmd apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${fehlend[@]}" >/dev/null
+    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-ordner="${1:-build}"
+folder="${1:-build}"
 shift || true
-cmake -S . -B "$ordner" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBIS_WERROR=ON "$@" >/dev/null
-cmake --build "$ordner"
+# CMake's configure output is long and rarely interesting: it is shown only when it fails.
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+if ! cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBIS_WERROR=ON "$@" >"$log" 2>&1; then
+    cat "$log" >&2
+    exit 1
+fi
+cmake --build "$folder"

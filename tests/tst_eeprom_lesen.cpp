@@ -1,107 +1,106 @@
 #include <QtTest>
 
 #include "session/link_messages.h"
-#include "support/pruefstand.h"
+#include "support/bench.h"
+
+namespace {
+
+// The messages shown, as "text (title)", marked "OK" when that is the only button.
+QStringList messages(const Bench& b) {
+    QStringList l;
+    for (const GezeigteMeldung& m : b.dialogs.gezeigt)
+        l << m.text + " (" + m.titel + (m.knoepfe == Schaltflaechen::Ok ? ") OK" : ")");
+    return l;
+}
+
+}  // namespace
 
 // Given a meter whose EEPROM replies arrive whole, short or not at all, when
-// the image is read, then the link stores it or retries and reports.
+// the session reads the image, then it keeps it, or reads again after a pause
+// and reports, and keeps the previous image when the read fails.
 class TstEEPromLesen : public QObject {
     Q_OBJECT
 
 private slots:
-    void ein_vollstaendiges_abbild_wird_mit_dle_gespeichert() {
-        Pruefstand p;
-        QVERIFY(p.link.EEPromLesen());
-        QCOMPARE(p.zustand.EEPromInhalt, antwortMit(abbild::standard()));
-        QCOMPARE(p.rahmen(), QVector<QByteArray>{hex("0B 00 0B")});
+    void a_complete_image_is_kept_with_its_dle() {
+        Bench b;
+        QVERIFY(b.session.EEPromLesen());
+        QCOMPARE(b.session.linkState.EEPromInhalt, replyWith(abbild::standard()));
+        QCOMPARE(b.frames(), QVector<QByteArray>{hex("0B 00 0B")});
         // 3 request bytes and 513 reply bytes at 9600 baud plus the meter's latency.
-        QVERIFY(qAbs(p.uhr.jetzt() - (516 * Leitung::ByteZeit + p.sim.leitung.latenz)) < 1e-6);
-        QVERIFY(p.dialoge.gezeigt.isEmpty());
+        QVERIFY(qAbs(b.clock.jetzt() - (516 * Leitung::ByteZeit + b.sim.leitung.latenz)) < 1e-6);
+        QVERIFY(b.dialogs.gezeigt.isEmpty());
     }
 
-    void eine_kurze_antwort_wird_nach_einer_sekunde_neu_angefordert() {
-        Pruefstand p;
-        p.sim.leitung.fehler.abgeschnitten = 2;
-        p.sim.leitung.fehler.abschneidenAuf = 100;
-        QVERIFY(p.link.EEPromLesen());
-        QCOMPARE(p.rahmen().size(), 3);
-        // Each short reply is waited for 8 s, then 1 s passes before the next request.
-        const QVector<double> a = p.abstaende();
-        QVERIFY(qAbs(a[0] - 9.0) < 0.01 && qAbs(a[1] - 9.0) < 0.01);
-        QCOMPARE(p.zustand.EEPromInhalt.size(), 513);
-        QCOMPARE(p.zustand.Fehlversuche, 1);
+    void a_short_reply_is_read_again_data() {
+        QTest::addColumn<Sprache>("language");
+        QTest::addColumn<QList<Stoerung>>("faults");
+        QTest::addColumn<int>("cutTo");
+        QTest::addColumn<bool>("read");
+        QTest::addColumn<int>("requests");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<int>("failures");
+        QTest::addColumn<bool>("broken");
+        const auto de = Sprache::Deutsch;
+        const auto shortReplies = [](int n) { return QList<Stoerung>(n, Stoerung::Kurz); };
+        const QString germanRestart = "Bitte starten Sie das Programm neu. (Kritischer Fehler) OK";
+        const QStringList broken{"Text 13 (Text 14)"};
+        QTest::newRow("two short replies")
+            << de << shortReplies(2) << 100 << true << 3 << QStringList() << 1 << false;
+        // The fifth short re-read asks for a restart, and re-reading goes on.
+        QTest::newRow("restart, German") << de << shortReplies(7) << 512 << true << 8
+                                         << QStringList{germanRestart} << 6 << false;
+        QTest::newRow("restart, English")
+            << Sprache::Englisch << shortReplies(7) << 512 << true << 8
+            << QStringList{"Restart your program please. (Critical error) OK"} << 6 << false;
+        QTest::newRow("restart, French")
+            << Sprache::Franzoesisch << shortReplies(7) << 512 << true << 8
+            << QStringList{"relancer votre programm de nouveau. (Erreur critique) OK"} << 6
+            << false;
+        QTest::newRow("given up after ten re-reads")
+            << de << shortReplies(20) << 1 << false << 11
+            << QStringList{germanRestart,
+                           linktexte::eepromAufgegeben(de, 10) + " (Kritischer Fehler)"}
+            << 10 << true;
+        QTest::newRow("NAK to a re-read ends it") << de << (shortReplies(1) << Stoerung::Nak) << 10
+                                                  << false << 2 << QStringList() << 1 << false;
+        QTest::newRow("garbage to a re-read breaks the link")
+            << de << (shortReplies(1) << Stoerung::Muell) << 10 << false << 2 << broken << 0
+            << true;
+        QTest::newRow("silence to a re-read breaks the link")
+            << de << (shortReplies(1) << Stoerung::Stumm) << 10 << false << 2 << broken << 0
+            << true;
+        QTest::newRow("no reply at all breaks the link")
+            << de << QList<Stoerung>{Stoerung::Stumm} << 10 << false << 1 << broken << 0 << true;
     }
-
-    void nach_der_fuenften_kurzen_wiederholung_kommt_die_kritische_meldung_data() {
-        QTest::addColumn<int>("sprache");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("titel");
-        QTest::newRow("German") << int(Sprache::Deutsch) << "Bitte starten Sie das Programm neu."
-                                << "Kritischer Fehler";
-        QTest::newRow("English") << int(Sprache::Englisch) << "Restart your program please."
-                                 << "Critical error";
-        QTest::newRow("French") << int(Sprache::Franzoesisch)
-                                << "relancer votre programm de nouveau."
-                                << "Erreur critique";
-    }
-    void nach_der_fuenften_kurzen_wiederholung_kommt_die_kritische_meldung() {
-        QFETCH(int, sprache);
-        QFETCH(QString, text);
-        QFETCH(QString, titel);
-        Pruefstand p;
-        p.sprache = Sprache(sprache);
-        p.sim.leitung.fehler.abgeschnitten = 7;  // the first request and six retries
-        p.sim.leitung.fehler.abschneidenAuf = 512;
-        QVERIFY(p.link.EEPromLesen());
-        QCOMPARE(p.rahmen().size(), 8);
-        QCOMPARE(p.dialoge.gezeigt.size(), 1);
-        QCOMPARE(p.dialoge.gezeigt[0].text, text);
-        QCOMPARE(p.dialoge.gezeigt[0].titel, titel);
-        QCOMPARE(p.dialoge.gezeigt[0].knoepfe, Schaltflaechen::Ok);
-    }
-
-    void nach_zehn_wiederholungen_gibt_der_link_auf() {
-        Pruefstand p;
-        p.zustand.EEPromInhalt = "old";
-        p.sim.leitung.fehler.abgeschnitten = 1000;
-        p.sim.leitung.fehler.abschneidenAuf = 1;
-        QVERIFY(!p.link.EEPromLesen());
-        QCOMPARE(p.rahmen().size(), 1 + Link::MaxEEPromWiederholungen);
-        QCOMPARE(p.dialoge.texte(),
-                 (QStringList{linktexte::neuStarten(Sprache::Deutsch),
-                              linktexte::eepromAufgegeben(Sprache::Deutsch,
-                                                          Link::MaxEEPromWiederholungen)}));
-        QVERIFY(p.anzeige.protokoll.contains("Lampe Grau"));
-        QVERIFY(p.anzeige.protokoll.contains("TimCounts aus"));
-        QCOMPARE(p.zustand.EEPromInhalt, QByteArray("old"));
-    }
-
-    void eine_wiederholung_mit_nak_oder_muell_beendet_das_wiederholen_data() {
-        QTest::addColumn<bool>("nak");
-        QTest::addColumn<QString>("meldung");
-        QTest::newRow("NAK") << true << QString();
-        QTest::newRow("garbage") << false << "Text 13";
-    }
-    void eine_wiederholung_mit_nak_oder_muell_beendet_das_wiederholen() {
-        QFETCH(bool, nak);
-        QFETCH(QString, meldung);
-        Pruefstand p;
-        p.sim.leitung.fehler.abschneidenAuf = 10;
-        p.sim.leitung.fehler.skript = {Stoerung::Kurz, nak ? Stoerung::Nak : Stoerung::Muell};
-        QVERIFY(!p.link.EEPromLesen());
-        QCOMPARE(p.rahmen().size(), 2);
-        QCOMPARE(p.dialoge.texte(), meldung.isEmpty() ? QStringList() : QStringList{meldung});
-        QCOMPARE(p.zustand.Fehlversuche, nak ? 1 : 0);
-    }
-
-    void abbild_bleibt_bei_fehlschlag_erhalten() {
-        Pruefstand p;
-        QVERIFY(p.link.EEPromLesen());
-        const QByteArray erstes = p.zustand.EEPromInhalt;
-        p.sim.leitung.fehler.stumm = 1;
-        QVERIFY(!p.link.EEPromLesen());
-        QCOMPARE(p.zustand.EEPromInhalt, erstes);
-        QCOMPARE(p.dialoge.texte(), QStringList{"Text 13"});
+    void a_short_reply_is_read_again() {
+        QFETCH(Sprache, language);
+        QFETCH(QList<Stoerung>, faults);
+        QFETCH(int, cutTo);
+        QFETCH(bool, read);
+        QFETCH(int, requests);
+        QFETCH(QStringList, shown);
+        QFETCH(int, failures);
+        QFETCH(bool, broken);
+        Bench b;
+        b.session.language = language;
+        b.session.linkState.EEPromInhalt = "old";
+        b.sim.leitung.fehler.skript = faults;
+        b.sim.leitung.fehler.abschneidenAuf = cutTo;
+        QCOMPARE(b.session.EEPromLesen(), read);
+        QCOMPARE(b.frames(), QVector<QByteArray>(requests, hex("0B 00 0B")));
+        for (double gap : b.gaps())  // 8 s for the short reply and the pause of 1 s
+            QVERIFY(qAbs(gap - 9.0) < 0.01);
+        QCOMPARE(messages(b), shown);
+        QCOMPARE(b.session.linkState.Fehlversuche, failures);
+        // Only a complete image replaces the previous one.
+        QCOMPARE(b.session.linkState.EEPromInhalt,
+                 read ? replyWith(abbild::standard()) : QByteArray("old"));
+        // A broken link greys the lamp, stops the polling and locks what needs the meter.
+        const DisplayModel& d = b.session.display;
+        QCOMPARE(d.background("Lampe") == color::Grey, broken);
+        QCOMPARE(d.enabled("frmND.cmdNDLesen"), !broken);
+        QVERIFY(!broken || !b.session.TimCounts().aktiv());
     }
 };
 

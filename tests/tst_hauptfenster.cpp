@@ -7,10 +7,10 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "session/info_texts.h"
 #include "ui/beschriftungen.h"
 #include "ui/frm_nd.h"
 #include "ui/hauptfenster.h"
-#include "session/info_texts.h"
 #include "ui/tabellen.h"
 #include "ui/texte_anwenden.h"
 
@@ -81,24 +81,7 @@ private slots:
         }
     }
 
-    void keine_sichtbare_beschriftung_bleibt_leer_data() {
-        QTest::addColumn<int>("sprache");
-        QTest::newRow("German") << int(Sprache::Deutsch);
-        QTest::newRow("English") << int(Sprache::Englisch);
-        QTest::newRow("French") << int(Sprache::Franzoesisch);
-    }
-    void keine_sichtbare_beschriftung_bleibt_leer() {
-        QFETCH(int, sprache);
-        Hauptfenster f;
-        TexteAnwenden(f, Sprache(sprache), 2, false);
-        QCOMPARE(leereBeschriftungen(&f, false).join(' '), QString());
-        QCOMPARE(leereBeschriftungen(&f.frmND(), true), QStringList());
-        for (int i = 0; i < 4; ++i)
-            QVERIFY(!f.regkor2()->tabText(i).isEmpty());
-        QVERIFY(!f.frmND().windowTitle().isEmpty());
-    }
-
-    void sprachwechsel_setzt_menues_titel_und_zustandstexte_data() {
+    void every_caption_is_set_in_each_language_data() {
         QTest::addColumn<int>("sprache");
         QTest::addColumn<QString>("menue");
         QTest::addColumn<QString>("titel");
@@ -113,18 +96,35 @@ private slots:
                                 << "Configuration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM2"
                                 << "Dépassement actif";
     }
-    void sprachwechsel_setzt_menues_titel_und_zustandstexte() {
+    void every_caption_is_set_in_each_language() {
         QFETCH(int, sprache);
         QFETCH(QString, menue);
         QFETCH(QString, titel);
         QFETCH(QString, ueberlauf);
         Hauptfenster f;
-        TexteAnwenden(f, Sprache(sprache), 2, true);
+        TexteAnwenden(f, Sprache(sprache));
+        QCOMPARE(leereBeschriftungen(&f, false).join(' '), QString());
+        QCOMPARE(leereBeschriftungen(&f.frmND(), true), QStringList());
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(!f.regkor2()->tabText(i).isEmpty());
+        QVERIFY(!f.frmND().windowTitle().isEmpty());
         QCOMPARE(f.menueEintrag(Menue::mnudatei, 7)->text(), menue);
-        QCOMPARE(f.windowTitle(), titel);
-        QCOMPARE(f.element<QLabel>(QStringLiteral("lblUeberlauf"))->text(), ueberlauf);
-        QCOMPARE(f.element<QLabel>(QStringLiteral("lblKonfULAkt"))->text(),
-                 infotexte::ueberlaufWort(Sprache(sprache), true));
+        QCOMPARE(infotexte::fenstertitel(Sprache(sprache), 2), titel);
+        QCOMPARE(infotexte::ueberlaufText(Sprache(sprache), true), ueberlauf);
+    }
+
+    void die_erststartmeldung_hat_ihre_trenner() {
+        const QString de = infotexte::erststart(Sprache::Deutsch).text;
+        QVERIFY(
+            de.startsWith(QStringLiteral("Bitte beachten !\r\n\nDefault Einstellungen sind "
+                                         ":\r\n\nSchnittstelle - Com1\r\nEinheit - kg/h\r\n\n")));
+        QVERIFY(de.endsWith(QStringLiteral(
+            "Konfiguration <<\r\nMenüpunkt >> Einheit wählen << eine andere Einheit auszuwählen")));
+        const QString fr = infotexte::erststart(Sprache::Franzoesisch).text;
+        QVERIFY(
+            fr.endsWith(QStringLiteral("sous menu >> choix de l'unité <<.\r\n\nchoisir veuillez "
+                                       "agréer mes salutations distinguées")));
+        QCOMPARE(fr.count(QStringLiteral("\r\n")), 8);
     }
 
     void menues_haben_ihre_eintraege_und_trenner() {

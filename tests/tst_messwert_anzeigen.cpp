@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "session/show_measurement.h"
-#include "support/aufzeichnung.h"
+#include "support/bench.h"
 
 namespace {
 
@@ -24,6 +24,8 @@ Geraeteparameter geraet(float mew, Ausgang a, int fehlerbit, int ueberlauf = 0) 
 
 }  // namespace
 
+Q_DECLARE_METATYPE(Geraeteparameter)
+
 // Given a counts reply and the meter's configuration, the live values show
 // the measured mass, the analog output and the gauges as the technician
 // reads them off the meter.
@@ -31,196 +33,186 @@ class TstMesswertAnzeigen : public QObject {
     Q_OBJECT
 
     LiveWerte w;
-    AufzeichnendeAnzeige v;
+    DisplayModel v;
 
-    void zeige(int counts, const Geraeteparameter& p) {
+    void show(int counts, const Geraeteparameter& p) {
         MesswertAnzeigen(quint8(counts >> 8), quint8(counts & 0xFF), w, p, v);
     }
 
 private slots:
     void init() {
         w = LiveWerte{};
-        v = AufzeichnendeAnzeige{};
+        v = DisplayModel{};
         QLocale::setDefault(QLocale::c());
     }
 
-    void messwert_und_seine_zwei_felder_data() {
-        QTest::addColumn<float>("mew");
+    void the_measured_value_reads_over_two_labels_data() {
+        QTest::addColumn<Geraeteparameter>("meter");
         QTest::addColumn<int>("counts");
-        QTest::addColumn<float>("messwert");
-        QTest::addColumn<QString>("vorn");
-        QTest::addColumn<QString>("hinten");
-        QTest::newRow("half of 100") << 100.0f << 32768 << 50.0008f << "5"
-                                     << "0.00";
-        QTest::newRow("zero") << 100.0f << 0 << 0.0f << ""
-                              << "0";
-        QTest::newRow("below 10") << 100.0f << 5000 << 7.6295f << ""
-                                  << "7.63";
-        QTest::newRow("52.3456") << 100.0f << 34305 << 52.3457f << "5"
-                                 << "2.35";
-        QTest::newRow("above 100") << 200.0f << 49919 << 152.3445f << "15"
-                                   << "2.3";
-        QTest::newRow("above 1000") << 2000.0f << 40000 << 1220.7156f << "12"
-                                    << "20.7";
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QString>("front");
+        QTest::addColumn<QString>("back");
+        QTest::addColumn<int>("gauge");
+        const auto row = [](const char* name, float mew, int overflow, int counts, float value,
+                            const char* front, const char* back, int gauge) {
+            QTest::newRow(name) << geraet(mew, U05, -1, overflow) << counts << value << front
+                                << back << gauge;
+        };
+        row("half of 100", 100, 0, 32768, 50.0008f, "5", "0.00", 50);
+        row("zero", 100, 0, 0, 0, "", "0", 0);
+        row("below 10", 100, 0, 5000, 7.6295f, "", "7.63", 8);
+        row("52.3456", 100, 0, 34305, 52.3457f, "5", "2.35", 52);
+        row("above 100", 200, 0, 49919, 152.3445f, "15", "2.3", 76);
+        row("above 1000", 2000, 0, 40000, 1220.7156f, "12", "20.7", 61);
+        row("overflow, range and gauge to 110 %", 100, 1, 32768, 55.0008f, "5", "5.00", 55);
     }
-    void messwert_und_seine_zwei_felder() {
-        QFETCH(float, mew);
+    void the_measured_value_reads_over_two_labels() {
+        QFETCH(Geraeteparameter, meter);
         QFETCH(int, counts);
-        QFETCH(float, messwert);
-        QFETCH(QString, vorn);
-        QFETCH(QString, hinten);
-        zeige(counts, geraet(mew, U05, -1));
-        QCOMPARE(w.Messwert, messwert);
-        QCOMPARE(v.text("lblAktMW"), vorn);
-        QCOMPARE(v.text("lblAktMW1"), hinten);
-        QVERIFY(v.protokoll.contains("lblAktMW Hintergrund #80000018"));
+        QFETCH(float, value);
+        QFETCH(QString, front);
+        QFETCH(QString, back);
+        QFETCH(int, gauge);
+        show(counts, meter);
+        QCOMPARE(w.Messwert, value);
+        QCOMPARE(v.text("lblAktMW"), front);
+        QCOMPARE(v.text("lblAktMW1"), back);
+        QCOMPARE(v.background("lblAktMW"), color::SystemTooltip);
+        QCOMPARE(v.background("lblAktMW1"), color::SystemTooltip);
+        QCOMPARE(v.value("AnzAnalog"), gauge);
     }
 
-    void hohe_counts_gelten_als_endwert_data() {
+    void full_scale_turns_the_values_red_data() {
+        QTest::addColumn<Geraeteparameter>("meter");
         QTest::addColumn<int>("counts");
-        QTest::newRow("65533") << 65533;
-        QTest::newRow("65534") << 65534;
-        QTest::newRow("65535") << 65535;
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QString>("front");
+        QTest::addColumn<QString>("back");
+        const auto row = [](const char* name, int counts, int behaviour, int overflow, float value,
+                            const char* front, const char* back) {
+            QTest::newRow(name) << geraet(100, U05, behaviour, overflow) << counts << value << front
+                                << back;
+        };
+        row("65533", 65533, 0, 0, 100, "> 100", "");
+        row("65534", 65534, 0, 0, 100, "> 100", "");
+        row("65535", 65535, 0, 0, 100, "> 100", "");
+        row("overflow", 65535, 0, 1, 110, "> 110", "");
+        // "up" leaves a voltage output unchanged, so the number stays.
+        row("no error value", 65535, 3, 0, 100, "10", "0.0");
     }
-    void hohe_counts_gelten_als_endwert() {
+    void full_scale_turns_the_values_red() {
+        QFETCH(Geraeteparameter, meter);
         QFETCH(int, counts);
-        zeige(counts, geraet(100, U05, 0));
+        QFETCH(float, value);
+        QFETCH(QString, front);
+        QFETCH(QString, back);
+        show(counts, meter);
         QCOMPARE(w.Counts, 65535);
-        QCOMPARE(w.Messwert, 100.0f);
-        QVERIFY(v.protokoll.contains("lblAktMW Hintergrund #ff0000"));
-        QCOMPARE(v.text("AnzAnalog"), QStringLiteral("0"));
-        QCOMPARE(v.text("lblAktMW"), QStringLiteral("> 100"));
+        QCOMPARE(w.Messwert, value);
+        QCOMPARE(v.text("lblAktMW"), front);
+        QCOMPARE(v.text("lblAktMW1"), back);
+        QCOMPARE(v.value("AnzAnalog"), 0);
+        for (const char* label : {"lblAktMW", "lblANAOUT", "lblANAOUT1"})
+            QCOMPARE(v.background(label), color::Red);
     }
 
-    void ohne_fehlerwert_bleibt_die_zahl_stehen() {
-        zeige(65535, geraet(100, U05, 3));  // "up" leaves a voltage output unchanged
-        QCOMPARE(v.text("lblAktMW"), QStringLiteral("10"));
-        QCOMPARE(v.text("lblAktMW1"), QStringLiteral("0.0"));
-        QCOMPARE(v.text("lblANAOUT1"), QStringLiteral("5.00"));
-        QVERIFY(v.protokoll.contains("lblANAOUT Hintergrund #ff0000"));
-    }
-
-    void analogausgang_je_art_bereich_und_fehlerverhalten_data() {
-        QTest::addColumn<int>("art");
-        QTest::addColumn<int>("bereich");
-        QTest::addColumn<int>("fehler");
-        QTest::addColumn<int>("ueberlauf");
+    void the_analog_output_by_kind_range_and_error_behaviour_data() {
+        QTest::addColumn<Geraeteparameter>("meter");
         QTest::addColumn<int>("counts");
-        QTest::addColumn<QString>("vorn");
-        QTest::addColumn<QString>("hinten");
-        QTest::addColumn<QString>("einheit");
-        QTest::newRow("0-5 V half") << U05.art << U05.bereich << 0 << 0 << 32768 << ""
-                                    << "2.50"
-                                    << "Volt";
-        QTest::newRow("0-10 V, 75 %") << U010.art << U010.bereich << 0 << 0 << 49151 << ""
-                                      << "7.50"
-                                      << "Volt";
-        QTest::newRow("0-20 mA, 3/4") << I020.art << I020.bereich << 0 << 0 << 49151 << "1"
-                                      << "5.00"
-                                      << "mA";
-        QTest::newRow("4-20 mA, zero flow") << I420.art << I420.bereich << 0 << 0 << 0 << ""
-                                            << "4.00"
-                                            << "mA";
-        QTest::newRow("4-20 mA half") << I420.art << I420.bereich << 0 << 0 << 32768 << "1"
-                                      << "2.00"
-                                      << "mA";
-        QTest::newRow("0-5 V zero") << U05.art << U05.bereich << 0 << 0 << 0 << ""
-                                    << "0"
-                                    << "Volt";
-        QTest::newRow("full, min, 4-20") << I420.art << I420.bereich << 0 << 0 << 65535 << ""
-                                         << "4"
-                                         << "mA";
-        QTest::newRow("full, min, 0-10") << U010.art << U010.bereich << 0 << 0 << 65535 << ""
-                                         << "0"
-                                         << "Volt";
-        QTest::newRow("full, max, 0-5") << U05.art << U05.bereich << 1 << 0 << 65535 << ""
-                                        << "5"
-                                        << "Volt";
-        QTest::newRow("full, max, 0-5, overflow") << U05.art << U05.bereich << 1 << 1 << 65535 << ""
-                                                  << "5.5"
-                                                  << "Volt";
-        QTest::newRow("full, max, 0-10, overflow")
-            << U010.art << U010.bereich << 1 << 1 << 65535 << ""
-            << "11"
-            << "Volt";
-        QTest::newRow("full, max, 0-20") << I020.art << I020.bereich << 1 << 0 << 65535 << ""
-                                         << "20"
-                                         << "mA";
-        QTest::newRow("full, max, 4-20, overflow")
-            << I420.art << I420.bereich << 1 << 1 << 65535 << ""
-            << "22"
-            << "mA";
-        QTest::newRow("full, up, 0-20") << I020.art << I020.bereich << 3 << 0 << 65535 << ""
-                                        << "> 22"
-                                        << "mA";
-        QTest::newRow("full, down, 4-20") << I420.art << I420.bereich << 2 << 0 << 65535 << ""
-                                          << "< 3.5"
-                                          << "mA";
-        QTest::newRow("full, down, 0-20 unchanged")
-            << I020.art << I020.bereich << 2 << 0 << 65535 << "2"
-            << "0.00"
-            << "mA";
+        QTest::addColumn<QString>("front");
+        QTest::addColumn<QString>("back");
+        QTest::addColumn<QString>("unit");
+        const auto row = [](const char* name, Ausgang a, int behaviour, int overflow, int counts,
+                            const char* front, const char* back) {
+            QTest::newRow(name) << geraet(100, a, behaviour, overflow) << counts << front << back
+                                << (a.art == 0x02 ? "Volt" : "mA");
+        };
+        row("0-5 V half", U05, 0, 0, 32768, "", "2.50");
+        row("0-10 V, 75 %", U010, 0, 0, 49151, "", "7.50");
+        row("0-20 mA, 3/4", I020, 0, 0, 49151, "1", "5.00");
+        row("4-20 mA, zero flow", I420, 0, 0, 0, "", "4.00");
+        row("4-20 mA half", I420, 0, 0, 32768, "1", "2.00");
+        row("0-5 V zero", U05, 0, 0, 0, "", "0");
+        row("full, min, 4-20", I420, 0, 0, 65535, "", "4");
+        row("full, min, 0-10", U010, 0, 0, 65535, "", "0");
+        row("full, max, 0-5", U05, 1, 0, 65535, "", "5");
+        row("full, max, 0-5, overflow", U05, 1, 1, 65535, "", "5.5");
+        row("full, max, 0-10, overflow", U010, 1, 1, 65535, "", "11");
+        row("full, max, 0-20", I020, 1, 0, 65535, "", "20");
+        row("full, max, 4-20, overflow", I420, 1, 1, 65535, "", "22");
+        row("full, up, 0-20", I020, 3, 0, 65535, "", "> 22");
+        row("full, up, 0-5 unchanged", U05, 3, 0, 65535, "", "5.00");
+        row("full, down, 4-20", I420, 2, 0, 65535, "", "< 3.5");
+        row("full, down, 0-20 unchanged", I020, 2, 0, 65535, "2", "0.00");
     }
-    void analogausgang_je_art_bereich_und_fehlerverhalten() {
-        QFETCH(int, art);
-        QFETCH(int, bereich);
-        QFETCH(int, fehler);
-        QFETCH(int, ueberlauf);
+    void the_analog_output_by_kind_range_and_error_behaviour() {
+        QFETCH(Geraeteparameter, meter);
         QFETCH(int, counts);
-        QFETCH(QString, vorn);
-        QFETCH(QString, hinten);
-        QFETCH(QString, einheit);
-        zeige(counts, geraet(100, Ausgang{art, bereich}, fehler, ueberlauf));
-        QCOMPARE(v.text("lblANAOUT"), vorn);
-        QCOMPARE(v.text("lblANAOUT1"), hinten);
-        QCOMPARE(v.text("lblinfo_50"), einheit);
+        QFETCH(QString, front);
+        QFETCH(QString, back);
+        QFETCH(QString, unit);
+        show(counts, meter);
+        QCOMPARE(v.text("lblANAOUT"), front);
+        QCOMPARE(v.text("lblANAOUT1"), back);
+        QCOMPARE(v.text("lblinfo_50"), unit);
     }
 
-    void ueberlauf_skaliert_auf_110_prozent() {
-        zeige(32768, geraet(100, U05, 0, 1));
-        QCOMPARE(w.Messwert, 55.0008f);
-        QCOMPARE(v.text("AnzAnalog"), QStringLiteral("55"));
-        zeige(65535, geraet(100, U05, 0, 1));
-        QCOMPARE(v.text("lblAktMW"), QStringLiteral("> 110"));
-    }
-
-    void der_schaltausgang_fuellt_seinen_balken() {
+    void the_switching_output_fills_its_gauge() {
         Geraeteparameter p = geraet(100, I420, 0);
         p.Ausgangsart |= 0x40;
-        zeige(16384, p);
-        QCOMPARE(v.text("AnzSignal"), QStringLiteral("25"));
-        p.Ausgangsart = 0x01 | 0x04 | 0x10;
-        v = AufzeichnendeAnzeige{};
-        zeige(16384, p);
-        QCOMPARE(v.text("AnzSignal"), QString());
+        show(16384, p);
+        QCOMPARE(v.value("AnzSignal"), 25);
+        v = DisplayModel{};
+        p.Ausgangsart = 0x01 | 0x04 | 0x10;  // another digital output
+        show(16384, p);
+        QVERIFY(!v.get("AnzSignal", Aspect::Value).isValid());
     }
 
-    void ein_deutscher_desktop_zeigt_kommas() {
+    void a_german_desktop_shows_commas() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        zeige(32768, geraet(100, U05, -1));
+        show(32768, geraet(100, U05, -1));
         QCOMPARE(v.text("lblAktMW1"), QStringLiteral("0,00"));
         QCOMPARE(v.text("lblANAOUT1"), QStringLiteral("2,50"));
     }
 
-    void minimum_und_maximum_der_counts() {
-        const Geraeteparameter p = geraet(100, U05, 0);
+    void counts_keep_their_minimum_and_maximum() {
         for (int c : {500, 100, 900})
-            zeige(c, p);
+            show(c, geraet(100, U05, 0));
         QCOMPARE(w.CountsMin, 100);
         QCOMPARE(w.CountsMax, 900);
     }
 
-    void ohne_messbereich_bleibt_alles_endlich() {
-        zeige(30000, geraet(0, I420, 0));
+    void without_a_range_everything_stays_finite() {
+        show(30000, geraet(0, I420, 0));
         QCOMPARE(w.Messwert, 0.0f);
-        QCOMPARE(v.text("AnzAnalog"), QStringLiteral("0"));
+        QCOMPARE(v.value("AnzAnalog"), 0);
     }
 
-    void rohe_counts_gehen_ins_countsfenster() {
+    void raw_counts_go_to_the_counts_window() {
         w.CountsanfAktiv = true;
-        zeige(1234, geraet(100, U05, 0));
+        show(1234, geraet(100, U05, 0));
         QCOMPARE(v.text("lblCountsanf"), QStringLiteral("1234"));
         QCOMPARE(v.text("lblAktMW1"), QString());
+    }
+
+    // The status query runs every fifth polling cycle.
+    void undervoltage_colours_the_values_red_and_back() {
+        Bench b;
+        b.start();
+        b.sim.geraet.fehlercode = 17;
+        b.clock.vergehen(0.5);
+        QVERIFY(b.session.live.Unterspannung);
+        const DisplayModel& d = b.session.display;
+        QCOMPARE(d.textColor("lblAktMW"), color::Red);
+        QCOMPARE(d.textColor("lblANAOUT"), color::Red);
+        QCOMPARE(b.shown("SB1_1"),
+                 QStringLiteral("Unterspannung aktiv! Ausgänge sind deaktiviert."));
+        QCOMPARE(b.shown("lblANAOUT1"), QStringLiteral("0"));
+        b.sim.geraet.fehlercode = 0;
+        b.clock.vergehen(0.5);
+        QVERIFY(!b.session.live.Unterspannung);
+        QCOMPARE(d.textColor("lblAktMW"), color::SystemTooltipText);
+        QCOMPARE(d.textColor("lblANAOUT"), color::SystemTooltipText);
     }
 };
 

@@ -2,10 +2,7 @@
 #include <QtTest>
 
 #include "device/eeprom_auswerten.h"
-#include "link/link.h"
-#include "link/qt_serial_port.h"
-#include "link/steady_clock.h"
-#include "support/aufzeichnung.h"
+#include "session/headless.h"
 #include "support/sim_prozess.h"
 
 namespace {
@@ -24,29 +21,6 @@ Leser lies(const QString& port) {
             QString::fromUtf8(p.readAllStandardError())};
 }
 
-// The real serial port with the production clock against the simulator.
-struct EchterLink {
-    explicit EchterLink(const QString& pfad)
-        : port(standardGeraetename), link(port, uhr, zustand, ui(), anzeige) {
-        port.beiDaten([this] { uhr.wecken(); });
-        port.beiVerlust([this](const QString&) { ++verluste; });
-        port.setCommPort(pfad);
-        geoeffnet = port.oeffnen();
-    }
-    Oberflaeche ui() { return {anzeige, dialoge, texte, sprache}; }
-
-    SteadyClock uhr;
-    QtSerialPort port;
-    AufzeichnendeAnzeige anzeige;
-    SkriptDialoge dialoge;
-    Texte texte;
-    Sprache sprache = Sprache::Englisch;
-    LinkState zustand;
-    Link link;
-    PortOeffnung geoeffnet;
-    int verluste = 0;
-};
-
 }  // namespace
 
 // Given the simulator on a pseudo-terminal, the production serial port and
@@ -55,31 +29,36 @@ class TstPty : public QObject {
     Q_OBJECT
 
 private slots:
-    void der_echte_port_liest_und_decodiert_das_abbild() {
+    void the_real_port_reads_decodes_and_polls_the_meter() {
         SimProzess sim;
         QVERIFY(!sim.pfad().isEmpty());
-        EchterLink e(sim.pfad());
-        QVERIFY(e.geoeffnet.ok());
-        QVERIFY(e.link.Verbindungstest());
-        QVERIFY(e.link.EEPromLesen());
+        Headless tool;
+        QString failure;
+        QVERIFY2(tool.open(sim.pfad(), failure), qPrintable(failure));
+        QVERIFY(tool.session.link().Verbindungstest());
+        QVERIFY(tool.session.EEPromLesen());
         Geraeteparameter p;
-        QVERIFY(EEPromAuswerten(e.zustand.EEPromInhalt, p, Masseinheit{}, e.ui()));
+        QVERIFY(EEPromAuswerten(tool.session.linkState.EEPromInhalt, p, Masseinheit{}).ok());
         QCOMPARE(p.Fertigungsnummer, QStringLiteral("QO24031507"));
-        e.link.CountsAnfordern(false);
-        QVERIFY(e.anzeige.protokoll.contains("TimCounts an"));
-        QVERIFY(e.dialoge.gezeigt.isEmpty());
+        tool.session.setCountsTimer(true);
+        QVERIFY(QTest::qWaitFor([&] { return tool.session.live.Counts != 0; }, 2000));
+        QCOMPARE(tool.session.display.background(QStringLiteral("Lampe")), color::Green);
+        QVERIFY(!tool.dialogs.beendet());
     }
 
-    void ein_verschwundenes_geraet_wird_einmal_gemeldet_und_per_zeitueberschreitung_erkannt() {
+    void a_vanished_meter_is_reported_once_and_noticed_by_its_silence() {
         SimProzess sim;
-        EchterLink e(sim.pfad());
-        QVERIFY(e.geoeffnet.ok());
+        Headless tool;
+        int losses = 0;
+        tool.port.beiVerlust([&](const QString&) { ++losses; });
+        QString failure;
+        QVERIFY(tool.open(sim.pfad(), failure));
         sim.beenden();
-        e.link.CountsAnfordern(false);
-        e.link.Warten(0.2);
-        QCOMPARE(e.verluste, 1);
-        QCOMPARE(e.dialoge.gezeigt.size(), 1);
-        QVERIFY(e.anzeige.protokoll.contains("Lampe Grau"));
+        tool.session.setCountsTimer(true);
+        // Nobody answers the broken-link message on a console, so the program ends.
+        QVERIFY(QTest::qWaitFor([&] { return tool.dialogs.beendet(); }, 3000));
+        QCOMPARE(losses, 1);
+        QCOMPARE(tool.session.display.background(QStringLiteral("Lampe")), color::Grey);
     }
 
     void ein_nicht_vorhandener_port_wird_benannt() {

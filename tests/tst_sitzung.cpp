@@ -1,48 +1,75 @@
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "files/settings_file.h"
-#include "support/dateien.h"
-#include "support/pruefstand.h"
-#include "ui/frm_nd.h"
-#include "session/info_texts.h"
 #include "files/program_folder.h"
-#include "ui/sitzung.h"
+#include "session/info_texts.h"
+#include "support/bench.h"
+#include "support/dateien.h"
+#include "ui/app.h"
+#include "ui/frm_nd.h"
 
 namespace {
 
+const QStringList StateControls =
+    QStringLiteral(
+        "mnuhaupt_0 mnuhaupt_1 mnuhaupt_2 mnuhaupt_3 mnusicher_0 mnusicher_1 mnudatei_7 regkor2_1 "
+        "regkor2_2 regkor2_3 frmND.cmdNDLesen frmND.cmdNDspeichern raSpracheBeginn raKopf "
+        "raSchnittstellen raSprache raAktuell AnzAnalog Picconnect Picdisconnect")
+        .split(' ');
+
 // A program folder with the shipped files, a settings file and, unless it is
-// the first start, the language marker; a session on the simulated meter.
+// the first start, the language marker; the tool with its window on the
+// simulated meter, whose port the tool opens itself, loaded after `before`.
 struct Start {
-    explicit Start(const QByteArray& einstellungen, bool erststart = false) {
+    explicit Start(const QByteArray& settings, const std::function<void(Start&)>& before = {},
+                   bool firstStart = false) {
         for (const QString& d : programmordner::ausgelieferteDateien())
-            QFile::copy(QStringLiteral(ORBIS_DATA "/") + d, ordner.filePath(d));
-        schreibe(ordner.filePath(QStringLiteral("Q_orbis.CON")), einstellungen);
-        if (!erststart) schreibe(ordner.filePath(QStringLiteral("irgendwas.spr")), "Deutsch\r\n");
-        QDir(ordner.path()).mkdir(QStringLiteral("ports"));
-        QFile::link(QStringLiteral("/dev/null"), ordner.filePath(QStringLiteral("ports/com4")));
-        sitzung = std::make_unique<Sitzung>(p.sim.port, p.uhr, p.dialoge, ordner.path(), [] {
+            QFile::copy(QStringLiteral(ORBIS_DATA "/") + d, folder.filePath(d));
+        schreibe(folder.filePath(QStringLiteral("Q_orbis.CON")), settings);
+        if (!firstStart) schreibe(folder.filePath(QStringLiteral("irgendwas.spr")), "Deutsch\r\n");
+        QDir(folder.path()).mkdir(QStringLiteral("ports"));
+        QFile::link(QStringLiteral("/dev/null"), folder.filePath(QStringLiteral("ports/com4")));
+        app = std::make_unique<App>(b.sim.port, b.clock, b.dialogs, folder.path(), [] {
             return QStringList{"/dev/ttyS0", "/dev/ttyUSB0"};
         });
-        p.sim.port.schliessen();
+        b.sim.port.schliessen();
+        if (before) before(*this);
+        app->load();
     }
 
-    QWidget* element(const char* name) {
-        return sitzung->fenster().element(QString::fromUtf8(name));
+    Hauptfenster& window() { return app->window(); }
+    Session& session() { return app->session(); }
+    QString text(const char* label) { return window().element<QLabel>(label)->text(); }
+    void use(const QString& name) {
+        auto* a = window().findChild<QAction*>(name);
+        a ? a->trigger() : window().element<QAbstractButton>(name)->click();
     }
-    bool sichtbar(const char* name) { return !element(name)->isHidden(); }
-    void klick(const char* name) { qobject_cast<QAbstractButton*>(element(name))->click(); }
-    QByteArray einstellungsdatei() { return lies(ordner.filePath(QStringLiteral("Q_orbis.CON"))); }
+    QByteArray settingsFile() { return lies(folder.filePath(QStringLiteral("Q_orbis.CON"))); }
+    // Whether a menu entry, tab or button is usable, or a frame or picture shown.
+    bool on(const QString& name) {
+        if (name.startsWith(QLatin1String("regkor2_")))
+            return window().regkor2()->isTabEnabled(name.mid(8).toInt());
+        if (name.startsWith(QLatin1String("frmND.")))
+            return window().frmND().findChild<QWidget*>(name.mid(6))->isEnabled();
+        if (auto* a = window().findChild<QAction*>(name)) return a->isEnabled();
+        return !window().element(name)->isHidden();
+    }
+    // Which of the controls that follow the session's state are usable or shown.
+    QStringList on() {
+        QStringList l = StateControls;
+        l.removeIf([this](const QString& name) { return !on(name); });
+        return l;
+    }
 
-    QTemporaryDir ordner;
-    Pruefstand p;
-    std::unique_ptr<Sitzung> sitzung;
+    QTemporaryDir folder;
+    Bench b;
+    std::unique_ptr<App> app;
 };
 
 const QByteArray Com1Deutsch = "Com1\r\n1\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n(-)\r\nLuft\r\n";
@@ -69,94 +96,71 @@ private slots:
         QFETCH(QString, flagge);
         QFETCH(int, sprache);
         QFETCH(QByteArray, marke);
-        Start s(Com1Deutsch, true);
-        s.sitzung->laden();
-        QVERIFY(s.sichtbar("raSpracheBeginn"));
-        QVERIFY(!s.sichtbar("raKopf"));
-        s.p.uhr.vergehen(10.0);
-        QVERIFY(s.p.rahmen().isEmpty());
-
-        s.klick(qPrintable(flagge));
+        Start s(Com1Deutsch, {}, true);
+        QVERIFY(s.on("raSpracheBeginn"));
+        QVERIFY(!s.on("raKopf"));
+        s.b.clock.vergehen(10.0);
+        QVERIFY(s.b.frames().isEmpty());
+        s.use(flagge);
         const infotexte::Meldung info = infotexte::erststart(Sprache(sprache));
-        QCOMPARE(s.p.dialoge.gezeigt.size(), 1);
-        QCOMPARE(s.p.dialoge.gezeigt[0].text, info.text);
-        QCOMPARE(s.p.dialoge.gezeigt[0].titel, info.titel);
-        QCOMPARE(s.p.dialoge.gezeigt[0].symbol, Symbol::Information);
-        QCOMPARE(lies(s.ordner.filePath(QStringLiteral("Q_orbis.SPR"))), marke);
-        QVERIFY(s.einstellungsdatei().contains("\r\n" + marke));
-        QVERIFY(!s.sichtbar("raSpracheBeginn"));
-        QVERIFY(s.sichtbar("raKopf"));
-        QVERIFY(s.p.rahmen().isEmpty());
-        s.p.uhr.vergehen(1.0);
-        QCOMPARE(s.p.rahmen().value(0), hex("00 00"));
-    }
-
-    void die_erststartmeldung_hat_ihre_trenner() {
-        const QString de = infotexte::erststart(Sprache::Deutsch).text;
-        QVERIFY(
-            de.startsWith(QStringLiteral("Bitte beachten !\r\n\nDefault Einstellungen sind "
-                                         ":\r\n\nSchnittstelle - Com1\r\nEinheit - kg/h\r\n\n")));
-        QVERIFY(de.endsWith(QStringLiteral(
-            "Konfiguration <<\r\nMenüpunkt >> Einheit wählen << eine andere Einheit auszuwählen")));
-        const QString fr = infotexte::erststart(Sprache::Franzoesisch).text;
-        QVERIFY(
-            fr.endsWith(QStringLiteral("sous menu >> choix de l'unité <<.\r\n\nchoisir veuillez "
-                                       "agréer mes salutations distinguées")));
-        QCOMPARE(fr.count(QStringLiteral("\r\n")), 8);
+        QCOMPARE(s.b.dialogs.gezeigt.size(), 1);
+        QCOMPARE(s.b.dialogs.gezeigt[0].text, info.text);
+        QCOMPARE(s.b.dialogs.gezeigt[0].titel, info.titel);
+        QCOMPARE(s.b.dialogs.gezeigt[0].symbol, Symbol::Information);
+        QCOMPARE(lies(s.folder.filePath(QStringLiteral("Q_orbis.SPR"))), marke);
+        QVERIFY(s.settingsFile().contains("\r\n" + marke));
+        QVERIFY(!s.on("raSpracheBeginn"));
+        QVERIFY(s.on("raKopf"));
+        QVERIFY(s.b.frames().isEmpty());
+        s.b.clock.vergehen(1.0);
+        QCOMPARE(s.b.frames().value(0), hex("00 00"));
     }
 
     void ein_gewaehlter_start_prueft_nach_einer_sekunde_die_verbindung() {
         Start s(Com1Deutsch);
-        s.sitzung->laden();
-        QVERIFY(!s.sichtbar("raSpracheBeginn"));
-        QVERIFY(s.sitzung->timCheckVerb().aktiv());
-        QCOMPARE(s.sitzung->fenster().windowTitle(),
+        QVERIFY(s.session().TimCheckVerb().aktiv());
+        QCOMPARE(s.window().windowTitle(),
                  QStringLiteral("Konfiguration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM1"));
-        s.p.uhr.vergehen(0.99);
-        QVERIFY(s.p.rahmen().isEmpty());
-        s.p.uhr.vergehen(0.02);
-        QCOMPARE(s.p.rahmen().value(0), hex("00 00"));
-        QVERIFY(!s.sitzung->timCheckVerb().aktiv());
+        QCOMPARE(s.window().regkor2()->currentIndex(), 2);
+        QCOMPARE(s.on(), QStringList({"mnuhaupt_1", "mnudatei_7", "frmND.cmdNDLesen", "raKopf",
+                                      "raAktuell", "AnzAnalog", "Picdisconnect"}));
+        s.b.clock.vergehen(0.99);
+        QVERIFY(s.b.frames().isEmpty());
+        s.b.clock.vergehen(0.02);
+        QCOMPARE(s.b.frames().value(0), hex("00 00"));
+        QVERIFY(!s.session().TimCheckVerb().aktiv());
+        QCOMPARE(s.on(), QStringList({"mnuhaupt_0", "mnuhaupt_1", "mnuhaupt_2", "mnuhaupt_3",
+                                      "mnusicher_1", "mnudatei_7", "regkor2_1", "regkor2_2",
+                                      "regkor2_3", "frmND.cmdNDLesen", "raKopf", "raAktuell",
+                                      "AnzAnalog", "Picconnect"}));
+    }
+
+    void without_a_meter_the_connection_and_the_pages_stay_usable() {
+        Start s(Com1Deutsch, [](Start& t) { t.b.sim.leitung.fehler.stumm = 1; });
+        s.b.clock.vergehen(5.0);
+        QCOMPARE(s.b.dialogs.gezeigt.size(), 1);
+        QCOMPARE(s.on(), QStringList({"mnuhaupt_0", "mnuhaupt_1", "regkor2_1", "regkor2_2",
+                                      "regkor2_3", "raKopf", "AnzAnalog", "Picdisconnect"}));
     }
 
     void ohne_port_wird_die_schnittstellenwahl_gezeigt() {
         Start s("Com0\r\n0\r\nLPT1\r\nEnglisch\r\nkg/h\r\n1\r\n\r\n\r\n");
-        s.sitzung->laden();
-        QVERIFY(s.sichtbar("raSchnittstellen"));
-        QVERIFY(!s.sichtbar("raAktuell"));
-        QCOMPARE(s.sitzung->fenster().regkor2()->currentIndex(), 0);
+        QVERIFY(s.on("raSchnittstellen"));
+        QVERIFY(!s.on("raAktuell"));
+        QCOMPARE(s.window().regkor2()->currentIndex(), 0);
         QCOMPARE(
-            s.sitzung->fenster().statusPanel()->text(),
+            s.window().statusPanel()->text(),
             QStringLiteral("Installation and/or selection of the serial interface required !"));
-        QVERIFY(!s.sitzung->timCheckVerb().aktiv());
-        s.p.uhr.vergehen(5.0);
-        QVERIFY(s.p.rahmen().isEmpty());
+        QVERIFY(!s.session().TimCheckVerb().aktiv());
+        s.b.clock.vergehen(5.0);
+        QVERIFY(s.b.frames().isEmpty());
     }
 
     void ein_port_der_sich_nicht_oeffnen_laesst_wird_als_null_gespeichert() {
-        Start s(Com1Deutsch);
-        s.p.sim.leitung.fehler.weg = true;
-        s.sitzung->laden();
-        QVERIFY(s.p.dialoge.gezeigt.isEmpty());
-        QVERIFY(s.einstellungsdatei().startsWith("Com1\r\n0\r\n"));
-        QVERIFY(!s.sitzung->timCheckVerb().aktiv());
-    }
-
-    void nach_dem_laden_ist_nur_die_verbindung_freigegeben() {
-        Start s(Com1Deutsch);
-        s.sitzung->laden();
-        Hauptfenster& f = s.sitzung->fenster();
-        QVERIFY(f.menueEintrag(Menue::mnuhaupt, 1)->isEnabled());
-        for (int i : {0, 2, 3})
-            QVERIFY(!f.menueEintrag(Menue::mnuhaupt, i)->isEnabled());
-        for (int i : {0, 1})
-            QVERIFY(!f.menueEintrag(Menue::mnusicher, i)->isEnabled());
-        QVERIFY(!f.frmND().findChild<QWidget*>(QStringLiteral("cmdNDspeichern"))->isEnabled());
-        QCOMPARE(f.regkor2()->currentIndex(), 2);
-        for (int i = 1; i <= 3; ++i)
-            QVERIFY(!f.regkor2()->isTabEnabled(i));
-        QVERIFY(!s.sichtbar("Picconnect"));
-        QVERIFY(s.sichtbar("Picdisconnect"));
+        Start s(Com1Deutsch, [](Start& t) { t.b.sim.leitung.fehler.weg = true; });
+        QVERIFY(s.b.dialogs.gezeigt.isEmpty());
+        QVERIFY(s.settingsFile().startsWith("Com1\r\n0\r\n"));
+        QVERIFY(!s.session().TimCheckVerb().aktiv());
     }
 
     void eine_fehlende_sprachdatei_wird_gemeldet_data() {
@@ -166,94 +170,92 @@ private slots:
     }
     void eine_fehlende_sprachdatei_wird_gemeldet() {
         QFETCH(int, knopf);
-        Start s(Com1Deutsch);
-        QFile::remove(s.ordner.filePath(QStringLiteral("Texte.ger")));
-        s.p.dialoge.antworten = {Antwort(knopf)};
-        s.sitzung->laden();
-        QCOMPARE(s.p.dialoge.gezeigt.size(), 1);
-        QCOMPARE(s.p.dialoge.gezeigt[0].text, QStringLiteral("Datei Texte.GER nicht vorhanden !"));
-        QCOMPARE(s.p.dialoge.gezeigt[0].titel, QStringLiteral("Fehler Datei lesen"));
-        QCOMPARE(s.p.dialoge.gezeigt[0].symbol, Symbol::Warnung);
-        QCOMPARE(s.p.dialoge.beendet, Antwort(knopf) == Antwort::Abbrechen);
+        Start s(Com1Deutsch, [knopf](Start& t) {
+            QFile::remove(t.folder.filePath(QStringLiteral("Texte.ger")));
+            t.b.dialogs.antworten = {Antwort(knopf)};
+        });
+        QCOMPARE(s.b.dialogs.gezeigt.size(), 1);
+        QCOMPARE(s.b.dialogs.gezeigt[0].text, QStringLiteral("Datei Texte.GER nicht vorhanden !"));
+        QCOMPARE(s.b.dialogs.gezeigt[0].titel, QStringLiteral("Fehler Datei lesen"));
+        QCOMPARE(s.b.dialogs.gezeigt[0].symbol, Symbol::Warnung);
+        QCOMPARE(s.b.dialogs.beendet, Antwort(knopf) == Antwort::Abbrechen);
     }
 
     void die_portliste_zeigt_geraete_und_verknuepfungen() {
         Start s(Com1Deutsch);
-        s.sitzung->laden();
-        s.sitzung->fenster().menueEintrag(Menue::mnuverbindung, 0)->trigger();
-        QVERIFY(s.sichtbar("raSchnittstellen"));
-        QVERIFY(!s.p.sim.port.portOpen());
-        auto* liste = s.sitzung->fenster().element<QComboBox>(QStringLiteral("cbCom"));
-        QStringList eintraege;
-        for (int i = 0; i < liste->count(); ++i)
-            eintraege << liste->itemText(i);
-        QCOMPARE(eintraege, (QStringList{"1", "4", "101"}));
-        QCOMPARE(liste->currentText(), QStringLiteral("1"));
-        liste->activated(1);
-        QVERIFY(s.einstellungsdatei().startsWith("Com4\r\n4\r\n"));
-        QCOMPARE(s.sitzung->fenster().element<QLabel>(QStringLiteral("lblPortPfad"))->text(),
-                 s.ordner.filePath(QStringLiteral("ports/com4")));
-        s.klick("optLPT_1");
-        QVERIFY(s.einstellungsdatei().contains("\r\nLPT2\r\n"));
+        s.use(QStringLiteral("mnuverbindung_0"));
+        QVERIFY(s.on("raSchnittstellen"));
+        QVERIFY(!s.b.sim.port.portOpen());
+        auto* list = s.window().element<QComboBox>(QStringLiteral("cbCom"));
+        QCOMPARE(list->count(), 3);
+        QCOMPARE((QStringList{list->itemText(0), list->itemText(1), list->itemText(2)}),
+                 (QStringList{"1", "4", "101"}));
+        QCOMPARE(list->currentText(), QStringLiteral("1"));
+        list->activated(1);
+        QVERIFY(s.settingsFile().startsWith("Com4\r\n4\r\n"));
+        QCOMPARE(s.text("lblPortPfad"), s.folder.filePath(QStringLiteral("ports/com4")));
+        s.use(QStringLiteral("optLPT_1"));
+        QVERIFY(s.settingsFile().contains("\r\nLPT2\r\n"));
     }
 
     void ok_in_der_portwahl_oeffnet_den_port_und_prueft_die_verbindung() {
         Start s("Com0\r\n0\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n\r\n\r\n");
-        s.sitzung->laden();
-        s.sitzung->fenster().element<QComboBox>(QStringLiteral("cbCom"))->activated(0);
-        s.klick("cmdSchnittstellen");
-        QVERIFY(s.p.sim.port.portOpen());
-        QVERIFY(!s.sichtbar("raSchnittstellen"));
-        s.p.uhr.vergehen(1.0);
-        QCOMPARE(s.p.rahmen().value(0), hex("00 00"));
+        s.window().element<QComboBox>(QStringLiteral("cbCom"))->activated(0);
+        s.use(QStringLiteral("cmdSchnittstellen"));
+        QVERIFY(s.b.sim.port.portOpen());
+        QVERIFY(!s.on("raSchnittstellen"));
+        s.b.clock.vergehen(1.0);
+        QCOMPARE(s.b.frames().value(0), hex("00 00"));
     }
 
     void ein_fehlender_port_bei_ok_wird_gemeldet() {
         Start s("Com0\r\n0\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n\r\n\r\n");
-        s.sitzung->laden();
-        s.p.sim.leitung.fehler.weg = true;
-        s.klick("cmdSchnittstellen");
-        QCOMPARE(s.p.dialoge.gezeigt.size(), 1);
-        QCOMPARE(s.p.dialoge.gezeigt[0].text, s.sitzung->texte[7]);
-        QCOMPARE(s.p.dialoge.gezeigt[0].titel, s.sitzung->texte[6]);
-        QCOMPARE(s.p.dialoge.gezeigt[0].symbol, Symbol::Kritisch);
-        QCOMPARE(s.sitzung->anzeige().lampe(), Lampe::Grau);
-        QVERIFY(!s.sitzung->timCheckVerb().aktiv());
+        s.b.sim.leitung.fehler.weg = true;
+        s.use(QStringLiteral("cmdSchnittstellen"));
+        QCOMPARE(s.b.dialogs.gezeigt.size(), 1);
+        QCOMPARE(s.b.dialogs.gezeigt[0].text, s.session().texts[7]);
+        QCOMPARE(s.b.dialogs.gezeigt[0].titel, s.session().texts[6]);
+        QCOMPARE(s.b.dialogs.gezeigt[0].symbol, Symbol::Kritisch);
+        QCOMPARE(s.session().display.background(QStringLiteral("Lampe")), color::Grey);
+        QVERIFY(!s.session().TimCheckVerb().aktiv());
     }
 
     void die_sprache_laesst_sich_ueber_das_menue_wechseln() {
-        Start s(Com1Deutsch);
-        s.sitzung->laden();
-        s.sitzung->fenster().menueEintrag(Menue::mnudatei, 7)->trigger();
-        QVERIFY(s.sichtbar("raSprache"));
-        QVERIFY(!s.sichtbar("raAktuell"));
-        QVERIFY(!s.sitzung->timCheckVerb().aktiv());
-        s.klick("ImSprache_2");
-        QCOMPARE(s.sitzung->fenster().menueEintrag(Menue::mnuhaupt, 1)->text(),
-                 QStringLiteral("&Liaison"));
-        QVERIFY(s.einstellungsdatei().contains("\r\nFranzoesisch\r\n"));
-        QVERIFY(!s.sichtbar("raSprache"));
-        QVERIFY(s.sichtbar("raAktuell"));
-        QVERIFY(s.sitzung->texte[13].startsWith(QStringLiteral("L'appareil ne répond pas.")));
+        Start s("Com2\r\n2\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n(-)\r\nLuft\r\n");
+        s.session().geraet.Ueberlauf = 1;
+        s.window().regkor2()->setCurrentIndex(0);  // the technician's own choice of page
+        s.use(QStringLiteral("mnudatei_7"));
+        QVERIFY(s.on("raSprache"));
+        QVERIFY(!s.on("raAktuell"));
+        QVERIFY(!s.session().TimCheckVerb().aktiv());
+        s.use(QStringLiteral("ImSprache_2"));
+        QCOMPARE(s.window().menueEintrag(Menue::mnuhaupt, 1)->text(), QStringLiteral("&Liaison"));
+        QCOMPARE(s.window().windowTitle(),
+                 QStringLiteral("Configuration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM2"));
+        QCOMPARE(s.text("lblUeberlauf"), QStringLiteral("Dépassement actif"));
+        QCOMPARE(s.text("lblKonfULAkt"), QStringLiteral("actif"));
+        QVERIFY(s.settingsFile().contains("\r\nFranzoesisch\r\n"));
+        QVERIFY(!s.on("raSprache"));
+        QVERIFY(s.on("raAktuell"));
+        QVERIFY(s.session().texts[13].startsWith(QStringLiteral("L'appareil ne répond pas.")));
+        QCOMPARE(s.window().regkor2()->currentIndex(), 0);  // new captions, same page
     }
 
     void info_nennt_die_version() {
         Start s(Com1Deutsch);
-        s.sitzung->laden();
-        s.sitzung->fenster().menueEintrag(Menue::mnuHilfe, 1)->trigger();
-        QCOMPARE(s.p.dialoge.texte(),
+        s.use(QStringLiteral("mnuHilfe_1"));
+        QCOMPARE(s.b.dialogs.texte(),
                  QStringList{"Version 1.0.0, Software Veltrano KRN410-Q Orbis, ohne Support "});
-        QCOMPARE(s.p.dialoge.gezeigt[0].titel, QStringLiteral("Info"));
+        QCOMPARE(s.b.dialogs.gezeigt[0].titel, QStringLiteral("Info"));
     }
 
     void schliessen_oder_beenden_beendet_das_programm() {
         Start s(Com1Deutsch);
-        s.sitzung->laden();
-        s.sitzung->fenster().menueEintrag(Menue::mnudatei, 15)->trigger();
-        QVERIFY(s.p.dialoge.beendet);
-        QVERIFY(!s.sitzung->timCheckVerb().aktiv());
-        s.p.uhr.vergehen(2.0);
-        QVERIFY(s.p.rahmen().isEmpty());
+        s.use(QStringLiteral("mnudatei_15"));
+        QVERIFY(s.b.dialogs.beendet);
+        QVERIFY(!s.session().TimCheckVerb().aktiv());
+        s.b.clock.vergehen(2.0);
+        QVERIFY(s.b.frames().isEmpty());
     }
 };
 

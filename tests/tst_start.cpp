@@ -1,13 +1,27 @@
 #include <QtTest>
 
 #include "session/status_texts.h"
-#include "support/kernstand.h"
-#include "support/pruefstand.h"
+#include "support/bench.h"
 
 namespace {
 
-bool nah(double ist, double soll) {
-    return qAbs(ist - soll) < 0.02;
+// The controls in `enabled` and `visible` ("+name" on, "-name" off) whose state
+// differs; a control never set is on, as the window starts.
+QString unlike(const DisplayModel& d, const QString& enabled, const QString& visible) {
+    QStringList l;
+    for (const auto& [a, names] : {std::pair{Aspect::Enabled, enabled}, {Aspect::Visible, visible}})
+        for (const QString& c : names.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QVariant v = d.get(c.mid(1), a);
+            if ((!v.isValid() || v.toBool()) != c.startsWith(QLatin1Char('+'))) l << c;
+        }
+    return l.join(QLatin1Char(' '));
+}
+
+// Whether the first gaps are the expected ones, within 20 ms.
+bool near(const QVector<double>& actual, const QVector<double>& expected) {
+    for (int i = 0; i < expected.size(); ++i)
+        if (qAbs(actual.value(i, -1) - expected[i]) >= 0.02) return false;
+    return true;
 }
 
 }  // namespace
@@ -18,200 +32,186 @@ class TstStart : public QObject {
     Q_OBJECT
 
 private slots:
-    void der_regulaere_start_liest_zeigt_und_startet_die_abfrage() {
-        Kernstand k;
-        k.starten();
-        QCOMPARE(k.befehle().mid(0, 4), (QStringList{"00 00", "0B 00", "0B 00", "12 12"}));
-        const QVector<double> t = k.zeiten();
-        QVERIFY(nah(t[1], 0.006));
-        QVERIFY(nah(t[2], t[1] + 1.006));  // a second after the first byte of the answer
-        QVERIFY(nah(t[3], t[2] + 0.54));   // the EEPROM read at 9600 baud
-        QVERIFY(k.kern.TimCounts().aktiv());
-        k.uhr.vergehen(0.02);
-        QCOMPARE(k.befehle(4).value(0), QStringLiteral("03 02"));
-        QVERIFY(k.dialoge.gezeigt.isEmpty());
-        QVERIFY(k.kern.zustand.Verbunden);
-        QVERIFY(!k.kern.zustand.Startphase);
-        QCOMPARE(k.kern.zustand.Initialisierung, 0);
-        QCOMPARE(k.kern.geraet.Fertigungsnummer, QStringLiteral("QO24031507"));
-        QVERIFY(k.anzeige.protokoll.contains("Status Verbindung in Ordnung"));
-        QVERIFY(k.anzeige.protokoll.contains("Status Initialisierung durchgeführt."));
-        QVERIFY(k.anzeige.protokoll.contains(
-            "Titel Konfiguration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM1"));
-        QCOMPARE(k.anzeige.text("lblMEW"), QStringLiteral("150"));
-        QCOMPARE(k.anzeige.text("lblFNr"), QStringLiteral("QO24031507"));
-        QCOMPARE(k.anzeige.text("tabStp_1(12,1)"), QStringLiteral("63000"));
-        QCOMPARE(k.anzeige.text("tabDAC(3,2)"), QStringLiteral("10.370010"));
-        QCOMPARE(k.anzeige.text("tabOF(4,1)"), QStringLiteral("10895"));
-        QVERIFY(k.anzeige.protokoll.contains("tabError 0 | DLE "));
-        for (int i = 0; i <= 3; ++i)
-            QVERIFY(k.anzeige.protokoll.contains(QStringLiteral("mnuhaupt(%1) aktiv an").arg(i)));
+    void start_up_reads_and_shows_the_meter_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("coldStart");
+        QTest::addColumn<bool>("timersMeanwhile");
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<QVector<double>>("gaps");
+        QTest::addColumn<QStringList>("statusTexts");  // shown in turn, the last one stays
+        QTest::addColumn<QString>("title");
+        const QStringList cold = {"00 00", "0B 00", "02 00", "02 00", "0B 00", "12 12"};
+        // One byte after the first second: 10 s, two resets 4 s apart, then the silent
+        // meter lets the full 35 s pass.
+        const QVector<double> coldGaps = {0.006, 11.0, 4.0, 4.0 + 35.0};
+        const auto coldTexts = [](const QString& connected, Sprache s, const QString& done) {
+            return QStringList{connected,
+                               "Wartezeit 10 sec",
+                               "Reset 1 (Kaltstart 1) Wartezeit 4 sec",
+                               "Reset 1 (Kaltstart 2) Wartezeit 4 sec",
+                               starttexte::bitteWarten(s),
+                               done};
+        };
+        const QString de = "Konfiguration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM1";
+        const QString en = "Configuration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM1";
+        const QString ok = "Verbindung in Ordnung", done = "Initialisierung durchgeführt.";
+        // The EEPROM is read again a second after the first byte of the answer, and the
+        // error query follows once the image has arrived at 9600 baud.
+        QTest::newRow("regular") << int(Sprache::Deutsch) << false << false
+                                 << QStringList{"00 00", "0B 00", "0B 00", "12 12"}
+                                 << QVector<double>{0.006, 1.006, 0.54} << QStringList{ok, done}
+                                 << de;
+        QTest::newRow("cold start") << int(Sprache::Deutsch) << true << false << cold << coldGaps
+                                    << coldTexts(ok, Sprache::Deutsch, done) << de;
+        QTest::newRow("cold start in English")
+            << int(Sprache::Englisch) << true << false << cold << coldGaps
+            << coldTexts("Connection ok", Sprache::Englisch, "Initialization ok.") << en;
+        QTest::newRow("cold start in French")
+            << int(Sprache::Franzoesisch) << true << false << cold << coldGaps
+            << coldTexts("Connection ok", Sprache::Franzoesisch, "Initialisation termineé.") << en;
+        // A click or a stray tick in the middle of the 10 s pause starts no second exchange.
+        QTest::newRow("cold start, timers switched on meanwhile")
+            << int(Sprache::Deutsch) << true << true << cold << coldGaps
+            << coldTexts(ok, Sprache::Deutsch, done) << de;
+    }
+    void start_up_reads_and_shows_the_meter() {
+        QFETCH(int, language);
+        QFETCH(bool, coldStart);
+        QFETCH(bool, timersMeanwhile);
+        QFETCH(QStringList, commands);
+        QFETCH(QVector<double>, gaps);
+        QFETCH(QStringList, statusTexts);
+        QFETCH(QString, title);
+        Bench b;
+        QStringList status;  // the status bar in turn, and how often the lamp turned red
+        int red = 0;
+        b.session.display.setListener([&](const QString& name, Aspect a, const QVariant& v) {
+            if (name == QLatin1String("SB1_1") && a == Aspect::Text) status << v.toString();
+            if (name == QLatin1String("Lampe") && v == QVariant(color::Red)) ++red;
+        });
+        b.session.language = Sprache(language);
+        b.sim.geraet.kaltstartNoetig = coldStart;
+        if (timersMeanwhile)
+            b.clock.um(6.0, [&] {
+                b.session.TimCounts().an();
+                b.session.TimCheckVerb().an();
+            });
+        b.start();
+        const DisplayModel& d = b.session.display;
+        QCOMPARE(b.commands().mid(0, commands.size()), commands);
+        QVERIFY(near(b.gaps(), gaps));
+        QVERIFY(b.dialogs.gezeigt.isEmpty());
+        QVERIFY(b.session.linkState.Verbunden);
+        QVERIFY(!b.session.state.Startphase);
+        QCOMPARE(b.session.state.Initialisierung, 0);
+        QCOMPARE(b.session.geraet.Fertigungsnummer, QStringLiteral("QO24031507"));
+        QCOMPARE(status, statusTexts);
+        QCOMPARE(b.shown("frmkor2"), title);
+        QCOMPARE(b.shown("lblMEW"), QStringLiteral("150"));
+        QCOMPARE(b.shown("lblFNr"), QStringLiteral("QO24031507"));
+        QCOMPARE(d.cell("tabStp_1", 12, 1), QStringLiteral("63000"));
+        QCOMPARE(d.cell("tabDAC", 3, 2), QStringLiteral("10.370010"));
+        QCOMPARE(d.cell("tabOF", 4, 1), QStringLiteral("10895"));
+        QCOMPARE(d.cell("tabError", 1, 1), QStringLiteral("0"));
+        QCOMPARE(d.cell("tabError", 1, 2), QStringLiteral("DLE "));
+        // The lamp blinks while the cold-started meter is waited for.
+        if (coldStart) QVERIFY(red > 10);
+        QCOMPARE(d.background("Lampe"), color::Green);
+        QCOMPARE(unlike(d,
+                        "+mnuhaupt_0 +mnuhaupt_1 +mnuhaupt_2 +mnuhaupt_3 +mnusicher_1 "
+                        "+mnudatei_7 +regkor2_1 +regkor2_3 +frmND.cmdNDLesen",
+                        "+AnzAnalog +raAktuell +Picconnect -Picdisconnect"),
+                 QString());
+        QVERIFY(b.session.TimCounts().aktiv());  // polling starts
+        const int sent = b.frames().size();
+        b.clock.vergehen(0.02);
+        QCOMPARE(b.commands(sent).value(0), QStringLiteral("03 02"));
     }
 
-    void die_statustexte_stehen_in_der_sprache_data() {
-        QTest::addColumn<int>("sprache");
-        QTest::addColumn<QString>("verbunden");
-        QTest::addColumn<QString>("fertig");
-        QTest::addColumn<QString>("titel");
-        QTest::newRow("German") << int(Sprache::Deutsch) << "Verbindung in Ordnung"
-                                << "Initialisierung durchgeführt."
-                                << "Konfiguration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM1";
-        QTest::newRow("English") << int(Sprache::Englisch) << "Connection ok"
-                                 << "Initialization ok."
-                                 << "Configuration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM1";
-        QTest::newRow("French") << int(Sprache::Franzoesisch) << "Connection ok"
-                                << "Initialisation termineé."
-                                << "Configuration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM1";
-    }
-    void die_statustexte_stehen_in_der_sprache() {
-        QFETCH(int, sprache);
-        QFETCH(QString, verbunden);
-        QFETCH(QString, fertig);
-        QFETCH(QString, titel);
-        Kernstand k;
-        k.kern.sprache = Sprache(sprache);
-        k.sim.geraet.kaltstartNoetig = true;  // long enough for the waiting text to blink
-        k.starten();
-        QVERIFY(k.anzeige.protokoll.contains(QStringLiteral("Status ") + verbunden));
-        QVERIFY(k.anzeige.protokoll.contains(QStringLiteral("Status ") + fertig));
-        QVERIFY(k.anzeige.protokoll.contains(QStringLiteral("Status ") +
-                                             starttexte::bitteWarten(Sprache(sprache))));
-        QVERIFY(k.anzeige.protokoll.contains(QStringLiteral("Titel ") + titel));
+    void polling_shows_the_measured_value() {
+        Bench b;
+        b.sim.geraet.profil = {Durchflussprofil::Art::Konstant, 75.0};
+        b.start();
+        b.clock.vergehen(1.0);
+        const QStringList commands = b.commands(4);
+        QVERIFY(commands.count("03 02") > 50);
+        QVERIFY(commands.count("12 12") >= commands.count("03 02") / 5 - 1);
+        QCOMPARE(b.shown("lblAktMW"), QStringLiteral("7"));
+        QCOMPARE(b.shown("lblAktMW1"), QStringLiteral("5.00"));
+        QCOMPARE(b.session.live.Counts, 32768);
     }
 
-    void die_abfrage_zeigt_laufend_den_messwert() {
-        Kernstand k;
-        k.sim.geraet.profil = {Durchflussprofil::Art::Konstant, 75.0};
-        k.starten();
-        k.uhr.vergehen(1.0);
-        const QStringList befehle = k.befehle(4);
-        QVERIFY(befehle.count("03 02") > 50);
-        QVERIFY(befehle.count("12 12") >= befehle.count("03 02") / 5 - 1);
-        QCOMPARE(k.anzeige.text("lblAktMW"), QStringLiteral("7"));
-        QCOMPARE(k.anzeige.text("lblAktMW1"), QStringLiteral("5.00"));
-        QCOMPARE(k.kern.live.Counts, 32768);
-    }
-
-    void der_kaltstart_setzt_das_geraet_zweimal_zurueck() {
-        Kernstand k;
-        k.sim.geraet.kaltstartNoetig = true;
-        k.starten();
-        QCOMPARE(k.befehle().mid(0, 5), (QStringList{"00 00", "0B 00", "02 00", "02 00", "0B 00"}));
-        const QVector<double> t = k.zeiten();
-        QVERIFY(nah(t[2] - t[1], 11.0));  // 1 s after the single byte, then 10 s
-        QVERIFY(nah(t[3] - t[2], 4.0));
-        QVERIFY(nah(t[4] - t[3], 4.0 + 35.0));  // the meter stays silent, so the full 35 s pass
-        for (const char* text :
-             {starttexte::Wartezeit10, starttexte::Kaltstart1, starttexte::Kaltstart2})
-            QVERIFY(
-                k.anzeige.protokoll.contains(QStringLiteral("Status ") + QString::fromUtf8(text)));
-        QVERIFY(k.anzeige.protokoll.count("Lampe Rot") > 10);  // blinking while waiting
-        QCOMPARE(k.kern.geraet.Fertigungsnummer, QStringLiteral("QO24031507"));
-        QVERIFY(k.dialoge.gezeigt.isEmpty());
-    }
-
-    void ohne_antwort_wird_offline_weitergearbeitet_data() {
-        QTest::addColumn<int>("knopf");
+    void without_an_answer_the_tool_works_offline_data() {
+        QTest::addColumn<int>("button");
         QTest::newRow("OK") << int(Antwort::Ok);
         QTest::newRow("Cancel") << int(Antwort::Abbrechen);
     }
-    void ohne_antwort_wird_offline_weitergearbeitet() {
-        QFETCH(int, knopf);
-        Kernstand k;
-        k.kern.einstellungen.einheit.Umrechnungsfaktor = 60.0;
-        k.sim.leitung.fehler.stumm = 1;
-        k.dialoge.antworten = {Antwort(knopf)};
-        k.starten();
-        QCOMPARE(k.befehle(), QStringList{"00 00"});
-        QCOMPARE(k.dialoge.texte(), QStringList{"Text 13"});
-        QCOMPARE(k.dialoge.gezeigt[0].titel, QStringLiteral("Text 14"));
-        QVERIFY(!k.kern.zustand.Verbunden);
-        QVERIFY(k.anzeige.protokoll.contains("Lampe Grau"));
-        if (Antwort(knopf) == Antwort::Abbrechen) {
-            QVERIFY(k.dialoge.beendet);
-            return;
-        }
-        for (const char* z :
-             {"mnuhaupt(0) aktiv an", "mnuhaupt(1) aktiv an", "mnudatei(1) aktiv an",
-              "mnudatei(7) aktiv aus", "frmND.cmdNDspeichern aktiv aus",
-              "frmND.cmdNDLesen aktiv aus", "regkor2(1) aktiv an"})
-            QVERIFY2(k.anzeige.protokoll.contains(QLatin1String(z)), z);
-        QCOMPARE(k.kern.geraet.MEW, 1.0f);  // the whole part of 100 / 60
-        QCOMPARE(k.kern.geraet.MOG, 1.0f);
-        QCOMPARE(k.kern.geraet.Filterfaktor, 46958);
-        k.uhr.vergehen(5.0);
-        QCOMPARE(k.befehle().size(), 1);
+    void without_an_answer_the_tool_works_offline() {
+        QFETCH(int, button);
+        Bench b;
+        b.session.settings.einheit.Umrechnungsfaktor = 60.0;
+        b.sim.leitung.fehler.stumm = 1;
+        b.dialogs.antworten = {Antwort(button)};
+        b.start();
+        QCOMPARE(b.commands(), QStringList{"00 00"});
+        QCOMPARE(b.dialogs.texte(), QStringList{"Text 13"});
+        QCOMPARE(b.dialogs.gezeigt[0].titel, QStringLiteral("Text 14"));
+        QVERIFY(!b.session.linkState.Verbunden);
+        QCOMPARE(b.session.display.background("Lampe"), color::Grey);
+        QCOMPARE(b.dialogs.beendet, Antwort(button) == Antwort::Abbrechen);
+        if (b.dialogs.beendet) return;
+        // A configuration can be prepared without a meter.
+        QCOMPARE(unlike(b.session.display,
+                        "+mnuhaupt_0 +mnuhaupt_1 -mnuhaupt_2 +mnudatei_1 -mnudatei_7 +regkor2_1 "
+                        "+regkor2_3 -frmND.cmdNDspeichern -frmND.cmdNDLesen",
+                        "-raAktuell -Picconnect +Picdisconnect"),
+                 QString());
+        QCOMPARE(b.session.geraet.MEW, 1.0f);  // the whole part of 100 / 60
+        QCOMPARE(b.session.geraet.MOG, 1.0f);
+        QCOMPARE(b.session.geraet.Filterfaktor, 46958);
+        b.clock.vergehen(5.0);
+        QCOMPARE(b.frames().size(), 1);
     }
 
-    void eine_abgerissene_verbindung_stoppt_die_abfrage() {
-        Kernstand k;
-        k.starten();
-        k.uhr.vergehen(0.5);
-        k.sim.leitung.fehler.weg = true;
-        k.uhr.vergehen(2.0);
-        QCOMPARE(k.dialoge.texte(), QStringList{"Text 13"});
-        QVERIFY(!k.kern.TimCounts().aktiv());
-        QCOMPARE(k.anzeige.lampe(), Lampe::Grau);
-        QVERIFY(k.anzeige.protokoll.endsWith("AnzAnalog sichtbar aus"));
-        for (const char* z :
-             {"mnuhaupt(1) aktiv an", "mnudatei(7) aktiv aus", "frmND.cmdNDspeichern aktiv aus",
-              "frmND.cmdNDLesen aktiv aus", "raAktuell sichtbar aus", "Picdisconnect"})
-            QVERIFY2(k.anzeige.protokoll.mid(k.anzeige.protokoll.lastIndexOf("TimCounts aus"))
-                         .contains(QLatin1String(z)),
-                     z);
-        const int gesendet = k.rahmen().size();
-        k.uhr.vergehen(5.0);
-        QCOMPARE(k.rahmen().size(), gesendet);
+    void a_fault_while_polling_is_reported_once_data() {
+        QTest::addColumn<int>("naks");
+        QTest::addColumn<bool>("shortReply");
+        QTest::addColumn<bool>("gone");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("pollingGoesOn");
+        QTest::addColumn<QString>("enabled");
+        QTest::addColumn<QString>("visible");
+        const char* up = "+AnzAnalog +raAktuell +Picconnect -Picdisconnect";
+        QTest::newRow("five NAKs in a row")
+            << 7 << false << false << "Text 17" << true << "+mnudatei_7 +frmND.cmdNDLesen" << up;
+        QTest::newRow("short counts reply")
+            << 0 << true << false << "Text 18" << true << "+mnudatei_7 +frmND.cmdNDLesen" << up;
+        QTest::newRow("link broken")
+            << 0 << false << true << "Text 13" << false
+            << "+mnuhaupt_1 -mnudatei_7 -frmND.cmdNDspeichern -frmND.cmdNDLesen"
+            << "-AnzAnalog -raAktuell -Picconnect +Picdisconnect";
     }
-
-    void fuenf_nak_in_folge_zeigen_text_17_einmal() {
-        Kernstand k;
-        k.starten();
-        k.sim.leitung.fehler.nak = 7;
-        k.uhr.vergehen(5.0);
-        QCOMPARE(k.dialoge.texte(), QStringList{"Text 17"});
-        QVERIFY(k.kern.TimCounts().aktiv() || k.kern.belegt());
-    }
-
-    void eine_kurze_counts_antwort_zeigt_text_18() {
-        Kernstand k;
-        k.starten();
-        k.sim.leitung.fehler.abschneidenAuf = 2;
-        k.sim.leitung.fehler.skript = {Stoerung::Kurz};
-        k.uhr.vergehen(0.1);
-        QCOMPARE(k.dialoge.texte(), QStringList{"Text 18"});
-    }
-
-    void unterspannung_faerbt_die_werte_rot_und_wieder_zurueck() {
-        Kernstand k;
-        k.starten();
-        k.sim.geraet.fehlercode = 17;
-        k.uhr.vergehen(0.5);
-        QVERIFY(k.kern.live.Unterspannung);
-        QCOMPARE(k.anzeige.zu("lblAktMW").filter("Textfarbe").last(),
-                 QStringLiteral("lblAktMW Textfarbe #ff0000"));
-        QVERIFY(
-            k.anzeige.protokoll.contains("Status Unterspannung aktiv! Ausgänge sind deaktiviert."));
-        QCOMPARE(k.anzeige.text("lblANAOUT1"), QStringLiteral("0"));
-        k.sim.geraet.fehlercode = 0;
-        k.uhr.vergehen(0.5);
-        QVERIFY(!k.kern.live.Unterspannung);
-        QCOMPARE(k.anzeige.zu("lblANAOUT").filter("Textfarbe").last(),
-                 QStringLiteral("lblANAOUT Textfarbe #80000017"));
-    }
-
-    void waehrend_eines_vorgangs_sendet_kein_zweiter() {
-        Kernstand k;
-        k.sim.geraet.kaltstartNoetig = true;
-        // In the middle of the cold start's 10 s pause the polling and the
-        // start-up timer are switched on, as a click or a stray tick would.
-        k.uhr.um(6.0, [&] {
-            k.kern.TimCounts().an();
-            k.kern.TimCheckVerb().an();
-        });
-        k.starten();
-        QCOMPARE(k.befehle().mid(0, 5), (QStringList{"00 00", "0B 00", "02 00", "02 00", "0B 00"}));
-        QVERIFY(!k.befehle().mid(0, 6).contains("03 02"));
+    void a_fault_while_polling_is_reported_once() {
+        QFETCH(int, naks);
+        QFETCH(bool, shortReply);
+        QFETCH(bool, gone);
+        QFETCH(QString, text);
+        QFETCH(bool, pollingGoesOn);
+        QFETCH(QString, enabled);
+        QFETCH(QString, visible);
+        Bench b;
+        b.start();
+        b.sim.leitung.fehler.nak = naks;
+        b.sim.leitung.fehler.abschneidenAuf = 2;  // a short reply keeps DLE and one byte
+        if (shortReply) b.sim.leitung.fehler.skript = {Stoerung::Kurz};
+        b.sim.leitung.fehler.weg = gone;
+        b.clock.vergehen(5.0);
+        QCOMPARE(b.dialogs.texte(), QStringList{text});
+        QCOMPARE(b.session.display.background("Lampe"), pollingGoesOn ? color::Green : color::Grey);
+        QCOMPARE(unlike(b.session.display, enabled, visible), QString());
+        const int sent = b.frames().size();
+        b.clock.vergehen(5.0);
+        QCOMPARE(b.frames().size() > sent, pollingGoesOn);
     }
 };
 

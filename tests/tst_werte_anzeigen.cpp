@@ -1,194 +1,190 @@
 #include <QLocale>
 #include <QtTest>
 
-#include "session/show_units.h"
 #include "device/eeprom_auswerten.h"
+#include "device/eeprom_map.h"
 #include "session/show_tables.h"
+#include "session/show_units.h"
 #include "session/show_values.h"
-#include "sim/abbilder.h"
-#include "support/aufzeichnung.h"
-#include "support/pruefstand.h"
+#include "support/bench.h"
 
 // Given a decoded meter, the configuration display writes every label,
 // list and frame with the texts and rounding the technician expects.
 class TstWerteAnzeigen : public QObject {
     Q_OBJECT
 
-    AufzeichnendeAnzeige v;
-    SkriptDialoge d;
-    Texte texte;
-    Sprache sprache = Sprache::Deutsch;
+    DisplayModel v;
     Bearbeitung b;
     Masseinheit kgh{QStringLiteral("kg/h"), 1.0, QStringLiteral("(-)"), QStringLiteral("Luft")};
 
-    Oberflaeche ui() { return {v, d, texte, sprache}; }
-
     Geraeteparameter standard() {
         Geraeteparameter p;
-        EEPromAuswerten(antwortMit(abbild::standard()), p, kgh, ui());
-        v = AufzeichnendeAnzeige{};
+        EEPromAuswerten(replyWith(abbild::standard()), p, kgh);
         return p;
+    }
+    QString show(const Geraeteparameter& p, const Masseinheit& e) {
+        return WerteAnzeigen(p, e, b, Sprache::Deutsch, v);
     }
 
 private slots:
     void init() {
-        d = SkriptDialoge{};
-        sprache = Sprache::Deutsch;
+        v = DisplayModel{};
+        b.Listensperre = 1;  // so that the display has to clear it
         QLocale::setDefault(QLocale::c());
     }
 
-    void das_standardgeraet_erscheint_auf_allen_seiten() {
-        const Geraeteparameter p = standard();
-        WerteAnzeigen(p, kgh, b, ui());
+    void the_standard_meter_appears_on_every_page() {
+        QCOMPARE(show(standard(), kgh), QString());
         for (const char* n :
              {"lblGANAOUT", "lblKonfAnaOutAkt", "lblKonfAnaOutNeu", "lblNDAnalogausgang"})
             QCOMPARE(v.text(QLatin1String(n)), QStringLiteral("4 - 20"));
         QCOMPARE(v.text("lblinfo_32"), QStringLiteral("mA"));
-        QCOMPARE(v.text("ListKonfErr#2"), QStringLiteral("down"));
-        QVERIFY(v.protokoll.contains("ListAnalogAus Auswahl 1"));
-        QVERIFY(v.protokoll.contains("raImpuls sichtbar an"));
-        QVERIFY(v.protokoll.contains("raFrequenz sichtbar aus"));
-        QVERIFY(v.protokoll.contains("raNDSchalt sichtbar aus"));
+        QCOMPARE(v.item("ListKonfErr", 2), QStringLiteral("down"));
+        QCOMPARE(v.selection("ListAnalogAus"), 1);
+        QVERIFY(v.visible("raImpuls") && !v.visible("raFrequenz") && !v.visible("raNDSchalt"));
         QCOMPARE(v.text("lblPulsWert"), QStringLiteral("0.1"));
         QCOMPARE(v.text("lblNDDauer"), QStringLiteral("50 ms"));
-        QVERIFY(v.protokoll.contains("PicImpPolPlus sichtbar an"));
-        QVERIFY(v.protokoll.contains("PicImpPolMinus sichtbar aus"));
+        QVERIFY(v.visible("PicImpPolPlus") && !v.visible("PicImpPolMinus"));
         QCOMPARE(v.text("lblNDImpulsPol"), QStringLiteral("Positiv"));
         QCOMPARE(v.text("lblERR"), QStringLiteral("min"));
         QCOMPARE(v.text("lblKonfULAkt"), QStringLiteral("passiv"));
-        QVERIFY(v.protokoll.contains("ListUeberlauf Auswahl 1"));
+        QCOMPARE(v.selection("ListUeberlauf"), 1);
         QCOMPARE(v.text("lblMEW"), QStringLiteral("150"));
         QCOMPARE(v.text("lblMOG"), QStringLiteral(" 200"));
         QCOMPARE(v.text("lblFILTFAKT"), QStringLiteral("18"));
-        QCOMPARE(v.text("hscKonfFiltfakt"), QStringLiteral("18"));
+        QCOMPARE(v.value("hscKonfFiltfakt"), 18);
         QCOMPARE(v.text("lblNDFilterfaktor"), QStringLiteral("18 ms"));
         QCOMPARE(v.text("lblSCHLEICH"), QStringLiteral("0.5000"));
+        QCOMPARE(v.text("lblNorm"), QStringLiteral("(-)  Luft"));  // the standard condition
         QCOMPARE(v.text("lblVersion"), QStringLiteral("V3.1 R03"));
         QCOMPARE(b.Listensperre, 0);
-        QVERIFY(d.gezeigt.isEmpty());
     }
 
-    void rundungen_und_sonderfaelle_data() {
+    void roundings_and_special_cases_data() {
         QTest::addColumn<float>("mew");
         QTest::addColumn<int>("filter");
         QTest::addColumn<int>("analogbereich");
         QTest::addColumn<QString>("mewText");
-        QTest::addColumn<QString>("schieber");
+        QTest::addColumn<int>("slider");
         QTest::addColumn<QString>("fehler");
-        QTest::newRow("MEW 123.45678") << 123.45678f << 62000 << 0x18 << "123.4568"
-                                       << "18"
-                                       << "min";
-        QTest::newRow("filter near 65535") << 100.0f << 65534 << 0x18 << "100"
-                                           << "5000"
-                                           << "min";
-        QTest::newRow("bits 4 and 6 show min") << 100.0f << 62000 << 0x58 << "100"
-                                               << "18"
-                                               << "min";
-        QTest::newRow("up only") << 100.0f << 62000 << 0x88 << "100"
-                                 << "18"
-                                 << "up";
+        QTest::newRow("MEW 123.45678") << 123.45678f << 62000 << 0x18 << "123.4568" << 18 << "min";
+        QTest::newRow("filter near 65535") << 100.0f << 65534 << 0x18 << "100" << 5000 << "min";
+        QTest::newRow("bits 4 and 6 show min") << 100.0f << 62000 << 0x58 << "100" << 18 << "min";
+        QTest::newRow("up only") << 100.0f << 62000 << 0x88 << "100" << 18 << "up";
     }
-    void rundungen_und_sonderfaelle() {
+    void roundings_and_special_cases() {
         QFETCH(float, mew);
         QFETCH(int, filter);
         QFETCH(int, analogbereich);
         QFETCH(QString, mewText);
-        QFETCH(QString, schieber);
+        QFETCH(int, slider);
         QFETCH(QString, fehler);
         Geraeteparameter p = standard();
         p.MEW = mew;
         p.Filterfaktor = filter;
         p.Analogbereich = analogbereich;
-        WerteAnzeigen(p, kgh, b, ui());
+        QCOMPARE(show(p, kgh), QString());
         QCOMPARE(v.text("lblKonfMEWAkt"), mewText);
-        QCOMPARE(v.text("hscKonfFiltfakt"), schieber);
+        QCOMPARE(v.value("hscKonfFiltfakt"), slider);
         QCOMPARE(v.text("lblKonfErrNeu"), fehler);
     }
 
-    void impulswert_folgt_der_zeitbasis_der_einheit_data() {
-        QTest::addColumn<QString>("einheit");
+    void the_pulse_value_follows_the_time_base_of_the_unit_data() {
+        QTest::addColumn<QString>("unit");
         QTest::addColumn<float>("impulswert");
-        QTest::addColumn<QString>("gezeigt");
-        QTest::addColumn<QString>("pulseinheit");
-        QTest::newRow("kg/min") << "kg/min" << 0.0125f << "0.8"
-                                << "kg/Puls";
-        QTest::newRow("kg/h") << "kg/h" << 2.25f << "2.2"
-                              << "kg/Puls";
-        QTest::newRow("g/sec") << "g/sec" << 0.0001f << "0.4"
-                               << "g/Puls";
-        QTest::newRow("SCFM") << "SCFM" << 0.5f << "30"
-                              << "SCFM/Puls";
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("pulseUnit");
+        const auto row = [](const char* unit, float wert, const char* shown, const char* pulse) {
+            QTest::newRow(unit) << QString(unit) << wert << QString(shown) << QString(pulse);
+        };
+        row("kg/min", 0.0125f, "0.8", "kg/Puls");
+        row("kg/h", 2.25f, "2.2", "kg/Puls");
+        row("g/sec", 0.0001f, "0.4", "g/Puls");
+        row("SCFM", 0.5f, "30", "SCFM/Puls");
     }
-    void impulswert_folgt_der_zeitbasis_der_einheit() {
-        QFETCH(QString, einheit);
+    void the_pulse_value_follows_the_time_base_of_the_unit() {
+        QFETCH(QString, unit);
         QFETCH(float, impulswert);
-        QFETCH(QString, gezeigt);
-        QFETCH(QString, pulseinheit);
+        QFETCH(QString, shown);
+        QFETCH(QString, pulseUnit);
         Geraeteparameter p = standard();
         p.Impulswert = impulswert;
-        const Masseinheit e{einheit, 60.0, QString(), QString()};
-        WerteAnzeigen(p, e, b, ui());
-        QCOMPARE(v.text("lblKonfImpWertAkt"), gezeigt);
+        const Masseinheit e{unit, 60.0, QString(), QString()};
+        QCOMPARE(show(p, e), QString());
+        QCOMPARE(v.text("lblKonfImpWertAkt"), shown);
         EinheitenAnzeigen(e, v);
-        QCOMPARE(v.text("lblinfo_46"), pulseinheit);
-        QCOMPARE(v.text("frmND.lblinfo_17"), pulseinheit);
-        QCOMPARE(v.text("lblinfo_15"), einheit);
+        QCOMPARE(v.text("lblinfo_46"), pulseUnit);
+        QCOMPARE(v.text("frmND.lblinfo_17"), pulseUnit);
+        QCOMPARE(v.text("lblinfo_15"), unit);
     }
 
-    void frequenz_und_schaltausgang_zeigen_ihre_rahmen() {
+    void frequency_and_switch_outputs_show_their_frames() {
         Geraeteparameter p = standard();
         p.Ausgangsart = 0x01 | 0x08;
         p.Frequenzbereich = 0;
         p.FrequenzMin = 10;
         p.FrequenzMax = 2272;
-        WerteAnzeigen(p, kgh, b, ui());
-        QVERIFY(v.protokoll.contains("raNDFrequenzvariabel sichtbar an"));
+        show(p, kgh);
+        QVERIFY(v.visible("raNDFrequenzvariabel") && !v.visible("raNDFrequenzstandard"));
         QCOMPARE(v.text("lblNDFrequenzmax"), QStringLiteral("2272"));
         p.Frequenzbereich = 2;
-        WerteAnzeigen(p, kgh, b, ui());
+        show(p, kgh);
         QCOMPARE(v.text("lblKonfFrequenzAkt"), QStringLiteral("10 - 1000"));
-        QVERIFY(v.protokoll.contains("ListFrequenz Auswahl 1"));
+        QCOMPARE(v.selection("ListFrequenz"), 1);
         p.Ausgangsart = 0x02 | 0x40;
         p.Polaritaet = QStringLiteral("Minus");
-        WerteAnzeigen(p, kgh, b, ui());
+        show(p, kgh);
         QCOMPARE(v.text("lblSchaltMax"), QStringLiteral("120"));
-        QVERIFY(v.protokoll.contains("PicSchaltPolMinus sichtbar an"));
+        QVERIFY(v.visible("PicSchaltPolMinus") && !v.visible("PicSchaltPolPlus"));
         QCOMPARE(v.text("lblNDSchaltPol"), QStringLiteral("Negativ"));
-        QCOMPARE(v.text("ListKonfErr#2"), QString());
+        QCOMPARE(v.item("ListKonfErr", 2), QString());
+        QVERIFY(v.visible("raSchalt") && !v.visible("raImpuls") && !v.visible("raFrequenz"));
     }
 
-    void ein_unbrauchbarer_filter_bricht_mit_meldung_ab() {
+    // A filter factor the logarithm or the division cannot take ends the
+    // display; the labels set before it keep their new texts.
+    void an_unusable_filter_ends_the_display_data() {
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("65535") << 65535 << "Division durch Null";
+        QTest::newRow("0") << 0 << "Ungültiger Prozeduraufruf oder ungültiges Argument";
+    }
+    void an_unusable_filter_ends_the_display() {
+        QFETCH(int, filter);
+        QFETCH(QString, failure);
         Geraeteparameter p = standard();
-        p.Filterfaktor = 65535;
-        WerteAnzeigen(p, kgh, b, ui());
-        QCOMPARE(d.texte(), QStringList{"Division durch Null, SUB WerteAnzeigen"});
+        p.Filterfaktor = filter;
+        QCOMPARE(show(p, kgh), failure);
         QCOMPARE(v.text("lblMEW"), QStringLiteral("150"));
         QCOMPARE(v.text("lblSCHLEICH"), QString());
         QCOMPARE(b.Listensperre, 0);
+        if (filter != 65535) return;
+
+        // Given a meter with an erased filter factor, when the tool starts, then the
+        // technician is told that the display failed and where.
+        QByteArray eeprom = abbild::standard();
+        Bench bench(eeprom.replace(adresse::Filterfaktor, 2, hex("FF FF")));
+        bench.start();
+        QCOMPARE(bench.dialogs.texte(), QStringList{failure + ", SUB WerteAnzeigen"});
+        QCOMPARE(bench.dialogs.gezeigt[0].symbol, Symbol::Kritisch);
+        QCOMPARE(bench.shown("lblMEW"), QStringLiteral("150"));
     }
 
-    void die_normbedingung_steht_mit_dem_gas() {
-        const Masseinheit e{QStringLiteral("Nm3/h"), 1.2929, QStringLiteral("(0 °C 1013.25 mbar)"),
-                            QStringLiteral("Luft")};
-        WerteAnzeigen(standard(), e, b, ui());
-        QCOMPARE(v.text("lblNorm"), QStringLiteral("(0 °C 1013.25 mbar)  Luft"));
-    }
-
-    void stuetzpunkte_und_kalibrierung_in_den_rastern() {
+    void support_points_and_calibration_in_the_grids() {
         Geraeteparameter p = standard();
         p.StpCounts[16] = 4000;
         p.StpFlow[16] = 12.5f;
-        tabellenFuellen::stuetzpunkte(p, v);
-        tabellenFuellen::kalibrierung(p, v);
-        QCOMPARE(v.text("tabStp_1(1,2)"), QStringLiteral("0"));  // point 1 shows its 0 kg/h
-        QCOMPARE(v.text("tabStp_1(13,1)"), QString());           // no point 13
-        QCOMPARE(v.text("tabStp_1(13,2)"), QString());
-        QCOMPARE(v.text("tabStp_2(1,0)"), QStringLiteral("16"));
-        QCOMPARE(v.text("tabStp_2(1,2)"), QStringLiteral("12.5"));
-        QCOMPARE(v.text("tabOF(1,1)"), QStringLiteral("44"));
-        QCOMPARE(v.text("tabOF(1,2)"), QStringLiteral("29193"));
-        QCOMPARE(v.text("tabDAC(4,1)"), QStringLiteral("511"));
-        QCOMPARE(v.text("tabDAC(4,2)"), QStringLiteral("00.035001"));
+        showSupportPoints(p, v);
+        showCalibration(p, v);
+        QCOMPARE(v.cell("tabStp_1", 1, 2), QStringLiteral("0"));  // point 1 shows its 0 kg/h
+        QCOMPARE(v.cell("tabStp_1", 13, 1), QString());           // no point 13
+        QCOMPARE(v.cell("tabStp_1", 13, 2), QString());
+        QCOMPARE(v.cell("tabStp_2", 1, 0), QStringLiteral("16"));
+        QCOMPARE(v.cell("tabStp_2", 1, 2), QStringLiteral("12.5"));
+        QCOMPARE(v.cell("tabOF", 1, 1), QStringLiteral("44"));
+        QCOMPARE(v.cell("tabOF", 1, 2), QStringLiteral("29193"));
+        QCOMPARE(v.cell("tabDAC", 4, 1), QStringLiteral("511"));
+        QCOMPARE(v.cell("tabDAC", 4, 2), QStringLiteral("00.035001"));
     }
 };
 

@@ -15,9 +15,9 @@ QVariant DisplayModel::get(const QString& name, Aspect aspect) const {
     return values_.value(Key{name, aspect});
 }
 
-void DisplayModel::forEach(const Listener& f) const {
-    for (auto it = values_.cbegin(); it != values_.cend(); ++it)
-        f(it.key().name, it.key().aspect, it.value());
+void DisplayModel::put(const QString& name, Aspect aspect, const QVariant& value) {
+    values_.insert(Key{name, aspect}, value);
+    if (listener_) listener_(name, aspect, value);
 }
 
 QString DisplayModel::itemName(const QString& list, int index) {

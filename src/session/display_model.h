@@ -49,9 +49,10 @@ public:
     // The value last set, or an invalid one.
     QVariant get(const QString& name, Aspect aspect) const;
     void setListener(Listener listener) { listener_ = std::move(listener); }
-    // Calls `f` for every value held, as a window needs after it was redrawn
-    // from elsewhere (captions of a new language).
-    void forEach(const Listener& f) const;
+    // Sets a value of a control the technician can change too (a list
+    // selection, the current tab, a text box): the window is told even when
+    // the value is the one set last, since the control may show another by now.
+    void put(const QString& name, Aspect aspect, const QVariant& value);
 
     void setText(const QString& name, const QString& text) { set(name, Aspect::Text, text); }
     void setVisible(const QString& name, bool shown) { set(name, Aspect::Visible, shown); }
@@ -59,7 +60,7 @@ public:
     void setTextColor(const QString& name, Color c) { set(name, Aspect::TextColor, c); }
     void setBackground(const QString& name, Color c) { set(name, Aspect::Background, c); }
     void setValue(const QString& name, int value) { set(name, Aspect::Value, value); }
-    void setSelection(const QString& list, int index) { set(list, Aspect::Selection, index); }
+    void setSelection(const QString& list, int index) { put(list, Aspect::Selection, index); }
     void setItem(const QString& list, int index, const QString& text);
     void setCell(const QString& grid, int row, int column, const QString& text);
 

@@ -43,6 +43,15 @@ void Session::brokenLink(const QString& text, const QString& title) {
 }
 
 bool Session::EEPromLesen() {
+    try {
+        return readEeprom();
+    } catch (const std::exception& e) {
+        runtimeError(QString::fromLocal8Bit(e.what()), QStringLiteral("EEPromLesen"));
+    }
+    return false;
+}
+
+bool Session::readEeprom() {
     const QByteArray before = linkState.EEPromInhalt;
     linkState.EEPromInhalt.clear();
     const Reply r = link_.exchange(request::eepromLesen(), EEPromAntwortLaenge, WarteEEProm);
@@ -95,6 +104,15 @@ bool Session::rereadEeprom(Reply r) {
                     Schaltflaechen::Ok, Symbol::Kritisch);
     }
     return r.kind == ReplyKind::Acknowledged;
+}
+
+Reply Session::sendRepeated(const QByteArray& frame, Repeat repeat, bool discard) {
+    const Reply r = link_.exchangeRepeated(frame, repeat, discard);
+    if (r.exhausted)
+        cancelledBy(message(linktexte::nichtAngenommen(language, Link::MaxSendAttempts),
+                            linktexte::kritischerFehler(language), Schaltflaechen::OkAbbrechen,
+                            Symbol::Kritisch));
+    return r;
 }
 
 void Session::readError() {

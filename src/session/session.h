@@ -80,6 +80,9 @@ public:
     void PruefeVerbindung();
     // True when EEPromInhalt holds a complete image read by this call.
     bool EEPromLesen();
+    // A write sent again as `repeat` says; when the meter never gives the
+    // answer waited for, the technician is told, and Cancel ends the program.
+    Reply sendRepeated(const QByteArray& frame, Repeat repeat, bool discard = false);
     void readError();
     void loadUnits(const QString& path);
     void WerteAnzeigen();
@@ -107,6 +110,7 @@ private:
     // Reactions to the replies of the counted exchanges.
     void rejected();
     void brokenLink(const QString& text, const QString& title);
+    bool readEeprom();
     bool rereadEeprom(Reply r);
     void countsReply(const Reply& r);
 

@@ -20,6 +20,5 @@ struct SessionState {
     bool liveShown = true;     // the bar gauge of the measured value
     bool currentShown = true;  // the frame of live values, unless a task frame covers it
     Task task = Task::None;
-    bool serviceUnlocked = false;
     bool pending = false;      // edited values wait to be written
 };

@@ -85,7 +85,7 @@ void impuls(const Geraeteparameter& p, const Masseinheit& e, Bearbeitung& b, Dis
     b.Impulswertigkeit = float(rundeGerade(p.Impulswert * zeitbasis::faktor(e.Einheit), 1));
     const QString wert = zahlformat::kurz(b.Impulswertigkeit);
     alle(v, {"lblKonfImpWertAkt", "lblKonfImpWertNeu", "lblPulsWert", "lblNDWertigkeit"}, wert);
-    v.setText(QStringLiteral("txtKonfImpWert"), QString::number(double(b.Impulswertigkeit)));
+    v.put(QStringLiteral("txtKonfImpWert"), Aspect::Text, QString::number(double(b.Impulswertigkeit)));
     alle(v, {"lblKonfImpDauerAkt", "lblKonfImpDauerNeu", "lblPulsDauer", "lblNDDauer"},
          QStringLiteral("%1 ms").arg(p.Impulsdauer));
     const bool plus = p.Polaritaet == QLatin1String("Plus");
@@ -134,7 +134,7 @@ void bereichswerte(const Geraeteparameter& p, const Masseinheit& e, DisplayModel
     const int ms = int(std::lround(t));
     alle(v, {"lblFILTFAKT", "lblKonfFiltfaktAkt", "lblKonfFiltFaktNeu"}, QString::number(ms));
     v.setText(QStringLiteral("lblNDFilterfaktor"), QStringLiteral("%1 ms").arg(ms));
-    v.setValue(QStringLiteral("hscKonfFiltfakt"), qMin(ms, MaxFilterzeit));
+    v.put(QStringLiteral("hscKonfFiltfakt"), Aspect::Value, qMin(ms, MaxFilterzeit));
     alle(v, {"lblSCHLEICH", "lblKonfSchleichAkt", "lblKonfSchleichNeu", "lblNDSchleichmenge"},
          zahlformat::fest(p.Schleichmenge, 4));
 }

@@ -13,6 +13,8 @@ constexpr const char* LanguageMarker = "Q_orbis.SPR";
 }  // namespace
 
 void Session::load() {
+    // The pages are locked before the window shows page 2, which stays chosen.
+    refreshControls();
     display.setSelection(QStringLiteral("regkor2"), 2);
     for (const char* name : {"raKonfAnaNeu", "raKonfDigiNeu"})
         display.setVisible(QLatin1String(name), false);

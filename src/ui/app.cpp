@@ -38,11 +38,11 @@ App::~App() {
     session_.display.setListener({});
 }
 
-// Captions come from the caption table; what the session published is put
-// back on top of them.
+// Captions come from the caption table; a text the session published for a
+// captioned control (the title, the overflow line) is put back on top.
 void App::applyCaptions(Sprache s) {
     TexteAnwenden(window_, s);
-    renderer_.renderAll(session_.display);
+    renderer_.restoreTexts(session_.display, beschrifteteElemente());
 }
 
 void App::wireMenus() {

@@ -92,6 +92,24 @@ QLabel* bild(const QString& name, const QPixmap& pixmap) {
     return l;
 }
 
+QFrame* zahlfeld(QLabel* vorn, QLabel* hinten) {
+    auto* f = new QFrame;
+    f->setFrameShape(QFrame::Panel);
+    f->setFrameShadow(QFrame::Sunken);
+    auto* l = new QHBoxLayout(f);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    for (QLabel* t : {vorn, hinten}) {
+        t->setFrameShape(QFrame::NoFrame);
+        t->setMargin(0);
+        t->setIndent(0);
+        l->addWidget(t);
+    }
+    vorn->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    hinten->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return f;
+}
+
 QWidget* zeile(std::initializer_list<QWidget*> teile) {
     auto* w = new QWidget;
     auto* l = new QHBoxLayout(w);

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -37,6 +38,9 @@ QProgressBar* balken(const QString& name);
 QLabel* bild(const QString& name, const QPixmap& pixmap);
 
 // A row of widgets in a horizontal layout without margins.
+// Two value labels that read as one number: one sunken frame around both,
+// no gap between them, the leading digits right-aligned against the rest.
+QFrame* zahlfeld(QLabel* vorn, QLabel* hinten);
 QWidget* zeile(std::initializer_list<QWidget*> teile);
 // A grid of caption, value and unit per row; null entries leave a cell empty.
 QGridLayout* raster(std::initializer_list<std::initializer_list<QWidget*>> zeilen);

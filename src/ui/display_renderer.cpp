@@ -78,8 +78,9 @@ DisplayRenderer::Target DisplayRenderer::target(const QString& name) {
     return *it;
 }
 
-void DisplayRenderer::renderAll(const DisplayModel& d) {
-    d.forEach([this](const QString& name, Aspect a, const QVariant& v) { render(name, a, v); });
+void DisplayRenderer::restoreTexts(const DisplayModel& d, const QStringList& names) {
+    for (const QString& name : names)
+        if (const QVariant v = d.get(name, Aspect::Text); v.isValid()) render(name, Aspect::Text, v);
 }
 
 void DisplayRenderer::render(const QString& name, Aspect aspect, const QVariant& value) {

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include "session/display_model.h"
@@ -16,8 +17,9 @@ public:
     explicit DisplayRenderer(Hauptfenster& window) : w_(window) {}
 
     void render(const QString& name, Aspect aspect, const QVariant& value);
-    // Everything the display holds, after the window was redrawn from elsewhere.
-    void renderAll(const DisplayModel& d);
+    // The texts the display holds for these controls, after something else
+    // (the captions of a new language) wrote over them.
+    void restoreTexts(const DisplayModel& d, const QStringList& names);
 
 private:
     // A control, or an entry of a list, a cell of a grid or a page of the tab control.

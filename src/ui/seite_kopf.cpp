@@ -33,12 +33,10 @@ QWidget* aktuell() {
     auto* wert1 = anzeige(QStringLiteral("lblAktMW1"));
     auto* aus = anzeige(QStringLiteral("lblANAOUT"));
     auto* aus1 = anzeige(QStringLiteral("lblANAOUT1"));
-    for (QLabel* z : {wert, aus}) {
+    for (QLabel* z : {wert, aus})
         z->setMinimumWidth(px(400));
-        z->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
     for (QLabel* z : {wert1, aus1})
-        z->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        z->setMinimumWidth(px(600));
     QFont gross = wert->font();
     gross.setPointSize(gross.pointSize() * 3 / 2);
     gross.setBold(true);
@@ -48,9 +46,9 @@ QWidget* aktuell() {
     g->setVerticalSpacing(px(30));
     g->addWidget(beschriftung(QStringLiteral("lblinfo_19")), 0, 0);
     g->addWidget(
-        zeile({wert, wert1, einheit(QStringLiteral("lblinfo_49"), QStringLiteral("kg/h"))}), 0, 1);
+        zeile({zahlfeld(wert, wert1), einheit(QStringLiteral("lblinfo_49"), QStringLiteral("kg/h"))}), 0, 1);
     g->addWidget(beschriftung(QStringLiteral("lblinfo_20")), 0, 2);
-    g->addWidget(zeile({aus, aus1, einheit(QStringLiteral("lblinfo_50"), QStringLiteral("mA"))}), 0,
+    g->addWidget(zeile({zahlfeld(aus, aus1), einheit(QStringLiteral("lblinfo_50"), QStringLiteral("mA"))}), 0,
                  3);
     g->addWidget(beschriftung(QStringLiteral("lblinfo_21")), 1, 0);
     g->addWidget(balken(QStringLiteral("AnzAnalog")), 1, 1);

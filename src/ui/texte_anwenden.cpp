@@ -60,3 +60,13 @@ void TexteAnwenden(Hauptfenster& fenster, Sprache s) {
     beschriftungenSetzen(&fenster, "frmkor2", s);
     beschriftungenSetzen(&fenster.frmND(), "frmND", s);
 }
+
+QStringList beschrifteteElemente() {
+    QStringList names;
+    for (const Beschriftung& b : beschriftungen()) {
+        const QString name = QString::fromUtf8(b.name);
+        names << name;
+        if (qstrcmp(b.fenster, "frmND") == 0) names << QStringLiteral("frmND.") + name;
+    }
+    return names;
+}

@@ -1,0 +1,115 @@
+#include <QSet>
+#include <QtTest>
+
+#include "session/controls.h"
+
+Q_DECLARE_METATYPE(SessionState)
+
+namespace {
+
+// The controls a technician relies on to tell what the tool can do next.
+const QStringList Usable = {"mnuhaupt_0", "mnuhaupt_1",       "mnuhaupt_2",
+                            "mnuhaupt_3", "mnusicher_0",      "mnusicher_1",
+                            "mnudatei_7", "regkor2_1",        "regkor2_2",
+                            "regkor2_3",  "frmND.cmdNDLesen", "frmND.cmdNDspeichern"};
+const QStringList Shown = {"raSpracheBeginn", "raKopf",    "raSchnittstellen", "raSprache",
+                           "raAktuell",       "AnzAnalog", "Picconnect",       "Picdisconnect"};
+
+SessionState loaded() {
+    SessionState s;
+    s.PortOk = true;
+    s.Startphase = true;
+    s.languageChosen = true;
+    return s;
+}
+
+SessionState started() {
+    SessionState s = loaded();
+    s.Startphase = false;
+    s.checked = s.meterRead = s.connected = true;
+    return s;
+}
+
+template <typename F>
+SessionState with(SessionState s, F change) {
+    change(s);
+    return s;
+}
+
+}  // namespace
+
+// Given a state of the session, the menus, pages, buttons and frames the
+// window offers follow from that state alone.
+class TstControls : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controls_follow_the_state_data() {
+        QTest::addColumn<SessionState>("state");
+        QTest::addColumn<QStringList>("on");  // usable or shown; every other control is not
+        QTest::newRow("loaded, before any check")
+            << loaded() << QStringList{"mnuhaupt_1", "mnudatei_7", "frmND.cmdNDLesen", "raKopf",
+                                       "raAktuell",  "AnzAnalog",  "Picdisconnect"};
+        QTest::newRow("first start, no language chosen yet")
+            << with(loaded(), [](SessionState& s) { s.languageChosen = false; })
+            << QStringList{"mnuhaupt_1", "mnudatei_7", "frmND.cmdNDLesen", "raSpracheBeginn",
+                           "raAktuell",  "AnzAnalog",  "Picdisconnect"};
+        QTest::newRow("port frame open at load") << with(loaded(), [](SessionState& s) {
+            s.PortOk = false;
+            s.task = Task::Port;
+        }) << QStringList{"mnuhaupt_1",       "mnudatei_7", "frmND.cmdNDLesen", "raKopf",
+                          "raSchnittstellen", "AnzAnalog",  "Picdisconnect"};
+        QTest::newRow("start-up finished")
+            << started()
+            << QStringList{"mnuhaupt_0",  "mnuhaupt_1",       "mnuhaupt_2", "mnuhaupt_3",
+                           "mnusicher_1", "mnudatei_7",       "regkor2_1",  "regkor2_2",
+                           "regkor2_3",   "frmND.cmdNDLesen", "raKopf",     "raAktuell",
+                           "AnzAnalog",   "Picconnect"};
+        QTest::newRow("language frame open after the start-up")
+            << with(started(), [](SessionState& s) { s.task = Task::Language; })
+            << QStringList{"mnuhaupt_0",  "mnuhaupt_1",       "mnuhaupt_2", "mnuhaupt_3",
+                           "mnusicher_1", "mnudatei_7",       "regkor2_1",  "regkor2_2",
+                           "regkor2_3",   "frmND.cmdNDLesen", "raKopf",     "raSprache",
+                           "AnzAnalog",   "Picconnect"};
+        QTest::newRow("check found no meter") << with(loaded(), [](SessionState& s) {
+            s.checked = s.linkDown = true;
+            s.currentShown = false;
+        }) << QStringList{"mnuhaupt_0", "mnuhaupt_1", "regkor2_1", "regkor2_2",
+                          "regkor2_3",  "raKopf",     "AnzAnalog", "Picdisconnect"};
+        QTest::newRow("link broke while polling") << with(started(), [](SessionState& s) {
+            s.linkDown = true;
+            s.connected = s.currentShown = s.liveShown = false;
+        }) << QStringList{"mnuhaupt_0", "mnuhaupt_1", "mnuhaupt_2", "mnuhaupt_3", "mnusicher_1",
+                          "regkor2_1",  "regkor2_2",  "regkor2_3",  "raKopf",     "Picdisconnect"};
+        QTest::newRow("a start-up step failed before the meter was read")
+            << with(loaded(), [](SessionState& s) { s.connected = s.stepFailed = true; })
+            << QStringList{"mnuhaupt_0", "mnuhaupt_1", "mnudatei_7", "frmND.cmdNDLesen",
+                           "raKopf",     "raAktuell",  "AnzAnalog",  "Picconnect"};
+    }
+    void controls_follow_the_state() {
+        QFETCH(SessionState, state);
+        QFETCH(QStringList, on);
+        QHash<QString, ControlSetting> got;
+        for (const ControlSetting& c : controlState(state))
+            got.insert(c.name, c);
+        for (const QString& name : Usable + Shown) {
+            QVERIFY2(got.contains(name), qPrintable(name));
+            QCOMPARE(got[name].kind,
+                     Usable.contains(name) ? ControlSetting::Enabled : ControlSetting::Visible);
+            QVERIFY2(got[name].on == on.contains(name), qPrintable(name));
+        }
+    }
+
+    void no_control_is_set_twice_data() { controls_follow_the_state_data(); }
+    void no_control_is_set_twice() {
+        QFETCH(SessionState, state);
+        QSet<QString> names;
+        for (const ControlSetting& c : controlState(state)) {
+            QVERIFY2(!names.contains(c.name), qPrintable(c.name));
+            names.insert(c.name);
+        }
+    }
+};
+
+QTEST_MAIN(TstControls)
+#include "tst_controls.moc"
