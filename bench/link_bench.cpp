@@ -8,78 +8,78 @@
 #include <QProcess>
 #include <QTextStream>
 
-#include "bench/cpu_zeit.h"
+#include "bench/cpu_time.h"
 #include "link/protocol.h"
 #include "link/requests.h"
 #include "session/headless.h"
 
 namespace {
 
-constexpr double ByteZeit = 10.0 / 9600.0;
-constexpr double PollSekunden = 5.0;
-constexpr int EEPromLesungen = 5;
+constexpr double ByteTime = 10.0 / 9600.0;
+constexpr double PollSeconds = 5.0;
+constexpr int EepromReads = 5;
 
-struct Messung {
-    double proSekunde;
-    double cpuAnteil;
+struct Measurement {
+    double perSecond;
+    double cpuShare;
 };
 
-// Polls for `PollSekunden`, with `pause` seconds between exchanges as the 10 ms timer does.
-Messung pollen(Link& link, Clock& uhr, double pause) {
-    QElapsedTimer wand;
-    const double cpu0 = cpuSekunden();
-    wand.start();
+// Polls for `PollSeconds`, with `pause` seconds between exchanges as the 10 ms timer does.
+Measurement pollFor(Link& link, Clock& clock, double pause) {
+    QElapsedTimer wallClock;
+    const double cpu0 = cpuSeconds();
+    wallClock.start();
     int n = 0;
-    while (wand.elapsed() < PollSekunden * 1000) {
-        link.exchange(request::counts(false), protocol::CountsAntwortLaenge, protocol::WarteCounts);
+    while (wallClock.elapsed() < PollSeconds * 1000) {
+        link.exchange(request::counts(false), protocol::CountsReplyLength, protocol::WaitCounts);
         if (pause > 0)
-            uhr.warteBis(
-                uhr.jetzt() + pause, [] { return false; }, Ereignisse::Alle);
+            clock.waitUntil(
+                clock.now() + pause, [] { return false; }, Events::All);
         ++n;
     }
-    const double sekunden = double(wand.nsecsElapsed()) / 1e9;
-    return {n / sekunden, (cpuSekunden() - cpu0) / sekunden};
+    const double seconds = double(wallClock.nsecsElapsed()) / 1e9;
+    return {n / seconds, (cpuSeconds() - cpu0) / seconds};
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QTextStream aus(stdout);
+    QTextStream out(stdout);
     QProcess sim;
     sim.start(QStringLiteral(ORBIS_SIM), {QStringLiteral("--latency"), QStringLiteral("0")});
     if (!sim.waitForReadyRead(5000)) return 1;
-    const QString pfad = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
 
     Headless tool;
-    QString fehler;
-    if (!tool.open(pfad, fehler)) return 2;
+    QString fault;
+    if (!tool.open(path, fault)) return 2;
     Link& link = tool.session.link();
-    Clock& uhr = tool.clock;
+    Clock& clock = tool.clock;
 
-    const double grenze = 1.0 / (6 * ByteZeit);
-    const Messung dauer = pollen(link, uhr, 0.0);
-    aus << QStringLiteral("counts exchanges: %1 /s, wire limit %2 /s (%3 %)\n")
-               .arg(dauer.proSekunde, 0, 'f', 1)
-               .arg(grenze, 0, 'f', 1)
-               .arg(100 * dauer.proSekunde / grenze, 0, 'f', 1);
-    aus << QStringLiteral("CPU while polling back to back: %1 % of one core\n")
-               .arg(100 * dauer.cpuAnteil, 0, 'f', 2);
-    const Messung timer = pollen(link, uhr, 0.010);
-    aus << QStringLiteral("CPU while polling every 10 ms: %1 % of one core (%2 cycles/s)\n")
-               .arg(100 * timer.cpuAnteil, 0, 'f', 2)
-               .arg(timer.proSekunde, 0, 'f', 1);
+    const double limit = 1.0 / (6 * ByteTime);
+    const Measurement duration = pollFor(link, clock, 0.0);
+    out << QStringLiteral("counts exchanges: %1 /s, wire limit %2 /s (%3 %)\n")
+               .arg(duration.perSecond, 0, 'f', 1)
+               .arg(limit, 0, 'f', 1)
+               .arg(100 * duration.perSecond / limit, 0, 'f', 1);
+    out << QStringLiteral("CPU while polling back to back: %1 % of one core\n")
+               .arg(100 * duration.cpuShare, 0, 'f', 2);
+    const Measurement timer = pollFor(link, clock, 0.010);
+    out << QStringLiteral("CPU while polling every 10 ms: %1 % of one core (%2 cycles/s)\n")
+               .arg(100 * timer.cpuShare, 0, 'f', 2)
+               .arg(timer.perSecond, 0, 'f', 1);
 
-    QElapsedTimer wand;
-    wand.start();
-    for (int i = 0; i < EEPromLesungen; ++i)
+    QElapsedTimer wallClock;
+    wallClock.start();
+    for (int i = 0; i < EepromReads; ++i)
         if (!tool.session.EEPromLesen()) return 3;
-    const double lesen = double(wand.nsecsElapsed()) / 1e9 / EEPromLesungen;
-    const double draht = 516 * ByteZeit;
-    aus << QStringLiteral("EEPROM read: %1 ms, wire time %2 ms (%3 x)\n")
-               .arg(lesen * 1000, 0, 'f', 1)
-               .arg(draht * 1000, 0, 'f', 1)
-               .arg(lesen / draht, 0, 'f', 3);
+    const double read = double(wallClock.nsecsElapsed()) / 1e9 / EepromReads;
+    const double wireTime = 516 * ByteTime;
+    out << QStringLiteral("EEPROM read: %1 ms, wire time %2 ms (%3 x)\n")
+               .arg(read * 1000, 0, 'f', 1)
+               .arg(wireTime * 1000, 0, 'f', 1)
+               .arg(read / wireTime, 0, 'f', 3);
     sim.terminate();
     sim.waitForFinished();
     return 0;

@@ -15,8 +15,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "bench/cpu_zeit.h"
-#include "bench/zaehlender_port.h"
+#include "bench/counting_port.h"
+#include "bench/cpu_time.h"
 #include "files/program_folder.h"
 #include "link/protocol.h"
 #include "link/qt_serial_port.h"
@@ -27,31 +27,31 @@
 
 namespace {
 
-constexpr double ByteZeit = 10.0 / 9600.0;
-constexpr double PollSekunden = 10.0;
+constexpr double ByteTime = 10.0 / 9600.0;
+constexpr double PollSeconds = 10.0;
 
-void programmordnerAnlegen(const QString& ordner) {
-    for (const QString& d : programmordner::ausgelieferteDateien())
-        QFile::copy(QStringLiteral(ORBIS_DATA "/") + d, QDir(ordner).filePath(d));
-    QFile einstellungen(QDir(ordner).filePath(QStringLiteral("Q_orbis.CON")));
-    einstellungen.open(QIODevice::WriteOnly);
-    einstellungen.write("Com1\r\n1\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n(-)\r\nLuft\r\n");
-    QFile marke(QDir(ordner).filePath(QStringLiteral("Q_orbis.SPR")));
-    marke.open(QIODevice::WriteOnly);
-    marke.write("Deutsch\r\n");
-    QDir(ordner).mkdir(QStringLiteral("ports"));
+void createProgramFolder(const QString& folder) {
+    for (const QString& d : programFolder::shippedFiles())
+        QFile::copy(QStringLiteral(ORBIS_DATA "/") + d, QDir(folder).filePath(d));
+    QFile settings(QDir(folder).filePath(QStringLiteral("Q_orbis.CON")));
+    settings.open(QIODevice::WriteOnly);
+    settings.write("Com1\r\n1\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n(-)\r\nLuft\r\n");
+    QFile marker(QDir(folder).filePath(QStringLiteral("Q_orbis.SPR")));
+    marker.open(QIODevice::WriteOnly);
+    marker.write("Deutsch\r\n");
+    QDir(folder).mkdir(QStringLiteral("ports"));
 }
 
-// Runs the event loop until `fertig` holds or `s` seconds have passed, looking every 5 ms.
-void laufen(double s, const std::function<bool()>& fertig) {
-    QEventLoop schleife;
-    QTimer blick;
-    QObject::connect(&blick, &QTimer::timeout, [&] {
-        if (fertig()) schleife.quit();
+// Runs the event loop until `done` holds or `s` seconds have passed, looking every 5 ms.
+void runFor(double s, const std::function<bool()>& done) {
+    QEventLoop loop;
+    QTimer checkTimer;
+    QObject::connect(&checkTimer, &QTimer::timeout, [&] {
+        if (done()) loop.quit();
     });
-    blick.start(5);
-    QTimer::singleShot(int(s * 1000), &schleife, &QEventLoop::quit);
-    schleife.exec();
+    checkTimer.start(5);
+    QTimer::singleShot(int(s * 1000), &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 }  // namespace
@@ -60,55 +60,55 @@ int main(int argc, char** argv) {
     // Offscreen unless a display is named, so the benchmark can also run under Xvfb.
     if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTextStream aus(stdout);
-    QTemporaryDir ordner;
-    programmordnerAnlegen(ordner.path());
-    const QString ports = ordner.filePath(QStringLiteral("ports"));
+    QTextStream out(stdout);
+    QTemporaryDir folder;
+    createProgramFolder(folder.path());
+    const QString ports = folder.filePath(QStringLiteral("ports"));
     QProcess sim;
     sim.start(QStringLiteral(ORBIS_SIM), {"--latency", "0", "--profile", "constant", "--flow", "75",
                                           "--link", ports + QStringLiteral("/com1")});
     if (!sim.waitForReadyRead(5000)) return 1;
 
-    SteadyClock uhr;
-    QtSerialPort serial([ports](int n) { return portPfad(n, ports); });
-    serial.beiDaten([&uhr] { uhr.wecken(); });
-    ZaehlenderPort port(serial);
-    KonsolenDialoge dialoge;
-    App tool(port, uhr, dialoge, ordner.path(), seriellePortsDesSystems);
+    SteadyClock clock;
+    QtSerialPort serial([ports](int n) { return portPath(n, ports); });
+    serial.onData([&clock] { clock.wake(); });
+    CountingPort port(serial);
+    ConsoleDialogs dialogs;
+    App tool(port, clock, dialogs, folder.path(), systemSerialPorts);
 
     QElapsedTimer start;
     start.start();
     tool.load();
     tool.window().show();
-    laufen(20.0, [&] { return tool.session().live.Counts != 0; });
-    const double ersterWert = double(start.nsecsElapsed()) / 1e9;
-    const double festeWartezeiten =
+    runFor(20.0, [&] { return tool.session().live.Counts != 0; });
+    const double firstValue = double(start.nsecsElapsed()) / 1e9;
+    const double fixedWaitTimes =
         1.0 + 1.0 + 1.0 + 0.010;  // TimCheckVerb, after the first byte, readError, TimCounts
-    const double eeprom = 516 * ByteZeit;
-    aus << QStringLiteral(
+    const double eeprom = 516 * ByteTime;
+    out << QStringLiteral(
                "first live value after %1 s; fixed waits %2 s (+ %3 s EEPROM wire time): %4 s over "
                "the waits\n")
-               .arg(ersterWert, 0, 'f', 3)
-               .arg(festeWartezeiten, 0, 'f', 3)
+               .arg(firstValue, 0, 'f', 3)
+               .arg(fixedWaitTimes, 0, 'f', 3)
                .arg(eeprom, 0, 'f', 3)
-               .arg(ersterWert - festeWartezeiten, 0, 'f', 3);
+               .arg(firstValue - fixedWaitTimes, 0, 'f', 3);
 
-    const int counts0 = port.anzahl(protocol::Counts);
-    const double cpu0 = cpuSekunden();
-    QElapsedTimer dauer;
-    dauer.start();
-    laufen(PollSekunden, [] { return false; });
-    const double sekunden = double(dauer.nsecsElapsed()) / 1e9;
-    const double zyklen = (port.anzahl(protocol::Counts) - counts0) / sekunden;
-    const double zyklus = 0.010 + 6 * ByteZeit;
-    const double grenze = 5.0 / (5 * zyklus + 4 * ByteZeit);
-    aus << QStringLiteral("live-value cycles: %1 /s, limit %2 /s (%3 %)\n")
-               .arg(zyklen, 0, 'f', 1)
-               .arg(grenze, 0, 'f', 1)
-               .arg(100 * zyklen / grenze, 0, 'f', 1);
-    aus << QStringLiteral("CPU while polling with the window: %1 % of one core\n")
-               .arg(100 * (cpuSekunden() - cpu0) / sekunden, 0, 'f', 2);
-    aus << QStringLiteral("messages shown: %1\n").arg(dialoge.beendet() ? "program ended" : "none");
+    const int counts0 = port.amount(protocol::Counts);
+    const double cpu0 = cpuSeconds();
+    QElapsedTimer duration;
+    duration.start();
+    runFor(PollSeconds, [] { return false; });
+    const double seconds = double(duration.nsecsElapsed()) / 1e9;
+    const double cycles = (port.amount(protocol::Counts) - counts0) / seconds;
+    const double cycle = 0.010 + 6 * ByteTime;
+    const double limit = 5.0 / (5 * cycle + 4 * ByteTime);
+    out << QStringLiteral("live-value cycles: %1 /s, limit %2 /s (%3 %)\n")
+               .arg(cycles, 0, 'f', 1)
+               .arg(limit, 0, 'f', 1)
+               .arg(100 * cycles / limit, 0, 'f', 1);
+    out << QStringLiteral("CPU while polling with the window: %1 % of one core\n")
+               .arg(100 * (cpuSeconds() - cpu0) / seconds, 0, 'f', 2);
+    out << QStringLiteral("messages shown: %1\n").arg(dialogs.ended() ? "program ended" : "none");
     sim.terminate();
     sim.waitForFinished();
     return 0;

@@ -9,42 +9,42 @@
 #include <QTextStream>
 #include <csignal>
 
-#include "sim/abbilder.h"
-#include "sim/echtzeit.h"
-#include "sim/leitung.h"
-#include "sim/messgeraet.h"
+#include "sim/images.h"
+#include "sim/line.h"
+#include "sim/meter.h"
 #include "sim/pty_server.h"
+#include "sim/real_time.h"
 
 namespace {
 
-int signalRohr[2] = {-1, -1};
+int signalPipe[2] = {-1, -1};
 
-void beiSignal(int) {
-    [[maybe_unused]] const ssize_t n = ::write(signalRohr[1], "x", 1);
+void onSignal(int) {
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], "x", 1);
 }
 
-void beendenBeiSignal(QCoreApplication& app) {
-    if (::pipe(signalRohr) != 0) return;
-    auto* notifier = new QSocketNotifier(signalRohr[0], QSocketNotifier::Read, &app);
+void quitOnSignal(QCoreApplication& app) {
+    if (::pipe(signalPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
     QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
-    std::signal(SIGTERM, beiSignal);
-    std::signal(SIGINT, beiSignal);
-    std::signal(SIGHUP, beiSignal);
+    std::signal(SIGTERM, onSignal);
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGHUP, onSignal);
 }
 
-QByteArray abbildNach(const QString& name) {
-    if (name == QLatin1String("erased")) return abbild::geloescht();
-    if (name == QLatin1String("fw2")) return abbild::firmware2();
-    return abbild::standard();
+QByteArray imageNamed(const QString& name) {
+    if (name == QLatin1String("erased")) return images::erased();
+    if (name == QLatin1String("fw2")) return images::firmware2();
+    return images::standard();
 }
 
-Durchflussprofil::Art profilNach(const QString& name) {
-    if (name == QLatin1String("constant")) return Durchflussprofil::Art::Konstant;
-    if (name == QLatin1String("noisy")) return Durchflussprofil::Art::Rauschen;
-    return Durchflussprofil::Art::Rampe;
+FlowProfile::Kind profileNamed(const QString& name) {
+    if (name == QLatin1String("constant")) return FlowProfile::Kind::Constant;
+    if (name == QLatin1String("noisy")) return FlowProfile::Kind::Noise;
+    return FlowProfile::Kind::Ramp;
 }
 
-void optionen(QCommandLineParser& p) {
+void options(QCommandLineParser& p) {
     p.setApplicationDescription(
         QStringLiteral("Simulated KRN410-Q Orbis meter on a pseudo-terminal"));
     p.addHelpOption();
@@ -80,41 +80,41 @@ void optionen(QCommandLineParser& p) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCommandLineParser p;
-    optionen(p);
+    options(p);
     p.process(app);
 
-    Echtzeit zeit;
-    Messgeraet geraet(abbildNach(p.value(QStringLiteral("image"))));
-    geraet.profil.art = profilNach(p.value(QStringLiteral("profile")));
-    geraet.profil.kgh = p.value(QStringLiteral("flow")).toDouble();
-    geraet.profil.periode = qMax(0.1, p.value(QStringLiteral("period")).toDouble());
-    geraet.fehlercode = p.value(QStringLiteral("error-code")).toInt();
-    geraet.kaltstartNoetig = p.isSet(QStringLiteral("cold-start"));
+    RealTime time;
+    Meter meter(imageNamed(p.value(QStringLiteral("image"))));
+    meter.profile.kind = profileNamed(p.value(QStringLiteral("profile")));
+    meter.profile.kgh = p.value(QStringLiteral("flow")).toDouble();
+    meter.profile.period = qMax(0.1, p.value(QStringLiteral("period")).toDouble());
+    meter.errorCode = p.value(QStringLiteral("error-code")).toInt();
+    meter.coldStartNeeded = p.isSet(QStringLiteral("cold-start"));
 
     PtyServer server;
-    Leitung leitung(geraet, zeit, [&server](const QByteArray& b) { server.sende(b); });
-    leitung.latenz = p.value(QStringLiteral("latency")).toDouble() / 1000.0;
-    leitung.neustartZeit = p.value(QStringLiteral("restart")).toDouble();
-    leitung.fehler.nak = p.value(QStringLiteral("nak")).toInt();
-    leitung.fehler.stumm = p.isSet(QStringLiteral("silent")) ? 1 << 30 : 0;
-    server.verbinden(leitung);
+    Line line(meter, time, [&server](const QByteArray& b) { server.sendBytes(b); });
+    line.latency = p.value(QStringLiteral("latency")).toDouble() / 1000.0;
+    line.restartTime = p.value(QStringLiteral("restart")).toDouble();
+    line.fault.nak = p.value(QStringLiteral("nak")).toInt();
+    line.fault.silent = p.isSet(QStringLiteral("silent")) ? 1 << 30 : 0;
+    server.join(line);
 
-    QString fehler;
-    if (!server.starten(fehler)) {
-        QTextStream(stderr) << "orbis-sim: cannot open a pseudo-terminal: " << fehler << '\n';
+    QString fault;
+    if (!server.start(fault)) {
+        QTextStream(stderr) << "orbis-sim: cannot open a pseudo-terminal: " << fault << '\n';
         return 1;
     }
     const QString link = p.value(QStringLiteral("link"));
     if (!link.isEmpty()) {
         QFile::remove(link);
-        if (!QFile::link(server.geraetepfad(), link)) {
+        if (!QFile::link(server.devicePath(), link)) {
             QTextStream(stderr) << "orbis-sim: cannot create the link " << link << '\n';
             return 1;
         }
     }
-    QTextStream(stdout) << server.geraetepfad() << Qt::endl;
-    beendenBeiSignal(app);
-    const int ergebnis = app.exec();
+    QTextStream(stdout) << server.devicePath() << Qt::endl;
+    quitOnSignal(app);
+    const int result = app.exec();
     if (!link.isEmpty()) QFile::remove(link);
-    return ergebnis;
+    return result;
 }

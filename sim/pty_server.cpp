@@ -11,19 +11,19 @@
 PtyServer::PtyServer() = default;
 
 PtyServer::~PtyServer() {
-    trennen();
+    detach();
 }
 
-bool PtyServer::starten(QString& fehler) {
+bool PtyServer::start(QString& fault) {
     master_ = posix_openpt(O_RDWR | O_NOCTTY);
     if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
-        fehler = QString::fromLocal8Bit(std::strerror(errno));
+        fault = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    pfad_ = QString::fromLocal8Bit(ptsname(master_));
+    path_ = QString::fromLocal8Bit(ptsname(master_));
     slave_ = ::open(ptsname(master_), O_RDWR | O_NOCTTY);
     if (slave_ < 0) {
-        fehler = QString::fromLocal8Bit(std::strerror(errno));
+        fault = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
     termios t{};
@@ -33,23 +33,23 @@ bool PtyServer::starten(QString& fehler) {
     tcsetattr(slave_, TCSANOW, &t);
     fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
     notifier_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Read);
-    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { lesen(); });
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { read(); });
     return true;
 }
 
-void PtyServer::lesen() {
-    char puffer[512];
-    const ssize_t n = ::read(master_, puffer, sizeof puffer);
-    if (n > 0 && leitung_) leitung_->empfange(QByteArray(puffer, int(n)));
+void PtyServer::read() {
+    char buffer[512];
+    const ssize_t n = ::read(master_, buffer, sizeof buffer);
+    if (n > 0 && line_) line_->receive(QByteArray(buffer, int(n)));
 }
 
-void PtyServer::sende(const QByteArray& bytes) {
+void PtyServer::sendBytes(const QByteArray& bytes) {
     if (master_ < 0) return;
     // A full terminal buffer drops the bytes, as a real line would lose them.
     [[maybe_unused]] const ssize_t n = ::write(master_, bytes.constData(), size_t(bytes.size()));
 }
 
-void PtyServer::trennen() {
+void PtyServer::detach() {
     notifier_.reset();
     if (slave_ >= 0) ::close(slave_);
     if (master_ >= 0) ::close(master_);

@@ -4,7 +4,7 @@
 #include <QString>
 #include <memory>
 
-#include "sim/leitung.h"
+#include "sim/line.h"
 
 // Serves the simulated meter on a pseudo-terminal in real time. The server
 // keeps its own handle on the terminal side, so a host that closes and
@@ -14,21 +14,21 @@ public:
     PtyServer();
     ~PtyServer();
 
-    // Opens the pseudo-terminal; false with `fehler` set when that fails.
-    bool starten(QString& fehler);
-    QString geraetepfad() const { return pfad_; }
-    void verbinden(Leitung& leitung) { leitung_ = &leitung; }
+    // Opens the pseudo-terminal; false with `fault` set when that fails.
+    bool start(QString& fault);
+    QString devicePath() const { return path_; }
+    void join(Line& line) { line_ = &line; }
     // Writes the meter's bytes to the host.
-    void sende(const QByteArray& bytes);
+    void sendBytes(const QByteArray& bytes);
     // The port goes away: the terminal is closed for good.
-    void trennen();
+    void detach();
 
 private:
-    void lesen();
+    void read();
 
     int master_ = -1;
     int slave_ = -1;
-    QString pfad_;
-    Leitung* leitung_ = nullptr;
+    QString path_;
+    Line* line_ = nullptr;
     std::unique_ptr<QSocketNotifier> notifier_;
 };

@@ -7,7 +7,7 @@
 class Scheduler {
 public:
     virtual ~Scheduler() = default;
-    virtual double jetzt() const = 0;
-    // Runs `aufgabe` once the time `zeitpunkt` (seconds) has come.
-    virtual void um(double zeitpunkt, std::function<void()> aufgabe) = 0;
+    virtual double now() const = 0;
+    // Runs `task` once the time `when` (seconds) has come.
+    virtual void schedule(double when, std::function<void()> task) = 0;
 };

@@ -1,28 +1,28 @@
 #include "sim/sim_port.h"
 
-PortOeffnung SimPort::oeffnen() {
-    if (offen_) return {PortFehler::SchonOffen, QStringLiteral("Port already open")};
-    if (leitung_.fehler.weg) return {PortFehler::NichtVorhanden, QStringLiteral("No such device")};
-    offen_ = true;
-    puffer_.clear();
+OpenResult SimPort::openPort() {
+    if (open_) return {PortError::AlreadyOpen, QStringLiteral("Port already open")};
+    if (line_.fault.gone) return {PortError::NotFound, QStringLiteral("No such device")};
+    open_ = true;
+    buffer_.clear();
     return {};
 }
 
 void SimPort::output(const QByteArray& bytes) {
-    if (offen_) leitung_.empfange(bytes);
+    if (open_) line_.receive(bytes);
 }
 
 QByteArray SimPort::input() {
-    QByteArray alles;
-    alles.swap(puffer_);
-    return alles;
+    QByteArray everything;
+    everything.swap(buffer_);
+    return everything;
 }
 
-void SimPort::liefere(const QByteArray& bytes) {
-    if (offen_) puffer_.append(bytes);
+void SimPort::deliver(const QByteArray& bytes) {
+    if (open_) buffer_.append(bytes);
 }
 
-Simulator::Simulator(Scheduler& zeit, const QByteArray& eeprom)
-    : geraet(eeprom),
-      leitung(geraet, zeit, [this](const QByteArray& b) { port.liefere(b); }),
-      port(leitung) {}
+Simulator::Simulator(Scheduler& time, const QByteArray& eeprom)
+    : meter(eeprom),
+      line(meter, time, [this](const QByteArray& b) { port.deliver(b); }),
+      port(line) {}

@@ -1,38 +1,38 @@
 #pragma once
 
 #include "link/port.h"
-#include "sim/leitung.h"
+#include "sim/line.h"
 
 // The port seam served in-process by the simulated meter.
 class SimPort : public Port {
 public:
-    explicit SimPort(Leitung& leitung) : leitung_(leitung) {}
+    explicit SimPort(Line& line) : line_(line) {}
 
     void setCommPort(const QString& port) override { port_ = port; }
     QString commPort() const override { return port_; }
-    PortOeffnung oeffnen() override;
-    void schliessen() override { offen_ = false; }
-    bool portOpen() const override { return offen_; }
+    OpenResult openPort() override;
+    void closePort() override { open_ = false; }
+    bool portOpen() const override { return open_; }
     void output(const QByteArray& bytes) override;
-    int inBufferCount() override { return int(puffer_.size()); }
-    void inBufferLeeren() override { puffer_.clear(); }
+    int inBufferCount() override { return int(buffer_.size()); }
+    void clearInBuffer() override { buffer_.clear(); }
     QByteArray input() override;
 
     // The line delivers the meter's bytes here.
-    void liefere(const QByteArray& bytes);
+    void deliver(const QByteArray& bytes);
 
 private:
-    Leitung& leitung_;
+    Line& line_;
     QString port_;
-    bool offen_ = false;
-    QByteArray puffer_;
+    bool open_ = false;
+    QByteArray buffer_;
 };
 
 // A simulated meter with its line and port, for in-process use.
 struct Simulator {
-    explicit Simulator(Scheduler& zeit, const QByteArray& eeprom);
+    explicit Simulator(Scheduler& time, const QByteArray& eeprom);
 
-    Messgeraet geraet;
-    Leitung leitung;
+    Meter meter;
+    Line line;
     SimPort port;
 };

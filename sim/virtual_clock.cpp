@@ -6,69 +6,69 @@ namespace {
 
 // Fires on virtual time. Each start gets a new generation, so a pending tick
 // of an earlier start is dropped.
-class VirtuellerZeitgeber : public Zeitgeber {
+class VirtualTimer : public Timer {
 public:
-    VirtuellerZeitgeber(VirtualClock& uhr, std::function<void()> handler)
-        : uhr_(uhr), handler_(std::move(handler)), generation_(std::make_shared<int>(0)) {}
-    ~VirtuellerZeitgeber() override { ++*generation_; }
+    VirtualTimer(VirtualClock& clock, std::function<void()> handler)
+        : clock_(clock), handler_(std::move(handler)), generation_(std::make_shared<int>(0)) {}
+    ~VirtualTimer() override { ++*generation_; }
 
-    void setzeIntervall(int ms) override { intervall_ = ms; }
-    void an() override {
-        aktiv_ = true;
-        planen();
+    void setIntervalMs(int ms) override { intervalMs_ = ms; }
+    void on() override {
+        active_ = true;
+        scheduleTick();
     }
-    void aus() override {
-        aktiv_ = false;
+    void off() override {
+        active_ = false;
         ++*generation_;
     }
-    bool aktiv() const override { return aktiv_; }
-    int intervall() const override { return intervall_; }
+    bool active() const override { return active_; }
+    int intervalMs() const override { return intervalMs_; }
 
 private:
-    void planen() {
-        const int meine = ++*generation_;
+    void scheduleTick() {
+        const int mine = ++*generation_;
         std::weak_ptr<int> gen = generation_;
-        uhr_.um(uhr_.jetzt() + intervall_ / 1000.0, [this, gen, meine] {
+        clock_.schedule(clock_.now() + intervalMs_ / 1000.0, [this, gen, mine] {
             const auto g = gen.lock();
-            if (!g || *g != meine || !aktiv_ || intervall_ <= 0) return;
+            if (!g || *g != mine || !active_ || intervalMs_ <= 0) return;
             handler_();
-            if (*g == meine && aktiv_) planen();
+            if (*g == mine && active_) scheduleTick();
         });
     }
 
-    VirtualClock& uhr_;
+    VirtualClock& clock_;
     std::function<void()> handler_;
     std::shared_ptr<int> generation_;
-    int intervall_ = 0;
-    bool aktiv_ = false;
+    int intervalMs_ = 0;
+    bool active_ = false;
 };
 
 }  // namespace
 
-std::unique_ptr<Zeitgeber> VirtualClock::zeitgeber(std::function<void()> handler) {
-    return std::make_unique<VirtuellerZeitgeber>(*this, std::move(handler));
+std::unique_ptr<Timer> VirtualClock::timer(std::function<void()> handler) {
+    return std::make_unique<VirtualTimer>(*this, std::move(handler));
 }
 
-bool VirtualClock::warteBis(double frist, const std::function<bool()>& fertig, Ereignisse) {
-    while (!fertig()) {
-        if (termine_.empty() || termine_.begin()->first.first > frist) {
-            if (frist > jetzt_) jetzt_ = frist;
-            return fertig();
+bool VirtualClock::waitUntil(double deadline, const std::function<bool()>& done, Events) {
+    while (!done()) {
+        if (agenda_.empty() || agenda_.begin()->first.first > deadline) {
+            if (deadline > now_) now_ = deadline;
+            return done();
         }
-        auto naechster = termine_.begin();
-        if (naechster->first.first > jetzt_) jetzt_ = naechster->first.first;
-        auto aufgabe = std::move(naechster->second);
-        termine_.erase(naechster);
-        aufgabe();
+        auto next = agenda_.begin();
+        if (next->first.first > now_) now_ = next->first.first;
+        auto task = std::move(next->second);
+        agenda_.erase(next);
+        task();
     }
     return true;
 }
 
-void VirtualClock::um(double zeitpunkt, std::function<void()> aufgabe) {
-    termine_.emplace(std::make_pair(zeitpunkt, folge_++), std::move(aufgabe));
+void VirtualClock::schedule(double when, std::function<void()> task) {
+    agenda_.emplace(std::make_pair(when, sequence_++), std::move(task));
 }
 
-void VirtualClock::vergehen(double sekunden) {
-    warteBis(
-        jetzt_ + sekunden, [] { return false; }, Ereignisse::Alle);
+void VirtualClock::advance(double seconds) {
+    waitUntil(
+        now_ + seconds, [] { return false; }, Events::All);
 }

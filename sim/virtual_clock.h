@@ -11,17 +11,17 @@
 // so a 40-second wait costs no real time.
 class VirtualClock : public Clock, public Scheduler {
 public:
-    double jetzt() const override { return jetzt_; }
-    bool warteBis(double frist, const std::function<bool()>& fertig, Ereignisse e) override;
-    void wecken() override {}
-    void um(double zeitpunkt, std::function<void()> aufgabe) override;
-    std::unique_ptr<Zeitgeber> zeitgeber(std::function<void()> handler) override;
+    double now() const override { return now_; }
+    bool waitUntil(double deadline, const std::function<bool()>& done, Events e) override;
+    void wake() override {}
+    void schedule(double when, std::function<void()> task) override;
+    std::unique_ptr<Timer> timer(std::function<void()> handler) override;
 
-    // Lets `sekunden` pass, running everything due meanwhile.
-    void vergehen(double sekunden);
+    // Lets `seconds` pass, running everything due meanwhile.
+    void advance(double seconds);
 
 private:
-    double jetzt_ = 0;
-    std::uint64_t folge_ = 0;
-    std::map<std::pair<double, std::uint64_t>, std::function<void()>> termine_;
+    double now_ = 0;
+    std::uint64_t sequence_ = 0;
+    std::map<std::pair<double, std::uint64_t>, std::function<void()>> agenda_;
 };

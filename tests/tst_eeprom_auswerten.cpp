@@ -9,7 +9,7 @@ namespace {
 
 // The standard meter's image with some bytes changed.
 QByteArray image(std::initializer_list<std::pair<int, QByteArray>> changes) {
-    QByteArray eeprom = abbild::standard();
+    QByteArray eeprom = images::standard();
     for (const auto& [a, bytes] : changes)
         eeprom.replace(a, bytes.size(), bytes);
     return eeprom;
@@ -22,8 +22,8 @@ QByteArray image(std::initializer_list<std::pair<int, QByteArray>> changes) {
 class TstEEPromAuswerten : public QObject {
     Q_OBJECT
 
-    Geraeteparameter par;
-    Masseinheit unit;
+    MeterParameters par;
+    Unit unit;
 
     // Decodes the image as the meter sends it.
     bool decode(const QByteArray& eeprom) {
@@ -32,12 +32,12 @@ class TstEEPromAuswerten : public QObject {
 
 private slots:
     void init() {
-        par = Geraeteparameter{};
-        unit = Masseinheit{};
+        par = MeterParameters{};
+        unit = Unit{};
     }
 
     void the_standard_meter_is_decoded_completely() {
-        const DecodeResult r = EEPromAuswerten(replyWith(abbild::standard()), par, unit);
+        const DecodeResult r = EEPromAuswerten(replyWith(images::standard()), par, unit);
         QVERIFY(r.ok() && r.overflowRead);
         QCOMPARE(par.Ausgangsart, 0x15);
         QCOMPARE(par.Analogbereich, 0x18);
@@ -71,42 +71,42 @@ private slots:
 
     void special_configuration_values_data() {
         QTest::addColumn<QByteArray>("eeprom");
-        QTest::addColumn<int>("impulsdauer");
-        QTest::addColumn<int>("filterfaktor");
+        QTest::addColumn<int>("pulseDuration");
+        QTest::addColumn<int>("filterFactor");
         QTest::addColumn<float>("mew");
-        QTest::addColumn<float>("impulswert");
+        QTest::addColumn<float>("pulseValue");
         QTest::newRow("duration 0 is 256")
-            << image({{adresse::Impulsdauer, hex("00")}}) << 256 << 62000 << 150.0f << 0.1f;
+            << image({{address::Impulsdauer, hex("00")}}) << 256 << 62000 << 150.0f << 0.1f;
         QTest::newRow("filter 0 is 62000")
-            << image({{adresse::Filterfaktor, hex("00 00")}}) << 50 << 62000 << 150.0f << 0.1f;
+            << image({{address::Filterfaktor, hex("00 00")}}) << 50 << 62000 << 150.0f << 0.1f;
         QTest::newRow("erased filter")
-            << image({{adresse::Filterfaktor, hex("FF FF")}}) << 50 << 65535 << 150.0f << 0.1f;
+            << image({{address::Filterfaktor, hex("FF FF")}}) << 50 << 65535 << 150.0f << 0.1f;
         QTest::newRow("MEW 00 00 7A 44")
-            << image({{adresse::MEW, hex("00 00 7A 44")}}) << 50 << 62000 << 1000.0f << 0.6666667f;
+            << image({{address::MEW, hex("00 00 7A 44")}}) << 50 << 62000 << 1000.0f << 0.6666667f;
         QTest::newRow("divider 24 without fractional bits")
-            << image({{adresse::Digitalflags, hex("81")},
-                      {adresse::Impulsteiler, bytefolge::dword32(24)}})
+            << image({{address::Digitalflags, hex("81")},
+                      {address::Impulsteiler, byteOrder::dword32(24)}})
             << 50 << 62000 << 150.0f << 0.001f;
         QTest::newRow("the same divider with 8 fractional bits")
-            << image({{adresse::Impulsteiler, bytefolge::dword32(24 * 256)}}) << 50 << 62000
+            << image({{address::Impulsteiler, byteOrder::dword32(24 * 256)}}) << 50 << 62000
             << 150.0f << 0.001f;
     }
     void special_configuration_values() {
         QFETCH(QByteArray, eeprom);
-        QFETCH(int, impulsdauer);
-        QFETCH(int, filterfaktor);
+        QFETCH(int, pulseDuration);
+        QFETCH(int, filterFactor);
         QFETCH(float, mew);
-        QFETCH(float, impulswert);
+        QFETCH(float, pulseValue);
         QVERIFY(decode(eeprom));
-        QCOMPARE(par.Impulsdauer, impulsdauer);
-        QCOMPARE(par.Filterfaktor, filterfaktor);
+        QCOMPARE(par.Impulsdauer, pulseDuration);
+        QCOMPARE(par.Filterfaktor, filterFactor);
         QCOMPARE(par.MEW, mew);
-        QCOMPARE(par.Impulswert, impulswert);
+        QCOMPARE(par.Impulswert, pulseValue);
     }
 
     void flows_are_in_the_chosen_unit() {
         unit.Umrechnungsfaktor = 60.0;  // kg/min
-        QVERIFY(decode(abbild::standard()));
+        QVERIFY(decode(images::standard()));
         QCOMPARE(par.MEW, 2.5f);
         QCOMPARE(par.MOG, float(200.0 / 60.0));
         QCOMPARE(par.Schleichmenge, float(0.5 / 60.0));
@@ -118,14 +118,14 @@ private slots:
     // firmware before version 3 has none: its overflow byte is ignored, the controls hidden.
     void the_firmware_decides_the_overflow_display_data() {
         QTest::addColumn<QByteArray>("eeprom");
-        QTest::addColumn<Sprache>("language");
-        QTest::addColumn<int>("ueberlauf");  // 7: left as it was
-        QTest::addColumn<int>("aktiv");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<int>("overflow");  // 7: left as it was
+        QTest::addColumn<int>("active");
         QTest::addColumn<QString>("line");
         QTest::addColumn<Color>("colour");
-        const Sprache de = Sprache::Deutsch;
+        const Language de = Language::German;
         const auto overflow = [](const char* version, const char* byte) {
-            return image({{adresse::Firmwareversion, version}, {adresse::Ueberlauf, hex(byte)}});
+            return image({{address::Firmwareversion, version}, {address::Ueberlauf, hex(byte)}});
         };
         QTest::newRow("version 05, active")
             << overflow("V1.0  05", "01") << de << 1 << 1 << "Überlauf ist aktiv" << color::Blue;
@@ -138,44 +138,44 @@ private slots:
         QTest::newRow("two letters count as 0")
             << overflow("V1.0 RAB", "01") << de << 7 << 7 << QString() << Color(0);
         QTest::newRow("firmware 2 ignores the overflow byte")
-            << abbild::firmware2() << de << 7 << 7 << QString() << Color(0);
-        QTest::newRow("English") << overflow("V3.1 R03", "01") << Sprache::Englisch << 1 << 1
+            << images::firmware2() << de << 7 << 7 << QString() << Color(0);
+        QTest::newRow("English") << overflow("V3.1 R03", "01") << Language::English << 1 << 1
                                  << "Overflow active" << color::Blue;
-        QTest::newRow("French") << overflow("V3.1 R03", "01") << Sprache::Franzoesisch << 1 << 1
+        QTest::newRow("French") << overflow("V3.1 R03", "01") << Language::French << 1 << 1
                                 << "Dépassement actif" << color::Blue;
         QTest::newRow("unknown language keeps the caption")
-            << overflow("V3.1 R03", "01") << Sprache::Unbekannt << 1 << 1 << QString() << Color(0);
+            << overflow("V3.1 R03", "01") << Language::Unknown << 1 << 1 << QString() << Color(0);
     }
     void the_firmware_decides_the_overflow_display() {
         QFETCH(QByteArray, eeprom);
-        QFETCH(Sprache, language);
-        QFETCH(int, ueberlauf);
-        QFETCH(int, aktiv);
+        QFETCH(Language, language);
+        QFETCH(int, overflow);
+        QFETCH(int, active);
         QFETCH(QString, line);
         QFETCH(Color, colour);
         Bench b(eeprom);
         b.session.language = language;
-        b.session.geraet.Ueberlauf = b.session.geraet.UeberlaufAktiv = 7;
+        b.session.meter.Ueberlauf = b.session.meter.UeberlaufAktiv = 7;
         b.start();
-        QVERIFY(b.dialogs.gezeigt.isEmpty());
-        QCOMPARE(ueberlaufBekannt(b.session.geraet), ueberlauf != 7);
-        QCOMPARE(b.session.geraet.Ueberlauf, ueberlauf);
-        QCOMPARE(b.session.geraet.UeberlaufAktiv, aktiv);
+        QVERIFY(b.dialogs.shownMessages.isEmpty());
+        QCOMPARE(overflowKnown(b.session.meter), overflow != 7);
+        QCOMPARE(b.session.meter.Ueberlauf, overflow);
+        QCOMPARE(b.session.meter.UeberlaufAktiv, active);
         const DisplayModel& display = b.session.display;
         for (const char* name : {"chkKonfAnalog_5", "lblKonfULAkt", "lblUeberlauf"})
-            QCOMPARE(display.visible(QLatin1String(name)), aktiv == 1);
+            QCOMPARE(display.visible(QLatin1String(name)), active == 1);
         for (const char* name : {"AnzAnalog", "AnzSignal"})
-            QCOMPARE(display.get(QLatin1String(name), Aspect::Maximum), aktiv == 1 ? 110 : 100);
+            QCOMPARE(display.get(QLatin1String(name), Aspect::Maximum), active == 1 ? 110 : 100);
         QCOMPARE(display.text("lblUeberlauf"), line);
         QCOMPARE(display.textColor("lblUeberlauf"), colour);
     }
 
     void erased_calibration_reads_as_zero_and_an_empty_curve_keeps_its_points() {
         par.StpCounts[1] = 4711;
-        QVERIFY(decode(image({{adresse::StpAnzahl, hex("00")},
-                              {adresse::DacReferenz, hex("FF FF FF FF")},
-                              {adresse::DacPunkteU, hex("FF FF FF FF FF FF")},
-                              {adresse::DacPunkteI + 2, bytefolge::float32(-1.5f)}})));
+        QVERIFY(decode(image({{address::StpAnzahl, hex("00")},
+                              {address::DacReferenz, hex("FF FF FF FF")},
+                              {address::DacPointsU, hex("FF FF FF FF FF FF")},
+                              {address::DacPointsI + 2, byteOrder::float32(-1.5f)}})));
         QCOMPARE(par.StpCounts[1], 4711);
         QCOMPARE(par.DacReferenz[1], 0.0f);
         QCOMPARE(par.DacCountsU[1], 65535);
@@ -190,12 +190,12 @@ private slots:
         QTest::addColumn<int>("stpAnzahl");
         QTest::addColumn<float>("mew");
         const QString index = QStringLiteral("Index außerhalb des gültigen Bereichs");
-        const QByteArray standard = replyWith(abbild::standard());
-        QTest::newRow("count 41") << replyWith(image({{adresse::StpAnzahl, hex("29")}})) << 1.0
+        const QByteArray standard = replyWith(images::standard());
+        QTest::newRow("count 41") << replyWith(image({{address::StpAnzahl, hex("29")}})) << 1.0
                                   << index << 41 << -1.0f;
         // 255 support points are more than the record holds.
         QTest::newRow("erased meter")
-            << replyWith(abbild::geloescht()) << 1.0 << index << 255 << -1.0f;
+            << replyWith(images::erased()) << 1.0 << index << 255 << -1.0f;
         QTest::newRow("truncated after the curve")
             << standard.left(260) << 1.0 << index << 12 << -1.0f;
         QTest::newRow("zero unit factor")
@@ -220,20 +220,20 @@ private slots:
         QCOMPARE(par.StpAnzahl, stpAnzahl);
         QCOMPARE(par.MEW, mew);
         QCOMPARE(par.Fertigungsnummer, QStringLiteral("old"));
-        if (stpAnzahl > Geraeteparameter::MaxStuetzstellen)
-            QCOMPARE(par.StpCounts[Geraeteparameter::MaxStuetzstellen], 65535);
+        if (stpAnzahl > MeterParameters::MaxSupportPoints)
+            QCOMPARE(par.StpCounts[MeterParameters::MaxSupportPoints], 65535);
         if (buffer.size() != 513) return;
 
         // Given such a meter, when the tool starts, then the technician is told why, the display
         // fails on the filter factor not reached, and the start-up ends all the same.
         Bench b(buffer.mid(1));
-        b.session.settings.einheit.Umrechnungsfaktor = factor;
+        b.session.settings.unit.Umrechnungsfaktor = factor;
         b.start();
-        QCOMPARE(b.dialogs.texte(),
+        QCOMPARE(b.dialogs.texts(),
                  QStringList({failure + ", SUB EEPromAuswerten\r\nText 80",
                               "Ungültiger Prozeduraufruf oder ungültiges Argument, SUB "
                               "WerteAnzeigen"}));
-        QCOMPARE(b.dialogs.gezeigt[0].symbol, Symbol::Kritisch);
+        QCOMPARE(b.dialogs.shownMessages[0].symbol, Symbol::Critical);
         QVERIFY(b.session.state.meterRead);
         QVERIFY(!b.session.display.get("AnzAnalog", Aspect::Maximum).isValid());
     }

@@ -8,8 +8,8 @@ namespace {
 // The messages shown, as "text (title)", marked "OK" when that is the only button.
 QStringList messages(const Bench& b) {
     QStringList l;
-    for (const GezeigteMeldung& m : b.dialogs.gezeigt)
-        l << m.text + " (" + m.titel + (m.knoepfe == Schaltflaechen::Ok ? ") OK" : ")");
+    for (const ShownMessage& m : b.dialogs.shownMessages)
+        l << m.text + " (" + m.title + (m.buttons == Buttons::Ok ? ") OK" : ")");
     return l;
 }
 
@@ -25,24 +25,24 @@ private slots:
     void a_complete_image_is_kept_with_its_dle() {
         Bench b;
         QVERIFY(b.session.EEPromLesen());
-        QCOMPARE(b.session.linkState.EEPromInhalt, replyWith(abbild::standard()));
+        QCOMPARE(b.session.linkState.EEPromInhalt, replyWith(images::standard()));
         QCOMPARE(b.frames(), QVector<QByteArray>{hex("0B 00 0B")});
         // 3 request bytes and 513 reply bytes at 9600 baud plus the meter's latency.
-        QVERIFY(qAbs(b.clock.jetzt() - (516 * Leitung::ByteZeit + b.sim.leitung.latenz)) < 1e-6);
-        QVERIFY(b.dialogs.gezeigt.isEmpty());
+        QVERIFY(qAbs(b.clock.now() - (516 * Line::ByteTime + b.sim.line.latency)) < 1e-6);
+        QVERIFY(b.dialogs.shownMessages.isEmpty());
     }
 
     void a_short_reply_is_read_again_data() {
-        QTest::addColumn<Sprache>("language");
-        QTest::addColumn<QList<Stoerung>>("faults");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QList<Fault>>("faults");
         QTest::addColumn<int>("cutTo");
         QTest::addColumn<bool>("read");
         QTest::addColumn<int>("requests");
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<int>("failures");
         QTest::addColumn<bool>("broken");
-        const auto de = Sprache::Deutsch;
-        const auto shortReplies = [](int n) { return QList<Stoerung>(n, Stoerung::Kurz); };
+        const auto de = Language::German;
+        const auto shortReplies = [](int n) { return QList<Fault>(n, Fault::Truncated); };
         const QString germanRestart = "Bitte starten Sie das Programm neu. (Kritischer Fehler) OK";
         const QStringList broken{"Text 13 (Text 14)"};
         QTest::newRow("two short replies")
@@ -51,31 +51,28 @@ private slots:
         QTest::newRow("restart, German") << de << shortReplies(7) << 512 << true << 8
                                          << QStringList{germanRestart} << 6 << false;
         QTest::newRow("restart, English")
-            << Sprache::Englisch << shortReplies(7) << 512 << true << 8
+            << Language::English << shortReplies(7) << 512 << true << 8
             << QStringList{"Restart your program please. (Critical error) OK"} << 6 << false;
         QTest::newRow("restart, French")
-            << Sprache::Franzoesisch << shortReplies(7) << 512 << true << 8
+            << Language::French << shortReplies(7) << 512 << true << 8
             << QStringList{"relancer votre programm de nouveau. (Erreur critique) OK"} << 6
             << false;
         QTest::newRow("given up after ten re-reads")
             << de << shortReplies(20) << 1 << false << 11
-            << QStringList{germanRestart,
-                           linktexte::eepromAufgegeben(de, 10) + " (Kritischer Fehler)"}
+            << QStringList{germanRestart, linkTexts::eepromGaveUp(de, 10) + " (Kritischer Fehler)"}
             << 10 << true;
-        QTest::newRow("NAK to a re-read ends it") << de << (shortReplies(1) << Stoerung::Nak) << 10
+        QTest::newRow("NAK to a re-read ends it") << de << (shortReplies(1) << Fault::Nak) << 10
                                                   << false << 2 << QStringList() << 1 << false;
         QTest::newRow("garbage to a re-read breaks the link")
-            << de << (shortReplies(1) << Stoerung::Muell) << 10 << false << 2 << broken << 0
-            << true;
+            << de << (shortReplies(1) << Fault::Garbage) << 10 << false << 2 << broken << 0 << true;
         QTest::newRow("silence to a re-read breaks the link")
-            << de << (shortReplies(1) << Stoerung::Stumm) << 10 << false << 2 << broken << 0
-            << true;
+            << de << (shortReplies(1) << Fault::Silent) << 10 << false << 2 << broken << 0 << true;
         QTest::newRow("no reply at all breaks the link")
-            << de << QList<Stoerung>{Stoerung::Stumm} << 10 << false << 1 << broken << 0 << true;
+            << de << QList<Fault>{Fault::Silent} << 10 << false << 1 << broken << 0 << true;
     }
     void a_short_reply_is_read_again() {
-        QFETCH(Sprache, language);
-        QFETCH(QList<Stoerung>, faults);
+        QFETCH(Language, language);
+        QFETCH(QList<Fault>, faults);
         QFETCH(int, cutTo);
         QFETCH(bool, read);
         QFETCH(int, requests);
@@ -85,8 +82,8 @@ private slots:
         Bench b;
         b.session.language = language;
         b.session.linkState.EEPromInhalt = "old";
-        b.sim.leitung.fehler.skript = faults;
-        b.sim.leitung.fehler.abschneidenAuf = cutTo;
+        b.sim.line.fault.script = faults;
+        b.sim.line.fault.truncateTo = cutTo;
         QCOMPARE(b.session.EEPromLesen(), read);
         QCOMPARE(b.frames(), QVector<QByteArray>(requests, hex("0B 00 0B")));
         for (double gap : b.gaps())  // 8 s for the short reply and the pause of 1 s
@@ -95,12 +92,12 @@ private slots:
         QCOMPARE(b.session.linkState.Fehlversuche, failures);
         // Only a complete image replaces the previous one.
         QCOMPARE(b.session.linkState.EEPromInhalt,
-                 read ? replyWith(abbild::standard()) : QByteArray("old"));
+                 read ? replyWith(images::standard()) : QByteArray("old"));
         // A broken link greys the lamp, stops the polling and locks what needs the meter.
         const DisplayModel& d = b.session.display;
         QCOMPARE(d.background("Lampe") == color::Grey, broken);
         QCOMPARE(d.enabled("frmND.cmdNDLesen"), !broken);
-        QVERIFY(!broken || !b.session.TimCounts().aktiv());
+        QVERIFY(!broken || !b.session.TimCounts().active());
     }
 };
 

@@ -7,24 +7,24 @@
 namespace {
 
 // Ausgangsart and Analogbereich for each output kind and range.
-struct Ausgang {
-    int art;
-    int bereich;
+struct OutputConfig {
+    int kind;
+    int range;
 };
-const Ausgang U05{0x02, 0x01}, U010{0x02, 0x02}, I020{0x01, 0x04}, I420{0x01, 0x08};
+const OutputConfig U05{0x02, 0x01}, U010{0x02, 0x02}, I020{0x01, 0x04}, I420{0x01, 0x08};
 
-Geraeteparameter geraet(float mew, Ausgang a, int fehlerbit, int ueberlauf = 0) {
-    Geraeteparameter p;
+MeterParameters meter(float mew, OutputConfig a, int errorBit, int overflow = 0) {
+    MeterParameters p;
     p.MEW = mew;
-    p.Ausgangsart = a.art;
-    p.Analogbereich = a.bereich | (fehlerbit >= 0 ? 1 << (4 + fehlerbit) : 0);
-    p.UeberlaufAktiv = ueberlauf;
+    p.Ausgangsart = a.kind;
+    p.Analogbereich = a.range | (errorBit >= 0 ? 1 << (4 + errorBit) : 0);
+    p.UeberlaufAktiv = overflow;
     return p;
 }
 
 }  // namespace
 
-Q_DECLARE_METATYPE(Geraeteparameter)
+Q_DECLARE_METATYPE(MeterParameters)
 
 // Given a counts reply and the meter's configuration, the live values show
 // the measured mass, the analog output and the gauges as the technician
@@ -32,22 +32,22 @@ Q_DECLARE_METATYPE(Geraeteparameter)
 class TstMesswertAnzeigen : public QObject {
     Q_OBJECT
 
-    LiveWerte w;
+    LiveValues w;
     DisplayModel v;
 
-    void show(int counts, const Geraeteparameter& p) {
+    void show(int counts, const MeterParameters& p) {
         MesswertAnzeigen(quint8(counts >> 8), quint8(counts & 0xFF), w, p, v);
     }
 
 private slots:
     void init() {
-        w = LiveWerte{};
+        w = LiveValues{};
         v = DisplayModel{};
         QLocale::setDefault(QLocale::c());
     }
 
     void the_measured_value_reads_over_two_labels_data() {
-        QTest::addColumn<Geraeteparameter>("meter");
+        QTest::addColumn<MeterParameters>("meter");
         QTest::addColumn<int>("counts");
         QTest::addColumn<float>("value");
         QTest::addColumn<QString>("front");
@@ -55,8 +55,8 @@ private slots:
         QTest::addColumn<int>("gauge");
         const auto row = [](const char* name, float mew, int overflow, int counts, float value,
                             const char* front, const char* back, int gauge) {
-            QTest::newRow(name) << geraet(mew, U05, -1, overflow) << counts << value << front
-                                << back << gauge;
+            QTest::newRow(name) << meter(mew, U05, -1, overflow) << counts << value << front << back
+                                << gauge;
         };
         row("half of 100", 100, 0, 32768, 50.0008f, "5", "0.00", 50);
         row("zero", 100, 0, 0, 0, "", "0", 0);
@@ -67,7 +67,7 @@ private slots:
         row("overflow, range and gauge to 110 %", 100, 1, 32768, 55.0008f, "5", "5.00", 55);
     }
     void the_measured_value_reads_over_two_labels() {
-        QFETCH(Geraeteparameter, meter);
+        QFETCH(MeterParameters, meter);
         QFETCH(int, counts);
         QFETCH(float, value);
         QFETCH(QString, front);
@@ -83,14 +83,14 @@ private slots:
     }
 
     void full_scale_turns_the_values_red_data() {
-        QTest::addColumn<Geraeteparameter>("meter");
+        QTest::addColumn<MeterParameters>("meter");
         QTest::addColumn<int>("counts");
         QTest::addColumn<float>("value");
         QTest::addColumn<QString>("front");
         QTest::addColumn<QString>("back");
         const auto row = [](const char* name, int counts, int behaviour, int overflow, float value,
                             const char* front, const char* back) {
-            QTest::newRow(name) << geraet(100, U05, behaviour, overflow) << counts << value << front
+            QTest::newRow(name) << meter(100, U05, behaviour, overflow) << counts << value << front
                                 << back;
         };
         row("65533", 65533, 0, 0, 100, "> 100", "");
@@ -101,7 +101,7 @@ private slots:
         row("no error value", 65535, 3, 0, 100, "10", "0.0");
     }
     void full_scale_turns_the_values_red() {
-        QFETCH(Geraeteparameter, meter);
+        QFETCH(MeterParameters, meter);
         QFETCH(int, counts);
         QFETCH(float, value);
         QFETCH(QString, front);
@@ -117,15 +117,15 @@ private slots:
     }
 
     void the_analog_output_by_kind_range_and_error_behaviour_data() {
-        QTest::addColumn<Geraeteparameter>("meter");
+        QTest::addColumn<MeterParameters>("meter");
         QTest::addColumn<int>("counts");
         QTest::addColumn<QString>("front");
         QTest::addColumn<QString>("back");
         QTest::addColumn<QString>("unit");
-        const auto row = [](const char* name, Ausgang a, int behaviour, int overflow, int counts,
-                            const char* front, const char* back) {
-            QTest::newRow(name) << geraet(100, a, behaviour, overflow) << counts << front << back
-                                << (a.art == 0x02 ? "Volt" : "mA");
+        const auto row = [](const char* name, OutputConfig a, int behaviour, int overflow,
+                            int counts, const char* front, const char* back) {
+            QTest::newRow(name) << meter(100, a, behaviour, overflow) << counts << front << back
+                                << (a.kind == 0x02 ? "Volt" : "mA");
         };
         row("0-5 V half", U05, 0, 0, 32768, "", "2.50");
         row("0-10 V, 75 %", U010, 0, 0, 49151, "", "7.50");
@@ -146,7 +146,7 @@ private slots:
         row("full, down, 0-20 unchanged", I020, 2, 0, 65535, "2", "0.00");
     }
     void the_analog_output_by_kind_range_and_error_behaviour() {
-        QFETCH(Geraeteparameter, meter);
+        QFETCH(MeterParameters, meter);
         QFETCH(int, counts);
         QFETCH(QString, front);
         QFETCH(QString, back);
@@ -158,7 +158,7 @@ private slots:
     }
 
     void the_switching_output_fills_its_gauge() {
-        Geraeteparameter p = geraet(100, I420, 0);
+        MeterParameters p = meter(100, I420, 0);
         p.Ausgangsart |= 0x40;
         show(16384, p);
         QCOMPARE(v.value("AnzSignal"), 25);
@@ -170,27 +170,27 @@ private slots:
 
     void a_german_desktop_shows_commas() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        show(32768, geraet(100, U05, -1));
+        show(32768, meter(100, U05, -1));
         QCOMPARE(v.text("lblAktMW1"), QStringLiteral("0,00"));
         QCOMPARE(v.text("lblANAOUT1"), QStringLiteral("2,50"));
     }
 
     void counts_keep_their_minimum_and_maximum() {
         for (int c : {500, 100, 900})
-            show(c, geraet(100, U05, 0));
+            show(c, meter(100, U05, 0));
         QCOMPARE(w.CountsMin, 100);
         QCOMPARE(w.CountsMax, 900);
     }
 
     void without_a_range_everything_stays_finite() {
-        show(30000, geraet(0, I420, 0));
+        show(30000, meter(0, I420, 0));
         QCOMPARE(w.Messwert, 0.0f);
         QCOMPARE(v.value("AnzAnalog"), 0);
     }
 
     void raw_counts_go_to_the_counts_window() {
-        w.CountsanfAktiv = true;
-        show(1234, geraet(100, U05, 0));
+        w.CountsRequestActive = true;
+        show(1234, meter(100, U05, 0));
         QCOMPARE(v.text("lblCountsanf"), QStringLiteral("1234"));
         QCOMPARE(v.text("lblAktMW1"), QString());
     }
@@ -199,8 +199,8 @@ private slots:
     void undervoltage_colours_the_values_red_and_back() {
         Bench b;
         b.start();
-        b.sim.geraet.fehlercode = 17;
-        b.clock.vergehen(0.5);
+        b.sim.meter.errorCode = 17;
+        b.clock.advance(0.5);
         QVERIFY(b.session.live.Unterspannung);
         const DisplayModel& d = b.session.display;
         QCOMPARE(d.textColor("lblAktMW"), color::Red);
@@ -208,8 +208,8 @@ private slots:
         QCOMPARE(b.shown("SB1_1"),
                  QStringLiteral("Unterspannung aktiv! Ausgänge sind deaktiviert."));
         QCOMPARE(b.shown("lblANAOUT1"), QStringLiteral("0"));
-        b.sim.geraet.fehlercode = 0;
-        b.clock.vergehen(0.5);
+        b.sim.meter.errorCode = 0;
+        b.clock.advance(0.5);
         QVERIFY(!b.session.live.Unterspannung);
         QCOMPARE(d.textColor("lblAktMW"), color::SystemTooltipText);
         QCOMPARE(d.textColor("lblANAOUT"), color::SystemTooltipText);

@@ -3,17 +3,17 @@
 
 #include "device/eeprom_auswerten.h"
 #include "session/headless.h"
-#include "support/sim_prozess.h"
+#include "support/sim_process.h"
 
 namespace {
 
-struct Leser {
+struct ReaderResult {
     int code = -1;
-    QString aus;
-    QString fehler;
+    QString out;
+    QString fault;
 };
 
-Leser lies(const QString& port) {
+ReaderResult runReader(const QString& port) {
     QProcess p;
     p.start(QStringLiteral(ORBIS_READER), {port});
     p.waitForFinished(30000);
@@ -30,72 +30,72 @@ class TstPty : public QObject {
 
 private slots:
     void the_real_port_reads_decodes_and_polls_the_meter() {
-        SimProzess sim;
-        QVERIFY(!sim.pfad().isEmpty());
+        SimProcess sim;
+        QVERIFY(!sim.path().isEmpty());
         Headless tool;
         QString failure;
-        QVERIFY2(tool.open(sim.pfad(), failure), qPrintable(failure));
-        QVERIFY(tool.session.link().Verbindungstest());
+        QVERIFY2(tool.open(sim.path(), failure), qPrintable(failure));
+        QVERIFY(tool.session.link().ConnectionTest());
         QVERIFY(tool.session.EEPromLesen());
-        Geraeteparameter p;
-        QVERIFY(EEPromAuswerten(tool.session.linkState.EEPromInhalt, p, Masseinheit{}).ok());
+        MeterParameters p;
+        QVERIFY(EEPromAuswerten(tool.session.linkState.EEPromInhalt, p, Unit{}).ok());
         QCOMPARE(p.Fertigungsnummer, QStringLiteral("QO24031507"));
         tool.session.setCountsTimer(true);
         QVERIFY(QTest::qWaitFor([&] { return tool.session.live.Counts != 0; }, 2000));
         QCOMPARE(tool.session.display.background(QStringLiteral("Lampe")), color::Green);
-        QVERIFY(!tool.dialogs.beendet());
+        QVERIFY(!tool.dialogs.ended());
     }
 
     void a_vanished_meter_is_reported_once_and_noticed_by_its_silence() {
-        SimProzess sim;
+        SimProcess sim;
         Headless tool;
         int losses = 0;
-        tool.port.beiVerlust([&](const QString&) { ++losses; });
+        tool.port.onLoss([&](const QString&) { ++losses; });
         QString failure;
-        QVERIFY(tool.open(sim.pfad(), failure));
-        sim.beenden();
+        QVERIFY(tool.open(sim.path(), failure));
+        sim.stop();
         tool.session.setCountsTimer(true);
         // Nobody answers the broken-link message on a console, so the program ends.
-        QVERIFY(QTest::qWaitFor([&] { return tool.dialogs.beendet(); }, 3000));
+        QVERIFY(QTest::qWaitFor([&] { return tool.dialogs.ended(); }, 3000));
         QCOMPARE(losses, 1);
         QCOMPARE(tool.session.display.background(QStringLiteral("Lampe")), color::Grey);
     }
 
-    void ein_nicht_vorhandener_port_wird_benannt() {
-        QtSerialPort port(standardGeraetename);
+    void a_missing_port_is_named() {
+        QtSerialPort port(defaultDeviceName);
         port.setCommPort(QStringLiteral("/dev/does-not-exist"));
-        QCOMPARE(port.oeffnen().fehler, PortFehler::NichtVorhanden);
+        QCOMPARE(port.openPort().fault, PortError::NotFound);
         QVERIFY(!port.portOpen());
     }
 
-    void der_leser_druckt_das_simulierte_geraet() {
-        SimProzess sim;
-        const Leser l = lies(sim.pfad());
+    void the_reader_prints_the_simulated_meter() {
+        SimProcess sim;
+        const ReaderResult l = runReader(sim.path());
         QCOMPARE(l.code, 0);
-        QVERIFY(l.aus.contains("\nFertigungsnummer = QO24031507\n"));
-        QVERIFY(l.aus.contains("\nStpCounts[3] = 8000\n"));
-        QVERIFY(l.aus.contains("\nMEW = 150\n"));
-        QVERIFY(l.aus.contains("\n492  56 33 2E 31 20 52 30 33 51 4F 32 34\n"));
-        QVERIFY(l.aus.endsWith("\n504  30 33 31 35 30 37 FF FF\n"));
+        QVERIFY(l.out.contains("\nFertigungsnummer = QO24031507\n"));
+        QVERIFY(l.out.contains("\nStpCounts[3] = 8000\n"));
+        QVERIFY(l.out.contains("\nMEW = 150\n"));
+        QVERIFY(l.out.contains("\n492  56 33 2E 31 20 52 30 33 51 4F 32 34\n"));
+        QVERIFY(l.out.endsWith("\n504  30 33 31 35 30 37 FF FF\n"));
     }
 
-    void der_leser_scheitert_deutlich_data() {
-        QTest::addColumn<QStringList>("simArgumente");
+    void the_reader_fails_clearly_data() {
+        QTest::addColumn<QStringList>("simArgs");
         QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("meldung");
+        QTest::addColumn<QString>("message");
         QTest::newRow("silent meter") << QStringList{"--silent"} << 3 << "does not answer";
         QTest::newRow("no such port") << QStringList() << 2 << "cannot open";
     }
-    void der_leser_scheitert_deutlich() {
-        QFETCH(QStringList, simArgumente);
+    void the_reader_fails_clearly() {
+        QFETCH(QStringList, simArgs);
         QFETCH(int, code);
-        QFETCH(QString, meldung);
-        SimProzess sim(simArgumente);
-        const Leser l =
-            lies(simArgumente.isEmpty() ? QStringLiteral("/dev/does-not-exist") : sim.pfad());
+        QFETCH(QString, message);
+        SimProcess sim(simArgs);
+        const ReaderResult l =
+            runReader(simArgs.isEmpty() ? QStringLiteral("/dev/does-not-exist") : sim.path());
         QCOMPARE(l.code, code);
-        QVERIFY2(l.fehler.contains(meldung), qPrintable(l.fehler));
-        QVERIFY(l.aus.isEmpty());
+        QVERIFY2(l.fault.contains(message), qPrintable(l.fault));
+        QVERIFY(l.out.isEmpty());
     }
 };
 

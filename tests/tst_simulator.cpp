@@ -1,9 +1,9 @@
 #include <QtTest>
 
-#include "link/byte_order.h"
 #include "device/eeprom_map.h"
-#include "link/requests.h"
+#include "link/byte_order.h"
 #include "link/protocol.h"
+#include "link/requests.h"
 #include "support/bench.h"
 
 // The simulated meter is the partner of most tests; these pin down that it
@@ -11,108 +11,105 @@
 class TstSimulator : public QObject {
     Q_OBJECT
 
-    // Sends a frame and returns everything the meter answered within `zeit`.
-    static QByteArray frage(Bench& p, const QByteArray& rahmen, double zeit = 1.0) {
-        p.sim.port.output(rahmen);
-        p.clock.vergehen(zeit);
+    // Sends a frame and returns everything the meter answered within `time`.
+    static QByteArray ask(Bench& p, const QByteArray& frame, double time = 1.0) {
+        p.sim.port.output(frame);
+        p.clock.advance(time);
         return p.sim.port.input();
     }
 
-    static QByteArray eeprom(Bench& p) { return frage(p, request::eepromLesen()).mid(1); }
+    static QByteArray eeprom(Bench& p) { return ask(p, request::eepromImage()).mid(1); }
 
 private slots:
-    void schreiben_aendert_erst_mit_speichern_das_eeprom() {
+    void writes_change_the_eeprom_only_on_store() {
         Bench p;
-        QCOMPARE(frage(p, request::byteSchreiben(protocol::byteparam::Impulsdauer, 99)),
-                 hex("10"));
-        QCOMPARE(frage(p, request::wortSchreiben(protocol::wortparam::Filterfaktor, 12345)),
-                 hex("10"));
-        QCOMPARE(frage(p, request::floatSchreiben(protocol::floatparam::MEW, 250.0f)), hex("10"));
-        QCOMPARE(quint8(eeprom(p)[adresse::Impulsdauer]), quint8(50));
-        QCOMPARE(frage(p, request::speichern()), hex("10"));
+        QCOMPARE(ask(p, request::writeByte(protocol::byteparam::Impulsdauer, 99)), hex("10"));
+        QCOMPARE(ask(p, request::writeWord(protocol::wordparam::Filterfaktor, 12345)), hex("10"));
+        QCOMPARE(ask(p, request::writeFloat(protocol::floatparam::MEW, 250.0f)), hex("10"));
+        QCOMPARE(quint8(eeprom(p)[address::Impulsdauer]), quint8(50));
+        QCOMPARE(ask(p, request::store()), hex("10"));
         const QByteArray e = eeprom(p);
-        QCOMPARE(quint8(e[adresse::Impulsdauer]), quint8(99));
-        QCOMPARE(bytefolge::leseWord16(e, adresse::Filterfaktor), quint16(12345));
-        QCOMPARE(bytefolge::leseFloat32(e, adresse::MEW), 250.0f);
+        QCOMPARE(quint8(e[address::Impulsdauer]), quint8(99));
+        QCOMPARE(byteOrder::readWord16(e, address::Filterfaktor), quint16(12345));
+        QCOMPARE(byteOrder::readFloat32(e, address::MEW), 250.0f);
     }
 
-    void neustart_verwirft_ungespeicherte_aenderungen() {
+    void restart_discards_unstored_changes() {
         Bench p;
-        frage(p, request::byteSchreiben(protocol::byteparam::Ausgangsart, 0x02));
-        QCOMPARE(frage(p, request::kaltstartReset(), 5.0), QByteArray());
-        frage(p, request::speichern());
-        QCOMPARE(quint8(eeprom(p)[adresse::Ausgangsart]), quint8(0x15));
+        ask(p, request::writeByte(protocol::byteparam::Ausgangsart, 0x02));
+        QCOMPARE(ask(p, request::coldStartReset(), 5.0), QByteArray());
+        ask(p, request::store());
+        QCOMPARE(quint8(eeprom(p)[address::Ausgangsart]), quint8(0x15));
     }
 
-    void wortparameter_landen_an_ihren_adressen_data() {
+    void word_parameters_land_at_their_addresses_data() {
         QTest::addColumn<int>("k");
-        QTest::addColumn<int>("adresse");
-        QTest::newRow("offset 0-5 V") << int(protocol::wortparam::OffsetU05) << 250;
-        QTest::newRow("factor 0-5 V") << int(protocol::wortparam::FaktorU05) << 252;
-        QTest::newRow("offset 0-10 V") << int(protocol::wortparam::OffsetU010) << 254;
-        QTest::newRow("offset 0-20 mA") << int(protocol::wortparam::OffsetI020) << 258;
-        QTest::newRow("factor 4-20 mA") << int(protocol::wortparam::FaktorI420) << 266;
-        QTest::newRow("FrequenzMax") << int(protocol::wortparam::FrequenzMax) << 221;
-        QTest::newRow("FrequenzMin") << int(protocol::wortparam::FrequenzMin) << 223;
+        QTest::addColumn<int>("address");
+        QTest::newRow("offset 0-5 V") << int(protocol::wordparam::OffsetU05) << 250;
+        QTest::newRow("factor 0-5 V") << int(protocol::wordparam::FactorU05) << 252;
+        QTest::newRow("offset 0-10 V") << int(protocol::wordparam::OffsetU010) << 254;
+        QTest::newRow("offset 0-20 mA") << int(protocol::wordparam::OffsetI020) << 258;
+        QTest::newRow("factor 4-20 mA") << int(protocol::wordparam::FactorI420) << 266;
+        QTest::newRow("FrequenzMax") << int(protocol::wordparam::FrequenzMax) << 221;
+        QTest::newRow("FrequenzMin") << int(protocol::wordparam::FrequenzMin) << 223;
     }
-    void wortparameter_landen_an_ihren_adressen() {
+    void word_parameters_land_at_their_addresses() {
         QFETCH(int, k);
-        QFETCH(int, adresse);
+        QFETCH(int, address);
         Bench p;
-        frage(p, request::wortSchreiben(quint8(k), 0xBEEF));
-        frage(p, request::speichern());
-        QCOMPARE(bytefolge::leseWord16(eeprom(p), adresse), quint16(0xBEEF));
+        ask(p, request::writeWord(quint8(k), 0xBEEF));
+        ask(p, request::store());
+        QCOMPARE(byteOrder::readWord16(eeprom(p), address), quint16(0xBEEF));
     }
 
-    void unbekannte_parameter_und_befehle_bekommen_nak_data() {
-        QTest::addColumn<QByteArray>("rahmen");
-        QTest::addColumn<QByteArray>("antwort");
-        QTest::newRow("byte parameter 3") << request::byteSchreiben(3, 1) << hex("15");
+    void unknown_parameters_and_commands_get_nak_data() {
+        QTest::addColumn<QByteArray>("frame");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("byte parameter 3") << request::writeByte(3, 1) << hex("15");
         QTest::newRow("bad checksum") << hex("0B 00 0C") << hex("15");
         QTest::newRow("unknown command, one NAK for the burst") << hex("7E 01 02 03") << hex("15");
         QTest::newRow("address beyond the EEPROM") << request::eepromByte(1, 512) << hex("15");
     }
-    void unbekannte_parameter_und_befehle_bekommen_nak() {
-        QFETCH(QByteArray, rahmen);
-        QFETCH(QByteArray, antwort);
+    void unknown_parameters_and_commands_get_nak() {
+        QFETCH(QByteArray, frame);
+        QFETCH(QByteArray, reply);
         Bench p;
-        QCOMPARE(frage(p, rahmen), antwort);
-        QCOMPARE(frage(p, request::verbindungstest()), hex("10"));
+        QCOMPARE(ask(p, frame), reply);
+        QCOMPARE(ask(p, request::connectionTest()), hex("10"));
     }
 
-    void direkter_eeprom_schreibzugriff_und_stuetzstellen() {
+    void direct_eeprom_write_and_support_points() {
         Bench p;
-        QCOMPARE(frage(p, request::eepromByte(1, adresse::Ueberlauf)), hex("10"));
-        QCOMPARE(quint8(eeprom(p)[adresse::Ueberlauf]), quint8(1));
-        const QVector<request::Stuetzstelle> punkte = {{100, 0.0f}, {60000, 300.0f}};
-        QCOMPARE(frage(p, request::stuetzstellen(2, punkte)), hex("10"));
-        QCOMPARE(frage(p, request::speichern()), hex("10"));
+        QCOMPARE(ask(p, request::eepromByte(1, address::Ueberlauf)), hex("10"));
+        QCOMPARE(quint8(eeprom(p)[address::Ueberlauf]), quint8(1));
+        const QVector<request::SupportPoint> points = {{100, 0.0f}, {60000, 300.0f}};
+        QCOMPARE(ask(p, request::supportPointTable(2, points)), hex("10"));
+        QCOMPARE(ask(p, request::store()), hex("10"));
         const QByteArray e = eeprom(p);
-        QCOMPARE(quint8(e[adresse::StpAnzahl]), quint8(2));
-        QCOMPARE(bytefolge::leseWord16(e, adresse::StpErster + 6), quint16(60000));
-        QCOMPARE(bytefolge::leseFloat32(e, adresse::StpErster + 8), 300.0f);
+        QCOMPARE(quint8(e[address::StpAnzahl]), quint8(2));
+        QCOMPARE(byteOrder::readWord16(e, address::FirstSupportPoint + 6), quint16(60000));
+        QCOMPARE(byteOrder::readFloat32(e, address::FirstSupportPoint + 8), 300.0f);
     }
 
-    void kalibrierkonfiguration_wird_gelesen_und_zurueckgeschrieben() {
+    void calibration_configuration_is_read_and_written_back() {
         Bench p;
-        const QByteArray antwort = frage(p, request::konfigLesen());
-        QCOMPARE(antwort, hex("10 0D 04 15 18 85 00"));
-        const QByteArray gemerkt =
-            antwort.mid(protocol::KonfigAntwortStart, protocol::KonfigBytes);
-        frage(p, request::byteSchreiben(protocol::byteparam::Ausgangsart, 0x02));
-        QCOMPARE(frage(p, request::konfigSchreiben(gemerkt)), hex("10"));
-        QCOMPARE(p.sim.geraet.arbeitsdaten().left(4), hex("15 18 85 00"));
+        const QByteArray reply = ask(p, request::readConfig());
+        QCOMPARE(reply, hex("10 0D 04 15 18 85 00"));
+        const QByteArray kept = reply.mid(protocol::ConfigReplyStart, protocol::ConfigBytes);
+        ask(p, request::writeByte(protocol::byteparam::Ausgangsart, 0x02));
+        QCOMPARE(ask(p, request::writeConfig(kept)), hex("10"));
+        QCOMPARE(p.sim.meter.workingData().left(4), hex("15 18 85 00"));
     }
 
-    void fehlerstatus_meldet_den_eingestellten_code() {
+    void error_status_reports_the_set_code() {
         Bench p;
-        p.sim.geraet.fehlercode = 17;
-        QCOMPARE(frage(p, request::fehlerstatus()), hex("10 11"));
+        p.sim.meter.errorCode = 17;
+        QCOMPARE(ask(p, request::errorStatus()), hex("10 11"));
     }
 
-    void counts_folgen_messbereich_und_ueberlauf_data() {
+    void counts_follow_measuring_range_and_overflow_data() {
         QTest::addColumn<double>("kgh");
-        QTest::addColumn<int>("ueberlauf");
+        QTest::addColumn<int>("overflow");
         QTest::addColumn<int>("counts");
         QTest::newRow("half scale") << 75.0 << 0 << 32768;
         QTest::newRow("full scale") << 150.0 << 0 << 65535;
@@ -121,98 +118,98 @@ private slots:
         QTest::newRow("with overflow") << 165.0 << 1 << 65535;
         QTest::newRow("a fifth with overflow") << 33.0 << 1 << 13107;
     }
-    void counts_folgen_messbereich_und_ueberlauf() {
+    void counts_follow_measuring_range_and_overflow() {
         QFETCH(double, kgh);
-        QFETCH(int, ueberlauf);
+        QFETCH(int, overflow);
         QFETCH(int, counts);
         Bench p;
-        p.sim.geraet.profil = {Durchflussprofil::Art::Konstant, kgh};
-        frage(p, request::eepromByte(quint8(ueberlauf), adresse::Ueberlauf));
-        QCOMPARE(frage(p, request::counts(false)),
-                 char(protocol::DLE) + bytefolge::word16(quint16(counts)));
+        p.sim.meter.profile = {FlowProfile::Kind::Constant, kgh};
+        ask(p, request::eepromByte(quint8(overflow), address::Ueberlauf));
+        QCOMPARE(ask(p, request::counts(false)),
+                 char(protocol::DLE) + byteOrder::word16(quint16(counts)));
     }
 
-    void rohe_counts_interpolieren_die_kennlinie() {
+    void raw_counts_interpolate_the_curve() {
         Bench p;
-        p.sim.geraet.profil = {Durchflussprofil::Art::Konstant, 85.0};  // between 70 and 100 kg/h
-        QCOMPARE(frage(p, request::counts(true)), char(protocol::DLE) + bytefolge::word16(41000));
+        p.sim.meter.profile = {FlowProfile::Kind::Constant, 85.0};  // between 70 and 100 kg/h
+        QCOMPARE(ask(p, request::counts(true)), char(protocol::DLE) + byteOrder::word16(41000));
     }
 
-    void die_rampe_steigt_in_ihrer_periode() {
+    void the_ramp_rises_over_its_period() {
         Bench p;
-        p.sim.geraet.profil = {Durchflussprofil::Art::Rampe, 150.0, 10.0};
-        QCOMPARE(p.sim.geraet.durchflussKgh(5.0), 75.0);
-        QCOMPARE(p.sim.geraet.durchflussKgh(12.5), 37.5);
-        p.sim.geraet.profil.art = Durchflussprofil::Art::Rauschen;
-        const double r = p.sim.geraet.durchflussKgh(0);
+        p.sim.meter.profile = {FlowProfile::Kind::Ramp, 150.0, 10.0};
+        QCOMPARE(p.sim.meter.flowKghAt(5.0), 75.0);
+        QCOMPARE(p.sim.meter.flowKghAt(12.5), 37.5);
+        p.sim.meter.profile.kind = FlowProfile::Kind::Noise;
+        const double r = p.sim.meter.flowKghAt(0);
         QVERIFY(r > 100 && r < 200 && r != 150.0);
     }
 
-    void kaltstart_braucht_zwei_resets() {
+    void cold_start_needs_two_resets() {
         Bench p;
-        p.sim.geraet.kaltstartNoetig = true;
-        QCOMPARE(frage(p, request::eepromLesen()).size(), 1);
-        frage(p, request::kaltstartReset(), 4.0);
-        QCOMPARE(frage(p, request::eepromLesen()).size(), 1);
-        frage(p, request::kaltstartReset(), 4.0);
-        QCOMPARE(frage(p, request::eepromLesen()).size(), 513);
+        p.sim.meter.coldStartNeeded = true;
+        QCOMPARE(ask(p, request::eepromImage()).size(), 1);
+        ask(p, request::coldStartReset(), 4.0);
+        QCOMPARE(ask(p, request::eepromImage()).size(), 1);
+        ask(p, request::coldStartReset(), 4.0);
+        QCOMPARE(ask(p, request::eepromImage()).size(), 513);
     }
 
-    void ein_neustartendes_geraet_antwortet_erst_danach() {
+    void a_restarting_meter_answers_only_afterwards() {
         Bench p;
-        p.sim.leitung.neustartZeit = 3.0;
-        QCOMPARE(frage(p, request::resetNachStuetzstellen(), 0.5), hex("10"));
+        p.sim.line.restartTime = 3.0;
+        QCOMPARE(ask(p, request::resetAfterSupportPoints(), 0.5), hex("10"));
         p.sim.port.output(request::counts(false));
-        const double gesendet = p.clock.jetzt();
-        p.clock.warteBis(
-            gesendet + 10, [&] { return p.sim.port.inBufferCount() == 3; }, Ereignisse::Alle);
-        QVERIFY(p.clock.jetzt() > 3.0);
-        QVERIFY(p.clock.jetzt() < 3.02);
+        const double sent = p.clock.now();
+        p.clock.waitUntil(
+            sent + 10, [&] { return p.sim.port.inBufferCount() == 3; }, Events::All);
+        QVERIFY(p.clock.now() > 3.0);
+        QVERIFY(p.clock.now() < 3.02);
     }
 
-    void bytes_brauchen_ihre_leitungszeit() {
+    void bytes_take_their_line_time() {
         Bench p;
-        p.sim.leitung.latenz = 0.010;
+        p.sim.line.latency = 0.010;
         p.sim.port.output(request::counts(false));
-        QVector<double> ankunft;
-        while (ankunft.size() < 3) {
-            p.clock.warteBis(
-                1.0, [&] { return p.sim.port.inBufferCount() > ankunft.size(); }, Ereignisse::Alle);
-            ankunft.append(p.clock.jetzt());
+        QVector<double> arrival;
+        while (arrival.size() < 3) {
+            p.clock.waitUntil(
+                1.0, [&] { return p.sim.port.inBufferCount() > arrival.size(); }, Events::All);
+            arrival.append(p.clock.now());
         }
-        const double b = Leitung::ByteZeit;
-        QCOMPARE(ankunft[0], 3 * b + 0.010 + b);
-        QCOMPARE(ankunft[2], 3 * b + 0.010 + 3 * b);
+        const double b = Line::ByteTime;
+        QCOMPARE(arrival[0], 3 * b + 0.010 + b);
+        QCOMPARE(arrival[2], 3 * b + 0.010 + 3 * b);
     }
 
-    void jeder_rahmen_wird_mit_seiner_sendezeit_protokolliert() {
+    void every_frame_is_logged_with_its_send_time() {
         Bench p;
-        frage(p, request::verbindungstest(), 2.0);
-        frage(p, request::fehlerstatus(), 1.0);
+        ask(p, request::connectionTest(), 2.0);
+        ask(p, request::errorStatus(), 1.0);
         QCOMPARE(p.frames(), (QVector<QByteArray>{hex("00 00"), hex("12 12")}));
         QCOMPARE(p.gaps(), QVector<double>{2.0});
     }
 
-    void ein_unterbrochener_rahmen_wird_nach_einer_pause_verworfen() {
+    void an_interrupted_frame_is_dropped_after_a_pause() {
         Bench p;
         p.sim.port.output(hex("0B"));
-        p.clock.vergehen(0.2);
-        QCOMPARE(frage(p, request::fehlerstatus()), hex("10 00"));
+        p.clock.advance(0.2);
+        QCOMPARE(ask(p, request::errorStatus()), hex("10 00"));
     }
 
-    void ein_verschwundener_port_laesst_sich_nicht_oeffnen_und_schweigt() {
+    void a_vanished_port_cannot_be_opened_and_stays_silent() {
         Bench p;
-        p.sim.leitung.fehler.weg = true;
-        QCOMPARE(frage(p, request::verbindungstest()), QByteArray());
-        p.sim.port.schliessen();
-        QCOMPARE(p.sim.port.oeffnen().fehler, PortFehler::NichtVorhanden);
+        p.sim.line.fault.gone = true;
+        QCOMPARE(ask(p, request::connectionTest()), QByteArray());
+        p.sim.port.closePort();
+        QCOMPARE(p.sim.port.openPort().fault, PortError::NotFound);
     }
 
-    void oeffnen_verwirft_alte_bytes() {
+    void opening_discards_old_bytes() {
         Bench p;
-        p.sim.port.liefere(hex("01 02"));
-        p.sim.port.schliessen();
-        QVERIFY(p.sim.port.oeffnen().ok());
+        p.sim.port.deliver(hex("01 02"));
+        p.sim.port.closePort();
+        QVERIFY(p.sim.port.openPort().ok());
         QCOMPARE(p.sim.port.inBufferCount(), 0);
     }
 };

@@ -44,12 +44,12 @@ private slots:
         // One byte after the first second: 10 s, two resets 4 s apart, then the silent
         // meter lets the full 35 s pass.
         const QVector<double> coldGaps = {0.006, 11.0, 4.0, 4.0 + 35.0};
-        const auto coldTexts = [](const QString& connected, Sprache s, const QString& done) {
+        const auto coldTexts = [](const QString& connected, Language s, const QString& done) {
             return QStringList{connected,
                                "Wartezeit 10 sec",
                                "Reset 1 (Kaltstart 1) Wartezeit 4 sec",
                                "Reset 1 (Kaltstart 2) Wartezeit 4 sec",
-                               starttexte::bitteWarten(s),
+                               startTexts::pleaseWait(s),
                                done};
         };
         const QString de = "Konfiguration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM1";
@@ -57,22 +57,22 @@ private slots:
         const QString ok = "Verbindung in Ordnung", done = "Initialisierung durchgeführt.";
         // The EEPROM is read again a second after the first byte of the answer, and the
         // error query follows once the image has arrived at 9600 baud.
-        QTest::newRow("regular") << int(Sprache::Deutsch) << false << false
+        QTest::newRow("regular") << int(Language::German) << false << false
                                  << QStringList{"00 00", "0B 00", "0B 00", "12 12"}
                                  << QVector<double>{0.006, 1.006, 0.54} << QStringList{ok, done}
                                  << de;
-        QTest::newRow("cold start") << int(Sprache::Deutsch) << true << false << cold << coldGaps
-                                    << coldTexts(ok, Sprache::Deutsch, done) << de;
+        QTest::newRow("cold start") << int(Language::German) << true << false << cold << coldGaps
+                                    << coldTexts(ok, Language::German, done) << de;
         QTest::newRow("cold start in English")
-            << int(Sprache::Englisch) << true << false << cold << coldGaps
-            << coldTexts("Connection ok", Sprache::Englisch, "Initialization ok.") << en;
+            << int(Language::English) << true << false << cold << coldGaps
+            << coldTexts("Connection ok", Language::English, "Initialization ok.") << en;
         QTest::newRow("cold start in French")
-            << int(Sprache::Franzoesisch) << true << false << cold << coldGaps
-            << coldTexts("Connection ok", Sprache::Franzoesisch, "Initialisation termineé.") << en;
+            << int(Language::French) << true << false << cold << coldGaps
+            << coldTexts("Connection ok", Language::French, "Initialisation termineé.") << en;
         // A click or a stray tick in the middle of the 10 s pause starts no second exchange.
         QTest::newRow("cold start, timers switched on meanwhile")
-            << int(Sprache::Deutsch) << true << true << cold << coldGaps
-            << coldTexts(ok, Sprache::Deutsch, done) << de;
+            << int(Language::German) << true << true << cold << coldGaps
+            << coldTexts(ok, Language::German, done) << de;
     }
     void start_up_reads_and_shows_the_meter() {
         QFETCH(int, language);
@@ -89,22 +89,22 @@ private slots:
             if (name == QLatin1String("SB1_1") && a == Aspect::Text) status << v.toString();
             if (name == QLatin1String("Lampe") && v == QVariant(color::Red)) ++red;
         });
-        b.session.language = Sprache(language);
-        b.sim.geraet.kaltstartNoetig = coldStart;
+        b.session.language = Language(language);
+        b.sim.meter.coldStartNeeded = coldStart;
         if (timersMeanwhile)
-            b.clock.um(6.0, [&] {
-                b.session.TimCounts().an();
-                b.session.TimCheckVerb().an();
+            b.clock.schedule(6.0, [&] {
+                b.session.TimCounts().on();
+                b.session.TimCheckVerb().on();
             });
         b.start();
         const DisplayModel& d = b.session.display;
         QCOMPARE(b.commands().mid(0, commands.size()), commands);
         QVERIFY(near(b.gaps(), gaps));
-        QVERIFY(b.dialogs.gezeigt.isEmpty());
+        QVERIFY(b.dialogs.shownMessages.isEmpty());
         QVERIFY(b.session.linkState.Verbunden);
         QVERIFY(!b.session.state.Startphase);
         QCOMPARE(b.session.state.Initialisierung, 0);
-        QCOMPARE(b.session.geraet.Fertigungsnummer, QStringLiteral("QO24031507"));
+        QCOMPARE(b.session.meter.Fertigungsnummer, QStringLiteral("QO24031507"));
         QCOMPARE(status, statusTexts);
         QCOMPARE(b.shown("frmkor2"), title);
         QCOMPARE(b.shown("lblMEW"), QStringLiteral("150"));
@@ -122,17 +122,17 @@ private slots:
                         "+mnudatei_7 +regkor2_1 +regkor2_3 +frmND.cmdNDLesen",
                         "+AnzAnalog +raAktuell +Picconnect -Picdisconnect"),
                  QString());
-        QVERIFY(b.session.TimCounts().aktiv());  // polling starts
+        QVERIFY(b.session.TimCounts().active());  // polling starts
         const int sent = b.frames().size();
-        b.clock.vergehen(0.02);
+        b.clock.advance(0.02);
         QCOMPARE(b.commands(sent).value(0), QStringLiteral("03 02"));
     }
 
     void polling_shows_the_measured_value() {
         Bench b;
-        b.sim.geraet.profil = {Durchflussprofil::Art::Konstant, 75.0};
+        b.sim.meter.profile = {FlowProfile::Kind::Constant, 75.0};
         b.start();
-        b.clock.vergehen(1.0);
+        b.clock.advance(1.0);
         const QStringList commands = b.commands(4);
         QVERIFY(commands.count("03 02") > 50);
         QVERIFY(commands.count("12 12") >= commands.count("03 02") / 5 - 1);
@@ -143,33 +143,33 @@ private slots:
 
     void without_an_answer_the_tool_works_offline_data() {
         QTest::addColumn<int>("button");
-        QTest::newRow("OK") << int(Antwort::Ok);
-        QTest::newRow("Cancel") << int(Antwort::Abbrechen);
+        QTest::newRow("OK") << int(Answer::Ok);
+        QTest::newRow("Cancel") << int(Answer::Cancel);
     }
     void without_an_answer_the_tool_works_offline() {
         QFETCH(int, button);
         Bench b;
-        b.session.settings.einheit.Umrechnungsfaktor = 60.0;
-        b.sim.leitung.fehler.stumm = 1;
-        b.dialogs.antworten = {Antwort(button)};
+        b.session.settings.unit.Umrechnungsfaktor = 60.0;
+        b.sim.line.fault.silent = 1;
+        b.dialogs.answers = {Answer(button)};
         b.start();
         QCOMPARE(b.commands(), QStringList{"00 00"});
-        QCOMPARE(b.dialogs.texte(), QStringList{"Text 13"});
-        QCOMPARE(b.dialogs.gezeigt[0].titel, QStringLiteral("Text 14"));
+        QCOMPARE(b.dialogs.texts(), QStringList{"Text 13"});
+        QCOMPARE(b.dialogs.shownMessages[0].title, QStringLiteral("Text 14"));
         QVERIFY(!b.session.linkState.Verbunden);
         QCOMPARE(b.session.display.background("Lampe"), color::Grey);
-        QCOMPARE(b.dialogs.beendet, Antwort(button) == Antwort::Abbrechen);
-        if (b.dialogs.beendet) return;
+        QCOMPARE(b.dialogs.ended, Answer(button) == Answer::Cancel);
+        if (b.dialogs.ended) return;
         // A configuration can be prepared without a meter.
         QCOMPARE(unlike(b.session.display,
                         "+mnuhaupt_0 +mnuhaupt_1 -mnuhaupt_2 +mnudatei_1 -mnudatei_7 +regkor2_1 "
                         "+regkor2_3 -frmND.cmdNDspeichern -frmND.cmdNDLesen",
                         "-raAktuell -Picconnect +Picdisconnect"),
                  QString());
-        QCOMPARE(b.session.geraet.MEW, 1.0f);  // the whole part of 100 / 60
-        QCOMPARE(b.session.geraet.MOG, 1.0f);
-        QCOMPARE(b.session.geraet.Filterfaktor, 46958);
-        b.clock.vergehen(5.0);
+        QCOMPARE(b.session.meter.MEW, 1.0f);  // the whole part of 100 / 60
+        QCOMPARE(b.session.meter.MOG, 1.0f);
+        QCOMPARE(b.session.meter.Filterfaktor, 46958);
+        b.clock.advance(5.0);
         QCOMPARE(b.frames().size(), 1);
     }
 
@@ -201,16 +201,16 @@ private slots:
         QFETCH(QString, visible);
         Bench b;
         b.start();
-        b.sim.leitung.fehler.nak = naks;
-        b.sim.leitung.fehler.abschneidenAuf = 2;  // a short reply keeps DLE and one byte
-        if (shortReply) b.sim.leitung.fehler.skript = {Stoerung::Kurz};
-        b.sim.leitung.fehler.weg = gone;
-        b.clock.vergehen(5.0);
-        QCOMPARE(b.dialogs.texte(), QStringList{text});
+        b.sim.line.fault.nak = naks;
+        b.sim.line.fault.truncateTo = 2;  // a short reply keeps DLE and one byte
+        if (shortReply) b.sim.line.fault.script = {Fault::Truncated};
+        b.sim.line.fault.gone = gone;
+        b.clock.advance(5.0);
+        QCOMPARE(b.dialogs.texts(), QStringList{text});
         QCOMPARE(b.session.display.background("Lampe"), pollingGoesOn ? color::Green : color::Grey);
         QCOMPARE(unlike(b.session.display, enabled, visible), QString());
         const int sent = b.frames().size();
-        b.clock.vergehen(5.0);
+        b.clock.advance(5.0);
         QCOMPARE(b.frames().size() > sent, pollingGoesOn);
     }
 };

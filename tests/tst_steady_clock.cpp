@@ -10,42 +10,42 @@ class TstSteadyClock : public QObject {
     Q_OBJECT
 
 private slots:
-    void ohne_ereignis_endet_die_wartezeit_an_der_frist() {
-        SteadyClock uhr;
-        const double start = uhr.jetzt();
-        QVERIFY(!uhr.warteBis(
-            start + 0.05, [] { return false; }, Ereignisse::NurAnzeige));
-        QVERIFY(uhr.jetzt() - start >= 0.05);
+    void without_event_the_wait_ends_at_the_deadline() {
+        SteadyClock clock;
+        const double start = clock.now();
+        QVERIFY(!clock.waitUntil(
+            start + 0.05, [] { return false; }, Events::DisplayOnly));
+        QVERIFY(clock.now() - start >= 0.05);
     }
 
-    void wecken_laesst_die_bedingung_erneut_pruefen() {
-        SteadyClock uhr;
-        bool da = false;
+    void wake_makes_the_condition_be_checked_again() {
+        SteadyClock clock;
+        bool arrived = false;
         QTimer::singleShot(20, [&] {
-            da = true;
-            uhr.wecken();
+            arrived = true;
+            clock.wake();
         });
-        const double start = uhr.jetzt();
-        QVERIFY(uhr.warteBis(
-            start + 10.0, [&] { return da; }, Ereignisse::NurAnzeige));
-        QVERIFY(uhr.jetzt() - start < 5.0);
+        const double start = clock.now();
+        QVERIFY(clock.waitUntil(
+            start + 10.0, [&] { return arrived; }, Events::DisplayOnly));
+        QVERIFY(clock.now() - start < 5.0);
     }
 
-    void eine_verschachtelte_wartezeit_weckt_auch_die_aeussere() {
-        SteadyClock uhr;
-        bool innen = false, aussen = false;
+    void a_nested_wait_also_wakes_the_outer_one() {
+        SteadyClock clock;
+        bool inner = false, outer = false;
         QTimer::singleShot(10, [&] {
-            uhr.warteBis(
-                uhr.jetzt() + 10.0, [&] { return innen; }, Ereignisse::Alle);
+            clock.waitUntil(
+                clock.now() + 10.0, [&] { return inner; }, Events::All);
         });
         QTimer::singleShot(30, [&] {
-            innen = aussen = true;
-            uhr.wecken();
+            inner = outer = true;
+            clock.wake();
         });
-        const double start = uhr.jetzt();
-        QVERIFY(uhr.warteBis(
-            start + 10.0, [&] { return aussen; }, Ereignisse::Alle));
-        QVERIFY(uhr.jetzt() - start < 5.0);
+        const double start = clock.now();
+        QVERIFY(clock.waitUntil(
+            start + 10.0, [&] { return outer; }, Events::All));
+        QVERIFY(clock.now() - start < 5.0);
     }
 };
 

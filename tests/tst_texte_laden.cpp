@@ -2,7 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "support/dateien.h"
+#include "support/file_helpers.h"
 
 #include "files/language_file.h"
 
@@ -13,17 +13,17 @@ class TstTexteLaden : public QObject {
 
     QTemporaryDir dir;
 
-    QString datei(const QByteArray& inhalt) {
-        const QString pfad = dir.filePath(QStringLiteral("Texte.ger"));
-        schreibe(pfad, inhalt);
-        return pfad;
+    QString file(const QByteArray& content) {
+        const QString path = dir.filePath(QStringLiteral("Texte.ger"));
+        writeFile(path, content);
+        return path;
     }
 
 private slots:
-    void datensaetze_werden_gelesen_data() {
-        QTest::addColumn<QByteArray>("inhalt");
-        QTest::addColumn<bool>("vollstaendig");
-        QTest::addColumn<int>("nummer");
+    void records_are_read_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("complete");
+        QTest::addColumn<int>("number");
         QTest::addColumn<QString>("text");
         QTest::newRow("one line") << QByteArray("13,1\r\nKeine Verbindung\r\n0,999\r\n") << true
                                   << 13 << "Keine Verbindung";
@@ -54,45 +54,45 @@ private slots:
         QTest::newRow("latin-1 umlauts") << QByteArray("6,1\r\nSchnittstelle \xfc\r\n0,999\r\n")
                                          << true << 6 << "Schnittstelle ü";
     }
-    void datensaetze_werden_gelesen() {
-        QFETCH(QByteArray, inhalt);
-        QFETCH(bool, vollstaendig);
-        QFETCH(int, nummer);
+    void records_are_read() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, complete);
+        QFETCH(int, number);
         QFETCH(QString, text);
         Texte t;
-        QCOMPARE(TexteLaden(datei(inhalt), t), vollstaendig);
-        QCOMPARE(t[nummer], text);
+        QCOMPARE(TexteLaden(file(content), t), complete);
+        QCOMPARE(t[number], text);
     }
 
-    void texte_eins_bis_hundert_werden_vorher_geleert_und_null_bleibt() {
+    void texts_one_to_hundred_are_cleared_first_and_zero_stays() {
         Texte t;
-        t.eintrag[0] = QStringLiteral("null");
-        t.eintrag[50] = QStringLiteral("alt");
-        QVERIFY(TexteLaden(datei("1,1\r\nneu\r\n0,999\r\n"), t));
+        t.entry[0] = QStringLiteral("null");
+        t.entry[50] = QStringLiteral("alt");
+        QVERIFY(TexteLaden(file("1,1\r\nneu\r\n0,999\r\n"), t));
         QCOMPARE(t[0], QStringLiteral("null"));
         QCOMPARE(t[50], QString());
         QCOMPARE(t[1], QStringLiteral("neu"));
     }
 
-    void eine_fehlende_datei_wird_gemeldet() {
+    void a_missing_file_is_reported() {
         Texte t;
         QVERIFY(!TexteLaden(dir.filePath(QStringLiteral("gibtsnicht")), t));
     }
 
-    void die_ausgelieferten_dateien_haben_jeden_benutzten_text_data() {
-        QTest::addColumn<QString>("datei");
+    void the_shipped_files_have_every_used_text_data() {
+        QTest::addColumn<QString>("file");
         QTest::newRow("German") << "Texte.ger";
         QTest::newRow("English") << "Texte.eng";
         QTest::newRow("French") << "Texte.fra";
     }
-    void die_ausgelieferten_dateien_haben_jeden_benutzten_text() {
-        QFETCH(QString, datei);
+    void the_shipped_files_have_every_used_text() {
+        QFETCH(QString, file);
         Texte t;
-        QVERIFY(TexteLaden(QStringLiteral(ORBIS_DATA "/") + datei, t));
-        const int benutzt[] = {3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 17, 18, 19,
-                               21, 22, 26, 27, 28, 29, 30, 31, 32, 33, 34, 39, 40, 41, 42,
-                               43, 44, 45, 46, 47, 48, 49, 50, 51, 52, 55, 56, 60, 64, 80};
-        for (int n : benutzt)
+        QVERIFY(TexteLaden(QStringLiteral(ORBIS_DATA "/") + file, t));
+        const int used[] = {3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 17, 18, 19,
+                            21, 22, 26, 27, 28, 29, 30, 31, 32, 33, 34, 39, 40, 41, 42,
+                            43, 44, 45, 46, 47, 48, 49, 50, 51, 52, 55, 56, 60, 64, 80};
+        for (int n : used)
             QVERIFY2(!t[n].isEmpty(), qPrintable(QString::number(n)));
     }
 };

@@ -22,23 +22,23 @@ class TstUmrechnungen : public QObject {
     Q_OBJECT
 
 private slots:
-    void float32_wird_niederwertiges_byte_zuerst_gesendet_data() {
-        QTest::addColumn<float>("wert");
+    void float32_is_sent_least_significant_byte_first_data() {
+        QTest::addColumn<float>("value");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("1.0") << 1.0f << hex("00 00 80 3F");
         QTest::newRow("1000") << 1000.0f << hex("00 00 7A 44");
         QTest::newRow("-2.5") << -2.5f << hex("00 00 20 C0");
         QTest::newRow("0") << 0.0f << hex("00 00 00 00");
     }
-    void float32_wird_niederwertiges_byte_zuerst_gesendet() {
-        QFETCH(float, wert);
+    void float32_is_sent_least_significant_byte_first() {
+        QFETCH(float, value);
         QFETCH(QByteArray, bytes);
-        QCOMPARE(bytefolge::float32(wert), bytes);
-        QCOMPARE(bytefolge::leseFloat32(bytes, 0), wert);
+        QCOMPARE(byteOrder::float32(value), bytes);
+        QCOMPARE(byteOrder::readFloat32(bytes, 0), value);
     }
 
-    void word16_wird_hoeherwertiges_byte_zuerst_gesendet_data() {
-        QTest::addColumn<int>("wert");
+    void word16_is_sent_most_significant_byte_first_data() {
+        QTest::addColumn<int>("value");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("62000") << 62000 << hex("F2 30");
         QTest::newRow("1000") << 1000 << hex("03 E8");
@@ -46,21 +46,21 @@ private slots:
         QTest::newRow("65535") << 65535 << hex("FF FF");
         QTest::newRow("0") << 0 << hex("00 00");
     }
-    void word16_wird_hoeherwertiges_byte_zuerst_gesendet() {
-        QFETCH(int, wert);
+    void word16_is_sent_most_significant_byte_first() {
+        QFETCH(int, value);
         QFETCH(QByteArray, bytes);
-        QCOMPARE(bytefolge::word16(quint16(wert)), bytes);
-        QCOMPARE(int(bytefolge::leseWord16(bytes, 0)), wert);
-        QCOMPARE(qint64(bytefolge::leseWord16Signed(bytes, 0)), Wort16NachInteger(wert));
+        QCOMPARE(byteOrder::word16(quint16(value)), bytes);
+        QCOMPARE(int(byteOrder::readWord16(bytes, 0)), value);
+        QCOMPARE(qint64(byteOrder::readWord16Signed(bytes, 0)), Wort16NachInteger(value));
     }
 
-    void dword32_wird_niederwertiges_byte_zuerst_gesendet() {
-        QCOMPARE(bytefolge::dword32(0x12345678u), hex("78 56 34 12"));
-        QCOMPARE(bytefolge::leseDWord32(hex("78 56 34 12"), 0), 0x12345678u);
-        QCOMPARE(bytefolge::leseDWord32(hex("FF FF FF FF"), 0), 0xFFFFFFFFu);
+    void dword32_is_sent_least_significant_byte_first() {
+        QCOMPARE(byteOrder::dword32(0x12345678u), hex("78 56 34 12"));
+        QCOMPARE(byteOrder::readDword32(hex("78 56 34 12"), 0), 0x12345678u);
+        QCOMPARE(byteOrder::readDword32(hex("FF FF FF FF"), 0), 0xFFFFFFFFu);
     }
 
-    void scratch_layout_der_sechs_prozeduren() {
+    void scratch_layout_of_the_six_procedures() {
         QByteArray a(4, '\0');
         SingleNachBytes(1.0f, a, 0);
         QCOMPARE(a, hex("3F 80 00 00"));
@@ -73,43 +73,43 @@ private slots:
         QCOMPARE(BytesNachInteger(hex("00 80"), 0), qint16(-32768));
     }
 
-    void erlaubte_startindizes_ausserhalb_von_null() {
+    void allowed_start_indices_other_than_zero() {
         const QByteArray a = hex("AA 00 00 80 3F BB");
         QCOMPARE(BytesNachSingle(a, 1), 1.0f);
         QCOMPARE(BytesNachInteger(a, 4), qint16(quint16(0xBB3F)));
     }
 
-    void bytes_nach_single_ausserhalb_liefert_nan_7fffffff_data() {
-        QTest::addColumn<int>("groesse");
+    void bytes_to_single_outside_gives_nan_7fffffff_data() {
+        QTest::addColumn<int>("byteCount");
         QTest::addColumn<int>("start");
         QTest::newRow("zu kurz") << 3 << 0;
         QTest::newRow("ende ragt hinaus") << 6 << 3;
         QTest::newRow("negativer start") << 8 << -1;
         QTest::newRow("16-bit-ueberlauf") << 40000 << 32765;
     }
-    void bytes_nach_single_ausserhalb_liefert_nan_7fffffff() {
-        QFETCH(int, groesse);
+    void bytes_to_single_outside_gives_nan_7fffffff() {
+        QFETCH(int, byteCount);
         QFETCH(int, start);
-        const float f = BytesNachSingle(QByteArray(groesse, '\0'), start);
+        const float f = BytesNachSingle(QByteArray(byteCount, '\0'), start);
         QVERIFY(std::isnan(f));
         QCOMPARE(bits(f), 0x7FFFFFFFu);
     }
 
-    void andere_prozeduren_melden_index_ausserhalb() {
+    void other_procedures_report_index_outside() {
         QByteArray a(4, '\0');
-        QVERIFY_THROWS_EXCEPTION(IndexFehler, LongNachBytes(1, a, 1));
-        QVERIFY_THROWS_EXCEPTION(IndexFehler, BytesNachLong(a, -1));
-        QVERIFY_THROWS_EXCEPTION(IndexFehler, IntegerNachBytes(1, a, 3));
-        QVERIFY_THROWS_EXCEPTION(IndexFehler, BytesNachInteger(QByteArray(1, '\0'), 0));
-        QVERIFY_THROWS_EXCEPTION(IndexFehler, SingleNachBytes(1.0f, a, 2));
-        QVERIFY_THROWS_EXCEPTION(IndexFehler, bytefolge::leseWord16(a, 3));
-        QVERIFY_THROWS_EXCEPTION(IndexFehler, bytefolge::leseText(a, 2, 3));
+        QVERIFY_THROWS_EXCEPTION(IndexError, LongNachBytes(1, a, 1));
+        QVERIFY_THROWS_EXCEPTION(IndexError, BytesNachLong(a, -1));
+        QVERIFY_THROWS_EXCEPTION(IndexError, IntegerNachBytes(1, a, 3));
+        QVERIFY_THROWS_EXCEPTION(IndexError, BytesNachInteger(QByteArray(1, '\0'), 0));
+        QVERIFY_THROWS_EXCEPTION(IndexError, SingleNachBytes(1.0f, a, 2));
+        QVERIFY_THROWS_EXCEPTION(IndexError, byteOrder::readWord16(a, 3));
+        QVERIFY_THROWS_EXCEPTION(IndexError, byteOrder::readText(a, 2, 3));
     }
 
-    void bereichsumrechnungen_data() {
-        QTest::addColumn<int>("art");
+    void range_conversions_data() {
+        QTest::addColumn<int>("kind");
         QTest::addColumn<qint64>("argument");
-        QTest::addColumn<double>("ergebnis");
+        QTest::addColumn<double>("result");
         QTest::newRow("Wort16 32767") << 0 << qint64(32767) << 32767.0;
         QTest::newRow("Wort16 32768") << 0 << qint64(32768) << -32768.0;
         QTest::newRow("Wort16 65535") << 0 << qint64(65535) << -1.0;
@@ -121,34 +121,34 @@ private slots:
         QTest::newRow("Long -1") << 3 << qint64(-1) << 4294967295.0;
         QTest::newRow("Long 7") << 3 << qint64(7) << 7.0;
     }
-    void bereichsumrechnungen() {
-        QFETCH(int, art);
+    void range_conversions() {
+        QFETCH(int, kind);
         QFETCH(qint64, argument);
-        QFETCH(double, ergebnis);
-        const double ist = art == 0   ? double(Wort16NachInteger(argument))
-                           : art == 1 ? double(IntegerNachWort16(argument))
-                           : art == 2 ? double(Wort32NachLong(argument))
-                                      : LongNachWort32(argument);
-        QCOMPARE(ist, ergebnis);
+        QFETCH(double, result);
+        const double actual = kind == 0   ? double(Wort16NachInteger(argument))
+                              : kind == 1 ? double(IntegerNachWort16(argument))
+                              : kind == 2 ? double(Wort32NachLong(argument))
+                                          : LongNachWort32(argument);
+        QCOMPARE(actual, result);
     }
 
-    void geloeschte_bytes_sind_negatives_nan() {
-        const float f = bytefolge::leseFloat32(hex("FF FF FF FF"), 0);
+    void erased_bytes_are_negative_nan() {
+        const float f = byteOrder::readFloat32(hex("FF FF FF FF"), 0);
         QVERIFY(std::isnan(f));
         QVERIFY(std::signbit(f));
     }
 
-    void jede_kodierung_ueberlebt_den_rundweg() {
+    void every_encoding_survives_the_round_trip() {
         const float floats[] = {0.0f, -0.0f, 1e-30f, 3.14159f, -123456.78f, 3.4e38f};
         for (float f : floats)
-            QCOMPARE(bits(bytefolge::leseFloat32(bytefolge::float32(f), 0)), bits(f));
+            QCOMPARE(bits(byteOrder::readFloat32(byteOrder::float32(f), 0)), bits(f));
         for (quint32 w = 0; w <= 65535; w += 257) {
-            QCOMPARE(bytefolge::leseWord16(bytefolge::word16(quint16(w)), 0), quint16(w));
+            QCOMPARE(byteOrder::readWord16(byteOrder::word16(quint16(w)), 0), quint16(w));
             QCOMPARE(IntegerNachWort16(Wort16NachInteger(w)), qint64(w));
         }
         const quint32 dwords[] = {0u, 1u, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu};
         for (quint32 d : dwords) {
-            QCOMPARE(bytefolge::leseDWord32(bytefolge::dword32(d), 0), d);
+            QCOMPARE(byteOrder::readDword32(byteOrder::dword32(d), 0), d);
             QCOMPARE(LongNachWort32(Wort32NachLong(d)), double(d));
         }
         QByteArray a(4, '\0');

@@ -14,16 +14,16 @@ class TstWerteAnzeigen : public QObject {
     Q_OBJECT
 
     DisplayModel v;
-    Bearbeitung b;
-    Masseinheit kgh{QStringLiteral("kg/h"), 1.0, QStringLiteral("(-)"), QStringLiteral("Luft")};
+    EditState b;
+    Unit kgh{QStringLiteral("kg/h"), 1.0, QStringLiteral("(-)"), QStringLiteral("Luft")};
 
-    Geraeteparameter standard() {
-        Geraeteparameter p;
-        EEPromAuswerten(replyWith(abbild::standard()), p, kgh);
+    MeterParameters standard() {
+        MeterParameters p;
+        EEPromAuswerten(replyWith(images::standard()), p, kgh);
         return p;
     }
-    QString show(const Geraeteparameter& p, const Masseinheit& e) {
-        return WerteAnzeigen(p, e, b, Sprache::Deutsch, v);
+    QString show(const MeterParameters& p, const Unit& e) {
+        return WerteAnzeigen(p, e, b, Language::German, v);
     }
 
 private slots:
@@ -63,10 +63,10 @@ private slots:
     void roundings_and_special_cases_data() {
         QTest::addColumn<float>("mew");
         QTest::addColumn<int>("filter");
-        QTest::addColumn<int>("analogbereich");
+        QTest::addColumn<int>("analogRange");
         QTest::addColumn<QString>("mewText");
         QTest::addColumn<int>("slider");
-        QTest::addColumn<QString>("fehler");
+        QTest::addColumn<QString>("fault");
         QTest::newRow("MEW 123.45678") << 123.45678f << 62000 << 0x18 << "123.4568" << 18 << "min";
         QTest::newRow("filter near 65535") << 100.0f << 65534 << 0x18 << "100" << 5000 << "min";
         QTest::newRow("bits 4 and 6 show min") << 100.0f << 62000 << 0x58 << "100" << 18 << "min";
@@ -75,27 +75,27 @@ private slots:
     void roundings_and_special_cases() {
         QFETCH(float, mew);
         QFETCH(int, filter);
-        QFETCH(int, analogbereich);
+        QFETCH(int, analogRange);
         QFETCH(QString, mewText);
         QFETCH(int, slider);
-        QFETCH(QString, fehler);
-        Geraeteparameter p = standard();
+        QFETCH(QString, fault);
+        MeterParameters p = standard();
         p.MEW = mew;
         p.Filterfaktor = filter;
-        p.Analogbereich = analogbereich;
+        p.Analogbereich = analogRange;
         QCOMPARE(show(p, kgh), QString());
         QCOMPARE(v.text("lblKonfMEWAkt"), mewText);
         QCOMPARE(v.value("hscKonfFiltfakt"), slider);
-        QCOMPARE(v.text("lblKonfErrNeu"), fehler);
+        QCOMPARE(v.text("lblKonfErrNeu"), fault);
     }
 
     void the_pulse_value_follows_the_time_base_of_the_unit_data() {
         QTest::addColumn<QString>("unit");
-        QTest::addColumn<float>("impulswert");
+        QTest::addColumn<float>("pulseValue");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("pulseUnit");
-        const auto row = [](const char* unit, float wert, const char* shown, const char* pulse) {
-            QTest::newRow(unit) << QString(unit) << wert << QString(shown) << QString(pulse);
+        const auto row = [](const char* unit, float value, const char* shown, const char* pulse) {
+            QTest::newRow(unit) << QString(unit) << value << QString(shown) << QString(pulse);
         };
         row("kg/min", 0.0125f, "0.8", "kg/Puls");
         row("kg/h", 2.25f, "2.2", "kg/Puls");
@@ -104,12 +104,12 @@ private slots:
     }
     void the_pulse_value_follows_the_time_base_of_the_unit() {
         QFETCH(QString, unit);
-        QFETCH(float, impulswert);
+        QFETCH(float, pulseValue);
         QFETCH(QString, shown);
         QFETCH(QString, pulseUnit);
-        Geraeteparameter p = standard();
-        p.Impulswert = impulswert;
-        const Masseinheit e{unit, 60.0, QString(), QString()};
+        MeterParameters p = standard();
+        p.Impulswert = pulseValue;
+        const Unit e{unit, 60.0, QString(), QString()};
         QCOMPARE(show(p, e), QString());
         QCOMPARE(v.text("lblKonfImpWertAkt"), shown);
         EinheitenAnzeigen(e, v);
@@ -119,7 +119,7 @@ private slots:
     }
 
     void frequency_and_switch_outputs_show_their_frames() {
-        Geraeteparameter p = standard();
+        MeterParameters p = standard();
         p.Ausgangsart = 0x01 | 0x08;
         p.Frequenzbereich = 0;
         p.FrequenzMin = 10;
@@ -152,7 +152,7 @@ private slots:
     void an_unusable_filter_ends_the_display() {
         QFETCH(int, filter);
         QFETCH(QString, failure);
-        Geraeteparameter p = standard();
+        MeterParameters p = standard();
         p.Filterfaktor = filter;
         QCOMPARE(show(p, kgh), failure);
         QCOMPARE(v.text("lblMEW"), QStringLiteral("150"));
@@ -162,16 +162,16 @@ private slots:
 
         // Given a meter with an erased filter factor, when the tool starts, then the
         // technician is told that the display failed and where.
-        QByteArray eeprom = abbild::standard();
-        Bench bench(eeprom.replace(adresse::Filterfaktor, 2, hex("FF FF")));
+        QByteArray eeprom = images::standard();
+        Bench bench(eeprom.replace(address::Filterfaktor, 2, hex("FF FF")));
         bench.start();
-        QCOMPARE(bench.dialogs.texte(), QStringList{failure + ", SUB WerteAnzeigen"});
-        QCOMPARE(bench.dialogs.gezeigt[0].symbol, Symbol::Kritisch);
+        QCOMPARE(bench.dialogs.texts(), QStringList{failure + ", SUB WerteAnzeigen"});
+        QCOMPARE(bench.dialogs.shownMessages[0].symbol, Symbol::Critical);
         QCOMPARE(bench.shown("lblMEW"), QStringLiteral("150"));
     }
 
     void support_points_and_calibration_in_the_grids() {
-        Geraeteparameter p = standard();
+        MeterParameters p = standard();
         p.StpCounts[16] = 4000;
         p.StpFlow[16] = 12.5f;
         showSupportPoints(p, v);

@@ -6,76 +6,75 @@
 
 namespace {
 
-const QString Ende = QStringLiteral("Ende");
+const QString EndMarker = QStringLiteral("Ende");
 
-Masseinheit kgh() {
+Unit kgh() {
     return {QStringLiteral("kg/h"), 1.0, QStringLiteral("(-)"), QStringLiteral("Luft")};
 }
 
 }  // namespace
 
-Einheitentabelle EinheitenLesen(const QString& pfad) {
+Einheitentabelle readUnits(const QString& path) {
     Einheitentabelle t;
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        t.probleme.append({Einheitenproblem::Art::Fehlt, datei.errorString()});
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        t.problems.append({UnitProblem::Kind::Missing, file.errorString()});
     } else {
-        SequenzielleEingabe ein(QString::fromLatin1(datei.readAll()));
-        QString name, faktor;
+        SequentialInput reader(QString::fromLatin1(file.readAll()));
+        QString name, factor;
         for (;;) {
-            if (!ein.naechster(name)) {
-                t.probleme.append({Einheitenproblem::Art::OhneEnde, QString()});
+            if (!reader.next(name)) {
+                t.problems.append({UnitProblem::Kind::NoEnd, QString()});
                 break;
             }
-            if (name == Ende) break;
-            Masseinheit e{name, 0.0, QString(), QString()};
-            if (!ein.naechster(faktor) || !ein.naechster(e.Normzustand) ||
-                !ein.naechster(e.Gasart)) {
-                t.probleme.append({Einheitenproblem::Art::Unvollstaendig, name});
+            if (name == EndMarker) break;
+            Unit e{name, 0.0, QString(), QString()};
+            if (!reader.next(factor) || !reader.next(e.Normzustand) || !reader.next(e.Gasart)) {
+                t.problems.append({UnitProblem::Kind::Incomplete, name});
                 break;
             }
             bool ok = false;
-            e.Umrechnungsfaktor = faktor.toDouble(&ok);
+            e.Umrechnungsfaktor = factor.toDouble(&ok);
             if (!ok || !(e.Umrechnungsfaktor > 0)) {
-                t.probleme.append({Einheitenproblem::Art::Faktor, name});
+                t.problems.append({UnitProblem::Kind::Factor, name});
                 continue;
             }
-            if (t.eintraege.size() == Einheitentabelle::Max) {
-                t.probleme.append(
-                    {Einheitenproblem::Art::ZuViele, QString::number(Einheitentabelle::Max)});
+            if (t.entries.size() == Einheitentabelle::Max) {
+                t.problems.append(
+                    {UnitProblem::Kind::TooMany, QString::number(Einheitentabelle::Max)});
                 break;
             }
-            t.eintraege.append(e);
+            t.entries.append(e);
         }
     }
-    if (t.eintraege.isEmpty()) t.eintraege.append(kgh());
+    if (t.entries.isEmpty()) t.entries.append(kgh());
     return t;
 }
 
-QString listentext(const Masseinheit& e) {
+QString listText(const Unit& e) {
     return e.Einheit + QStringLiteral("  ") + e.Normzustand + QStringLiteral("  ") + e.Gasart;
 }
 
 namespace {
 
-QString problemText(const Einheitenproblem& p, Sprache s) {
-    switch (p.art) {
-        case Einheitenproblem::Art::Fehlt:
-            return waehle(s, QStringLiteral("Die Datei kann nicht gelesen werden (%1)."),
+QString problemText(const UnitProblem& p, Language s) {
+    switch (p.kind) {
+        case UnitProblem::Kind::Missing:
+            return choose(s, QStringLiteral("Die Datei kann nicht gelesen werden (%1)."),
                           QStringLiteral("The file cannot be read (%1)."),
                           QStringLiteral("Le fichier ne peut pas être lu (%1)."))
                 .arg(p.detail);
-        case Einheitenproblem::Art::OhneEnde:
-            return waehle(s, QStringLiteral("Die Zeile \"Ende\" fehlt."),
+        case UnitProblem::Kind::NoEnd:
+            return choose(s, QStringLiteral("Die Zeile \"Ende\" fehlt."),
                           QStringLiteral("The line \"Ende\" is missing."),
                           QStringLiteral("La ligne \"Ende\" manque."));
-        case Einheitenproblem::Art::Unvollstaendig:
-            return waehle(s, QStringLiteral("Die Einheit \"%1\" ist unvollständig."),
+        case UnitProblem::Kind::Incomplete:
+            return choose(s, QStringLiteral("Die Einheit \"%1\" ist unvollständig."),
                           QStringLiteral("The unit \"%1\" is incomplete."),
                           QStringLiteral("L'unité \"%1\" est incomplète."))
                 .arg(p.detail);
-        case Einheitenproblem::Art::Faktor:
-            return waehle(
+        case UnitProblem::Kind::Factor:
+            return choose(
                        s,
                        QStringLiteral(
                            "Die Einheit \"%1\" hat keinen Faktor über 0 und wird nicht angeboten."),
@@ -83,8 +82,8 @@ QString problemText(const Einheitenproblem& p, Sprache s) {
                        QStringLiteral("L'unité \"%1\" n'a pas de facteur supérieur à 0 et n'est "
                                       "pas proposée."))
                 .arg(p.detail);
-        case Einheitenproblem::Art::ZuViele:
-            return waehle(s, QStringLiteral("Nur die ersten %1 Einheiten werden gelesen."),
+        case UnitProblem::Kind::TooMany:
+            return choose(s, QStringLiteral("Nur die ersten %1 Einheiten werden gelesen."),
                           QStringLiteral("Only the first %1 units are read."),
                           QStringLiteral("Seules les %1 premières unités sont lues."))
                 .arg(p.detail);
@@ -94,11 +93,11 @@ QString problemText(const Einheitenproblem& p, Sprache s) {
 
 }  // namespace
 
-QString problemMeldung(const QVector<Einheitenproblem>& probleme, Sprache s) {
-    QString text = waehle(s, QStringLiteral("Einheitendatei UNIT.CON:"),
+QString problemMessage(const QVector<UnitProblem>& problems, Language s) {
+    QString text = choose(s, QStringLiteral("Einheitendatei UNIT.CON:"),
                           QStringLiteral("Units file UNIT.CON:"),
                           QStringLiteral("Fichier des unités UNIT.CON :"));
-    for (const Einheitenproblem& p : probleme)
+    for (const UnitProblem& p : problems)
         text += QStringLiteral("\r\n") + problemText(p, s);
     return text;
 }

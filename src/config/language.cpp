@@ -1,33 +1,33 @@
 #include "config/language.h"
 
-Sprache spracheAusName(const QString& name) {
+Language languageFromName(const QString& name) {
     const QString n = name.trimmed().toUpper();
-    if (n == QLatin1String("DEUTSCH")) return Sprache::Deutsch;
-    if (n == QLatin1String("ENGLISCH")) return Sprache::Englisch;
-    if (n == QLatin1String("FRANZOESISCH")) return Sprache::Franzoesisch;
-    return Sprache::Unbekannt;
+    if (n == QLatin1String("DEUTSCH")) return Language::German;
+    if (n == QLatin1String("ENGLISCH")) return Language::English;
+    if (n == QLatin1String("FRANZOESISCH")) return Language::French;
+    return Language::Unknown;
 }
 
-QString waehle(Sprache s, const QString& de, const QString& en, const QString& fr) {
+QString choose(Language s, const QString& de, const QString& en, const QString& fr) {
     switch (s) {
-        case Sprache::Englisch:
+        case Language::English:
             return en;
-        case Sprache::Franzoesisch:
+        case Language::French:
             return fr;
         default:
             return de;
     }
 }
 
-QString sprachName(Sprache s) {
+QString languageName(Language s) {
     switch (s) {
-        case Sprache::Deutsch:
+        case Language::German:
             return QStringLiteral("Deutsch");
-        case Sprache::Englisch:
+        case Language::English:
             return QStringLiteral("Englisch");
-        case Sprache::Franzoesisch:
+        case Language::French:
             return QStringLiteral("Franzoesisch");
-        case Sprache::Unbekannt:
+        case Language::Unknown:
             break;
     }
     return QString();

@@ -4,13 +4,13 @@
 
 // The three user-interface languages; Unbekannt for a settings file that names
 // none of them.
-enum class Sprache { Deutsch, Englisch, Franzoesisch, Unbekannt };
+enum class Language { German, English, French, Unknown };
 
 // From the settings file's language field, compared in capitals.
-Sprache spracheAusName(const QString& name);
+Language languageFromName(const QString& name);
 
 // The language's name in the settings file.
-QString sprachName(Sprache s);
+QString languageName(Language s);
 
 // Picks the text of the current language; German where the language is unknown.
-QString waehle(Sprache s, const QString& de, const QString& en, const QString& fr);
+QString choose(Language s, const QString& de, const QString& en, const QString& fr);

@@ -6,25 +6,25 @@
 // The numbered message texts of the current language, loaded from the
 // language file; empty until loaded.
 struct Texte {
-    static constexpr int Anzahl = 101;
-    std::array<QString, Anzahl> eintrag;
+    static constexpr int Count = 101;
+    std::array<QString, Count> entry;
 
-    QString operator[](int nummer) const {
-        return nummer >= 0 && nummer < Anzahl ? eintrag[size_t(nummer)] : QString();
+    QString operator[](int number) const {
+        return number >= 0 && number < Count ? entry[size_t(number)] : QString();
     }
 };
 
 // Numbers of the texts the program shows, by situation.
-namespace textnr {
-constexpr int PortSchonOffen = 5;
-constexpr int TitelPort = 6;
-constexpr int PortUngueltig = 7;
-constexpr int PortBelegt = 17;  // shares its text with the fifth NAK
-constexpr int TitelNAK = 8;
-constexpr int VerbindungGestoert = 13;
-constexpr int TitelVerbindungGestoert = 14;
-constexpr int ZuVieleNAK = 17;
-constexpr int CountsAntwortFalsch = 18;
-constexpr int TitelCountsAntwortFalsch = 19;
-constexpr int DecodierFehler = 80;
-}  // namespace textnr
+namespace textNo {
+constexpr int PortAlreadyOpen = 5;
+constexpr int TitlePort = 6;
+constexpr int PortInvalid = 7;
+constexpr int PortBusy = 17;  // shares its text with the fifth NAK
+constexpr int TitleNAK = 8;
+constexpr int ConnectionBroken = 13;
+constexpr int TitleConnectionBroken = 14;
+constexpr int TooManyNAK = 17;
+constexpr int CountsReplyWrong = 18;
+constexpr int TitleCountsReplyWrong = 19;
+constexpr int DecodeError = 80;
+}  // namespace textNo

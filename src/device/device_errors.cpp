@@ -2,7 +2,7 @@
 
 #include "link/protocol.h"
 
-QString geraetefehlerText(int code) {
+QString meterErrorText(int code) {
     switch (code) {
         case 4:
             return QStringLiteral("AD-Wandler Fehler");
@@ -21,15 +21,15 @@ QString geraetefehlerText(int code) {
     }
 }
 
-QString AntwortText(const QString& label, const QByteArray& antwort) {
-    if (antwort.size() == 1) {
-        const quint8 b = quint8(antwort[0]);
+QString AntwortText(const QString& label, const QByteArray& reply) {
+    if (reply.size() == 1) {
+        const quint8 b = quint8(reply[0]);
         if (b == protocol::DLE) return label + QStringLiteral(" : DLE");
         if (b == protocol::NAK) return label + QStringLiteral("  : NAK");
         return label + QStringLiteral(" : not known");
     }
     QString text = label + QStringLiteral(" : ");
-    for (char b : antwort)
+    for (char b : reply)
         text += QLatin1Char(' ') + QString::number(quint8(b));
     return text;
 }

@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-#include "device/masseinheit.h"
-#include "device/geraeteparameter.h"
+#include "device/meter_parameters.h"
+#include "device/unit.h"
 
 struct DecodeResult {
     QString failure;            // the description of what stopped the decode; empty when none
@@ -14,8 +14,7 @@ struct DecodeResult {
 
 // Decodes the 513-byte EEPROM reply (DLE first) into the parameter record. A
 // failure ends the decode; fields decoded before it keep their new values.
-DecodeResult EEPromAuswerten(const QByteArray& puffer, Geraeteparameter& p,
-                             const Masseinheit& einheit);
+DecodeResult EEPromAuswerten(const QByteArray& buffer, MeterParameters& p, const Unit& unit);
 
 // Firmware from version 3 on knows the overflow range.
-bool ueberlaufBekannt(const Geraeteparameter& p);
+bool overflowKnown(const MeterParameters& p);

@@ -2,17 +2,17 @@
 
 // Addresses of the meter's EEPROM fields. The image as received starts with
 // the DLE, so EEPROM address a is byte a + 1 of the reply.
-namespace adresse {
+namespace address {
 
 constexpr int Ausgangsart = 0;
 constexpr int Analogbereich = 1;
 constexpr int Digitalflags = 2;
 constexpr int Konfigbyte3 = 3;
 constexpr int StpAnzahl = 4;
-constexpr int StpErster = 5;  // counts of point i at 5 + 6(i-1), flow 2 bytes later
-constexpr int StpAbstand = 6;
-constexpr int StpFlussVersatz = 2;
-constexpr int StpBereichEnde = 210;  // first address after the support-point area
+constexpr int FirstSupportPoint = 5;  // counts of point i at 5 + 6(i-1), flow 2 bytes later
+constexpr int SupportPointStride = 6;
+constexpr int SupportPointFlowOffset = 2;
+constexpr int SupportPointAreaEnd = 210;  // first address after the support-point area
 constexpr int Impulsteiler = 210;
 constexpr int Impulsdauer = 214;
 constexpr int Frequenzbereich = 215;
@@ -31,13 +31,13 @@ constexpr int SchaltMax = 282;
 constexpr int Schleichmenge = 286;
 constexpr int MOG = 290;
 constexpr int DacReferenz = 400;  // eight Float32
-constexpr int DacPunkteU = 432;   // three points of counts Word16 + level Float32
-constexpr int DacPunkteI = 450;
-constexpr int DacPunktAbstand = 6;
+constexpr int DacPointsU = 432;   // three points of counts Word16 + level Float32
+constexpr int DacPointsI = 450;
+constexpr int DacPointStride = 6;
 constexpr int Ueberlauf = 468;
 constexpr int Firmwareversion = 492;
-constexpr int FirmwareversionLaenge = 8;
+constexpr int FirmwareversionLength = 8;
 constexpr int Fertigungsnummer = 500;
-constexpr int FertigungsnummerLaenge = 10;
+constexpr int FertigungsnummerLength = 10;
 
-}  // namespace adresse
+}  // namespace address

@@ -6,44 +6,44 @@
 
 namespace {
 
-constexpr int Dateiende = 999;
-constexpr int MaxZeilen = 100;
+constexpr int EndOfFile = 999;
+constexpr int MaxRows = 100;
 
 }  // namespace
 
-bool TexteLaden(const QString& pfad, Texte& texte) {
-    for (int i = 1; i < Texte::Anzahl; ++i)
-        texte.eintrag[size_t(i)].clear();
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) return false;
-    SequenzielleEingabe werte(QString::fromLatin1(datei.readAll()));
+bool TexteLaden(const QString& path, Texte& texts) {
+    for (int i = 1; i < Texte::Count; ++i)
+        texts.entry[size_t(i)].clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    SequentialInput values(QString::fromLatin1(file.readAll()));
     for (;;) {
-        int index = 0, anzahl = 0;
-        if (!werte.zahl(index) || !werte.zahl(anzahl)) return false;
-        if (anzahl == Dateiende) return true;
-        if (anzahl < 1 || anzahl > MaxZeilen) return false;
-        for (int j = 0; j < anzahl; ++j) {
-            QString zeile;
-            if (!werte.naechster(zeile)) return false;
-            if (index < 0 || index >= Texte::Anzahl) continue;
-            QString& text = texte.eintrag[size_t(index)];
-            text = (text.isEmpty() && j == 0) ? zeile : text + QStringLiteral("\r\n") + zeile;
+        int index = 0, amount = 0;
+        if (!values.asNumber(index) || !values.asNumber(amount)) return false;
+        if (amount == EndOfFile) return true;
+        if (amount < 1 || amount > MaxRows) return false;
+        for (int j = 0; j < amount; ++j) {
+            QString row;
+            if (!values.next(row)) return false;
+            if (index < 0 || index >= Texte::Count) continue;
+            QString& text = texts.entry[size_t(index)];
+            text = (text.isEmpty() && j == 0) ? row : text + QStringLiteral("\r\n") + row;
         }
     }
 }
 
-QString textdateiName(Sprache s) {
-    return waehle(s, QStringLiteral("Texte.ger"), QStringLiteral("Texte.eng"),
+QString textFileName(Language s) {
+    return choose(s, QStringLiteral("Texte.ger"), QStringLiteral("Texte.eng"),
                   QStringLiteral("Texte.fra"));
 }
 
-QString textdateiFehler(Sprache s) {
-    return waehle(s, QStringLiteral("Datei Texte.GER nicht vorhanden !"),
+QString textFileError(Language s) {
+    return choose(s, QStringLiteral("Datei Texte.GER nicht vorhanden !"),
                   QStringLiteral("File Texte.ENG not valid !"),
                   QStringLiteral("Datei Texte.FRA nicht vorhanden !"));
 }
 
-QString textdateiFehlerTitel(Sprache s) {
-    return waehle(s, QStringLiteral("Fehler Datei lesen"), QStringLiteral("Error reading File"),
+QString textFileErrorTitle(Language s) {
+    return choose(s, QStringLiteral("Fehler Datei lesen"), QStringLiteral("Error reading File"),
                   QStringLiteral("Fehler Datei lesen"));
 }

@@ -6,39 +6,38 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace programmordner {
+namespace programFolder {
 namespace {
 
-bool haeltDateien(const QString& ordner) {
-    for (const QString& d : ausgelieferteDateien())
-        if (!QFileInfo::exists(QDir(ordner).filePath(d))) return false;
+bool holdsFiles(const QString& folder) {
+    for (const QString& d : shippedFiles())
+        if (!QFileInfo::exists(QDir(folder).filePath(d))) return false;
     return true;
 }
 
 }  // namespace
 
-const QStringList& ausgelieferteDateien() {
-    static const QStringList dateien = {QStringLiteral("Texte.ger"), QStringLiteral("Texte.eng"),
-                                        QStringLiteral("Texte.fra"), QStringLiteral("UNIT.CON")};
-    return dateien;
+const QStringList& shippedFiles() {
+    static const QStringList fileNames = {QStringLiteral("Texte.ger"), QStringLiteral("Texte.eng"),
+                                          QStringLiteral("Texte.fra"), QStringLiteral("UNIT.CON")};
+    return fileNames;
 }
 
-QString bestimmen(const QString& programmverzeichnis, const QString& datenSpeicher,
-                  const QString& ausgeliefert) {
-    const QFileInfo eigen(programmverzeichnis);
-    if (eigen.isWritable() && haeltDateien(programmverzeichnis)) return programmverzeichnis;
-    QDir().mkpath(datenSpeicher);
-    for (const QString& d : ausgelieferteDateien()) {
-        const QString ziel = QDir(datenSpeicher).filePath(d);
-        if (!QFileInfo::exists(ziel)) QFile::copy(QDir(ausgeliefert).filePath(d), ziel);
+QString determine(const QString& exeFolder, const QString& userDataFolder, const QString& shipped) {
+    const QFileInfo own(exeFolder);
+    if (own.isWritable() && holdsFiles(exeFolder)) return exeFolder;
+    QDir().mkpath(userDataFolder);
+    for (const QString& d : shippedFiles()) {
+        const QString target = QDir(userDataFolder).filePath(d);
+        if (!QFileInfo::exists(target)) QFile::copy(QDir(shipped).filePath(d), target);
     }
-    return datenSpeicher;
+    return userDataFolder;
 }
 
-QString fuerDiesenProzess() {
+QString forThisProcess() {
     const QString exe = QCoreApplication::applicationDirPath();
-    return bestimmen(exe, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+    return determine(exe, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
                      QDir(exe).filePath(QStringLiteral("../share/orbis")));
 }
 
-}  // namespace programmordner
+}  // namespace programFolder

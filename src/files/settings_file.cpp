@@ -4,61 +4,56 @@
 #include <QSaveFile>
 #include <QStringList>
 
-#include "device/zahlen.h"
+#include "device/numbers.h"
 
-namespace einstellungen {
+namespace settings {
 namespace {
 
 // One field of a line: blanks around it skipped, a comma ends it.
-QString feld(const QStringList& zeilen, int i) {
-    if (i >= zeilen.size()) return QString();
-    return zeilen[i].section(QLatin1Char(','), 0, 0).trimmed();
+QString field(const QStringList& rows, int i) {
+    if (i >= rows.size()) return QString();
+    return rows[i].section(QLatin1Char(','), 0, 0).trimmed();
 }
 
 // The period is the decimal point whatever the desktop's number format.
-QString zahlText(double wert) {
-    return QString::number(wert, 'g', 15);
+QString numberText(double value) {
+    return QString::number(value, 'g', 15);
 }
 
 }  // namespace
 
-Einstellungen lesen(const QString& pfad) {
-    Einstellungen e;
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) return e;
-    const QString inhalt = QString::fromLatin1(datei.readAll());
-    QStringList zeilen = inhalt.split(QLatin1Char('\n'));
-    for (QString& z : zeilen)
+Settings read(const QString& path) {
+    Settings e;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return e;
+    const QString content = QString::fromLatin1(file.readAll());
+    QStringList rows = content.split(QLatin1Char('\n'));
+    for (QString& z : rows)
         z.remove(QLatin1Char('\r'));
-    e.Portname = feld(zeilen, 0);
-    e.Portnummer = int(fuehrendeZahl(feld(zeilen, 1)));
-    e.Parallelport = feld(zeilen, 2);
-    e.Sprache = feld(zeilen, 3);
-    e.einheit.Einheit = feld(zeilen, 4);
-    e.einheit.Umrechnungsfaktor = fuehrendeZahl(feld(zeilen, 5));
-    e.einheit.Normzustand = feld(zeilen, 6);
-    e.einheit.Gasart = feld(zeilen, 7);
+    e.PortName = field(rows, 0);
+    e.PortNumber = int(leadingNumber(field(rows, 1)));
+    e.ParallelPort = field(rows, 2);
+    e.Language = field(rows, 3);
+    e.unit.Einheit = field(rows, 4);
+    e.unit.Umrechnungsfaktor = leadingNumber(field(rows, 5));
+    e.unit.Normzustand = field(rows, 6);
+    e.unit.Gasart = field(rows, 7);
     return e;
 }
 
-bool schreiben(const QString& pfad, const Einstellungen& e) {
-    const QStringList zeilen = {e.Portname,
-                                QString::number(e.Portnummer),
-                                e.Parallelport,
-                                e.Sprache,
-                                e.einheit.Einheit,
-                                zahlText(e.einheit.Umrechnungsfaktor),
-                                e.einheit.Normzustand,
-                                e.einheit.Gasart};
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) return false;
-    for (const QString& z : zeilen)
-        datei.write(z.toLatin1() + "\r\n");
-    return datei.commit();
+bool write(const QString& path, const Settings& e) {
+    const QStringList rows = {
+        e.PortName,     QString::number(e.PortNumber),        e.ParallelPort,     e.Language,
+        e.unit.Einheit, numberText(e.unit.Umrechnungsfaktor), e.unit.Normzustand, e.unit.Gasart};
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    for (const QString& z : rows)
+        file.write(z.toLatin1() + "\r\n");
+    return file.commit();
 }
 
-bool feldtauglich(const QString& text) {
+bool fitsInField(const QString& text) {
     return !text.contains(QLatin1Char(','));
 }
 
-}  // namespace einstellungen
+}  // namespace settings

@@ -2,29 +2,29 @@
 
 #include <QString>
 
-#include "device/masseinheit.h"
+#include "device/unit.h"
 
 // The settings file Q_orbis.CON: port, parallel port, language and the
 // current measuring unit, eight lines in this order.
-struct Einstellungen {
-    QString Portname;      // "Com" and the port number
-    int Portnummer = 0;    // 0: no port configured
-    QString Parallelport;  // "LPT1" or "LPT2"
-    QString Sprache;       // "Deutsch", "Englisch" or "Franzoesisch"
-    Masseinheit einheit{QString(), 0.0, QString(), QString()};
+struct Settings {
+    QString PortName;      // "Com" and the port number
+    int PortNumber = 0;    // 0: no port configured
+    QString ParallelPort;  // "LPT1" or "LPT2"
+    QString Language;      // "Deutsch", "Englisch" or "Franzoesisch"
+    Unit unit{QString(), 0.0, QString(), QString()};
 };
 
-namespace einstellungen {
+namespace settings {
 
-constexpr const char* Dateiname = "Q_orbis.CON";
+constexpr const char* FileName = "Q_orbis.CON";
 
 // Reads the file field by field; a missing or short file leaves the unread
 // fields empty or 0.
-Einstellungen lesen(const QString& pfad);
+Settings read(const QString& path);
 // Writes all eight lines at once; a failed write leaves the old file intact.
-bool schreiben(const QString& pfad, const Einstellungen& e);
+bool write(const QString& path, const Settings& e);
 
 // A text that can be stored in a field: commas end a field when it is read.
-bool feldtauglich(const QString& text);
+bool fitsInField(const QString& text);
 
-}  // namespace einstellungen
+}  // namespace settings

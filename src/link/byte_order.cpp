@@ -4,12 +4,12 @@
 
 using namespace umrechnungen;
 
-namespace bytefolge {
+namespace byteOrder {
 namespace {
 
-void pruefe(const QByteArray& daten, int adresse, int breite) {
-    if (adresse < 0 || adresse + breite > daten.size())
-        throw IndexFehler("Index außerhalb des gültigen Bereichs");
+void checkRange(const QByteArray& data, int address, int width) {
+    if (address < 0 || address + width > data.size())
+        throw IndexError("Index außerhalb des gültigen Bereichs");
 }
 
 QByteArray scratch() {
@@ -18,58 +18,58 @@ QByteArray scratch() {
 
 }  // namespace
 
-QByteArray word16(quint16 wert) {
+QByteArray word16(quint16 value) {
     QByteArray s = scratch();
-    IntegerNachBytes(qint16(Wort16NachInteger(wert)), s, 0);
+    IntegerNachBytes(qint16(Wort16NachInteger(value)), s, 0);
     return QByteArray() + s[1] + s[0];
 }
 
-QByteArray float32(float wert) {
+QByteArray float32(float value) {
     QByteArray s = scratch();
-    SingleNachBytes(wert, s, 0);
+    SingleNachBytes(value, s, 0);
     return QByteArray() + s[3] + s[2] + s[1] + s[0];
 }
 
-QByteArray dword32(quint32 wert) {
+QByteArray dword32(quint32 value) {
     QByteArray s = scratch();
-    LongNachBytes(qint32(wert), s, 0);
+    LongNachBytes(qint32(value), s, 0);
     return s;
 }
 
-quint8 leseByte(const QByteArray& daten, int adresse) {
-    pruefe(daten, adresse, 1);
-    return quint8(daten[adresse]);
+quint8 readByte(const QByteArray& data, int address) {
+    checkRange(data, address, 1);
+    return quint8(data[address]);
 }
 
-quint16 leseWord16(const QByteArray& daten, int adresse) {
-    pruefe(daten, adresse, 2);
+quint16 readWord16(const QByteArray& data, int address) {
+    checkRange(data, address, 2);
     QByteArray s = scratch();
-    s[0] = daten[adresse + 1];
-    s[1] = daten[adresse];
+    s[0] = data[address + 1];
+    s[1] = data[address];
     return quint16(BytesNachLong(s, 0));
 }
 
-qint16 leseWord16Signed(const QByteArray& daten, int adresse) {
-    pruefe(daten, adresse, 2);
+qint16 readWord16Signed(const QByteArray& data, int address) {
+    checkRange(data, address, 2);
     QByteArray s = scratch();
-    s[0] = daten[adresse + 1];
-    s[1] = daten[adresse];
+    s[0] = data[address + 1];
+    s[1] = data[address];
     return BytesNachInteger(s, 0);
 }
 
-float leseFloat32(const QByteArray& daten, int adresse) {
-    pruefe(daten, adresse, 4);
-    return BytesNachSingle(daten.mid(adresse, 4), 0);
+float readFloat32(const QByteArray& data, int address) {
+    checkRange(data, address, 4);
+    return BytesNachSingle(data.mid(address, 4), 0);
 }
 
-quint32 leseDWord32(const QByteArray& daten, int adresse) {
-    pruefe(daten, adresse, 4);
-    return quint32(BytesNachLong(daten.mid(adresse, 4), 0));
+quint32 readDword32(const QByteArray& data, int address) {
+    checkRange(data, address, 4);
+    return quint32(BytesNachLong(data.mid(address, 4), 0));
 }
 
-QString leseText(const QByteArray& daten, int adresse, int laenge) {
-    pruefe(daten, adresse, laenge);
-    return QString::fromLatin1(daten.mid(adresse, laenge));
+QString readText(const QByteArray& data, int address, int length) {
+    checkRange(data, address, length);
+    return QString::fromLatin1(data.mid(address, length));
 }
 
-}  // namespace bytefolge
+}  // namespace byteOrder

@@ -7,17 +7,17 @@
 // Byte orders of the meter: Word16 high byte first, Float32 and DWord32 least
 // significant byte first. Readers take an address into a byte string and
 // throw umrechnungen::IndexFehler instead of reading past its end.
-namespace bytefolge {
+namespace byteOrder {
 
-QByteArray word16(quint16 wert);
-QByteArray float32(float wert);
-QByteArray dword32(quint32 wert);
+QByteArray word16(quint16 value);
+QByteArray float32(float value);
+QByteArray dword32(quint32 value);
 
-quint8 leseByte(const QByteArray& daten, int adresse);
-quint16 leseWord16(const QByteArray& daten, int adresse);
-qint16 leseWord16Signed(const QByteArray& daten, int adresse);
-float leseFloat32(const QByteArray& daten, int adresse);
-quint32 leseDWord32(const QByteArray& daten, int adresse);
-QString leseText(const QByteArray& daten, int adresse, int laenge);
+quint8 readByte(const QByteArray& data, int address);
+quint16 readWord16(const QByteArray& data, int address);
+qint16 readWord16Signed(const QByteArray& data, int address);
+float readFloat32(const QByteArray& data, int address);
+quint32 readDword32(const QByteArray& data, int address);
+QString readText(const QByteArray& data, int address, int length);
 
-}  // namespace bytefolge
+}  // namespace byteOrder

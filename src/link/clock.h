@@ -4,21 +4,21 @@
 #include <memory>
 
 // Which window events a wait lets through.
-enum class Ereignisse {
-    Alle,       // the window reacts to the user meanwhile
-    NurAnzeige  // the window repaints and timers run, but user input waits
+enum class Events {
+    All,         // the window reacts to the user meanwhile
+    DisplayOnly  // the window repaints and timers run, but user input waits
 };
 
 // A window timer: while switched on it calls its handler every interval;
 // switching it on again restarts the interval.
-class Zeitgeber {
+class Timer {
 public:
-    virtual ~Zeitgeber() = default;
-    virtual void setzeIntervall(int ms) = 0;
-    virtual void an() = 0;
-    virtual void aus() = 0;
-    virtual bool aktiv() const = 0;
-    virtual int intervall() const = 0;
+    virtual ~Timer() = default;
+    virtual void setIntervalMs(int ms) = 0;
+    virtual void on() = 0;
+    virtual void off() = 0;
+    virtual bool active() const = 0;
+    virtual int intervalMs() const = 0;
 };
 
 // Every wait, time-out and window timer goes through a clock: real monotonic
@@ -28,15 +28,15 @@ public:
     virtual ~Clock() = default;
 
     // Seconds on a monotonic scale with an arbitrary origin.
-    virtual double jetzt() const = 0;
+    virtual double now() const = 0;
 
-    // Blocks until `fertig` holds or the deadline has passed, without spinning;
-    // returns the last value of `fertig`. The condition is checked again
-    // whenever data may have arrived (see `wecken`).
-    virtual bool warteBis(double frist, const std::function<bool()>& fertig, Ereignisse e) = 0;
+    // Blocks until `done` holds or the deadline has passed, without spinning;
+    // returns the last value of `done`. The condition is checked again
+    // whenever data may have arrived (see `wake`).
+    virtual bool waitUntil(double deadline, const std::function<bool()>& done, Events e) = 0;
 
     // Tells a waiting caller to check its condition again (new port data).
-    virtual void wecken() = 0;
+    virtual void wake() = 0;
 
-    virtual std::unique_ptr<Zeitgeber> zeitgeber(std::function<void()> handler) = 0;
+    virtual std::unique_ptr<Timer> timer(std::function<void()> handler) = 0;
 };

@@ -8,7 +8,7 @@ using namespace protocol;
 Link::Link(Port& port, Clock& clock, LinkState& state)
     : port_(port), clock_(clock), state_(state) {}
 
-void Link::senden(const QByteArray& frame) {
+void Link::send(const QByteArray& frame) {
     if (state_.cancelled) return;
     state_.Sendepuffer = frame;
     state_.Pruefbyte = frame.isEmpty() ? 0 : quint8(frame.back());
@@ -17,14 +17,14 @@ void Link::senden(const QByteArray& frame) {
 
 void Link::Warten(double seconds) {
     if (state_.cancelled) return;
-    clock_.warteBis(
-        clock_.jetzt() + seconds, [] { return false; }, Ereignisse::Alle);
+    clock_.waitUntil(
+        clock_.now() + seconds, [] { return false; }, Events::All);
 }
 
-bool Link::waitForBytes(int count, double seconds, Ereignisse events, bool exact) {
+bool Link::waitForBytes(int count, double seconds, Events events, bool exact) {
     if (state_.cancelled) return false;
-    return clock_.warteBis(
-        clock_.jetzt() + seconds,
+    return clock_.waitUntil(
+        clock_.now() + seconds,
         [&] {
             const int n = port_.inBufferCount();
             return exact ? n == count : n >= count;
@@ -47,35 +47,35 @@ Reply Link::take(int length) {
     else if (quint8(r.bytes[0]) == NAK)
         r.kind = ReplyKind::Rejected;
     else if (quint8(r.bytes[0]) == DLE)
-        r.kind = length <= 0 || r.bytes.size() == length ? ReplyKind::Acknowledged
-                                                         : ReplyKind::Short;
+        r.kind =
+            length <= 0 || r.bytes.size() == length ? ReplyKind::Acknowledged : ReplyKind::Short;
     return r;
 }
 
-Reply Link::request(const QByteArray& frame, int length, double seconds, Ereignisse events) {
+Reply Link::request(const QByteArray& frame, int length, double seconds, Events events) {
     state_.Empfangspuffer.clear();
-    senden(frame);
+    send(frame);
     waitForBytes(length, seconds, events);
     return take(length);
 }
 
 Reply Link::exchange(const QByteArray& frame, int length, double seconds) {
-    const Reply r = request(frame, length, seconds, Ereignisse::NurAnzeige);
+    const Reply r = request(frame, length, seconds, Events::DisplayOnly);
     if (r.kind == ReplyKind::Rejected) state_.Fehlversuche += 1;
     if (r.kind == ReplyKind::Acknowledged || r.kind == ReplyKind::Short) state_.Fehlversuche = 0;
     return r;
 }
 
-bool Link::Verbindungstest() {
-    senden(request::verbindungstest());
-    const double deadline = clock_.jetzt() + WarteVerbindungstest;
+bool Link::ConnectionTest() {
+    send(request::connectionTest());
+    const double deadline = clock_.now() + WaitConnectionTest;
     const auto dle = [this] {
         return !state_.Empfangspuffer.isEmpty() && quint8(state_.Empfangspuffer[0]) == DLE;
     };
     state_.Empfangspuffer = port_.input();
     while (!dle() && !state_.cancelled) {
-        if (!clock_.warteBis(
-                deadline, [&] { return port_.inBufferCount() > 0; }, Ereignisse::NurAnzeige))
+        if (!clock_.waitUntil(
+                deadline, [&] { return port_.inBufferCount() > 0; }, Events::DisplayOnly))
             break;
         state_.Empfangspuffer = port_.input();
     }
@@ -84,15 +84,15 @@ bool Link::Verbindungstest() {
 }
 
 Reply Link::exchangeFixed(const QByteArray& frame) {
-    senden(frame);
-    Warten(FesteWartezeit);
+    send(frame);
+    Warten(FixedWaitTime);
     return take(0);
 }
 
 Reply Link::exchangeRepeated(const QByteArray& frame, Repeat repeat, bool discard) {
     Reply r{ReplyKind::Cancelled, {}};
     for (int attempt = 1; !state_.cancelled; ++attempt) {
-        if (discard) port_.inBufferLeeren();
+        if (discard) port_.clearInBuffer();
         r = exchangeFixed(frame);
         const bool again = repeat == Repeat::WhileRejected ? r.kind == ReplyKind::Rejected
                                                            : r.kind != ReplyKind::Acknowledged;

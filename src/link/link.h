@@ -21,16 +21,16 @@ public:
 
     Link(Port& port, Clock& clock, LinkState& state);
 
-    void senden(const QByteArray& frame);
+    void send(const QByteArray& frame);
     // A pause that keeps the window responsive.
     void Warten(double seconds);
     // Waits until exactly (or at least) `count` bytes are buffered or `seconds` have passed.
-    bool waitForBytes(int count, double seconds, Ereignisse events, bool exact = true);
+    bool waitForBytes(int count, double seconds, Events events, bool exact = true);
 
     // Sends 00 00 and waits for the DLE; sets and returns Verbunden.
-    bool Verbindungstest();
+    bool ConnectionTest();
     // Sends `frame`, waits for exactly `length` bytes and returns what arrived.
-    Reply request(const QByteArray& frame, int length, double seconds, Ereignisse events);
+    Reply request(const QByteArray& frame, int length, double seconds, Events events);
     // The same for the counted exchanges, whose waits let no user input through:
     // NAKs are counted in Fehlversuche and a DLE clears the count.
     Reply exchange(const QByteArray& frame, int length, double seconds);

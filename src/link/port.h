@@ -4,12 +4,12 @@
 #include <QString>
 
 // Why opening a port failed; the window maps each kind onto its own message.
-enum class PortFehler { Keiner, Belegt, KeineBerechtigung, NichtVorhanden, SchonOffen, Anderer };
+enum class PortError { NoError, Busy, NoPermission, NotFound, AlreadyOpen, Other };
 
-struct PortOeffnung {
-    PortFehler fehler = PortFehler::Keiner;
-    QString beschreibung;
-    bool ok() const { return fehler == PortFehler::Keiner; }
+struct OpenResult {
+    PortError fault = PortError::NoError;
+    QString description;
+    bool ok() const { return fault == PortError::NoError; }
 };
 
 // The few serial operations the link uses, named after the properties of the
@@ -24,15 +24,15 @@ public:
     virtual QString commPort() const = 0;
 
     // PortOpen: opening discards whatever arrived before.
-    virtual PortOeffnung oeffnen() = 0;
-    virtual void schliessen() = 0;
+    virtual OpenResult openPort() = 0;
+    virtual void closePort() = 0;
     virtual bool portOpen() const = 0;
 
     // Output: the whole frame at once.
     virtual void output(const QByteArray& bytes) = 0;
     // InBufferCount read / write 0.
     virtual int inBufferCount() = 0;
-    virtual void inBufferLeeren() = 0;
+    virtual void clearInBuffer() = 0;
     // Input: takes every buffered byte.
     virtual QByteArray input() = 0;
 };

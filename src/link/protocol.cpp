@@ -2,28 +2,28 @@
 
 namespace protocol {
 
-int rahmenLaenge(quint8 befehl) {
-    switch (befehl) {
-        case Verbindungstest:
-        case Speichern:
-        case Fehlerstatus:
+int frameLength(quint8 command) {
+    switch (command) {
+        case ConnectionTest:
+        case Store:
+        case ErrorStatus:
             return 2;
         case Reset:
         case Counts:
-        case EEPromAnfordern:
-        case KonfigLesen:
+        case EepromRequest:
+        case ReadConfig:
             return 3;
-        case ByteSchreiben:
+        case WriteByte:
             return 4;
-        case WortSchreiben:
-        case EEPromByte:
+        case WriteWord:
+        case EepromByte:
             return 5;
-        case KonfigSchreiben:
-            return 2 + KonfigBytes;
-        case FloatSchreiben:
+        case WriteConfig:
+            return 2 + ConfigBytes;
+        case WriteFloat:
             return 7;
-        case Stuetzstellen:
-            return 3 + StuetzstellenImRahmen * StuetzstelleBytes;
+        case SupportPoints:
+            return 3 + SupportPointsPerFrame * SupportPointBytes;
         default:
             return 0;
     }

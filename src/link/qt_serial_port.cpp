@@ -2,21 +2,21 @@
 
 #include <QMetaObject>
 
-QString standardGeraetename(int nummer) {
+QString defaultDeviceName(int number) {
 #ifdef Q_OS_WIN
-    return QStringLiteral("COM%1").arg(nummer);
+    return QStringLiteral("COM%1").arg(number);
 #else
-    return QStringLiteral("/dev/ttyS%1").arg(nummer - 1);
+    return QStringLiteral("/dev/ttyS%1").arg(number - 1);
 #endif
 }
 
-QtSerialPort::QtSerialPort(std::function<QString(int)> geraetename)
-    : geraetename_(std::move(geraetename)) {
+QtSerialPort::QtSerialPort(std::function<QString(int)> deviceName)
+    : deviceName_(std::move(deviceName)) {
     QObject::connect(&serial_, &QSerialPort::readyRead, [this] {
-        if (beiDaten_) beiDaten_();
+        if (onData_) onData_();
     });
     QObject::connect(&serial_, &QSerialPort::errorOccurred,
-                     [this](QSerialPort::SerialPortError e) { fehler(e); });
+                     [this](QSerialPort::SerialPortError e) { fault(e); });
 }
 
 void QtSerialPort::setCommPort(const QString& port) {
@@ -24,13 +24,13 @@ void QtSerialPort::setCommPort(const QString& port) {
 }
 
 QString QtSerialPort::systemName() const {
-    bool zahl = false;
-    const int nummer = port_.toInt(&zahl);
-    return zahl ? geraetename_(nummer) : port_;
+    bool asNumber = false;
+    const int number = port_.toInt(&asNumber);
+    return asNumber ? deviceName_(number) : port_;
 }
 
-PortOeffnung QtSerialPort::oeffnen() {
-    if (serial_.isOpen()) return {PortFehler::SchonOffen, QStringLiteral("Port already open")};
+OpenResult QtSerialPort::openPort() {
+    if (serial_.isOpen()) return {PortError::AlreadyOpen, QStringLiteral("Port already open")};
     serial_.setPortName(systemName());
     serial_.setBaudRate(QSerialPort::Baud9600);
     serial_.setDataBits(QSerialPort::Data8);
@@ -38,16 +38,16 @@ PortOeffnung QtSerialPort::oeffnen() {
     serial_.setStopBits(QSerialPort::OneStop);
     serial_.setFlowControl(QSerialPort::NoFlowControl);
     if (!serial_.open(QIODevice::ReadWrite)) {
-        PortOeffnung r{PortFehler::Anderer, serial_.errorString()};
+        OpenResult r{PortError::Other, serial_.errorString()};
         switch (serial_.error()) {
             case QSerialPort::PermissionError:
-                r.fehler = PortFehler::KeineBerechtigung;
+                r.fault = PortError::NoPermission;
                 break;
             case QSerialPort::DeviceNotFoundError:
-                r.fehler = PortFehler::NichtVorhanden;
+                r.fault = PortError::NotFound;
                 break;
             case QSerialPort::OpenError:
-                r.fehler = PortFehler::Belegt;
+                r.fault = PortError::Busy;
                 break;
             default:
                 break;
@@ -55,13 +55,13 @@ PortOeffnung QtSerialPort::oeffnen() {
         serial_.clearError();
         return r;
     }
-    verlorenGemeldet_ = false;
+    lossReported_ = false;
     serial_.clear();
     serial_.readAll();
     return {};
 }
 
-void QtSerialPort::schliessen() {
+void QtSerialPort::closePort() {
     if (serial_.isOpen()) serial_.close();
 }
 
@@ -71,36 +71,36 @@ void QtSerialPort::output(const QByteArray& bytes) {
     serial_.flush();
 }
 
-void QtSerialPort::abholen() {
+void QtSerialPort::fetchPending() {
     // Pull what the system holds even when no event loop is running.
-    if (serial_.isOpen() && !verlorenGemeldet_) serial_.waitForReadyRead(0);
+    if (serial_.isOpen() && !lossReported_) serial_.waitForReadyRead(0);
 }
 
 int QtSerialPort::inBufferCount() {
-    abholen();
+    fetchPending();
     return serial_.isOpen() ? int(serial_.bytesAvailable()) : 0;
 }
 
-void QtSerialPort::inBufferLeeren() {
+void QtSerialPort::clearInBuffer() {
     input();
 }
 
 QByteArray QtSerialPort::input() {
-    abholen();
+    fetchPending();
     return serial_.isOpen() ? serial_.readAll() : QByteArray();
 }
 
-void QtSerialPort::fehler(QSerialPort::SerialPortError e) {
+void QtSerialPort::fault(QSerialPort::SerialPortError e) {
     if (e != QSerialPort::ReadError && e != QSerialPort::ResourceError) return;
-    if (verlorenGemeldet_) return;
-    verlorenGemeldet_ = true;
-    const QString grund = serial_.errorString();
+    if (lossReported_) return;
+    lossReported_ = true;
+    const QString reason = serial_.errorString();
     // Closing from inside the error signal would re-enter QSerialPort.
     QMetaObject::invokeMethod(
         &serial_,
-        [this, grund] {
-            schliessen();
-            if (beiVerlust_) beiVerlust_(grund);
+        [this, reason] {
+            closePort();
+            if (onLoss_) onLoss_(reason);
         },
         Qt::QueuedConnection);
 }

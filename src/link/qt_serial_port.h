@@ -10,37 +10,37 @@
 // the link itself notices the silent meter through its time-outs.
 class QtSerialPort : public Port {
 public:
-    // `geraetename` maps a port number to the system's device name.
-    explicit QtSerialPort(std::function<QString(int)> geraetename);
+    // `deviceName` maps a port number to the system's device name.
+    explicit QtSerialPort(std::function<QString(int)> deviceName);
 
     void setCommPort(const QString& port) override;
     QString commPort() const override { return port_; }
-    PortOeffnung oeffnen() override;
-    void schliessen() override;
+    OpenResult openPort() override;
+    void closePort() override;
     bool portOpen() const override { return serial_.isOpen(); }
     void output(const QByteArray& bytes) override;
     int inBufferCount() override;
-    void inBufferLeeren() override;
+    void clearInBuffer() override;
     QByteArray input() override;
 
     // Called when new bytes arrive, so a waiting clock can look at them.
-    void beiDaten(std::function<void()> f) { beiDaten_ = std::move(f); }
+    void onData(std::function<void()> f) { onData_ = std::move(f); }
     // Called once, outside Qt's error signal, when an open port fails.
-    void beiVerlust(std::function<void(const QString&)> f) { beiVerlust_ = std::move(f); }
+    void onLoss(std::function<void(const QString&)> f) { onLoss_ = std::move(f); }
 
     QString systemName() const;
 
 private:
-    void fehler(QSerialPort::SerialPortError e);
-    void abholen();
+    void fault(QSerialPort::SerialPortError e);
+    void fetchPending();
 
     QSerialPort serial_;
     QString port_;
-    std::function<QString(int)> geraetename_;
-    std::function<void()> beiDaten_;
-    std::function<void(const QString&)> beiVerlust_;
-    bool verlorenGemeldet_ = false;
+    std::function<QString(int)> deviceName_;
+    std::function<void()> onData_;
+    std::function<void(const QString&)> onLoss_;
+    bool lossReported_ = false;
 };
 
 // The system device name of port number n on this platform.
-QString standardGeraetename(int nummer);
+QString defaultDeviceName(int number);

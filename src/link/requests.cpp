@@ -5,9 +5,9 @@
 
 using namespace protocol;
 
-quint8 Pruefsumme(const QByteArray& rahmen) {
+quint8 Pruefsumme(const QByteArray& frame) {
     quint8 c = 0;
-    for (char b : rahmen)
+    for (char b : frame)
         c ^= quint8(b);
     return c;
 }
@@ -15,86 +15,86 @@ quint8 Pruefsumme(const QByteArray& rahmen) {
 namespace request {
 namespace {
 
-QByteArray befehl(quint8 code) {
+QByteArray command(quint8 code) {
     return QByteArray(1, char(code));
 }
 
-QByteArray befehl(quint8 code, quint8 sub) {
-    return befehl(code) + char(sub);
+QByteArray command(quint8 code, quint8 sub) {
+    return command(code) + char(sub);
 }
 
 }  // namespace
 
-QByteArray mitPruefsumme(QByteArray rahmen) {
-    rahmen.append(char(Pruefsumme(rahmen)));
-    return rahmen;
+QByteArray withChecksum(QByteArray frame) {
+    frame.append(char(Pruefsumme(frame)));
+    return frame;
 }
 
-QByteArray verbindungstest() {
-    return mitPruefsumme(befehl(Verbindungstest));
+QByteArray connectionTest() {
+    return withChecksum(command(ConnectionTest));
 }
 
-QByteArray kaltstartReset() {
-    return mitPruefsumme(befehl(Reset, ResetKaltstart));
+QByteArray coldStartReset() {
+    return withChecksum(command(Reset, ResetColdStart));
 }
 
-QByteArray resetNachStuetzstellen() {
-    return mitPruefsumme(befehl(Reset, ResetNachStuetzstellen));
+QByteArray resetAfterSupportPoints() {
+    return withChecksum(command(Reset, ResetAfterSupportPoints));
 }
 
-QByteArray counts(bool roh) {
-    return mitPruefsumme(befehl(Counts, roh ? CountsRoh : CountsDurchfluss));
+QByteArray counts(bool raw) {
+    return withChecksum(command(Counts, raw ? CountsRaw : CountsFlow));
 }
 
-QByteArray stuetzstellen(int anzahl, const QVector<Stuetzstelle>& punkte) {
-    QByteArray r = befehl(Stuetzstellen, quint8(anzahl));
-    for (int i = 0; i < StuetzstellenImRahmen; ++i) {
-        const Stuetzstelle p = i < punkte.size() ? punkte[i] : Stuetzstelle{};
-        r += bytefolge::word16(quint16(p.counts & 0xFFFF));
-        r += bytefolge::float32(p.flussKgh);
+QByteArray supportPointTable(int amount, const QVector<SupportPoint>& points) {
+    QByteArray r = command(SupportPoints, quint8(amount));
+    for (int i = 0; i < SupportPointsPerFrame; ++i) {
+        const SupportPoint p = i < points.size() ? points[i] : SupportPoint{};
+        r += byteOrder::word16(quint16(p.counts & 0xFFFF));
+        r += byteOrder::float32(p.flowKgh);
     }
-    return mitPruefsumme(r);
+    return withChecksum(r);
 }
 
-QByteArray speichern() {
-    return mitPruefsumme(befehl(Speichern));
+QByteArray store() {
+    return withChecksum(command(Store));
 }
 
-QByteArray byteSchreiben(quint8 k, quint8 wert) {
-    return mitPruefsumme(befehl(ByteSchreiben, k) + char(wert));
+QByteArray writeByte(quint8 k, quint8 value) {
+    return withChecksum(command(WriteByte, k) + char(value));
 }
 
-QByteArray wortSchreiben(quint8 k, quint16 wert) {
-    return mitPruefsumme(befehl(WortSchreiben, k) + bytefolge::word16(wert));
+QByteArray writeWord(quint8 k, quint16 value) {
+    return withChecksum(command(WriteWord, k) + byteOrder::word16(value));
 }
 
-QByteArray floatSchreiben(quint8 k, float wert) {
-    return mitPruefsumme(befehl(FloatSchreiben, k) + bytefolge::float32(wert));
+QByteArray writeFloat(quint8 k, float value) {
+    return withChecksum(command(WriteFloat, k) + byteOrder::float32(value));
 }
 
-QByteArray dwordSchreiben(quint8 k, quint32 wert) {
-    return mitPruefsumme(befehl(FloatSchreiben, k) + bytefolge::dword32(wert));
+QByteArray writeDword(quint8 k, quint32 value) {
+    return withChecksum(command(WriteFloat, k) + byteOrder::dword32(value));
 }
 
-QByteArray eepromLesen() {
-    return mitPruefsumme(befehl(EEPromAnfordern, EEPromGesamt));
+QByteArray eepromImage() {
+    return withChecksum(command(EepromRequest, EepromWhole));
 }
 
-QByteArray konfigLesen() {
-    return mitPruefsumme(befehl(KonfigLesen, KonfigKalibrierung));
+QByteArray readConfig() {
+    return withChecksum(command(ReadConfig, ConfigCalibration));
 }
 
-QByteArray konfigSchreiben(const QByteArray& konfig) {
-    return mitPruefsumme(befehl(KonfigSchreiben) +
-                         konfig.left(KonfigBytes).leftJustified(KonfigBytes, '\0'));
+QByteArray writeConfig(const QByteArray& configBytes) {
+    return withChecksum(command(WriteConfig) +
+                        configBytes.left(ConfigBytes).leftJustified(ConfigBytes, '\0'));
 }
 
-QByteArray eepromByte(quint8 wert, quint16 adresse) {
-    return mitPruefsumme(befehl(EEPromByte, wert) + bytefolge::word16(adresse));
+QByteArray eepromByte(quint8 value, quint16 address) {
+    return withChecksum(command(EepromByte, value) + byteOrder::word16(address));
 }
 
-QByteArray fehlerstatus() {
-    return mitPruefsumme(befehl(Fehlerstatus));
+QByteArray errorStatus() {
+    return withChecksum(command(ErrorStatus));
 }
 
 }  // namespace request

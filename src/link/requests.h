@@ -5,33 +5,34 @@
 #include <QtGlobal>
 
 // XOR of all bytes, starting from 0; an empty frame gives 0.
-quint8 Pruefsumme(const QByteArray& rahmen);
+quint8 Pruefsumme(const QByteArray& frame);
 
 // One builder per request of the meter's command set; each returns the
 // complete frame with its checksum appended.
 namespace request {
 
-struct Stuetzstelle {
+struct SupportPoint {
     quint32 counts = 0;  // only the low 16 bits travel
-    float flussKgh = 0;
+    float flowKgh = 0;
 };
 
-QByteArray mitPruefsumme(QByteArray befehl);
+QByteArray withChecksum(QByteArray command);
 
-QByteArray verbindungstest();                                               // 00 00
-QByteArray kaltstartReset();                                                // 02 00 02
-QByteArray resetNachStuetzstellen();                                        // 02 01 03
-QByteArray counts(bool roh);                                                // 03 01 02 / 03 02 01
-QByteArray stuetzstellen(int anzahl, const QVector<Stuetzstelle>& punkte);  // 04, all 30 entries
-QByteArray speichern();                                                     // 05 05
-QByteArray byteSchreiben(quint8 k, quint8 wert);                            // 08 k v
-QByteArray wortSchreiben(quint8 k, quint16 wert);                           // 09 k high low
-QByteArray floatSchreiben(quint8 k, float wert);       // 0A k, least significant byte first
-QByteArray dwordSchreiben(quint8 k, quint32 wert);     // 0A k, least significant byte first
-QByteArray eepromLesen();                              // 0B 00 0B
-QByteArray konfigLesen();                              // 0D 04 09
-QByteArray konfigSchreiben(const QByteArray& konfig);  // 0E and the four bytes kept from 0D 04
-QByteArray eepromByte(quint8 wert, quint16 adresse);   // 0F v, address high byte first
-QByteArray fehlerstatus();                             // 12 12
+QByteArray connectionTest();           // 00 00
+QByteArray coldStartReset();           // 02 00 02
+QByteArray resetAfterSupportPoints();  // 02 01 03
+QByteArray counts(bool raw);           // 03 01 02 / 03 02 01
+QByteArray supportPointTable(int amount,
+                             const QVector<SupportPoint>& points);  // 04, all 30 entries
+QByteArray store();                                                 // 05 05
+QByteArray writeByte(quint8 k, quint8 value);                       // 08 k v
+QByteArray writeWord(quint8 k, quint16 value);                      // 09 k high low
+QByteArray writeFloat(quint8 k, float value);           // 0A k, least significant byte first
+QByteArray writeDword(quint8 k, quint32 value);         // 0A k, least significant byte first
+QByteArray eepromImage();                               // 0B 00 0B
+QByteArray readConfig();                                // 0D 04 09
+QByteArray writeConfig(const QByteArray& configBytes);  // 0E and the four bytes kept from 0D 04
+QByteArray eepromByte(quint8 value, quint16 address);   // 0F v, address high byte first
+QByteArray errorStatus();                               // 12 12
 
 }  // namespace request

@@ -5,17 +5,17 @@
 
 namespace {
 
-class QtZeitgeber : public Zeitgeber {
+class QtTimer : public Timer {
 public:
-    explicit QtZeitgeber(std::function<void()> handler) {
+    explicit QtTimer(std::function<void()> handler) {
         timer_.setTimerType(Qt::PreciseTimer);
         QObject::connect(&timer_, &QTimer::timeout, std::move(handler));
     }
-    void setzeIntervall(int ms) override { timer_.setInterval(ms); }
-    void an() override { timer_.start(); }
-    void aus() override { timer_.stop(); }
-    bool aktiv() const override { return timer_.isActive(); }
-    int intervall() const override { return timer_.interval(); }
+    void setIntervalMs(int ms) override { timer_.setInterval(ms); }
+    void on() override { timer_.start(); }
+    void off() override { timer_.stop(); }
+    bool active() const override { return timer_.isActive(); }
+    int intervalMs() const override { return timer_.interval(); }
 
 private:
     QTimer timer_;
@@ -24,37 +24,37 @@ private:
 }  // namespace
 
 SteadyClock::SteadyClock() {
-    uhr_.start();
+    clock_.start();
 }
 
-std::unique_ptr<Zeitgeber> SteadyClock::zeitgeber(std::function<void()> handler) {
-    return std::make_unique<QtZeitgeber>(std::move(handler));
+std::unique_ptr<Timer> SteadyClock::timer(std::function<void()> handler) {
+    return std::make_unique<QtTimer>(std::move(handler));
 }
 
-double SteadyClock::jetzt() const {
-    return double(uhr_.nsecsElapsed()) / 1e9;
+double SteadyClock::now() const {
+    return double(clock_.nsecsElapsed()) / 1e9;
 }
 
-bool SteadyClock::warteBis(double frist, const std::function<bool()>& fertig, Ereignisse e) {
+bool SteadyClock::waitUntil(double deadline, const std::function<bool()>& done, Events e) {
     const auto flags =
-        e == Ereignisse::Alle ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents;
-    while (!fertig()) {
-        const double rest = frist - jetzt();
-        if (rest <= 0) return fertig();
-        QEventLoop schleife;
-        QTimer frist_timer;
-        frist_timer.setSingleShot(true);
-        frist_timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&frist_timer, &QTimer::timeout, &schleife, &QEventLoop::quit);
-        frist_timer.start(int(std::ceil(rest * 1000.0)));
-        wartende_.append(&schleife);
-        schleife.exec(flags);
-        wartende_.removeOne(&schleife);
+        e == Events::All ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents;
+    while (!done()) {
+        const double rest = deadline - now();
+        if (rest <= 0) return done();
+        QEventLoop loop;
+        QTimer deadlineTimer;
+        deadlineTimer.setSingleShot(true);
+        deadlineTimer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&deadlineTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        deadlineTimer.start(int(std::ceil(rest * 1000.0)));
+        waiting_.append(&loop);
+        loop.exec(flags);
+        waiting_.removeOne(&loop);
     }
     return true;
 }
 
-void SteadyClock::wecken() {
-    for (QEventLoop* schleife : wartende_)
-        schleife->quit();
+void SteadyClock::wake() {
+    for (QEventLoop* loop : waiting_)
+        loop->quit();
 }

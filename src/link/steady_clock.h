@@ -11,12 +11,12 @@
 class SteadyClock : public Clock {
 public:
     SteadyClock();
-    double jetzt() const override;
-    bool warteBis(double frist, const std::function<bool()>& fertig, Ereignisse e) override;
-    void wecken() override;
-    std::unique_ptr<Zeitgeber> zeitgeber(std::function<void()> handler) override;
+    double now() const override;
+    bool waitUntil(double deadline, const std::function<bool()>& done, Events e) override;
+    void wake() override;
+    std::unique_ptr<Timer> timer(std::function<void()> handler) override;
 
 private:
-    QElapsedTimer uhr_;
-    QVector<QEventLoop*> wartende_;
+    QElapsedTimer clock_;
+    QVector<QEventLoop*> waiting_;
 };

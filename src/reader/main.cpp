@@ -7,7 +7,7 @@
 #include <QTextStream>
 
 #include "device/eeprom_auswerten.h"
-#include "device/parameterliste.h"
+#include "device/parameter_list.h"
 #include "session/headless.h"
 
 namespace {
@@ -27,14 +27,14 @@ void printImage(QTextStream& out, const QByteArray& reply) {
 int read(const QString& portName) {
     QTextStream err(stderr);
     Headless tool;
-    tool.session.language = Sprache::Englisch;
+    tool.session.language = Language::English;
     QString failure;
     if (!tool.open(portName, failure)) {
         err << "orbis-reader: cannot open " << tool.port.systemName() << ": " << failure
             << Qt::endl;
         return 2;
     }
-    if (!tool.session.link().Verbindungstest()) {
+    if (!tool.session.link().ConnectionTest()) {
         err << "orbis-reader: the meter on " << tool.port.systemName() << " does not answer."
             << Qt::endl;
         return 3;
@@ -43,14 +43,14 @@ int read(const QString& portName) {
         err << "orbis-reader: the EEPROM image could not be read completely." << Qt::endl;
         return 4;
     }
-    Geraeteparameter p;
+    MeterParameters p;
     const QByteArray image = tool.session.linkState.EEPromInhalt;
-    if (const DecodeResult r = EEPromAuswerten(image, p, Masseinheit{}); !r.ok()) {
+    if (const DecodeResult r = EEPromAuswerten(image, p, Unit{}); !r.ok()) {
         err << r.failure << ", SUB EEPromAuswerten" << Qt::endl;
         return 5;
     }
     QTextStream out(stdout);
-    for (const auto& [name, value] : parameterliste(p))
+    for (const auto& [name, value] : parameterList(p))
         out << name << " = " << value << '\n';
     out << '\n';
     printImage(out, image);

@@ -14,16 +14,16 @@ namespace {
 constexpr double WaitForMeter = 35.0;
 constexpr double WaitAfterColdStartReply = 10.0;
 constexpr double WaitAfterReset = 4.0;
-constexpr qint32 FilterfaktorOhneGeraet = 46958;
+constexpr qint32 FilterfaktorWithoutMeter = 46958;
 
 }  // namespace
 
 bool Session::connectionTest() {
-    if (!link_.Verbindungstest()) return false;
+    if (!link_.ConnectionTest()) return false;
     state.connected = true;
     state.linkDown = false;
     refreshControls();
-    setStatus(starttexte::verbindungOk(language));
+    setStatus(startTexts::connectionOk(language));
     return true;
 }
 
@@ -35,62 +35,61 @@ void Session::withoutMeter() {
     state.currentShown = false;
     linkState.Verbunden = false;
     refreshControls();
-    if (cancelledBy(message(texts[textnr::VerbindungGestoert],
-                            texts[textnr::TitelVerbindungGestoert], Schaltflaechen::OkAbbrechen,
-                            Symbol::Kritisch)))
+    if (cancelledBy(message(texts[textNo::ConnectionBroken], texts[textNo::TitleConnectionBroken],
+                            Buttons::OkCancel, Symbol::Critical)))
         return;
     state.linkDown = true;
     state.checked = true;
     refreshControls();
-    geraet.MEW = geraet.MOG = float(int(100.0 / settings.einheit.Umrechnungsfaktor));
-    geraet.Filterfaktor = FilterfaktorOhneGeraet;
-    geraet.Schleichmenge = 0;
+    meter.MEW = meter.MOG = float(int(100.0 / settings.unit.Umrechnungsfaktor));
+    meter.Filterfaktor = FilterfaktorWithoutMeter;
+    meter.Schleichmenge = 0;
 }
 
 bool Session::waitForFirstByte() {
-    return link_.waitForBytes(1, WaitForMeter, Ereignisse::Alle, false);
+    return link_.waitForBytes(1, WaitForMeter, Events::All, false);
 }
 
 // The meter answered the EEPROM request with a single byte: it is reset twice.
-void Session::kaltstart() {
+void Session::coldStart() {
     setLamp(color::Green);
-    setStatus(QString::fromUtf8(starttexte::Wartezeit10));
+    setStatus(QString::fromUtf8(startTexts::WaitTime10));
     link_.Warten(WaitAfterColdStartReply);
-    setStatus(QString::fromUtf8(starttexte::Kaltstart1));
-    link_.senden(request::kaltstartReset());
+    setStatus(QString::fromUtf8(startTexts::ColdStart1));
+    link_.send(request::coldStartReset());
     link_.Warten(WaitAfterReset);
-    setStatus(QString::fromUtf8(starttexte::Kaltstart2));
-    link_.senden(request::kaltstartReset());
+    setStatus(QString::fromUtf8(startTexts::ColdStart2));
+    link_.send(request::coldStartReset());
     link_.Warten(WaitAfterReset);
     setWaitCursor(true);
-    timStatus_->an();
-    port_.inBufferLeeren();
+    timStatus_->on();
+    port_.clearInBuffer();
     state.Initialisierung = 1;
     waitForFirstByte();
-    timStatus_->aus();
+    timStatus_->off();
     setWaitCursor(false);
 }
 
 void Session::initialised() {
-    timStatus_->aus();
+    timStatus_->off();
     link_.discardInput();
     setLamp(color::Green);
-    setStatus(starttexte::initialisiert(language));
+    setStatus(startTexts::initialized(language));
     setWaitCursor(false);
     state.Initialisierung = 0;
     state.currentShown = true;
     refreshControls();
     display.setText(QStringLiteral("frmkor2"),
-                    infotexte::fenstertitel(language, settings.Portnummer));
+                    infoTexts::mainWindowTitle(language, settings.PortNumber));
 }
 
 void Session::decodeAndShow() {
-    const DecodeResult r = EEPromAuswerten(linkState.EEPromInhalt, geraet, settings.einheit);
+    const DecodeResult r = EEPromAuswerten(linkState.EEPromInhalt, meter, settings.unit);
     if (r.overflowRead) showOverflow();
     if (!r.ok())
         message(r.failure + QStringLiteral(", SUB EEPromAuswerten") + QStringLiteral("\r\n") +
-                    texts[textnr::DecodierFehler],
-                QString(), Schaltflaechen::Ok, Symbol::Kritisch);
+                    texts[textNo::DecodeError],
+                QString(), Buttons::Ok, Symbol::Critical);
     WerteAnzeigen();
 }
 
@@ -124,19 +123,19 @@ void Session::PruefeVerbindung() {
     step([&] {
         display.setText(QStringLiteral("lblAktMW"), QString());
         display.setText(QStringLiteral("lblANAOUT"), QString());
-        port_.inBufferLeeren();
-        link_.senden(request::eepromLesen());
+        port_.clearInBuffer();
+        link_.send(request::eepromImage());
         state.Initialisierung = 1;
         setWaitCursor(true);
-        timStatus_->an();
+        timStatus_->on();
     });
     step([&] {
         waitForFirstByte();
-        timStatus_->aus();
-        link_.Warten(protocol::FesteWartezeit);
+        timStatus_->off();
+        link_.Warten(protocol::FixedWaitTime);
     });
     step([&] {
-        if (port_.inBufferCount() == 1) kaltstart();
+        if (port_.inBufferCount() == 1) coldStart();
     });
     step([&] { initialised(); });
     if (ending()) return;
@@ -146,9 +145,9 @@ void Session::PruefeVerbindung() {
     if (!read) return;
     step([&] { decodeAndShow(); });
     step([&] {
-        showSupportPoints(geraet, display);
+        showSupportPoints(meter, display);
         readError();
-        showCalibration(geraet, display);
+        showCalibration(meter, display);
     });
     if (!ending()) finishStartUp();
 }

@@ -1,17 +1,16 @@
 #include "session/console_dialogs.h"
 
-Antwort KonsolenDialoge::meldung(const QString& text, const QString& titel, Schaltflaechen knoepfe,
-                                 Symbol) {
-    QTextStream fehler(stderr);
-    if (!titel.isEmpty()) fehler << titel << ": ";
-    fehler << QString(text).replace(QLatin1String("\r\n"), QLatin1String(" ")) << Qt::endl;
-    switch (knoepfe) {
-        case Schaltflaechen::Ok:
-            return Antwort::Ok;
-        case Schaltflaechen::OkAbbrechen:
-            return Antwort::Abbrechen;
-        case Schaltflaechen::JaNein:
-            return Antwort::Nein;
+Answer ConsoleDialogs::message(const QString& text, const QString& title, Buttons buttons, Symbol) {
+    QTextStream err(stderr);
+    if (!title.isEmpty()) err << title << ": ";
+    err << QString(text).replace(QLatin1String("\r\n"), QLatin1String(" ")) << Qt::endl;
+    switch (buttons) {
+        case Buttons::Ok:
+            return Answer::Ok;
+        case Buttons::OkCancel:
+            return Answer::Cancel;
+        case Buttons::YesNo:
+            return Answer::No;
     }
-    return Antwort::Abbrechen;
+    return Answer::Cancel;
 }

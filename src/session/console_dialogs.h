@@ -7,13 +7,13 @@
 // Messages of a program without a window go to standard error. A question
 // that could let the program go on is answered with Cancel, since nobody is
 // there to decide.
-class KonsolenDialoge : public Dialogs {
+class ConsoleDialogs : public Dialogs {
 public:
-    Antwort meldung(const QString& text, const QString& titel, Schaltflaechen knoepfe,
-                    Symbol symbol) override;
-    void programmBeenden() override { beendet_ = true; }
-    bool beendet() const { return beendet_; }
+    Answer message(const QString& text, const QString& title, Buttons buttons,
+                   Symbol symbol) override;
+    void endProgram() override { ended_ = true; }
+    bool ended() const { return ended_; }
 
 private:
-    bool beendet_ = false;
+    bool ended_ = false;
 };

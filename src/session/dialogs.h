@@ -2,16 +2,16 @@
 
 #include <QString>
 
-enum class Schaltflaechen { Ok, OkAbbrechen, JaNein };
-enum class Symbol { Kritisch, Information, Warnung, Frage };
-enum class Antwort { Ok, Abbrechen, Ja, Nein };
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Symbol { Critical, Information, Warning, Question };
+enum class Answer { Ok, Cancel, Yes, No };
 
 // Message boxes and the end of the program. Production shows Qt dialogs;
 // tests script the answers and record every message.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    virtual Antwort meldung(const QString& text, const QString& titel, Schaltflaechen knoepfe,
-                            Symbol symbol) = 0;
-    virtual void programmBeenden() = 0;
+    virtual Answer message(const QString& text, const QString& title, Buttons buttons,
+                           Symbol symbol) = 0;
+    virtual void endProgram() = 0;
 };

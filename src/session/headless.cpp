@@ -2,13 +2,13 @@
 
 Headless::Headless(std::function<QString(int)> deviceName)
     : port(std::move(deviceName)), session(port, clock, dialogs) {
-    port.beiDaten([this] { clock.wecken(); });
+    port.onData([this] { clock.wake(); });
 }
 
 bool Headless::open(const QString& name, QString& failure) {
     port.setCommPort(name);
-    const PortOeffnung r = port.oeffnen();
-    failure = r.beschreibung;
+    const OpenResult r = port.openPort();
+    failure = r.description;
     session.state.PortOk = r.ok();
     return r.ok();
 }

@@ -13,13 +13,13 @@
 // to standard error, and a question is answered with Cancel.
 struct Headless {
     // `deviceName` maps a port number to the system's device.
-    explicit Headless(std::function<QString(int)> deviceName = standardGeraetename);
+    explicit Headless(std::function<QString(int)> deviceName = defaultDeviceName);
 
     // Opens `port` (a number or a device path); false with the reason in `failure`.
     bool open(const QString& port, QString& failure);
 
     SteadyClock clock;
     QtSerialPort port;
-    KonsolenDialoge dialogs;
+    ConsoleDialogs dialogs;
     Session session;
 };

@@ -2,29 +2,30 @@
 
 #include <QStringList>
 
-namespace infotexte {
+namespace infoTexts {
 namespace {
 
 constexpr const char* CrLf = "\r\n";
 constexpr const char* CrLfLf = "\r\n\n";
 
 // Joins the parts with the separators between them.
-QString verbinden(const QStringList& teile, const QList<const char*>& trenner) {
-    QString text = teile.value(0);
-    for (int i = 1; i < teile.size(); ++i)
-        text += QLatin1String(trenner[i - 1]) + teile[i];
+QString join(const QStringList& parts, const QList<const char*>& separators) {
+    QString text = parts.value(0);
+    for (int i = 1; i < parts.size(); ++i)
+        text += QLatin1String(separators[i - 1]) + parts[i];
     return text;
 }
 
 }  // namespace
 
-Meldung erststart(Sprache s) {
-    const QList<const char*> trenner = {CrLfLf, CrLfLf, CrLf, CrLfLf, CrLf, CrLfLf, CrLf, CrLfLf};
+Message firstStart(Language s) {
+    const QList<const char*> separators = {CrLfLf, CrLfLf, CrLf, CrLfLf,
+                                           CrLf,   CrLfLf, CrLf, CrLfLf};
     switch (s) {
-        case Sprache::Englisch:
+        case Language::English:
             return {
                 QStringLiteral("Important informations"),
-                verbinden(
+                join(
                     {QStringLiteral("Please note !"), QStringLiteral("Default configuration for :"),
                      QStringLiteral("Serial interface - Com1"),
                      QStringLiteral("Measuring unit - kg/h"),
@@ -36,24 +37,24 @@ Meldung erststart(Sprache s) {
                          "To configure a different measuring unit, select option >> unit <<"),
                      QStringLiteral(
                          "within the menu >> configuration << and choose your favoured unit.")},
-                    trenner)};
-        case Sprache::Franzoesisch:
-            return {QStringLiteral("informations importantes"),
-                    verbinden(
-                        {QStringLiteral("Veuillez considérer !"), QStringLiteral("réglages sont :"),
-                         QStringLiteral("Interface - Com1"), QStringLiteral("Unité - kg/h"),
-                         QStringLiteral("Si une autre interface est souhaitée, changer la nouvelle "
-                                        "interface sous le menu >> Liaison <<"),
-                         QStringLiteral("sous-menu >> Configurer <<."),
-                         QStringLiteral("Si une autre unité est souhaitée, changer la nouvelle "
-                                        "sous le menu >> Configuration <<"),
-                         QStringLiteral("sous menu >> choix de l'unité <<."),
-                         QStringLiteral("choisir veuillez agréer mes salutations distinguées")},
-                        trenner)};
+                    separators)};
+        case Language::French:
+            return {
+                QStringLiteral("informations importantes"),
+                join({QStringLiteral("Veuillez considérer !"), QStringLiteral("réglages sont :"),
+                      QStringLiteral("Interface - Com1"), QStringLiteral("Unité - kg/h"),
+                      QStringLiteral("Si une autre interface est souhaitée, changer la nouvelle "
+                                     "interface sous le menu >> Liaison <<"),
+                      QStringLiteral("sous-menu >> Configurer <<."),
+                      QStringLiteral("Si une autre unité est souhaitée, changer la nouvelle "
+                                     "sous le menu >> Configuration <<"),
+                      QStringLiteral("sous menu >> choix de l'unité <<."),
+                      QStringLiteral("choisir veuillez agréer mes salutations distinguées")},
+                     separators)};
         default:
             return {
                 QStringLiteral("Wichtige Informationen"),
-                verbinden(
+                join(
                     {QStringLiteral("Bitte beachten !"),
                      QStringLiteral("Default Einstellungen sind :"),
                      QStringLiteral("Schnittstelle - Com1"), QStringLiteral("Einheit - kg/h"),
@@ -65,45 +66,46 @@ Meldung erststart(Sprache s) {
                                     "Menü >> Konfiguration <<"),
                      QStringLiteral(
                          "Menüpunkt >> Einheit wählen << eine andere Einheit auszuwählen")},
-                    trenner)};
+                    separators)};
     }
 }
 
-Meldung info(Sprache s) {
+Message info(Language s) {
     return {
         QStringLiteral("Info"),
-        waehle(s, QStringLiteral("Version 1.0.0, Software Veltrano KRN410-Q Orbis, ohne Support "),
+        choose(s, QStringLiteral("Version 1.0.0, Software Veltrano KRN410-Q Orbis, ohne Support "),
                QStringLiteral("Version 1.0.0, Software Veltrano KRN410-Q Orbis, without support"),
                QStringLiteral("Version 1.0.0, Software Veltrano KRN410-Q Orbis, sans support"))};
 }
 
-QString fenstertitel(Sprache s, int portnummer) {
-    return waehle(s, QStringLiteral("Konfiguration"), QStringLiteral("Configuration"),
+QString mainWindowTitle(Language s, int portNumber) {
+    return choose(s, QStringLiteral("Konfiguration"), QStringLiteral("Configuration"),
                   QStringLiteral("Configuration")) +
            QStringLiteral(" Veltrano KRN410-Q Orbis [Version 1.0.0] an COM") +
-           QString::number(portnummer);
+           QString::number(portNumber);
 }
 
-QString schnittstelleWaehlen(Sprache s) {
-    return waehle(
+QString choosePortText(Language s) {
+    return choose(
         s,
         QStringLiteral("Installation und/oder Auswahl der serielle Schnittstelle erforderlich !"),
         QStringLiteral("Installation and/or selection of the serial interface required !"),
         QStringLiteral("Installation et/ou sélection de l'interface série requise !"));
 }
 
-QString ueberlaufWort(Sprache s, bool aktiv) {
-    return aktiv ? waehle(s, QStringLiteral("aktiv"), QStringLiteral("active"),
-                          QStringLiteral("actif"))
-                 : waehle(s, QStringLiteral("passiv"), QStringLiteral("passive"),
-                          QStringLiteral("passif"));
+QString overflowWord(Language s, bool active) {
+    return active ? choose(s, QStringLiteral("aktiv"), QStringLiteral("active"),
+                           QStringLiteral("actif"))
+                  : choose(s, QStringLiteral("passiv"), QStringLiteral("passive"),
+                           QStringLiteral("passif"));
 }
 
-QString ueberlaufText(Sprache s, bool aktiv) {
-    return aktiv ? waehle(s, QStringLiteral("Überlauf ist aktiv"), QStringLiteral("Overflow active"),
-                          QStringLiteral("Dépassement actif"))
-                 : waehle(s, QStringLiteral("Überlauf ist passiv"),
-                          QStringLiteral("Overflow passive"), QStringLiteral("Dépassement passif"));
+QString overflowText(Language s, bool active) {
+    return active
+               ? choose(s, QStringLiteral("Überlauf ist aktiv"), QStringLiteral("Overflow active"),
+                        QStringLiteral("Dépassement actif"))
+               : choose(s, QStringLiteral("Überlauf ist passiv"),
+                        QStringLiteral("Overflow passive"), QStringLiteral("Dépassement passif"));
 }
 
-}  // namespace infotexte
+}  // namespace infoTexts

@@ -5,21 +5,21 @@
 #include "config/language.h"
 
 // Fixed messages of the user interface that are built into the program.
-namespace infotexte {
+namespace infoTexts {
 
-struct Meldung {
-    QString titel;
+struct Message {
+    QString title;
     QString text;
 };
 
 // Shown once after the language was chosen at the first start.
-Meldung erststart(Sprache s);
+Message firstStart(Language s);
 // The Info entry of the help menu.
-Meldung info(Sprache s);
+Message info(Language s);
 
-QString fenstertitel(Sprache s, int portnummer);
-QString schnittstelleWaehlen(Sprache s);       // status text when no port is configured
-QString ueberlaufWort(Sprache s, bool aktiv);  // "aktiv" / "passiv"
-QString ueberlaufText(Sprache s, bool aktiv);  // "Überlauf ist aktiv" / "... passiv"
+QString mainWindowTitle(Language s, int portNumber);
+QString choosePortText(Language s);             // status text when no port is configured
+QString overflowWord(Language s, bool active);  // "aktiv" / "passiv"
+QString overflowText(Language s, bool active);  // "Überlauf ist aktiv" / "... passiv"
 
-}  // namespace infotexte
+}  // namespace infoTexts

@@ -1,44 +1,44 @@
 #include "session/link_messages.h"
 
-namespace linktexte {
+namespace linkTexts {
 
-QString neuStarten(Sprache s) {
-    return waehle(s, QStringLiteral("Bitte starten Sie das Programm neu."),
+QString restartProgram(Language s) {
+    return choose(s, QStringLiteral("Bitte starten Sie das Programm neu."),
                   QStringLiteral("Restart your program please."),
                   QStringLiteral("relancer votre programm de nouveau."));
 }
 
-QString kritischerFehler(Sprache s) {
-    return waehle(s, QStringLiteral("Kritischer Fehler"), QStringLiteral("Critical error"),
+QString criticalError(Language s) {
+    return choose(s, QStringLiteral("Kritischer Fehler"), QStringLiteral("Critical error"),
                   QStringLiteral("Erreur critique"));
 }
 
-QString eepromAufgegeben(Sprache s, int versuche) {
-    return waehle(s,
+QString eepromGaveUp(Language s, int attempts) {
+    return choose(s,
                   QStringLiteral("Das EEPROM des Messgeräts konnte nach %1 Versuchen nicht "
                                  "vollständig gelesen werden. Bitte prüfen Sie Kabel und Gerät."),
                   QStringLiteral("The meter's EEPROM could not be read completely after %1 "
                                  "attempts. Please check the cable and the meter."),
                   QStringLiteral("L'EEPROM de l'appareil n'a pas pu être lue complètement après "
                                  "%1 essais. Vérifiez le câble et l'appareil S.V.P."))
-        .arg(versuche);
+        .arg(attempts);
 }
 
-QString fehlerabfrageUnvollstaendig(Sprache s) {
-    return waehle(s, QStringLiteral("Keine vollständige Antwort auf die Fehlerabfrage"),
+QString errorQueryIncomplete(Language s) {
+    return choose(s, QStringLiteral("Keine vollständige Antwort auf die Fehlerabfrage"),
                   QStringLiteral("No complete answer to the error query"),
                   QStringLiteral("Pas de réponse complète à la demande d'erreur"));
 }
 
-QString nichtAngenommen(Sprache s, int versuche) {
-    return waehle(s,
+QString notAccepted(Language s, int attempts) {
+    return choose(s,
                   QStringLiteral("Das Messgerät hat die Daten nach %1 Versuchen nicht angenommen. "
                                  "Bitte prüfen Sie Kabel und Gerät."),
                   QStringLiteral("The meter did not accept the data after %1 attempts. Please "
                                  "check the cable and the meter."),
                   QStringLiteral("L'appareil n'a pas accepté les données après %1 essais. "
                                  "Vérifiez le câble et l'appareil S.V.P."))
-        .arg(versuche);
+        .arg(attempts);
 }
 
-}  // namespace linktexte
+}  // namespace linkTexts

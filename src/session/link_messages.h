@@ -6,12 +6,12 @@
 
 // Messages of the link that are built into the program rather than loaded
 // from the language files.
-namespace linktexte {
+namespace linkTexts {
 
-QString neuStarten(Sprache s);        // after the fifth short EEPROM reply
-QString kritischerFehler(Sprache s);  // its title
-QString eepromAufgegeben(Sprache s, int versuche);
-QString fehlerabfrageUnvollstaendig(Sprache s);
-QString nichtAngenommen(Sprache s, int versuche);
+QString restartProgram(Language s);  // after the fifth short EEPROM reply
+QString criticalError(Language s);   // its title
+QString eepromGaveUp(Language s, int attempts);
+QString errorQueryIncomplete(Language s);
+QString notAccepted(Language s, int attempts);
 
-}  // namespace linktexte
+}  // namespace linkTexts

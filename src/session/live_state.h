@@ -3,12 +3,12 @@
 #include <QtGlobal>
 
 // The live values of the polling cycle.
-struct LiveWerte {
+struct LiveValues {
     qint32 Counts = 0;   // last counts value, 0 to 65535
     float Messwert = 0;  // last measured air mass, kg/h, 4 decimals
     int Zyklus = 0;      // counts-poll cycle, 0 to 4
     bool Unterspannung = false;
     qint32 CountsMin = 65535;
     qint32 CountsMax = 0;
-    bool CountsanfAktiv = false;  // the counts window asks for raw counts
+    bool CountsRequestActive = false;  // the counts window asks for raw counts
 };

@@ -11,20 +11,20 @@ using namespace protocol;
 namespace {
 
 constexpr int StatusEveryCycle = 5;
-constexpr quint8 FehlerUnterspannung = 17;
+constexpr quint8 ErrorUndervoltage = 17;
 
 }  // namespace
 
 void Session::timCountsTick() {
     if (busy()) return;  // the next tick tries again
-    timCounts_->aus();
+    timCounts_->off();
     Operation operation(*this);
     if (++live.Zyklus == StatusEveryCycle) {
         live.Zyklus = 0;
         StatusAbfragen();
     }
-    countsReply(link_.exchange(request::counts(live.CountsanfAktiv), CountsAntwortLaenge,
-                               WarteCounts));
+    countsReply(
+        link_.exchange(request::counts(live.CountsRequestActive), CountsReplyLength, WaitCounts));
 }
 
 void Session::countsReply(const Reply& r) {
@@ -34,20 +34,20 @@ void Session::countsReply(const Reply& r) {
             state.connected = true;
             state.liveShown = true;
             refreshControls();
-            MesswertAnzeigen(quint8(r.bytes[1]), quint8(r.bytes[2]), live, geraet, display);
+            MesswertAnzeigen(quint8(r.bytes[1]), quint8(r.bytes[2]), live, meter, display);
             setCountsTimer(true);
             break;
         case ReplyKind::Short:
-            if (!cancelledBy(message(texts[textnr::CountsAntwortFalsch],
-                                     texts[textnr::TitelCountsAntwortFalsch],
-                                     Schaltflaechen::OkAbbrechen, Symbol::Kritisch)))
+            if (!cancelledBy(message(texts[textNo::CountsReplyWrong],
+                                     texts[textNo::TitleCountsReplyWrong], Buttons::OkCancel,
+                                     Symbol::Critical)))
                 setCountsTimer(true);
             break;
         case ReplyKind::Rejected:
             rejected();
             break;
         case ReplyKind::NoAnswer:
-            brokenLink(texts[textnr::VerbindungGestoert], texts[textnr::TitelVerbindungGestoert]);
+            brokenLink(texts[textNo::ConnectionBroken], texts[textNo::TitleConnectionBroken]);
             break;
         case ReplyKind::Cancelled:
             break;
@@ -56,17 +56,17 @@ void Session::countsReply(const Reply& r) {
 
 void Session::StatusAbfragen() {
     try {
-        const Reply r = link_.request(request::fehlerstatus(), FehlerAntwortLaenge, WarteStatus,
-                                      Ereignisse::Alle);
+        const Reply r =
+            link_.request(request::errorStatus(), ErrorReplyLength, WaitStatus, Events::All);
         if (r.bytes.isEmpty() || quint8(r.bytes[0]) != DLE) return;
-        live.Unterspannung = quint8(r.bytes.back()) == FehlerUnterspannung;
+        live.Unterspannung = quint8(r.bytes.back()) == ErrorUndervoltage;
         // Normal text takes the tooltip's text colour so it stays readable on the tooltip
         // background.
         const Color c = live.Unterspannung ? color::Red : color::SystemTooltipText;
         display.setTextColor(QStringLiteral("lblAktMW"), c);
         display.setTextColor(QStringLiteral("lblANAOUT"), c);
-        if (live.Unterspannung) setStatus(starttexte::unterspannung(language));
+        if (live.Unterspannung) setStatus(startTexts::undervoltage(language));
     } catch (const std::exception& e) {
-        message(QString::fromUtf8(e.what()), QString(), Schaltflaechen::Ok, Symbol::Kritisch);
+        message(QString::fromUtf8(e.what()), QString(), Buttons::Ok, Symbol::Critical);
     }
 }

@@ -6,37 +6,37 @@
 
 void Session::HardwareTest() {
     try {
-        ports_ = portsNummerieren(systemPorts_ ? systemPorts_() : QStringList(),
-                                  file(QStringLiteral("ports")));
+        ports_ = numberPorts(systemPorts_ ? systemPorts_() : QStringList(),
+                             file(QStringLiteral("ports")));
     } catch (const std::exception& e) {
         ports_.clear();
-        message(hardwaretestFehler(QString::fromLocal8Bit(e.what())), QString(),
-                Schaltflaechen::Ok, Symbol::Kritisch);
+        message(hardwareTestError(QString::fromLocal8Bit(e.what())), QString(), Buttons::Ok,
+                Symbol::Critical);
     }
     // The port list shows the numbers; its value is the number of entries.
     display.setValue(QStringLiteral("cbCom"), int(ports_.size()));
     int chosen = -1;
     for (int i = 0; i < ports_.size(); ++i) {
-        display.setItem(QStringLiteral("cbCom"), i, QString::number(ports_[i].nummer));
-        if (ports_[i].nummer == settings.Portnummer) chosen = i;
+        display.setItem(QStringLiteral("cbCom"), i, QString::number(ports_[i].number));
+        if (ports_[i].number == settings.PortNumber) chosen = i;
     }
     display.setSelection(QStringLiteral("cbCom"), chosen < 0 && !ports_.isEmpty() ? 0 : chosen);
-    display.setText(QStringLiteral("lblPortPfad"), ports_.value(qMax(chosen, 0)).pfad);
+    display.setText(QStringLiteral("lblPortPfad"), ports_.value(qMax(chosen, 0)).path);
 }
 
 void Session::choosePort(int index) {
     if (index < 0 || index >= ports_.size()) return;
-    const QString number = QString::number(ports_[index].nummer);
+    const QString number = QString::number(ports_[index].number);
     port_.setCommPort(number);
-    settings.Portname = QStringLiteral("Com") + number;
-    settings.Portnummer = number.toInt();
+    settings.PortName = QStringLiteral("Com") + number;
+    settings.PortNumber = number.toInt();
     display.setSelection(QStringLiteral("cbCom"), index);
-    display.setText(QStringLiteral("lblPortPfad"), ports_[index].pfad);
+    display.setText(QStringLiteral("lblPortPfad"), ports_[index].path);
     writeSettings();
 }
 
 void Session::chooseParallelPort(int index) {
-    settings.Parallelport = index == 0 ? QStringLiteral("LPT1") : QStringLiteral("LPT2");
+    settings.ParallelPort = index == 0 ? QStringLiteral("LPT1") : QStringLiteral("LPT2");
     writeSettings();
 }
 
@@ -47,7 +47,7 @@ void Session::openTask(Task t) {
 
 void Session::openLanguageTask() {
     openTask(Task::Language);
-    timCheckVerb_->aus();
+    timCheckVerb_->off();
 }
 
 void Session::closeTask() {
@@ -61,53 +61,53 @@ void Session::configurePort() {
     display.setSelection(QStringLiteral("regkor2"), 0);
     HardwareTest();
     openTask(Task::Port);
-    timCheckVerb_->aus();
+    timCheckVerb_->off();
     setCountsTimer(false);
-    port_.schliessen();
+    port_.closePort();
 }
 
 void Session::connectMeter() {
     if (busy()) return;
     setCountsTimer(false);
-    if (!port_.portOpen()) port_.oeffnen();
-    timCheckVerb_->an();
+    if (!port_.portOpen()) port_.openPort();
+    timCheckVerb_->on();
 }
 
 void Session::confirmPort() {
     state.task = Task::None;
     refreshControls();
-    port_.setCommPort(QString::number(settings.Portnummer));
-    const PortOeffnung r = port_.oeffnen();
+    port_.setCommPort(QString::number(settings.PortNumber));
+    const OpenResult r = port_.openPort();
     if (!r.ok()) {
         reportOpenFailure(r);
         return;
     }
     state.PortOk = true;
-    timCheckVerb_->an();
+    timCheckVerb_->on();
 }
 
-void Session::reportOpenFailure(const PortOeffnung& r) {
-    const QString title = texts[textnr::TitelPort];
-    switch (r.fehler) {
-        case PortFehler::KeineBerechtigung: {
-            const QString path = ports_.isEmpty() ? port_.commPort()
-                                                  : display.text(QStringLiteral("lblPortPfad"));
-            message(texts[textnr::PortBelegt] + QStringLiteral("\r\n") +
-                        fehlendeGruppe(language, path, QFileInfo(path).group()),
-                    title, Schaltflaechen::Ok, Symbol::Kritisch);
+void Session::reportOpenFailure(const OpenResult& r) {
+    const QString title = texts[textNo::TitlePort];
+    switch (r.fault) {
+        case PortError::NoPermission: {
+            const QString path =
+                ports_.isEmpty() ? port_.commPort() : display.text(QStringLiteral("lblPortPfad"));
+            message(texts[textNo::PortBusy] + QStringLiteral("\r\n") +
+                        missingGroup(language, path, QFileInfo(path).group()),
+                    title, Buttons::Ok, Symbol::Critical);
             break;
         }
-        case PortFehler::Belegt:
-            message(texts[textnr::PortBelegt], title, Schaltflaechen::Ok, Symbol::Kritisch);
+        case PortError::Busy:
+            message(texts[textNo::PortBusy], title, Buttons::Ok, Symbol::Critical);
             break;
-        case PortFehler::NichtVorhanden:
-            message(texts[textnr::PortUngueltig], title, Schaltflaechen::Ok, Symbol::Kritisch);
+        case PortError::NotFound:
+            message(texts[textNo::PortInvalid], title, Buttons::Ok, Symbol::Critical);
             break;
-        case PortFehler::SchonOffen:
-            message(texts[textnr::PortSchonOffen], title, Schaltflaechen::Ok, Symbol::Information);
+        case PortError::AlreadyOpen:
+            message(texts[textNo::PortAlreadyOpen], title, Buttons::Ok, Symbol::Information);
             break;
         default:
-            message(r.beschreibung, QString(), Schaltflaechen::Ok, Symbol::Kritisch);
+            message(r.description, QString(), Buttons::Ok, Symbol::Critical);
             break;
     }
     setLamp(color::Grey);

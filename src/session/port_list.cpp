@@ -9,75 +9,75 @@
 
 namespace {
 
-struct Familie {
-    const char* praefix;
-    int erste;
+struct Family {
+    const char* prefix;
+    int initial;
 };
 
-constexpr Familie Familien[] = {
+constexpr Family Families[] = {
     {"/dev/ttyS", 1}, {"/dev/ttyUSB", 101}, {"/dev/ttyACM", 201}, {"/dev/ttyAMA", 301}};
-constexpr int ErsteSonstige = 401;
+constexpr int FirstOther = 401;
 
-int nummerNachRegel(const QString& pfad) {
+int numberByRule(const QString& path) {
     static const QRegularExpression windows(QStringLiteral("COM([1-9][0-9]*)$"));
-    const auto com = windows.match(pfad);
+    const auto com = windows.match(path);
     if (com.hasMatch()) return com.captured(1).toInt();
-    for (const Familie& f : Familien) {
-        const QString praefix = QLatin1String(f.praefix);
-        if (!pfad.startsWith(praefix)) continue;
+    for (const Family& f : Families) {
+        const QString prefix = QLatin1String(f.prefix);
+        if (!path.startsWith(prefix)) continue;
         bool ok = false;
-        const int k = pfad.mid(praefix.size()).toInt(&ok);
-        if (ok && k >= 0) return f.erste + k;
+        const int k = path.mid(prefix.size()).toInt(&ok);
+        if (ok && k >= 0) return f.initial + k;
     }
     return 0;
 }
 
-QMap<int, QString> verknuepfungen(const QString& portsOrdner) {
+QMap<int, QString> portLinks(const QString& portsFolder) {
     QMap<int, QString> links;
-    if (portsOrdner.isEmpty()) return links;
+    if (portsFolder.isEmpty()) return links;
     static const QRegularExpression name(QStringLiteral("^com([1-9][0-9]*)$"));
-    const QFileInfoList eintraege = QDir(portsOrdner).entryInfoList(QDir::System | QDir::Files);
-    for (const QFileInfo& e : eintraege) {
-        const auto treffer = name.match(e.fileName());
-        if (treffer.hasMatch()) links.insert(treffer.captured(1).toInt(), e.absoluteFilePath());
+    const QFileInfoList entries = QDir(portsFolder).entryInfoList(QDir::System | QDir::Files);
+    for (const QFileInfo& e : entries) {
+        const auto hit = name.match(e.fileName());
+        if (hit.hasMatch()) links.insert(hit.captured(1).toInt(), e.absoluteFilePath());
     }
     return links;
 }
 
 }  // namespace
 
-QVector<NummerierterPort> portsNummerieren(const QStringList& geraete, const QString& portsOrdner) {
-    QMap<int, QString> ports = verknuepfungen(portsOrdner);
-    QStringList sonstige;
-    for (const QString& pfad : geraete) {
-        const int n = nummerNachRegel(pfad);
+QVector<NumberedPort> numberPorts(const QStringList& devices, const QString& portsFolder) {
+    QMap<int, QString> ports = portLinks(portsFolder);
+    QStringList others;
+    for (const QString& path : devices) {
+        const int n = numberByRule(path);
         if (n == 0)
-            sonstige << pfad;
+            others << path;
         else if (!ports.contains(n))
-            ports.insert(n, pfad);
+            ports.insert(n, path);
     }
-    std::sort(sonstige.begin(), sonstige.end());
-    int n = ErsteSonstige;
-    for (const QString& pfad : sonstige) {
+    std::sort(others.begin(), others.end());
+    int n = FirstOther;
+    for (const QString& path : others) {
         while (ports.contains(n))
             ++n;
-        ports.insert(n++, pfad);
+        ports.insert(n++, path);
     }
-    QVector<NummerierterPort> liste;
+    QVector<NumberedPort> list;
     for (auto it = ports.cbegin(); it != ports.cend(); ++it)
-        liste.append({it.key(), it.value()});
-    return liste;
+        list.append({it.key(), it.value()});
+    return list;
 }
 
-QStringList seriellePortsDesSystems() {
-    QStringList pfade;
+QStringList systemSerialPorts() {
+    QStringList paths;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        pfade << info.systemLocation();
-    return pfade;
+        paths << info.systemLocation();
+    return paths;
 }
 
-QString portPfad(int nummer, const QString& portsOrdner) {
-    for (const NummerierterPort& p : portsNummerieren(seriellePortsDesSystems(), portsOrdner))
-        if (p.nummer == nummer) return p.pfad;
+QString portPath(int number, const QString& portsFolder) {
+    for (const NumberedPort& p : numberPorts(systemSerialPorts(), portsFolder))
+        if (p.number == number) return p.path;
     return QString();
 }

@@ -1,7 +1,7 @@
 #include "session/port_texts.h"
 
-QString fehlendeGruppe(Sprache s, const QString& geraet, const QString& gruppe) {
-    return waehle(s,
+QString missingGroup(Language s, const QString& meter, const QString& group) {
+    return choose(s,
                   QStringLiteral(
                       "Keine Berechtigung für %1: Der Benutzer gehört vermutlich nicht zur Gruppe "
                       "\"%2\", der das Gerät gehört."),
@@ -11,9 +11,9 @@ QString fehlendeGruppe(Sprache s, const QString& geraet, const QString& gruppe) 
                   QStringLiteral(
                       "Pas d'autorisation pour %1 : l'utilisateur n'appartient probablement pas au "
                       "groupe \"%2\" propriétaire de l'appareil."))
-        .arg(geraet, gruppe);
+        .arg(meter, group);
 }
 
-QString hardwaretestFehler(const QString& beschreibung) {
-    return QStringLiteral("Error in function Hardwaretest : ") + beschreibung;
+QString hardwareTestError(const QString& description) {
+    return QStringLiteral("Error in function Hardwaretest : ") + description;
 }

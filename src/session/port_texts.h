@@ -5,6 +5,6 @@
 #include "config/language.h"
 
 // The likely cause of a refused port: the user lacks the device's group.
-QString fehlendeGruppe(Sprache s, const QString& geraet, const QString& gruppe);
+QString missingGroup(Language s, const QString& meter, const QString& group);
 // "Error in function Hardwaretest : " and the failure's description.
-QString hardwaretestFehler(const QString& beschreibung);
+QString hardwareTestError(const QString& description);

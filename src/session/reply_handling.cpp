@@ -21,8 +21,8 @@ constexpr int NaksBeforeMessage = 5;
 // reported. Polling goes on.
 void Session::rejected() {
     if (linkState.Fehlversuche == NaksBeforeMessage &&
-        cancelledBy(message(texts[textnr::ZuVieleNAK], texts[textnr::TitelNAK],
-                            Schaltflaechen::OkAbbrechen, Symbol::Kritisch)))
+        cancelledBy(message(texts[textNo::TooManyNAK], texts[textNo::TitleNAK], Buttons::OkCancel,
+                            Symbol::Critical)))
         return;
     setCountsTimer(true);
 }
@@ -36,7 +36,7 @@ void Session::brokenLink(const QString& text, const QString& title) {
     state.connected = false;
     setLamp(color::Grey);
     refreshControls();
-    if (cancelledBy(message(text, title, Schaltflaechen::OkAbbrechen, Symbol::Kritisch))) return;
+    if (cancelledBy(message(text, title, Buttons::OkCancel, Symbol::Critical))) return;
     link_.discardInput();
     state.liveShown = false;
     refreshControls();
@@ -54,7 +54,7 @@ bool Session::EEPromLesen() {
 bool Session::readEeprom() {
     const QByteArray before = linkState.EEPromInhalt;
     linkState.EEPromInhalt.clear();
-    const Reply r = link_.exchange(request::eepromLesen(), EEPromAntwortLaenge, WarteEEProm);
+    const Reply r = link_.exchange(request::eepromImage(), EepromReplyLength, WaitEeprom);
     bool read = false;
     switch (r.kind) {
         case ReplyKind::Acknowledged:
@@ -65,7 +65,7 @@ bool Session::readEeprom() {
             rejected();
             break;
         case ReplyKind::NoAnswer:
-            brokenLink(texts[textnr::VerbindungGestoert], texts[textnr::TitelVerbindungGestoert]);
+            brokenLink(texts[textNo::ConnectionBroken], texts[textNo::TitleConnectionBroken]);
             break;
         case ReplyKind::Cancelled:
             break;
@@ -82,13 +82,13 @@ bool Session::readEeprom() {
 bool Session::rereadEeprom(Reply r) {
     for (int rereads = 0; r.kind == ReplyKind::Short; ++rereads) {
         if (rereads == MaxEepromRereads) {
-            brokenLink(linktexte::eepromAufgegeben(language, rereads),
-                       linktexte::kritischerFehler(language));
+            brokenLink(linkTexts::eepromGaveUp(language, rereads),
+                       linkTexts::criticalError(language));
             return false;
         }
-        link_.Warten(PauseVorEEPromWiederholung);
-        r = link_.request(request::eepromLesen(), EEPromAntwortLaenge, WarteEEProm,
-                          Ereignisse::NurAnzeige);
+        link_.Warten(PauseBeforeEepromRetry);
+        r = link_.request(request::eepromImage(), EepromReplyLength, WaitEeprom,
+                          Events::DisplayOnly);
         if (r.kind == ReplyKind::Cancelled) return false;
         if (r.kind == ReplyKind::Rejected) {
             linkState.Fehlversuche += 1;
@@ -96,12 +96,12 @@ bool Session::rereadEeprom(Reply r) {
             return false;
         }
         if (r.kind == ReplyKind::NoAnswer) {
-            brokenLink(texts[textnr::VerbindungGestoert], texts[textnr::TitelVerbindungGestoert]);
+            brokenLink(texts[textNo::ConnectionBroken], texts[textNo::TitleConnectionBroken]);
             return false;
         }
         if (r.kind == ReplyKind::Short && ++linkState.Fehlversuche == NaksBeforeMessage)
-            message(linktexte::neuStarten(language), linktexte::kritischerFehler(language),
-                    Schaltflaechen::Ok, Symbol::Kritisch);
+            message(linkTexts::restartProgram(language), linkTexts::criticalError(language),
+                    Buttons::Ok, Symbol::Critical);
     }
     return r.kind == ReplyKind::Acknowledged;
 }
@@ -109,23 +109,23 @@ bool Session::rereadEeprom(Reply r) {
 Reply Session::sendRepeated(const QByteArray& frame, Repeat repeat, bool discard) {
     const Reply r = link_.exchangeRepeated(frame, repeat, discard);
     if (r.exhausted)
-        cancelledBy(message(linktexte::nichtAngenommen(language, Link::MaxSendAttempts),
-                            linktexte::kritischerFehler(language), Schaltflaechen::OkAbbrechen,
-                            Symbol::Kritisch));
+        cancelledBy(message(linkTexts::notAccepted(language, Link::MaxSendAttempts),
+                            linkTexts::criticalError(language), Buttons::OkCancel,
+                            Symbol::Critical));
     return r;
 }
 
 void Session::readError() {
     try {
         link_.discardInput();
-        const Reply r = link_.exchangeFixed(request::fehlerstatus());
+        const Reply r = link_.exchangeFixed(request::errorStatus());
         if (r.kind == ReplyKind::Cancelled) return;
-        if (r.bytes.size() < FehlerAntwortLaenge)
-            throw std::runtime_error(linktexte::fehlerabfrageUnvollstaendig(language).toStdString());
+        if (r.bytes.size() < ErrorReplyLength)
+            throw std::runtime_error(linkTexts::errorQueryIncomplete(language).toStdString());
         const int code = quint8(r.bytes[1]);
         const QString dle = quint8(r.bytes[0]) == DLE ? QStringLiteral("DLE ") : QString();
         display.setCell(QStringLiteral("tabError"), 1, 1, QString::number(code));
-        display.setCell(QStringLiteral("tabError"), 1, 2, dle + geraetefehlerText(code));
+        display.setCell(QStringLiteral("tabError"), 1, 2, dle + meterErrorText(code));
     } catch (const std::exception& e) {
         runtimeError(QString::fromStdString(e.what()), QStringLiteral("readError"));
     }

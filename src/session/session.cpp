@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int CheckVerbMs = 1000;
+constexpr int CheckConnectionMs = 1000;
 constexpr int StatusMs = 500;
 constexpr int CountsMs = 10;
 
@@ -23,16 +23,16 @@ Session::Session(Port& port, Clock& clock, Dialogs& dialogs, const QString& prog
       folder_(programFolder),
       systemPorts_(std::move(systemPorts)),
       link_(port, clock, linkState),
-      timCheckVerb_(clock.zeitgeber([this] {
+      timCheckVerb_(clock.timer([this] {
           if (busy()) return;  // tried again a second later
-          timCheckVerb_->aus();
+          timCheckVerb_->off();
           PruefeVerbindung();
       })),
-      timStatus_(clock.zeitgeber([this] { timStatusTick(); })),
-      timCounts_(clock.zeitgeber([this] { timCountsTick(); })) {
-    timCheckVerb_->setzeIntervall(CheckVerbMs);
-    timStatus_->setzeIntervall(StatusMs);
-    timCounts_->setzeIntervall(CountsMs);
+      timStatus_(clock.timer([this] { timStatusTick(); })),
+      timCounts_(clock.timer([this] { timCountsTick(); })) {
+    timCheckVerb_->setIntervalMs(CheckConnectionMs);
+    timStatus_->setIntervalMs(StatusMs);
+    timCounts_->setIntervalMs(CountsMs);
 }
 
 Session::~Session() = default;
@@ -49,9 +49,9 @@ void Session::refreshControls() {
 
 void Session::setCountsTimer(bool on) {
     if (on && !ending())
-        timCounts_->an();
+        timCounts_->on();
     else
-        timCounts_->aus();
+        timCounts_->off();
 }
 
 void Session::setLamp(Color c) {
@@ -62,55 +62,54 @@ void Session::setWaitCursor(bool on) {
     display.set(QStringLiteral("frmkor2"), Aspect::WaitCursor, on);
 }
 
-Antwort Session::message(const QString& text, const QString& title, Schaltflaechen buttons,
-                         Symbol icon) {
-    return dialogs_.meldung(text, title, buttons, icon);
+Answer Session::message(const QString& text, const QString& title, Buttons buttons, Symbol icon) {
+    return dialogs_.message(text, title, buttons, icon);
 }
 
-bool Session::cancelledBy(Antwort a) {
-    if (a != Antwort::Abbrechen) return false;
-    programmBeenden();
+bool Session::cancelledBy(Answer a) {
+    if (a != Answer::Cancel) return false;
+    endProgram();
     return true;
 }
 
 void Session::runtimeError(const QString& description, const QString& procedure) {
-    message(description + QStringLiteral(", SUB ") + procedure, QString(), Schaltflaechen::Ok,
-            Symbol::Kritisch);
+    message(description + QStringLiteral(", SUB ") + procedure, QString(), Buttons::Ok,
+            Symbol::Critical);
 }
 
 void Session::timStatusTick() {
-    setStatus(starttexte::bitteWarten(language));
+    setStatus(startTexts::pleaseWait(language));
     setLamp(display.background(QStringLiteral("Lampe")) == color::Grey ? color::Red : color::Grey);
 }
 
 void Session::loadUnits(const QString& path) {
-    units = EinheitenLesen(path);
-    if (!units.probleme.isEmpty())
-        message(problemMeldung(units.probleme, language), QStringLiteral("UNIT.CON"),
-                Schaltflaechen::Ok, Symbol::Warnung);
-    for (int i = 0; i < units.eintraege.size(); ++i)
+    units = readUnits(path);
+    if (!units.problems.isEmpty())
+        message(problemMessage(units.problems, language), QStringLiteral("UNIT.CON"), Buttons::Ok,
+                Symbol::Warning);
+    for (int i = 0; i < units.entries.size(); ++i)
         for (const char* list : {"ListeEinheiten", "ListeEinheitenAnz", "ListeEinheitenloesch"})
-            display.setItem(QLatin1String(list), i, listentext(units.eintraege[i]));
-    Masseinheit& e = settings.einheit;
+            display.setItem(QLatin1String(list), i, listText(units.entries[i]));
+    Unit& e = settings.unit;
     // A settings file without a usable unit would divide every flow by zero.
-    if (e.Einheit.isEmpty() || !(e.Umrechnungsfaktor > 0)) e = units.eintraege.first();
+    if (e.Einheit.isEmpty() || !(e.Umrechnungsfaktor > 0)) e = units.entries.first();
     EinheitenAnzeigen();
 }
 
 void Session::WerteAnzeigen() {
-    if (const QString failure = ::WerteAnzeigen(geraet, settings.einheit, edit, language, display);
+    if (const QString failure = ::WerteAnzeigen(meter, settings.unit, edit, language, display);
         !failure.isEmpty())
         runtimeError(failure, QStringLiteral("WerteAnzeigen"));
 }
 
 void Session::EinheitenAnzeigen() {
-    ::EinheitenAnzeigen(settings.einheit, display);
+    ::EinheitenAnzeigen(settings.unit, display);
 }
 
-void Session::programmBeenden() {
+void Session::endProgram() {
     if (ending()) return;
     link_.cancel();
-    for (Zeitgeber* t : {timCheckVerb_.get(), timStatus_.get(), timCounts_.get()})
-        t->aus();
-    dialogs_.programmBeenden();
+    for (Timer* t : {timCheckVerb_.get(), timStatus_.get(), timCounts_.get()})
+        t->off();
+    dialogs_.endProgram();
 }

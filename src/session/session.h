@@ -4,11 +4,11 @@
 #include <functional>
 #include <memory>
 
-#include "config/bearbeitung.h"
+#include "config/edit_state.h"
 #include "config/einheitentabelle.h"
 #include "config/language.h"
 #include "config/texts.h"
-#include "device/geraeteparameter.h"
+#include "device/meter_parameters.h"
 #include "files/settings_file.h"
 #include "link/clock.h"
 #include "link/link.h"
@@ -32,20 +32,20 @@ public:
 
     LinkState linkState;
     SessionState state;
-    Geraeteparameter geraet;
-    Einstellungen settings;
+    MeterParameters meter;
+    Settings settings;
     Texte texts;
-    Sprache language = Sprache::Unbekannt;
-    LiveWerte live;
-    Bearbeitung edit;
+    Language language = Language::Unknown;
+    LiveValues live;
+    EditState edit;
     Einheitentabelle units;
     DisplayModel display;
 
     Link& link() { return link_; }
     Port& port() { return port_; }
-    Zeitgeber& TimCheckVerb() { return *timCheckVerb_; }
-    Zeitgeber& timStatus() { return *timStatus_; }
-    Zeitgeber& TimCounts() { return *timCounts_; }
+    Timer& TimCheckVerb() { return *timCheckVerb_; }
+    Timer& timStatus() { return *timStatus_; }
+    Timer& TimCounts() { return *timCounts_; }
     // An exchange with the meter is running; nothing may start another.
     bool busy() const { return state.operations > 0; }
     bool ending() const { return linkState.cancelled; }
@@ -57,14 +57,14 @@ public:
 
     // Languages: the first choice writes the marker and starts the check;
     // a later choice shows the configuration's words anew.
-    void chooseFirstLanguage(Sprache s);
-    void chooseLanguage(Sprache s);
+    void chooseFirstLanguage(Language s);
+    void chooseLanguage(Language s);
     // Called after the texts of a new language were loaded, for the captions.
-    void onLanguageChanged(std::function<void(Sprache)> f) { languageChanged_ = std::move(f); }
+    void onLanguageChanged(std::function<void(Language)> f) { languageChanged_ = std::move(f); }
 
     // The port frame.
     void HardwareTest();
-    const QVector<NummerierterPort>& ports() const { return ports_; }
+    const QVector<NumberedPort>& ports() const { return ports_; }
     void choosePort(int index);
     void chooseParallelPort(int index);
     void confirmPort();
@@ -87,21 +87,20 @@ public:
     void loadUnits(const QString& path);
     void WerteAnzeigen();
     void EinheitenAnzeigen();
-    void programmBeenden();
+    void endProgram();
 
     // Publishes which controls are usable and shown after a change of state.
     void refreshControls();
     void setCountsTimer(bool on);
 
     // A message box of the tool.
-    Antwort message(const QString& text, const QString& title, Schaltflaechen buttons,
-                    Symbol icon);
+    Answer message(const QString& text, const QString& title, Buttons buttons, Symbol icon);
 
 private:
     friend class Operation;
 
     // A Cancel in a link message ends the program; the result says so.
-    bool cancelledBy(Antwort a);
+    bool cancelledBy(Answer a);
     void runtimeError(const QString& description, const QString& procedure);
     void setLamp(Color c);
     void setStatus(const QString& text) { display.setText(QStringLiteral("SB1_1"), text); }
@@ -116,7 +115,7 @@ private:
 
     // Steps of the connection check.
     bool connectionTest();
-    void kaltstart();
+    void coldStart();
     bool waitForFirstByte();
     void initialised();
     void finishStartUp();
@@ -131,9 +130,9 @@ private:
     // Port and language handling of the load.
     void choosePortAtStart();
     bool languageFileChosen() const;
-    void setLanguage(Sprache s);
+    void setLanguage(Language s);
     void writeSettings();
-    void reportOpenFailure(const PortOeffnung& r);
+    void reportOpenFailure(const OpenResult& r);
     void showOverflow();
 
     Port& port_;
@@ -141,12 +140,12 @@ private:
     Dialogs& dialogs_;
     QString folder_;
     std::function<QStringList()> systemPorts_;
-    std::function<void(Sprache)> languageChanged_;
-    QVector<NummerierterPort> ports_;
+    std::function<void(Language)> languageChanged_;
+    QVector<NumberedPort> ports_;
     Link link_;
-    std::unique_ptr<Zeitgeber> timCheckVerb_;
-    std::unique_ptr<Zeitgeber> timStatus_;
-    std::unique_ptr<Zeitgeber> timCounts_;
+    std::unique_ptr<Timer> timCheckVerb_;
+    std::unique_ptr<Timer> timStatus_;
+    std::unique_ptr<Timer> timCounts_;
 };
 
 // Marks an exchange with the meter as running while it lives.

@@ -7,10 +7,10 @@ enum class Task { None, Port, Language };
 // What the session knows about itself beyond the link: the flags that decide
 // which controls are usable and shown.
 struct SessionState {
-    bool PortOk = false;       // the configured port is open
-    bool Startphase = false;   // from opening the port until the first start-up finished
-    int Initialisierung = 0;   // 1 while the meter is waited for
-    int operations = 0;        // device operations running; only one may
+    bool PortOk = false;      // the configured port is open
+    bool Startphase = false;  // from opening the port until the first start-up finished
+    int Initialisierung = 0;  // 1 while the meter is waited for
+    int operations = 0;       // device operations running; only one may
     bool languageChosen = false;
     bool checked = false;      // a connection check ended, with or without a meter
     bool meterRead = false;    // a start-up read and showed the meter
@@ -20,5 +20,5 @@ struct SessionState {
     bool liveShown = true;     // the bar gauge of the measured value
     bool currentShown = true;  // the frame of live values, unless a task frame covers it
     Task task = Task::None;
-    bool pending = false;      // edited values wait to be written
+    bool pending = false;  // edited values wait to be written
 };

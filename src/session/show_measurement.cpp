@@ -3,140 +3,141 @@
 #include <charconv>
 #include <cmath>
 
-#include "device/analogausgang.h"
-#include "device/zahlen.h"
-#include "device/zahlformat.h"
+#include "device/analog_output.h"
+#include "device/number_format.h"
+#include "device/numbers.h"
 
-using namespace analogausgang;
+using namespace analogOutput;
 
 namespace {
 
-constexpr qint32 CountsVoll = 65535;
-constexpr qint32 CountsGrenze = 65533;
-constexpr int SchaltausgangGewaehlt = 0x40;
+constexpr qint32 CountsFull = 65535;
+constexpr qint32 CountsLimit = 65533;
+constexpr int SwitchOutputChosen = 0x40;
 
 // The shortest fixed-point text of a single-precision value, with ".".
-QString festText(float wert) {
-    char puffer[64];
-    const auto r = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed);
-    return QString::fromLatin1(puffer, int(r.ptr - puffer));
+QString fixedText(float value) {
+    char buffer[64];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return QString::fromLatin1(buffer, int(r.ptr - buffer));
 }
 
-// A value over two adjacent labels: the leading digits in `vorn`, the rest in
-// `hinten`, so that together they read as one number.
-void zweiteilig(DisplayModel& v, const QString& vorn, const QString& hinten, float wert,
-                int stellen100) {
-    if (wert == 0) {
-        v.setText(vorn, QString());
-        v.setText(hinten, QStringLiteral("0"));
-    } else if (wert < 10) {
-        v.setText(vorn, QString());
-        v.setText(hinten, zahlformat::fest(wert, 2));
+// A value over two adjacent labels: the leading digits in `lead`, the rest in
+// `tail`, so that together they read as one number.
+void splitOverTwo(DisplayModel& v, const QString& lead, const QString& tail, float value,
+                  int places100) {
+    if (value == 0) {
+        v.setText(lead, QString());
+        v.setText(tail, QStringLiteral("0"));
+    } else if (value < 10) {
+        v.setText(lead, QString());
+        v.setText(tail, numberFormat::fixed(value, 2));
     } else {
-        const QString t = festText(wert);
-        const int n = wert < 100 ? 1 : 2;
-        v.setText(vorn, t.left(n));
-        v.setText(hinten, zahlformat::fest(fuehrendeZahl(t.mid(n)), wert < 100 ? 2 : stellen100));
+        const QString t = fixedText(value);
+        const int n = value < 100 ? 1 : 2;
+        v.setText(lead, t.left(n));
+        v.setText(tail, numberFormat::fixed(leadingNumber(t.mid(n)), value < 100 ? 2 : places100));
     }
 }
 
-int runde(double x) {
+int roundToInt(double x) {
     return std::isfinite(x) ? int(std::lround(x)) : 0;
 }
 
 // The analog output at full scale, by the configured error behaviour; empty
 // where the value stays as it is.
-QString fehlerwert(Bereich b, int verhalten, bool ueberlauf) {
-    const bool strom = istStrom(b);
-    switch (verhalten) {
+QString errorValue(Range b, int behavior, bool overflow) {
+    const bool current = isCurrent(b);
+    switch (behavior) {
         case 0:
-            return b == Bereich::I4_20 ? QStringLiteral("4") : QStringLiteral("0");
+            return b == Range::I4_20 ? QStringLiteral("4") : QStringLiteral("0");
         case 1:
-            if (b == Bereich::U0_5) return zahlformat::kurz(ueberlauf ? 5.5f : 5.0f);
-            if (b == Bereich::U0_10) return ueberlauf ? QStringLiteral("11") : QStringLiteral("10");
-            return ueberlauf ? QStringLiteral("22") : QStringLiteral("20");
+            if (b == Range::U0_5) return numberFormat::shortest(overflow ? 5.5f : 5.0f);
+            if (b == Range::U0_10) return overflow ? QStringLiteral("11") : QStringLiteral("10");
+            return overflow ? QStringLiteral("22") : QStringLiteral("20");
         case 3:
-            return strom ? QStringLiteral("> 22") : QString();
+            return current ? QStringLiteral("> 22") : QString();
         case 2:
-            return b == Bereich::I4_20 ? QStringLiteral("< ") + zahlformat::kurz(3.5f) : QString();
+            return b == Range::I4_20 ? QStringLiteral("< ") + numberFormat::shortest(3.5f)
+                                     : QString();
         default:
             return QString();
     }
 }
 
-double normalwert(Bereich b, float messwert, float mew) {
+double normalValue(Range b, float measuredValue, float mew) {
     if (!(mew > 0)) return 0;
     switch (b) {
-        case Bereich::U0_5:
-            return messwert * 5.0 / mew;
-        case Bereich::U0_10:
-            return messwert * 10.0 / mew;
-        case Bereich::I0_20:
-            return messwert * 20.0 / mew;
-        case Bereich::I4_20:
+        case Range::U0_5:
+            return measuredValue * 5.0 / mew;
+        case Range::U0_10:
+            return measuredValue * 10.0 / mew;
+        case Range::I0_20:
+            return measuredValue * 20.0 / mew;
+        case Range::I4_20:
             break;
     }
-    return 4 + messwert * 16.0 / mew;
+    return 4 + measuredValue * 16.0 / mew;
 }
 
-void analogwert(const LiveWerte& w, const Geraeteparameter& p, float skala, DisplayModel& v) {
-    const Bereich b = bereich(p.Ausgangsart, p.Analogbereich);
-    v.setText(QStringLiteral("lblinfo_50"), einheit(b));
+void analogValue(const LiveValues& w, const MeterParameters& p, float scale, DisplayModel& v) {
+    const Range b = range(p.Ausgangsart, p.Analogbereich);
+    v.setText(QStringLiteral("lblinfo_50"), unit(b));
     if (w.Unterspannung) {
-        zweiteilig(v, QStringLiteral("lblANAOUT"), QStringLiteral("lblANAOUT1"), 0, 2);
+        splitOverTwo(v, QStringLiteral("lblANAOUT"), QStringLiteral("lblANAOUT1"), 0, 2);
         return;
     }
-    const bool voll = w.Messwert >= skala;
-    const QString fest =
-        voll ? fehlerwert(b, fehlerverhalten(p.Analogbereich), p.UeberlaufAktiv == 1) : QString();
-    v.setBackground(QStringLiteral("lblANAOUT"), voll ? color::Red : color::SystemTooltip);
-    v.setBackground(QStringLiteral("lblANAOUT1"), voll ? color::Red : color::SystemTooltip);
-    if (!fest.isEmpty()) {
+    const bool full = w.Messwert >= scale;
+    const QString fixed =
+        full ? errorValue(b, errorBehavior(p.Analogbereich), p.UeberlaufAktiv == 1) : QString();
+    v.setBackground(QStringLiteral("lblANAOUT"), full ? color::Red : color::SystemTooltip);
+    v.setBackground(QStringLiteral("lblANAOUT1"), full ? color::Red : color::SystemTooltip);
+    if (!fixed.isEmpty()) {
         v.setText(QStringLiteral("lblANAOUT"), QString());
-        v.setText(QStringLiteral("lblANAOUT1"), fest);
+        v.setText(QStringLiteral("lblANAOUT1"), fixed);
         return;
     }
-    const double wert = normalwert(b, w.Messwert, p.MEW);
-    zweiteilig(v, QStringLiteral("lblANAOUT"), QStringLiteral("lblANAOUT1"),
-               wert > 0 ? float(wert) : 0.0f, 2);
+    const double value = normalValue(b, w.Messwert, p.MEW);
+    splitOverTwo(v, QStringLiteral("lblANAOUT"), QStringLiteral("lblANAOUT1"),
+                 value > 0 ? float(value) : 0.0f, 2);
 }
 
-void messwert(const LiveWerte& w, const Geraeteparameter& p, float skala, DisplayModel& v) {
-    const QString vorn = QStringLiteral("lblAktMW"), hinten = QStringLiteral("lblAktMW1");
-    zweiteilig(v, vorn, hinten, w.Messwert, 1);
-    if (w.Messwert < skala) {
-        v.setBackground(vorn, color::SystemTooltip);
-        v.setBackground(hinten, color::SystemTooltip);
+void measuredValue(const LiveValues& w, const MeterParameters& p, float scale, DisplayModel& v) {
+    const QString lead = QStringLiteral("lblAktMW"), tail = QStringLiteral("lblAktMW1");
+    splitOverTwo(v, lead, tail, w.Messwert, 1);
+    if (w.Messwert < scale) {
+        v.setBackground(lead, color::SystemTooltip);
+        v.setBackground(tail, color::SystemTooltip);
         v.setValue(QStringLiteral("AnzAnalog"),
-                    runde(w.Messwert * (p.UeberlaufAktiv ? 110.0 : 100.0) / skala));
+                   roundToInt(w.Messwert * (p.UeberlaufAktiv ? 110.0 : 100.0) / scale));
         return;
     }
-    v.setBackground(vorn, color::Red);
+    v.setBackground(lead, color::Red);
     v.setValue(QStringLiteral("AnzAnalog"), 0);
-    const Bereich b = bereich(p.Ausgangsart, p.Analogbereich);
-    if (!fehlerwert(b, fehlerverhalten(p.Analogbereich), p.UeberlaufAktiv == 1).isEmpty()) {
+    const Range b = range(p.Ausgangsart, p.Analogbereich);
+    if (!errorValue(b, errorBehavior(p.Analogbereich), p.UeberlaufAktiv == 1).isEmpty()) {
         // The whole reading is "> full scale"; the second label would only confuse it.
-        v.setText(vorn, QStringLiteral(">") + zahlformat::mitVorzeichenstelle(skala));
-        v.setText(hinten, QString());
+        v.setText(lead, QStringLiteral(">") + numberFormat::withSignPlace(scale));
+        v.setText(tail, QString());
     }
 }
 
 }  // namespace
 
-void MesswertAnzeigen(quint8 high, quint8 low, LiveWerte& w, const Geraeteparameter& p,
+void MesswertAnzeigen(quint8 high, quint8 low, LiveValues& w, const MeterParameters& p,
                       DisplayModel& v) {
     w.Counts = high * 256 + low;
-    if (w.Counts >= CountsGrenze) w.Counts = CountsVoll;
+    if (w.Counts >= CountsLimit) w.Counts = CountsFull;
     w.CountsMin = qMin(w.CountsMin, w.Counts);
     w.CountsMax = qMax(w.CountsMax, w.Counts);
-    if (w.CountsanfAktiv) {
+    if (w.CountsRequestActive) {
         v.setText(QStringLiteral("lblCountsanf"), QString::number(w.Counts));
         return;
     }
-    const float skala = p.UeberlaufAktiv ? p.MEW + p.MEW * 10 / 100 : p.MEW;
-    w.Messwert = float(rundeGerade(double(skala) * w.Counts / CountsVoll, 4));
-    messwert(w, p, skala, v);
-    if ((p.Ausgangsart & 0xFC) == SchaltausgangGewaehlt && p.MEW > 0)
-        v.setValue(QStringLiteral("AnzSignal"), runde(w.Messwert * 100.0 / p.MEW));
-    analogwert(w, p, skala, v);
+    const float scale = p.UeberlaufAktiv ? p.MEW + p.MEW * 10 / 100 : p.MEW;
+    w.Messwert = float(roundHalfEven(double(scale) * w.Counts / CountsFull, 4));
+    measuredValue(w, p, scale, v);
+    if ((p.Ausgangsart & 0xFC) == SwitchOutputChosen && p.MEW > 0)
+        v.setValue(QStringLiteral("AnzSignal"), roundToInt(w.Messwert * 100.0 / p.MEW));
+    analogValue(w, p, scale, v);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "device/geraeteparameter.h"
-#include "session/live_state.h"
+#include "device/meter_parameters.h"
 #include "session/display_model.h"
+#include "session/live_state.h"
 
 // Shows one counts reply: the measured air mass in its two labels, the
 // value the analog output drives, the bar gauges, and the counts range.
-void MesswertAnzeigen(quint8 high, quint8 low, LiveWerte& w, const Geraeteparameter& p,
+void MesswertAnzeigen(quint8 high, quint8 low, LiveValues& w, const MeterParameters& p,
                       DisplayModel& v);

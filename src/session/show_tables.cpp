@@ -6,7 +6,7 @@
 
 namespace {
 
-QString pegel(float volt) {
+QString level(float volt) {
     return QStringLiteral("%1")
         .arg(double(volt), 9, 'f', 6, QLatin1Char('0'))
         .replace(QLatin1Char('.'), QLocale().decimalPoint());
@@ -14,7 +14,7 @@ QString pegel(float volt) {
 
 }  // namespace
 
-void showSupportPoints(const Geraeteparameter& p, DisplayModel& v) {
+void showSupportPoints(const MeterParameters& p, DisplayModel& v) {
     for (int i = 1; i <= supportPoints::Shown; ++i) {
         const supportPoints::Row r =
             supportPoints::row(i, p.StpCounts[size_t(i)], p.StpFlow[size_t(i)]);
@@ -24,18 +24,15 @@ void showSupportPoints(const Geraeteparameter& p, DisplayModel& v) {
     }
 }
 
-void showCalibration(const Geraeteparameter& p, DisplayModel& v) {
-    for (int zeile = 1; zeile <= 4; ++zeile) {
-        v.setCell(QStringLiteral("tabOF"), zeile, 1,
-                     QString::number(p.AnalogTrim[size_t(zeile)]));
-        v.setCell(QStringLiteral("tabOF"), zeile, 2,
-                     QString::number(p.AnalogTrim[size_t(zeile + 4)]));
+void showCalibration(const MeterParameters& p, DisplayModel& v) {
+    for (int row = 1; row <= 4; ++row) {
+        v.setCell(QStringLiteral("tabOF"), row, 1, QString::number(p.AnalogTrim[size_t(row)]));
+        v.setCell(QStringLiteral("tabOF"), row, 2, QString::number(p.AnalogTrim[size_t(row + 4)]));
     }
     for (int i = 1; i <= 3; ++i) {
         v.setCell(QStringLiteral("tabDAC"), i, 1, QString::number(p.DacCountsU[size_t(i)]));
-        v.setCell(QStringLiteral("tabDAC"), i, 2, pegel(p.DacAusgangU[size_t(i)]));
+        v.setCell(QStringLiteral("tabDAC"), i, 2, level(p.DacAusgangU[size_t(i)]));
         v.setCell(QStringLiteral("tabDAC"), i + 3, 1, QString::number(p.DacCountsI[size_t(i)]));
-        v.setCell(QStringLiteral("tabDAC"), i + 3, 2, pegel(p.DacAusgangI[size_t(i)]));
+        v.setCell(QStringLiteral("tabDAC"), i + 3, 2, level(p.DacAusgangI[size_t(i)]));
     }
 }
-

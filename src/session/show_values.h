@@ -1,23 +1,23 @@
 #pragma once
 
-#include "config/bearbeitung.h"
-#include "device/masseinheit.h"
-#include "device/geraeteparameter.h"
+#include "config/edit_state.h"
 #include "config/language.h"
+#include "device/meter_parameters.h"
+#include "device/unit.h"
 #include "session/display_model.h"
 
 // Shows the decoded configuration: the summary page, the current and new
 // values of the configuration pages, the list selections, the frames of the
 // active digital output, and the device data window. A failure ends it with
 // the description of the failure; labels set before keep their new texts.
-QString WerteAnzeigen(const Geraeteparameter& p, const Masseinheit& e, Bearbeitung& b, Sprache s,
+QString WerteAnzeigen(const MeterParameters& p, const Unit& e, EditState& b, Language s,
                       DisplayModel& v);
 
 // The overflow controls and the gauges' full scale, which follow the
 // overflow state of firmware that knows it.
-void UeberlaufAnzeigen(const Geraeteparameter& p, Sprache s, DisplayModel& v);
+void showOverflowState(const MeterParameters& p, Language s, DisplayModel& v);
 // The words of the overflow state in the configuration's labels.
-void UeberlaufTexte(bool aktiv, Sprache s, DisplayModel& v);
+void showOverflowTexts(bool active, Language s, DisplayModel& v);
 
 // The filter time constant in ms that a filter coefficient gives.
-double filterzeit(qint32 filterfaktor);
+double filterTime(qint32 filterFactor);

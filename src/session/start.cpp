@@ -19,20 +19,20 @@ void Session::load() {
     for (const char* name : {"raKonfAnaNeu", "raKonfDigiNeu"})
         display.setVisible(QLatin1String(name), false);
     state.PortOk = true;
-    settings = einstellungen::lesen(file(QLatin1String(einstellungen::Dateiname)));
-    language = spracheAusName(settings.Sprache);
+    settings = settings::read(file(QLatin1String(settings::FileName)));
+    language = languageFromName(settings.Language);
     HardwareTest();
     choosePortAtStart();
     loadUnits(file(QStringLiteral("UNIT.CON")));
     if (state.PortOk)
         state.Startphase = true;
     else
-        setStatus(infotexte::schnittstelleWaehlen(language));
+        setStatus(infoTexts::choosePortText(language));
     state.languageChosen = languageFileChosen();
     refreshControls();
     if (state.languageChosen) {
         setLanguage(language);
-        if (state.PortOk && !ending()) timCheckVerb_->an();
+        if (state.PortOk && !ending()) timCheckVerb_->on();
     }
     for (const char* name :
          {"chkKonfAnalog_6", "txtKonfMOG", "lblinfo_94", "lblKonfMOGAkt", "chkKonfAnalog_5"})
@@ -40,18 +40,18 @@ void Session::load() {
 }
 
 void Session::choosePortAtStart() {
-    if (settings.Portnummer == 0) {
+    if (settings.PortNumber == 0) {
         display.setSelection(QStringLiteral("regkor2"), 0);
         openTask(Task::Port);
-        timCheckVerb_->aus();
+        timCheckVerb_->off();
         setCountsTimer(false);
-        port_.schliessen();
+        port_.closePort();
         state.PortOk = false;
         return;
     }
-    port_.setCommPort(QString::number(settings.Portname.mid(3).toInt()));
-    if (!port_.oeffnen().ok()) {
-        settings.Portnummer = 0;
+    port_.setCommPort(QString::number(settings.PortName.mid(3).toInt()));
+    if (!port_.openPort().ok()) {
+        settings.PortNumber = 0;
         writeSettings();
         state.PortOk = false;
     }
@@ -64,36 +64,36 @@ bool Session::languageFileChosen() const {
 }
 
 void Session::writeSettings() {
-    einstellungen::schreiben(file(QLatin1String(einstellungen::Dateiname)), settings);
+    settings::write(file(QLatin1String(settings::FileName)), settings);
 }
 
-void Session::setLanguage(Sprache s) {
+void Session::setLanguage(Language s) {
     language = s;
-    settings.Sprache = sprachName(s);
-    if (!TexteLaden(file(textdateiName(s)), texts) &&
-        cancelledBy(message(textdateiFehler(s), textdateiFehlerTitel(s),
-                            Schaltflaechen::OkAbbrechen, Symbol::Warnung)))
+    settings.Language = languageName(s);
+    if (!TexteLaden(file(textFileName(s)), texts) &&
+        cancelledBy(
+            message(textFileError(s), textFileErrorTitle(s), Buttons::OkCancel, Symbol::Warning)))
         return;
-    display.setText(QStringLiteral("frmkor2"), infotexte::fenstertitel(s, settings.Portnummer));
+    display.setText(QStringLiteral("frmkor2"), infoTexts::mainWindowTitle(s, settings.PortNumber));
     if (languageChanged_) languageChanged_(s);
-    UeberlaufTexte(geraet.Ueberlauf == 1, s, display);
+    showOverflowTexts(meter.Ueberlauf == 1, s, display);
 }
 
-void Session::chooseFirstLanguage(Sprache s) {
+void Session::chooseFirstLanguage(Language s) {
     state.languageChosen = true;
     refreshControls();
     setLanguage(s);
     if (ending()) return;
-    const infotexte::Meldung info = infotexte::erststart(s);
-    message(info.text, info.titel, Schaltflaechen::Ok, Symbol::Information);
+    const infoTexts::Message info = infoTexts::firstStart(s);
+    message(info.text, info.title, Buttons::Ok, Symbol::Information);
     writeSettings();
     QFile marker(file(QLatin1String(LanguageMarker)));
-    if (marker.open(QIODevice::WriteOnly)) marker.write(sprachName(s).toLatin1() + "\r\n");
+    if (marker.open(QIODevice::WriteOnly)) marker.write(languageName(s).toLatin1() + "\r\n");
     // Without an open port the check could only report a meter that is not there.
-    if (state.PortOk) timCheckVerb_->an();
+    if (state.PortOk) timCheckVerb_->on();
 }
 
-void Session::chooseLanguage(Sprache s) {
+void Session::chooseLanguage(Language s) {
     setLanguage(s);
     if (ending()) return;
     // The words of the configuration follow the language once there is one to show.
@@ -103,5 +103,5 @@ void Session::chooseLanguage(Sprache s) {
 }
 
 void Session::showOverflow() {
-    UeberlaufAnzeigen(geraet, language, display);
+    showOverflowState(meter, language, display);
 }

@@ -5,16 +5,16 @@
 #include "config/language.h"
 
 // Status texts of the start-up and of the live values.
-namespace starttexte {
+namespace startTexts {
 
-QString verbindungOk(Sprache s);
-QString bitteWarten(Sprache s);
-QString initialisiert(Sprache s);
-QString unterspannung(Sprache s);
+QString connectionOk(Language s);
+QString pleaseWait(Language s);
+QString initialized(Language s);
+QString undervoltage(Language s);
 
 // The cold start speaks German only.
-extern const char* const Wartezeit10;
-extern const char* const Kaltstart1;
-extern const char* const Kaltstart2;
+extern const char* const WaitTime10;
+extern const char* const ColdStart1;
+extern const char* const ColdStart2;
 
-}  // namespace starttexte
+}  // namespace startTexts

@@ -5,7 +5,7 @@
 
 #include "session/session.h"
 #include "ui/display_renderer.h"
-#include "ui/hauptfenster.h"
+#include "ui/main_window.h"
 
 // The tool with its window: the main window, the session it shows, and the
 // wiring of menus and buttons to the session's operations. Tests drive it
@@ -21,15 +21,15 @@ public:
     // The window load.
     void load() { session_.load(); }
 
-    Hauptfenster& window() { return window_; }
+    MainWindow& window() { return window_; }
     Session& session() { return session_; }
 
 private:
     void wireMenus();
     void wireFrames();
-    void applyCaptions(Sprache s);
+    void applyCaptions(Language s);
 
-    Hauptfenster window_;
+    MainWindow window_;
     DisplayRenderer renderer_;
     Session session_;
 };

@@ -13,8 +13,8 @@
 #include <QTableWidget>
 
 #include "ui/frm_nd.h"
-#include "ui/hauptfenster.h"
-#include "ui/tabellen.h"
+#include "ui/main_window.h"
+#include "ui/tables.h"
 
 namespace {
 
@@ -65,8 +65,7 @@ DisplayRenderer::Target DisplayRenderer::find(const QString& name) const {
         return {named(m.captured(1)), m.captured(2).toInt(), m.captured(3).toInt()};
     if (const int hash = name.indexOf(QLatin1Char('#')); hash > 0)
         return {named(name.left(hash)), name.mid(hash + 1).toInt()};
-    if (name.startsWith(QLatin1String("regkor2_")))
-        return {w_.regkor2(), name.mid(8).toInt()};
+    if (name.startsWith(QLatin1String("regkor2_"))) return {w_.regkor2(), name.mid(8).toInt()};
     return {named(name)};
 }
 
@@ -80,7 +79,8 @@ DisplayRenderer::Target DisplayRenderer::target(const QString& name) {
 
 void DisplayRenderer::restoreTexts(const DisplayModel& d, const QStringList& names) {
     for (const QString& name : names)
-        if (const QVariant v = d.get(name, Aspect::Text); v.isValid()) render(name, Aspect::Text, v);
+        if (const QVariant v = d.get(name, Aspect::Text); v.isValid())
+            render(name, Aspect::Text, v);
 }
 
 void DisplayRenderer::render(const QString& name, Aspect aspect, const QVariant& value) {
@@ -119,7 +119,7 @@ void DisplayRenderer::render(const QString& name, Aspect aspect, const QVariant&
 
 void DisplayRenderer::text(const Target& t, const QString& s) {
     if (auto* grid = qobject_cast<QTableWidget*>(t.object)) {
-        tabellen::setzeZelle(grid, t.row, t.column, s);
+        tables::setCell(grid, t.row, t.column, s);
     } else if (auto* list = qobject_cast<QListWidget*>(t.object)) {
         while (list->count() <= t.row)
             list->addItem(QString());

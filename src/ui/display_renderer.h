@@ -7,14 +7,14 @@
 
 #include "session/display_model.h"
 
-class Hauptfenster;
+class MainWindow;
 class QObject;
 
 // Puts what the session publishes onto the main window and the device data
 // window: each change of a value touches exactly the control it names.
 class DisplayRenderer {
 public:
-    explicit DisplayRenderer(Hauptfenster& window) : w_(window) {}
+    explicit DisplayRenderer(MainWindow& window) : w_(window) {}
 
     void render(const QString& name, Aspect aspect, const QVariant& value);
     // The texts the display holds for these controls, after something else
@@ -37,6 +37,6 @@ private:
     void number(const Target& t, Aspect aspect, int value);
     void colour(const Target& t, Aspect aspect, Color c);
 
-    Hauptfenster& w_;
+    MainWindow& w_;
     QHash<QString, Target> found_;
 };

@@ -8,5 +8,5 @@ class FrmND : public QDialog {
     Q_OBJECT
 
 public:
-    explicit FrmND(QWidget* eltern);
+    explicit FrmND(QWidget* parent);
 };

@@ -8,21 +8,21 @@
 #include "link/steady_clock.h"
 #include "session/port_list.h"
 #include "ui/app.h"
-#include "ui/qt_dialoge.h"
+#include "ui/qt_dialogs.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("orbis"));
     app.setQuitOnLastWindowClosed(false);
-    const QString ordner = programmordner::fuerDiesenProzess();
-    const QString ports = QDir(ordner).filePath(QStringLiteral("ports"));
+    const QString folder = programFolder::forThisProcess();
+    const QString ports = QDir(folder).filePath(QStringLiteral("ports"));
 
-    SteadyClock uhr;
-    QtSerialPort port([ports](int nummer) { return portPfad(nummer, ports); });
-    port.beiDaten([&uhr] { uhr.wecken(); });
-    QtDialoge dialoge;
-    App tool(port, uhr, dialoge, ordner, seriellePortsDesSystems);
-    dialoge.setzeEltern(&tool.window());
+    SteadyClock clock;
+    QtSerialPort port([ports](int number) { return portPath(number, ports); });
+    port.onData([&clock] { clock.wake(); });
+    QtDialogs dialogs;
+    App tool(port, clock, dialogs, folder, systemSerialPorts);
+    dialogs.setParentWidget(&tool.window());
     tool.load();
     tool.window().show();
     return app.exec();

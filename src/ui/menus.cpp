@@ -1,16 +1,16 @@
 #include "ui/menus.h"
 
-QString menueName(Menue m) {
+QString menuName(Menu m) {
     switch (m) {
-        case Menue::mnuhaupt:
+        case Menu::mnuhaupt:
             return QStringLiteral("mnuhaupt");
-        case Menue::mnudatei:
+        case Menu::mnudatei:
             return QStringLiteral("mnudatei");
-        case Menue::mnuverbindung:
+        case Menu::mnuverbindung:
             return QStringLiteral("mnuverbindung");
-        case Menue::mnusicher:
+        case Menu::mnusicher:
             return QStringLiteral("mnusicher");
-        case Menue::mnuHilfe:
+        case Menu::mnuHilfe:
             return QStringLiteral("mnuHilfe");
     }
     return QString();

@@ -3,7 +3,7 @@
 #include <QString>
 
 // The menu control arrays of the main window.
-enum class Menue { mnuhaupt, mnudatei, mnuverbindung, mnusicher, mnuHilfe };
+enum class Menu { mnuhaupt, mnudatei, mnuverbindung, mnusicher, mnuHilfe };
 
 // The objectName prefix of a menu control array.
-QString menueName(Menue m);
+QString menuName(Menu m);

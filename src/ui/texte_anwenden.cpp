@@ -7,25 +7,25 @@
 #include <QListWidget>
 #include <QTabWidget>
 
-#include "ui/beschriftungen.h"
+#include "ui/captions.h"
 #include "ui/frm_nd.h"
-#include "ui/hauptfenster.h"
+#include "ui/main_window.h"
 
 namespace {
 
-void listeneintrag(QWidget* wurzel, const QString& name, const QString& text) {
-    const QString liste = name.section(QLatin1Char('#'), 0, 0);
+void listEntry(QWidget* root, const QString& name, const QString& text) {
+    const QString list = name.section(QLatin1Char('#'), 0, 0);
     const int i = name.section(QLatin1Char('#'), 1).toInt();
-    if (auto* l = wurzel->findChild<QListWidget*>(liste))
+    if (auto* l = root->findChild<QListWidget*>(list))
         if (QListWidgetItem* e = l->item(i)) e->setText(text);
 }
 
-void tabtitel(QWidget* wurzel, const QString& name, const QString& text) {
-    if (auto* t = wurzel->findChild<QTabWidget*>(name.section(QLatin1Char('_'), 0, 0)))
+void tabTitle(QWidget* root, const QString& name, const QString& text) {
+    if (auto* t = root->findChild<QTabWidget*>(name.section(QLatin1Char('_'), 0, 0)))
         t->setTabText(name.section(QLatin1Char('_'), 1).toInt(), text);
 }
 
-void setzen(QObject* o, const QString& text) {
+void applyCaption(QObject* o, const QString& text) {
     if (auto* a = qobject_cast<QAction*>(o))
         a->setText(text);
     else if (auto* b = qobject_cast<QAbstractButton*>(o))
@@ -40,33 +40,33 @@ void setzen(QObject* o, const QString& text) {
 
 }  // namespace
 
-void beschriftungenSetzen(QWidget* wurzel, const char* fenster, Sprache s) {
-    for (const Beschriftung& b : beschriftungen()) {
-        if (qstrcmp(b.fenster, fenster) != 0) continue;
+void setCaptions(QWidget* root, const char* window, Language s) {
+    for (const Caption& b : captions()) {
+        if (qstrcmp(b.window, window) != 0) continue;
         const QString name = QString::fromUtf8(b.name);
         const QString text = b.text(s);
         if (name.contains(QLatin1Char('#')))
-            listeneintrag(wurzel, name, text);
+            listEntry(root, name, text);
         else if (name.startsWith(QLatin1String("regkor2_")))
-            tabtitel(wurzel, name, text);
-        else if (name == wurzel->objectName())
-            wurzel->setWindowTitle(text);
-        else if (QObject* o = wurzel->findChild<QObject*>(name))
-            setzen(o, text);
+            tabTitle(root, name, text);
+        else if (name == root->objectName())
+            root->setWindowTitle(text);
+        else if (QObject* o = root->findChild<QObject*>(name))
+            applyCaption(o, text);
     }
 }
 
-void TexteAnwenden(Hauptfenster& fenster, Sprache s) {
-    beschriftungenSetzen(&fenster, "frmkor2", s);
-    beschriftungenSetzen(&fenster.frmND(), "frmND", s);
+void TexteAnwenden(MainWindow& window, Language s) {
+    setCaptions(&window, "frmkor2", s);
+    setCaptions(&window.frmND(), "frmND", s);
 }
 
-QStringList beschrifteteElemente() {
+QStringList captionedControls() {
     QStringList names;
-    for (const Beschriftung& b : beschriftungen()) {
+    for (const Caption& b : captions()) {
         const QString name = QString::fromUtf8(b.name);
         names << name;
-        if (qstrcmp(b.fenster, "frmND") == 0) names << QStringLiteral("frmND.") + name;
+        if (qstrcmp(b.window, "frmND") == 0) names << QStringLiteral("frmND.") + name;
     }
     return names;
 }

@@ -5,7 +5,7 @@
 #include <QVector>
 
 #include "session/session.h"
-#include "sim/abbilder.h"
+#include "sim/images.h"
 #include "sim/sim_port.h"
 #include "sim/virtual_clock.h"
 #include "support/scripted_dialogs.h"
@@ -14,11 +14,11 @@
 // scripted message boxes: port 1 open, kg/h, German, and text n of the
 // language table reading "Text n", so a test can tell which text was shown.
 struct Bench {
-    explicit Bench(const QByteArray& eeprom = abbild::standard());
+    explicit Bench(const QByteArray& eeprom = images::standard());
 
     VirtualClock clock;
     Simulator sim;
-    SkriptDialoge dialogs;
+    ScriptedDialogs dialogs;
     Session session;
 
     // Runs the start-up as the one-shot timer does and returns when it is done.

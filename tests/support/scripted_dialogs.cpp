@@ -1,14 +1,14 @@
 #include "support/scripted_dialogs.h"
 
-Antwort SkriptDialoge::meldung(const QString& text, const QString& titel, Schaltflaechen knoepfe,
-                               Symbol symbol) {
-    gezeigt.append({text, titel, knoepfe, symbol});
-    return antworten.isEmpty() ? Antwort::Ok : antworten.takeFirst();
+Answer ScriptedDialogs::message(const QString& text, const QString& title, Buttons buttons,
+                                Symbol symbol) {
+    shownMessages.append({text, title, buttons, symbol});
+    return answers.isEmpty() ? Answer::Ok : answers.takeFirst();
 }
 
-QStringList SkriptDialoge::texte() const {
+QStringList ScriptedDialogs::texts() const {
     QStringList l;
-    for (const auto& m : gezeigt)
+    for (const auto& m : shownMessages)
         l << m.text;
     return l;
 }

@@ -5,23 +5,23 @@
 
 #include "session/dialogs.h"
 
-struct GezeigteMeldung {
+struct ShownMessage {
     QString text;
-    QString titel;
-    Schaltflaechen knoepfe;
+    QString title;
+    Buttons buttons;
     Symbol symbol;
 };
 
 // Answers message boxes from a script (OK when the script is empty) and
 // records every message shown.
-class SkriptDialoge : public Dialogs {
+class ScriptedDialogs : public Dialogs {
 public:
-    QList<Antwort> antworten;
-    QList<GezeigteMeldung> gezeigt;
-    bool beendet = false;
+    QList<Answer> answers;
+    QList<ShownMessage> shownMessages;
+    bool ended = false;
 
-    Antwort meldung(const QString& text, const QString& titel, Schaltflaechen knoepfe,
-                    Symbol symbol) override;
-    void programmBeenden() override { beendet = true; }
-    QStringList texte() const;
+    Answer message(const QString& text, const QString& title, Buttons buttons,
+                   Symbol symbol) override;
+    void endProgram() override { ended = true; }
+    QStringList texts() const;
 };

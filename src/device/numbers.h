@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// The leading decimal number of a text, as far as one can be read from the
+// left after blanks; 0 when there is none ("05" is 5, "2." is 2, "ab" is 0).
+double leadingNumber(const QString& text);
+
+// Rounds to `places` decimal places, halves to the even neighbour.
+double roundHalfEven(double value, int places);

@@ -1,0 +1,138 @@
+#include "ui/building_blocks.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace buildingBlocks {
+
+QString element(const char* name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+int px(int twips) {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    const double dpi = s ? s->logicalDotsPerInchX() : 96.0;
+    return int(twips / 15.0 * dpi / 96.0 + 0.5);
+}
+
+namespace {
+
+template <typename W>
+W* named(W* w, const QString& name) {
+    w->setObjectName(name);
+    return w;
+}
+
+}  // namespace
+
+QLabel* caption(const QString& name) {
+    return named(new QLabel, name);
+}
+
+QLabel* display(const QString& name) {
+    auto* l = named(new QLabel, name);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setMinimumWidth(px(1000));
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
+}
+
+QLabel* unit(const QString& name, const QString& text) {
+    auto* l = named(new QLabel(text), name);
+    l->setMinimumWidth(px(600));
+    return l;
+}
+
+QPushButton* button(const QString& name) {
+    return named(new QPushButton, name);
+}
+
+QCheckBox* checkBox(const QString& name) {
+    return named(new QCheckBox, name);
+}
+
+QRadioButton* option(const QString& name) {
+    return named(new QRadioButton, name);
+}
+
+QGroupBox* frame(const QString& name) {
+    return named(new QGroupBox, name);
+}
+
+QLineEdit* textField(const QString& name) {
+    return named(new QLineEdit, name);
+}
+
+QListWidget* list(const QString& name, const QStringList& entries) {
+    auto* l = named(new QListWidget, name);
+    l->addItems(entries);
+    l->setMaximumHeight(px(1000));
+    return l;
+}
+
+QScrollBar* scrollBar(const QString& name, Qt::Orientation direction, int min, int max) {
+    auto* s = named(new QScrollBar(direction), name);
+    s->setRange(min, max);
+    return s;
+}
+
+QProgressBar* bar(const QString& name) {
+    auto* b = named(new QProgressBar, name);
+    b->setRange(0, 100);
+    b->setValue(0);
+    b->setTextVisible(false);
+    b->setStyleSheet(QStringLiteral("QProgressBar::chunk { background: #00ff00; }"));
+    return b;
+}
+
+QLabel* picture(const QString& name, const QPixmap& pixmap) {
+    auto* l = named(new QLabel, name);
+    l->setPixmap(pixmap);
+    return l;
+}
+
+QFrame* numberField(QLabel* lead, QLabel* tail) {
+    auto* f = new QFrame;
+    f->setFrameShape(QFrame::Panel);
+    f->setFrameShadow(QFrame::Sunken);
+    auto* l = new QHBoxLayout(f);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    for (QLabel* t : {lead, tail}) {
+        t->setFrameShape(QFrame::NoFrame);
+        t->setMargin(0);
+        t->setIndent(0);
+        l->addWidget(t);
+    }
+    lead->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    tail->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return f;
+}
+
+QWidget* row(std::initializer_list<QWidget*> parts) {
+    auto* w = new QWidget;
+    auto* l = new QHBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* t : parts)
+        l->addWidget(t);
+    l->addStretch();
+    return w;
+}
+
+QGridLayout* grid(std::initializer_list<std::initializer_list<QWidget*>> rows) {
+    auto* g = new QGridLayout;
+    int r = 0;
+    for (const auto& z : rows) {
+        int c = 0;
+        for (QWidget* w : z) {
+            if (w) g->addWidget(w, r, c);
+            ++c;
+        }
+        ++r;
+    }
+    g->setRowStretch(r, 1);
+    return g;
+}
+
+}  // namespace buildingBlocks

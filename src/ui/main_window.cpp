@@ -1,0 +1,101 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "ui/building_blocks.h"
+#include "ui/frm_nd.h"
+#include "ui/pages.h"
+#include "ui/texte_anwenden.h"
+
+namespace {
+
+constexpr int WidthTwips = 13080;
+constexpr int HeightTwips = 9240;
+
+struct MenuField {
+    Menu menu;
+    int entries;
+    QList<int> separators;
+};
+
+const MenuField MenuFields[] = {
+    {Menu::mnudatei, 16, {1, 6, 9, 12, 14}},
+    {Menu::mnuverbindung, 2, {}},
+    {Menu::mnusicher, 2, {}},
+    {Menu::mnuHilfe, 2, {}},
+};
+
+}  // namespace
+
+MainWindow::MainWindow() {
+    setObjectName(QStringLiteral("frmkor2"));
+    createMenus();
+    setCentralWidget(content());
+    auto* statusLine = new QStatusBar;
+    statusLine->setObjectName(QStringLiteral("SB1"));
+    status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("SB1_1"));
+    statusLine->addWidget(status_, 1);
+    setStatusBar(statusLine);
+    // Until a language is chosen the window shows its German design captions.
+    setCaptions(this, "frmkor2", Language::German);
+    resize(buildingBlocks::px(WidthTwips), buildingBlocks::px(HeightTwips));
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+void MainWindow::createMenus() {
+    int mainIndex = 0;
+    for (const MenuField& f : MenuFields) {
+        QMenu* menu = menuBar()->addMenu(QString());
+        menu->menuAction()->setObjectName(buildingBlocks::element("mnuhaupt", mainIndex++));
+        for (int i = 0; i < f.entries; ++i) {
+            QAction* a =
+                f.separators.contains(i) ? menu->addSeparator() : menu->addAction(QString());
+            a->setObjectName(QStringLiteral("%1_%2").arg(menuName(f.menu)).arg(i));
+        }
+    }
+}
+
+QWidget* MainWindow::content() {
+    regkor2_ = new QTabWidget;
+    regkor2_->setObjectName(QStringLiteral("regkor2"));
+    for (QWidget* page :
+         {pages::meterData(), pages::analogOutput(), pages::digitalOutput(), pages::service()}) {
+        // The window keeps its designed size; a page larger than the screen scrolls.
+        auto* role = new QScrollArea;
+        role->setWidget(page);
+        role->setWidgetResizable(true);
+        role->setFrameShape(QFrame::NoFrame);
+        regkor2_->addTab(role, QString());
+    }
+    auto* w = new QWidget;
+    auto* l = new QVBoxLayout(w);
+    l->addWidget(pages::languageAtStart());
+    l->addWidget(pages::header());
+    l->addWidget(regkor2_, 1);
+    for (QWidget* lower : {pages::currentValues(), pages::portChoice(), pages::language(),
+                           pages::units(), pages::addUnit(), pages::deleteUnit()})
+        l->addWidget(lower);
+    return w;
+}
+
+QAction* MainWindow::menuEntry(Menu m, int index) const {
+    return findChild<QAction*>(QStringLiteral("%1_%2").arg(menuName(m)).arg(index));
+}
+
+FrmND& MainWindow::frmND() {
+    if (!frmND_) frmND_ = new FrmND(this);
+    return *frmND_;
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    e->accept();
+    emit closed();
+}

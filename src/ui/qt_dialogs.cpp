@@ -1,0 +1,56 @@
+#include "ui/qt_dialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon iconOf(Symbol s) {
+    switch (s) {
+        case Symbol::Critical:
+            return QMessageBox::Critical;
+        case Symbol::Warning:
+            return QMessageBox::Warning;
+        case Symbol::Question:
+            return QMessageBox::Question;
+        case Symbol::Information:
+            return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons buttonsOf(Buttons k) {
+    switch (k) {
+        case Buttons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case Buttons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case Buttons::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+}  // namespace
+
+Answer QtDialogs::message(const QString& text, const QString& title, Buttons buttons,
+                          Symbol symbol) {
+    QMessageBox box(iconOf(symbol), title,
+                    QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")),
+                    buttonsOf(buttons), parent_);
+    switch (box.exec()) {
+        case QMessageBox::Cancel:
+            return Answer::Cancel;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Ok;
+    }
+}
+
+void QtDialogs::endProgram() {
+    QApplication::closeAllWindows();
+    QApplication::exit(0);
+}

@@ -1,0 +1,264 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "files/program_folder.h"
+#include "session/info_texts.h"
+#include "support/bench.h"
+#include "support/file_helpers.h"
+#include "ui/app.h"
+#include "ui/frm_nd.h"
+
+namespace {
+
+const QStringList StateControls =
+    QStringLiteral(
+        "mnuhaupt_0 mnuhaupt_1 mnuhaupt_2 mnuhaupt_3 mnusicher_0 mnusicher_1 mnudatei_7 regkor2_1 "
+        "regkor2_2 regkor2_3 frmND.cmdNDLesen frmND.cmdNDspeichern raSpracheBeginn raKopf "
+        "raSchnittstellen raSprache raAktuell AnzAnalog Picconnect Picdisconnect")
+        .split(' ');
+
+// A program folder with the shipped files, a settings file and, unless it is
+// the first start, the language marker; the tool with its window on the
+// simulated meter, whose port the tool opens itself, loaded after `before`.
+struct Start {
+    explicit Start(const QByteArray& settings, const std::function<void(Start&)>& before = {},
+                   bool firstStart = false) {
+        for (const QString& d : programFolder::shippedFiles())
+            QFile::copy(QStringLiteral(ORBIS_DATA "/") + d, folder.filePath(d));
+        writeFile(folder.filePath(QStringLiteral("Q_orbis.CON")), settings);
+        if (!firstStart) writeFile(folder.filePath(QStringLiteral("irgendwas.spr")), "Deutsch\r\n");
+        QDir(folder.path()).mkdir(QStringLiteral("ports"));
+        QFile::link(QStringLiteral("/dev/null"), folder.filePath(QStringLiteral("ports/com4")));
+        app = std::make_unique<App>(b.sim.port, b.clock, b.dialogs, folder.path(), [] {
+            return QStringList{"/dev/ttyS0", "/dev/ttyUSB0"};
+        });
+        b.sim.port.closePort();
+        if (before) before(*this);
+        app->load();
+    }
+
+    MainWindow& window() { return app->window(); }
+    Session& session() { return app->session(); }
+    QString text(const char* label) { return window().element<QLabel>(label)->text(); }
+    void use(const QString& name) {
+        auto* a = window().findChild<QAction*>(name);
+        a ? a->trigger() : window().element<QAbstractButton>(name)->click();
+    }
+    QByteArray settingsFile() { return readFile(folder.filePath(QStringLiteral("Q_orbis.CON"))); }
+    // Whether a menu entry, tab or button is usable, or a frame or picture shown.
+    bool on(const QString& name) {
+        if (name.startsWith(QLatin1String("regkor2_")))
+            return window().regkor2()->isTabEnabled(name.mid(8).toInt());
+        if (name.startsWith(QLatin1String("frmND.")))
+            return window().frmND().findChild<QWidget*>(name.mid(6))->isEnabled();
+        if (auto* a = window().findChild<QAction*>(name)) return a->isEnabled();
+        return !window().element(name)->isHidden();
+    }
+    // Which of the controls that follow the session's state are usable or shown.
+    QStringList on() {
+        QStringList l = StateControls;
+        l.removeIf([this](const QString& name) { return !on(name); });
+        return l;
+    }
+
+    QTemporaryDir folder;
+    Bench b;
+    std::unique_ptr<App> app;
+};
+
+const QByteArray Com1German = "Com1\r\n1\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n(-)\r\nLuft\r\n";
+
+}  // namespace
+
+// Given a program folder and a meter, when the tool starts, then it asks for
+// the language or the port as needed and touches the meter only afterwards.
+class TstApp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void at_first_start_the_language_is_chosen_first_data() {
+        QTest::addColumn<QString>("flag");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QByteArray>("marker");
+        QTest::newRow("German") << "ImDeutsch" << int(Language::German)
+                                << QByteArray("Deutsch\r\n");
+        QTest::newRow("English") << "ImEng" << int(Language::English) << QByteArray("Englisch\r\n");
+        QTest::newRow("French") << "ImFranz" << int(Language::French)
+                                << QByteArray("Franzoesisch\r\n");
+    }
+    void at_first_start_the_language_is_chosen_first() {
+        QFETCH(QString, flag);
+        QFETCH(int, language);
+        QFETCH(QByteArray, marker);
+        Start s(Com1German, {}, true);
+        QVERIFY(s.on("raSpracheBeginn"));
+        QVERIFY(!s.on("raKopf"));
+        s.b.clock.advance(10.0);
+        QVERIFY(s.b.frames().isEmpty());
+        s.use(flag);
+        const infoTexts::Message info = infoTexts::firstStart(Language(language));
+        QCOMPARE(s.b.dialogs.shownMessages.size(), 1);
+        QCOMPARE(s.b.dialogs.shownMessages[0].text, info.text);
+        QCOMPARE(s.b.dialogs.shownMessages[0].title, info.title);
+        QCOMPARE(s.b.dialogs.shownMessages[0].symbol, Symbol::Information);
+        QCOMPARE(readFile(s.folder.filePath(QStringLiteral("Q_orbis.SPR"))), marker);
+        QVERIFY(s.settingsFile().contains("\r\n" + marker));
+        QVERIFY(!s.on("raSpracheBeginn"));
+        QVERIFY(s.on("raKopf"));
+        QVERIFY(s.b.frames().isEmpty());
+        s.b.clock.advance(1.0);
+        QCOMPARE(s.b.frames().value(0), hex("00 00"));
+    }
+
+    void a_configured_start_checks_the_connection_after_one_second() {
+        Start s(Com1German);
+        QVERIFY(s.session().TimCheckVerb().active());
+        QCOMPARE(s.window().windowTitle(),
+                 QStringLiteral("Konfiguration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM1"));
+        QCOMPARE(s.window().regkor2()->currentIndex(), 2);
+        QCOMPARE(s.on(), QStringList({"mnuhaupt_1", "mnudatei_7", "frmND.cmdNDLesen", "raKopf",
+                                      "raAktuell", "AnzAnalog", "Picdisconnect"}));
+        s.b.clock.advance(0.99);
+        QVERIFY(s.b.frames().isEmpty());
+        s.b.clock.advance(0.02);
+        QCOMPARE(s.b.frames().value(0), hex("00 00"));
+        QVERIFY(!s.session().TimCheckVerb().active());
+        QCOMPARE(s.on(), QStringList({"mnuhaupt_0", "mnuhaupt_1", "mnuhaupt_2", "mnuhaupt_3",
+                                      "mnusicher_1", "mnudatei_7", "regkor2_1", "regkor2_2",
+                                      "regkor2_3", "frmND.cmdNDLesen", "raKopf", "raAktuell",
+                                      "AnzAnalog", "Picconnect"}));
+    }
+
+    void without_a_meter_the_connection_and_the_pages_stay_usable() {
+        Start s(Com1German, [](Start& t) { t.b.sim.line.fault.silent = 1; });
+        s.b.clock.advance(5.0);
+        QCOMPARE(s.b.dialogs.shownMessages.size(), 1);
+        QCOMPARE(s.on(), QStringList({"mnuhaupt_0", "mnuhaupt_1", "regkor2_1", "regkor2_2",
+                                      "regkor2_3", "raKopf", "AnzAnalog", "Picdisconnect"}));
+    }
+
+    void without_port_the_port_choice_is_shown() {
+        Start s("Com0\r\n0\r\nLPT1\r\nEnglisch\r\nkg/h\r\n1\r\n\r\n\r\n");
+        QVERIFY(s.on("raSchnittstellen"));
+        QVERIFY(!s.on("raAktuell"));
+        QCOMPARE(s.window().regkor2()->currentIndex(), 0);
+        QCOMPARE(
+            s.window().statusPanel()->text(),
+            QStringLiteral("Installation and/or selection of the serial interface required !"));
+        QVERIFY(!s.session().TimCheckVerb().active());
+        s.b.clock.advance(5.0);
+        QVERIFY(s.b.frames().isEmpty());
+    }
+
+    void a_port_that_cannot_be_opened_is_stored_as_zero() {
+        Start s(Com1German, [](Start& t) { t.b.sim.line.fault.gone = true; });
+        QVERIFY(s.b.dialogs.shownMessages.isEmpty());
+        QVERIFY(s.settingsFile().startsWith("Com1\r\n0\r\n"));
+        QVERIFY(!s.session().TimCheckVerb().active());
+    }
+
+    void a_missing_language_file_is_reported_data() {
+        QTest::addColumn<int>("button");
+        QTest::newRow("OK goes on") << int(Answer::Ok);
+        QTest::newRow("Cancel ends") << int(Answer::Cancel);
+    }
+    void a_missing_language_file_is_reported() {
+        QFETCH(int, button);
+        Start s(Com1German, [button](Start& t) {
+            QFile::remove(t.folder.filePath(QStringLiteral("Texte.ger")));
+            t.b.dialogs.answers = {Answer(button)};
+        });
+        QCOMPARE(s.b.dialogs.shownMessages.size(), 1);
+        QCOMPARE(s.b.dialogs.shownMessages[0].text,
+                 QStringLiteral("Datei Texte.GER nicht vorhanden !"));
+        QCOMPARE(s.b.dialogs.shownMessages[0].title, QStringLiteral("Fehler Datei lesen"));
+        QCOMPARE(s.b.dialogs.shownMessages[0].symbol, Symbol::Warning);
+        QCOMPARE(s.b.dialogs.ended, Answer(button) == Answer::Cancel);
+    }
+
+    void the_port_list_shows_devices_and_links() {
+        Start s(Com1German);
+        s.use(QStringLiteral("mnuverbindung_0"));
+        QVERIFY(s.on("raSchnittstellen"));
+        QVERIFY(!s.b.sim.port.portOpen());
+        auto* list = s.window().element<QComboBox>(QStringLiteral("cbCom"));
+        QCOMPARE(list->count(), 3);
+        QCOMPARE((QStringList{list->itemText(0), list->itemText(1), list->itemText(2)}),
+                 (QStringList{"1", "4", "101"}));
+        QCOMPARE(list->currentText(), QStringLiteral("1"));
+        list->activated(1);
+        QVERIFY(s.settingsFile().startsWith("Com4\r\n4\r\n"));
+        QCOMPARE(s.text("lblPortPfad"), s.folder.filePath(QStringLiteral("ports/com4")));
+        s.use(QStringLiteral("optLPT_1"));
+        QVERIFY(s.settingsFile().contains("\r\nLPT2\r\n"));
+    }
+
+    void ok_in_the_port_choice_opens_the_port_and_checks_the_connection() {
+        Start s("Com0\r\n0\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n\r\n\r\n");
+        s.window().element<QComboBox>(QStringLiteral("cbCom"))->activated(0);
+        s.use(QStringLiteral("cmdSchnittstellen"));
+        QVERIFY(s.b.sim.port.portOpen());
+        QVERIFY(!s.on("raSchnittstellen"));
+        s.b.clock.advance(1.0);
+        QCOMPARE(s.b.frames().value(0), hex("00 00"));
+    }
+
+    void a_missing_port_on_ok_is_reported() {
+        Start s("Com0\r\n0\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n\r\n\r\n");
+        s.b.sim.line.fault.gone = true;
+        s.use(QStringLiteral("cmdSchnittstellen"));
+        QCOMPARE(s.b.dialogs.shownMessages.size(), 1);
+        QCOMPARE(s.b.dialogs.shownMessages[0].text, s.session().texts[7]);
+        QCOMPARE(s.b.dialogs.shownMessages[0].title, s.session().texts[6]);
+        QCOMPARE(s.b.dialogs.shownMessages[0].symbol, Symbol::Critical);
+        QCOMPARE(s.session().display.background(QStringLiteral("Lampe")), color::Grey);
+        QVERIFY(!s.session().TimCheckVerb().active());
+    }
+
+    void the_language_can_be_changed_via_the_menu() {
+        Start s("Com2\r\n2\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n(-)\r\nLuft\r\n");
+        s.session().meter.Ueberlauf = 1;
+        s.window().regkor2()->setCurrentIndex(0);  // the technician's own choice of page
+        s.use(QStringLiteral("mnudatei_7"));
+        QVERIFY(s.on("raSprache"));
+        QVERIFY(!s.on("raAktuell"));
+        QVERIFY(!s.session().TimCheckVerb().active());
+        s.use(QStringLiteral("ImSprache_2"));
+        QCOMPARE(s.window().menuEntry(Menu::mnuhaupt, 1)->text(), QStringLiteral("&Liaison"));
+        QCOMPARE(s.window().windowTitle(),
+                 QStringLiteral("Configuration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM2"));
+        QCOMPARE(s.text("lblUeberlauf"), QStringLiteral("Dépassement actif"));
+        QCOMPARE(s.text("lblKonfULAkt"), QStringLiteral("actif"));
+        QVERIFY(s.settingsFile().contains("\r\nFranzoesisch\r\n"));
+        QVERIFY(!s.on("raSprache"));
+        QVERIFY(s.on("raAktuell"));
+        QVERIFY(s.session().texts[13].startsWith(QStringLiteral("L'appareil ne répond pas.")));
+        QCOMPARE(s.window().regkor2()->currentIndex(), 0);  // new captions, same page
+    }
+
+    void info_names_the_version() {
+        Start s(Com1German);
+        s.use(QStringLiteral("mnuHilfe_1"));
+        QCOMPARE(s.b.dialogs.texts(),
+                 QStringList{"Version 1.0.0, Software Veltrano KRN410-Q Orbis, ohne Support "});
+        QCOMPARE(s.b.dialogs.shownMessages[0].title, QStringLiteral("Info"));
+    }
+
+    void close_or_exit_ends_the_program() {
+        Start s(Com1German);
+        s.use(QStringLiteral("mnudatei_15"));
+        QVERIFY(s.b.dialogs.ended);
+        QVERIFY(!s.session().TimCheckVerb().active());
+        s.b.clock.advance(2.0);
+        QVERIFY(s.b.frames().isEmpty());
+    }
+};
+
+QTEST_MAIN(TstApp)
+#include "tst_app.moc"

@@ -1,0 +1,254 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "session/info_texts.h"
+#include "ui/captions.h"
+#include "ui/frm_nd.h"
+#include "ui/main_window.h"
+#include "ui/tables.h"
+#include "ui/texte_anwenden.h"
+
+namespace {
+
+// Labels that carry a caption; the others show values, units or pictures.
+bool isCaption(const QString& name, bool isMeterDataWindow) {
+    static const QStringList fixedCaptions = {"lblSpracheDeutsch",
+                                              "lblSpracheEnglisch",
+                                              "lblSpracheFranzoesisch",
+                                              "lblEinheitName",
+                                              "lblEinheitFaktor",
+                                              "lblGasart",
+                                              "lblKopfText",
+                                              "lblLampe"};
+    if (fixedCaptions.contains(name)) return true;
+    if (!name.startsWith(QLatin1String("lblinfo_"))) return false;
+    const int i = name.mid(8).toInt();
+    static const QList<int> unitLabelsMain = {15, 28, 32, 94};
+    static const QList<int> unitLabelsND = {8, 17, 20, 21, 22, 23, 24};
+    return isMeterDataWindow ? !unitLabelsND.contains(i) : !unitLabelsMain.contains(i) && i < 36;
+}
+
+QString captionOf(QObject* o) {
+    if (auto* b = qobject_cast<QAbstractButton*>(o))
+        return b->text().isEmpty() && !b->icon().isNull() ? QStringLiteral("icon") : b->text();
+    if (auto* g = qobject_cast<QGroupBox*>(o)) return g->title();
+    if (auto* l = qobject_cast<QLabel*>(o)) return l->text();
+    return QStringLiteral("-");
+}
+
+// Every caption the user can see in a window.
+QStringList emptyCaptions(QWidget* root, bool isMeterDataWindow) {
+    QStringList blank;
+    for (QObject* o : root->findChildren<QObject*>()) {
+        const QString name = o->objectName();
+        if (name.isEmpty() || (qobject_cast<QLabel*>(o) && !isCaption(name, isMeterDataWindow)))
+            continue;
+        if (qobject_cast<QTabBar*>(o->parent())) continue;  // the tab bar's own scroll buttons
+        if (qobject_cast<QAbstractButton*>(o) || qobject_cast<QGroupBox*>(o) ||
+            qobject_cast<QLabel*>(o))
+            if (captionOf(o).isEmpty()) blank << name;
+    }
+    for (QAction* a : root->findChildren<QAction*>())
+        if (!a->objectName().isEmpty() && !a->isSeparator() && a->text().isEmpty())
+            blank << a->objectName();
+    return blank;
+}
+
+}  // namespace
+
+// The main window and the device data window carry every control the tool
+// needs, laid out and captioned in all three languages.
+class TstMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void every_caption_table_entry_hits_exactly_one_element() {
+        MainWindow f;
+        for (const Caption& b : captions()) {
+            const QString name = QString::fromUtf8(b.name).section(QLatin1Char('#'), 0, 0);
+            if (name.startsWith(QLatin1String("regkor2_"))) continue;
+            QWidget* root =
+                qstrcmp(b.window, "frmND") == 0 ? static_cast<QWidget*>(&f.frmND()) : &f;
+            const int hit = int(root->findChildren<QObject*>(name).size()) +
+                            (root->objectName() == name ? 1 : 0);
+            QVERIFY2(hit == 1, qPrintable(QStringLiteral("%1: %2").arg(name).arg(hit)));
+        }
+    }
+
+    void every_caption_is_set_in_each_language_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("overflow");
+        QTest::newRow("German") << int(Language::German) << "S&prache wählen"
+                                << "Konfiguration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM2"
+                                << "Überlauf ist aktiv";
+        QTest::newRow("English") << int(Language::English) << "s&elect language"
+                                 << "Configuration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM2"
+                                 << "Overflow active";
+        QTest::newRow("French") << int(Language::French) << "Ch&oix de la langue"
+                                << "Configuration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM2"
+                                << "Dépassement actif";
+    }
+    void every_caption_is_set_in_each_language() {
+        QFETCH(int, language);
+        QFETCH(QString, menu);
+        QFETCH(QString, title);
+        QFETCH(QString, overflow);
+        MainWindow f;
+        TexteAnwenden(f, Language(language));
+        QCOMPARE(emptyCaptions(&f, false).join(' '), QString());
+        QCOMPARE(emptyCaptions(&f.frmND(), true), QStringList());
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(!f.regkor2()->tabText(i).isEmpty());
+        QVERIFY(!f.frmND().windowTitle().isEmpty());
+        QCOMPARE(f.menuEntry(Menu::mnudatei, 7)->text(), menu);
+        QCOMPARE(infoTexts::mainWindowTitle(Language(language), 2), title);
+        QCOMPARE(infoTexts::overflowText(Language(language), true), overflow);
+    }
+
+    void the_first_start_message_has_its_separators() {
+        const QString de = infoTexts::firstStart(Language::German).text;
+        QVERIFY(
+            de.startsWith(QStringLiteral("Bitte beachten !\r\n\nDefault Einstellungen sind "
+                                         ":\r\n\nSchnittstelle - Com1\r\nEinheit - kg/h\r\n\n")));
+        QVERIFY(de.endsWith(QStringLiteral(
+            "Konfiguration <<\r\nMenüpunkt >> Einheit wählen << eine andere Einheit auszuwählen")));
+        const QString fr = infoTexts::firstStart(Language::French).text;
+        QVERIFY(
+            fr.endsWith(QStringLiteral("sous menu >> choix de l'unité <<.\r\n\nchoisir veuillez "
+                                       "agréer mes salutations distinguées")));
+        QCOMPARE(fr.count(QStringLiteral("\r\n")), 8);
+    }
+
+    void menus_have_their_entries_and_separators() {
+        MainWindow f;
+        for (int i : {1, 6, 9, 12, 14})
+            QVERIFY(f.menuEntry(Menu::mnudatei, i)->isSeparator());
+        for (int i : {0, 2, 3, 4, 5, 7, 8, 10, 11, 13, 15})
+            QVERIFY(!f.menuEntry(Menu::mnudatei, i)->isSeparator());
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(f.menuEntry(Menu::mnuhaupt, i));
+        for (Menu m : {Menu::mnuverbindung, Menu::mnusicher, Menu::mnuHilfe})
+            for (int i = 0; i < 2; ++i)
+                QVERIFY(f.menuEntry(m, i));
+    }
+
+    void the_grids_show_their_headers_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QStringList>("header");
+        QTest::addColumn<QString>("firstRow");
+        QTest::newRow("tabError") << "tabError" << 2 << QStringList{"Code", "Fehler"} << "";
+        QTest::newRow("tabOF") << "tabOF" << 5 << QStringList{"Offset", "Faktor"} << "U1";
+        QTest::newRow("tabDAC") << "tabDAC" << 7 << QStringList{"Counts", "Spannung  [Volt]"}
+                                << "U1";
+        QTest::newRow("tabStp 1") << "tabStp_1" << 16 << QStringList{"Counts", "Masse [kg/h]"}
+                                  << "1";
+        QTest::newRow("tabStp 2") << "tabStp_2" << 16 << QStringList{"Counts", "Masse [kg/h]"}
+                                  << "16";
+    }
+    void the_grids_show_their_headers() {
+        QFETCH(QString, name);
+        QFETCH(int, rows);
+        QFETCH(QStringList, header);
+        QFETCH(QString, firstRow);
+        MainWindow f;
+        auto* t = f.element<QTableWidget>(name);
+        QVERIFY(t);
+        QCOMPARE(t->rowCount(), rows);
+        QCOMPARE(t->columnCount(), 3);
+        QCOMPARE((QStringList{t->item(0, 1)->text(), t->item(0, 2)->text()}), header);
+        QCOMPARE(t->item(1, 0)->text(), firstRow);
+        QCOMPARE(t->item(1, 1)->textAlignment(), int(Qt::AlignCenter));
+        QVERIFY(t->item(1, 1)->text().isEmpty());
+        QVERIFY(t->rowHeight(0) > t->rowHeight(1));
+    }
+
+    void later_parts_find_their_controls() {
+        MainWindow f;
+        const QStringList names = {"chkKonfAnalog_0",
+                                   "chkKonfAnalog_6",
+                                   "ListAnalogAus",
+                                   "ListKonfErr",
+                                   "ListUeberlauf",
+                                   "txtKonfMEW",
+                                   "txtKonfSchleich",
+                                   "txtKonfMOG",
+                                   "hscKonfFiltfakt",
+                                   "optDigital_0",
+                                   "optDigital_4",
+                                   "ListFrequenz",
+                                   "txtFrequenzmin",
+                                   "txtFrequenzmax",
+                                   "txtKonfImpWert",
+                                   "hscKonfImpDauer",
+                                   "ListKonfImpPol",
+                                   "ListkonfSchaltPol",
+                                   "txtKonfSchaltMin",
+                                   "txtKonfSchaltMax",
+                                   "vscrStp",
+                                   "lblStpNr",
+                                   "txtCounts",
+                                   "txtFlow",
+                                   "cmdAnders",
+                                   "cmdlösch",
+                                   "cmdeinf",
+                                   "cmdStpSichern",
+                                   "cmdDACReset",
+                                   "lst_rs232",
+                                   "cmdCounts",
+                                   "cmdKennlinie",
+                                   "cmdDruckeStp",
+                                   "cmdAusdruckEEProm",
+                                   "raPasswortWD",
+                                   "raPasswortAna",
+                                   "txtPasswortWD",
+                                   "txtPasswortAna",
+                                   "raEinheiten",
+                                   "raEinheitenAdd",
+                                   "raEinheitenloesch",
+                                   "ListeEinheiten",
+                                   "ListeEinheitenAnz",
+                                   "ListeEinheitenloesch",
+                                   "TxtEinheitFaktor",
+                                   "raweiteredaten",
+                                   "lblAktMW",
+                                   "lblAktMW1",
+                                   "lblANAOUT",
+                                   "lblANAOUT1",
+                                   "AnzAnalog",
+                                   "AnzSignal",
+                                   "Picconnect",
+                                   "Picdisconnect",
+                                   "Lampe",
+                                   "cbCom",
+                                   "optLPT_0",
+                                   "optLPT_1",
+                                   "ImDeutsch",
+                                   "ImEng",
+                                   "ImFranz",
+                                   "cmdAbbruch",
+                                   "raSpracheBeginn",
+                                   "raKopf",
+                                   "SB1_1"};
+        for (const QString& n : names)
+            QVERIFY2(f.element(n), qPrintable(n));
+        for (const char* n :
+             {"lblNDAnalogausgang", "lblNDMew", "lblNDMog", "lblNDUL", "lblNDAusgangFehler",
+              "lblNDFilterfaktor", "lblNDSchleichmenge", "lblNDFrequenz", "lblNDFrequenzmin",
+              "lblNDFrequenzmax", "lblNDWertigkeit", "lblNDDauer", "lblNDImpulsPol",
+              "lblNDSchaltMin", "lblNDSchaltMax", "lblNDSchaltPol", "cmdNDspeichern", "cmdNDLesen",
+              "raNDImpuls"})
+            QVERIFY2(f.frmND().findChild<QWidget*>(QLatin1String(n)), n);
+    }
+};
+
+QTEST_MAIN(TstMainWindow)
+#include "tst_main_window.moc"
