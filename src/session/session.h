@@ -42,9 +42,7 @@ public:
     DisplayModel display;
 
     Link& link() { return link_; }
-    Port& port() { return port_; }
     Timer& TimCheckVerb() { return *timCheckVerb_; }
-    Timer& timStatus() { return *timStatus_; }
     Timer& TimCounts() { return *timCounts_; }
     // An exchange with the meter is running; nothing may start another.
     bool busy() const { return state.operations > 0; }
@@ -64,7 +62,6 @@ public:
 
     // The port frame.
     void HardwareTest();
-    const QVector<NumberedPort>& ports() const { return ports_; }
     void choosePort(int index);
     void chooseParallelPort(int index);
     void confirmPort();
