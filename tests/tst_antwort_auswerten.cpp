@@ -6,11 +6,13 @@
 
 namespace {
 
-// The messages shown, as "text (title)".
+// The messages shown, as "text (title)"; any but a critical OK/Cancel question is marked.
 QStringList messages(const Bench& b) {
     QStringList l;
-    for (const ShownMessage& m : b.dialogs.shownMessages)
-        l << m.text + " (" + m.title + ")";
+    for (const ShownMessage& m : b.dialogs.shownMessages) {
+        const bool question = m.buttons == Buttons::OkCancel && m.symbol == Symbol::Critical;
+        l << m.text + " (" + m.title + (question ? ")" : ") other box");
+    }
     return l;
 }
 
@@ -28,116 +30,80 @@ class TstAntwortAuswerten : public QObject {
     Q_OBJECT
 
 private slots:
-    void good_counts_reply_shows_the_meter_connected_and_polls_on_data() {
-        QTest::addColumn<bool>("raw");
-        QTest::addColumn<double>("kgh");
-        QTest::addColumn<QByteArray>("frame");
-        QTest::addColumn<int>("counts");
-        QTest::newRow("flow") << false << 75.0 << hex("03 02 01") << 32768;
-        QTest::newRow("raw counts follow the curve") << true << 100.0 << hex("03 01 02") << 45000;
-    }
-    void good_counts_reply_shows_the_meter_connected_and_polls_on() {
-        QFETCH(bool, raw);
-        QFETCH(double, kgh);
-        QFETCH(QByteArray, frame);
-        QFETCH(int, counts);
-        Bench b;
-        b.sim.meter.profile = {FlowProfile::Kind::Constant, kgh};
-        b.session.live.CountsRequestActive = raw;
-        poll(b);
-        QCOMPARE(b.frames(), QVector<QByteArray>{frame});
-        QCOMPARE(b.session.live.Counts, counts);
-        const DisplayModel& d = b.session.display;
-        QCOMPARE(d.background("Lampe"), color::Green);
-        QVERIFY(d.visible("Picconnect") && !d.visible("Picdisconnect") && d.visible("AnzAnalog"));
-        QVERIFY(b.session.TimCounts().active());
-        QVERIFY(b.dialogs.shownMessages.isEmpty());
-    }
-
-    void short_counts_reply_shows_text_18_data() {
-        QTest::addColumn<int>("cut");
+    // After one good reply the meter answers the next `polls` polls as scripted.
+    void each_counts_reply_decides_the_message_the_lamp_and_the_polling_data() {
+        QTest::addColumn<QList<Fault>>("faults");  // a short reply keeps DLE and one byte
         QTest::addColumn<double>("latency");
+        QTest::addColumn<int>("polls");
         QTest::addColumn<Answer>("answer");
-        QTest::newRow("cut to two bytes, OK resumes polling") << 1 << 0.002 << Answer::Ok;
-        QTest::newRow("cut to two bytes, Cancel ends the program") << 1 << 0.002 << Answer::Cancel;
-        // Two of the three reply bytes arrive before the half second is over.
-        QTest::newRow("third byte later than half a second") << 0 << 0.494 << Answer::Ok;
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("failures");  // NAKs in a row at the end
+        QTest::addColumn<int>("received");  // bytes of the first scripted reply
+        const auto row = [](const char* name, const QList<Fault>& faults, int polls, Answer answer,
+                            const QString& shown, int failures, int received,
+                            double latency = 0.002) {
+            QTest::newRow(name) << faults << latency << polls << answer << shown << failures
+                                << received;
+        };
+        const QList<Fault> cut{Fault::Truncated}, naks(20, Fault::Nak);
+        const QString broken = "Text 13 (Text 14)", wrong = "Text 18 (Text 19)";
+        const auto ok = Answer::Ok, cancel = Answer::Cancel;
+        row("raw counts follow the curve", {}, 1, ok, "", 0, 3);
+        row("blank first byte", {Fault::Garbage}, 1, ok, broken, 0, 3);
+        row("no reply, Cancel ends the program, nothing more is sent", {Fault::Silent}, 1, cancel,
+            broken, 0, 0);
+        row("short, Cancel ends the program", cut, 1, cancel, wrong, 0, 2);
+        // Two of the three reply bytes arrive before the half second is over; OK polls on.
+        row("third byte later than half a second", {}, 1, ok, wrong, 0, 2, 0.494);
+        // The fifth NAK in a row is reported once.
+        row("NAKs, OK polls on", naks, 7, ok, "Text 17 (Text 8)", 7, 1);
+        row("NAKs, Cancel ends the program", naks, 5, cancel, "Text 17 (Text 8)", 5, 1);
+        // The fifth poll also asks for the status; both replies are DLE here.
+        row("a DLE in between starts the count anew",
+            naks.mid(0, 4) + QList<Fault>(2, Fault::None) + naks.mid(0, 4), 9, ok, "", 4, 1);
     }
-    void short_counts_reply_shows_text_18() {
-        QFETCH(int, cut);
+    void each_counts_reply_decides_the_message_the_lamp_and_the_polling() {
+        QFETCH(QList<Fault>, faults);
         QFETCH(double, latency);
+        QFETCH(int, polls);
         QFETCH(Answer, answer);
+        QFETCH(QString, shown);
+        QFETCH(int, failures);
+        QFETCH(int, received);
+        const bool connected = shown != "Text 13 (Text 14)";  // the broken link's message
         Bench b;
-        b.sim.line.fault.truncated = cut;
+        b.sim.meter.profile = {FlowProfile::Kind::Constant, 100.0};
+        b.session.live.CountsRequestActive = true;
+        poll(b);
+        b.session.live.Zyklus = 0;  // the status is asked with the fifth poll from here
+        b.sim.line.fault.script = faults;
         b.sim.line.fault.truncateTo = 2;
         b.sim.line.latency = latency;
         b.dialogs.answers = {answer};
+        const double before = b.clock.now();
         poll(b);
-        QCOMPARE(b.session.linkState.Empfangspuffer.size(), 2);
-        QCOMPARE(b.clock.now(), 0.01 + 0.5);  // the reply is waited for half a second
-        QCOMPARE(messages(b), QStringList{"Text 18 (Text 19)"});
-        QCOMPARE(b.dialogs.shownMessages[0].buttons, Buttons::OkCancel);
-        QCOMPARE(b.dialogs.shownMessages[0].symbol, Symbol::Critical);
-        QCOMPARE(b.dialogs.ended, answer == Answer::Cancel);
-        QCOMPARE(b.session.TimCounts().active(), !b.dialogs.ended);
-    }
-
-    void the_fifth_nak_in_a_row_shows_text_17_once_data() {
-        QTest::addColumn<QList<Fault>>("faults");
-        QTest::addColumn<int>("polls");
-        QTest::addColumn<Answer>("answer");
-        QTest::addColumn<int>("failures");
-        const auto naks = [](int n) { return QList<Fault>(n, Fault::Nak); };
-        QTest::newRow("OK polls on") << naks(20) << 7 << Answer::Ok << 7;
-        QTest::newRow("Cancel ends the program") << naks(20) << 5 << Answer::Cancel << 5;
-        // The fifth poll also asks for the status; both replies are DLE here.
-        QTest::newRow("a DLE in between starts the count anew")
-            << naks(4) + QList<Fault>(2, Fault::None) + naks(4) << 9 << Answer::Ok << 4;
-    }
-    void the_fifth_nak_in_a_row_shows_text_17_once() {
-        QFETCH(QList<Fault>, faults);
-        QFETCH(int, polls);
-        QFETCH(Answer, answer);
-        QFETCH(int, failures);
-        Bench b;
-        b.sim.line.fault.script = faults;
-        b.dialogs.answers = {answer};
-        int on = 0;  // polls after which the timer runs again
-        for (int i = 0; i < polls; ++i, on += b.session.TimCounts().active())
+        QCOMPARE(b.session.linkState.Empfangspuffer.size(), received);
+        // A reply short of three bytes is waited for half a second.
+        if (received < 3) QCOMPARE(b.clock.now() - before, 0.01 + 0.5);
+        int on = b.session.TimCounts().active();  // polls after which the timer runs again
+        for (int i = 1; i < polls; ++i, on += b.session.TimCounts().active())
             poll(b);
+        QCOMPARE(b.frames().count(hex("03 01 02")), 1 + polls);
+        QCOMPARE(b.frames().size(), 1 + polls + polls / 5);  // and the status with every fifth
+        QCOMPARE(b.session.live.Counts, 45000);
         QCOMPARE(b.session.linkState.Fehlversuche, failures);
-        // Once, when the count reaches five.
-        QCOMPARE(messages(b), failures < 5 ? QStringList() : QStringList{"Text 17 (Text 8)"});
+        QCOMPARE(messages(b), shown.isEmpty() ? QStringList() : QStringList{shown});
         QCOMPARE(b.dialogs.ended, answer == Answer::Cancel);
-        QCOMPARE(on, b.dialogs.ended ? polls - 1 : polls);
-    }
-
-    void no_or_garbled_counts_reply_breaks_the_link_data() {
-        QTest::addColumn<Fault>("fault");
-        QTest::addColumn<Answer>("answer");
-        QTest::newRow("no reply") << Fault::Silent << Answer::Ok;
-        QTest::newRow("blank first byte") << Fault::Garbage << Answer::Ok;
-        QTest::newRow("Cancel ends the program, nothing more is sent")
-            << Fault::Silent << Answer::Cancel;
-    }
-    void no_or_garbled_counts_reply_breaks_the_link() {
-        QFETCH(Fault, fault);
-        QFETCH(Answer, answer);
-        Bench b;
-        poll(b);  // the meter answered once
-        b.sim.line.fault.script = {fault};
-        b.dialogs.answers = {answer};
-        poll(b);
-        QCOMPARE(messages(b), QStringList{"Text 13 (Text 14)"});
-        QCOMPARE(b.dialogs.ended, answer == Answer::Cancel);
+        QCOMPARE(on, connected && !b.dialogs.ended ? polls : polls - 1);
         const DisplayModel& d = b.session.display;
-        QCOMPARE(d.background("Lampe"), color::Grey);
-        QVERIFY(!d.visible("Picconnect") && d.visible("Picdisconnect") && !d.visible("raAktuell"));
+        QCOMPARE(d.background("Lampe"), connected ? color::Green : color::Grey);
+        QVERIFY(d.visible("Picconnect") == connected && d.visible("Picdisconnect") == !connected);
+        // After OK on a broken link the gauge goes and the technician may connect again.
+        QCOMPARE(d.visible("AnzAnalog"), connected || b.dialogs.ended);
+        if (connected) return;
+        QVERIFY(!d.visible("raAktuell"));
         for (const char* name : {"mnudatei_7", "frmND.cmdNDLesen", "frmND.cmdNDspeichern"})
             QVERIFY2(!d.enabled(name), name);
-        QVERIFY(!b.session.TimCounts().active());
-        // After OK the gauge goes and the technician may connect again.
-        QCOMPARE(d.visible("AnzAnalog"), b.dialogs.ended);
         QVERIFY(d.enabled("mnuhaupt_1"));
         const int sent = b.frames().size();
         b.session.readError();
@@ -146,56 +112,46 @@ private slots:
     }
 
     void connection_test_waits_for_the_dle_data() {
-        QTest::addColumn<QByteArray>("stale");
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<bool>("connected");
-        QTest::newRow("answers") << QByteArray() << Fault::None << true;
-        QTest::newRow("answers behind stale bytes") << hex("FF FF") << Fault::None << true;
-        QTest::newRow("silent") << QByteArray() << Fault::Silent << false;
-        QTest::newRow("garbage") << QByteArray() << Fault::Garbage << false;
+        QTest::newRow("answers") << Fault::None << true;
+        QTest::newRow("silent") << Fault::Silent << false;
+        QTest::newRow("garbage") << Fault::Garbage << false;
     }
     void connection_test_waits_for_the_dle() {
-        QFETCH(QByteArray, stale);
         QFETCH(Fault, fault);
         QFETCH(bool, connected);
         Bench b;
-        b.sim.port.deliver(stale);
+        if (connected) b.sim.port.deliver(hex("FF FF"));  // stale bytes before the DLE
         b.sim.line.fault.script = {fault};
         QCOMPARE(b.session.link().ConnectionTest(), connected);
         QCOMPARE(b.session.linkState.Verbunden, connected);
         QCOMPARE(b.frames(), QVector<QByteArray>{hex("00 00")});
         const double duration = connected ? 0.006 : 2.0;  // the DLE, or the time-out
         QVERIFY(b.clock.now() <= duration + 0.001 && b.clock.now() >= duration - 0.003);
-        QVERIFY(b.dialogs.shownMessages.isEmpty());
     }
 
     void read_error_fills_the_error_row_data() {
-        QTest::addColumn<int>("code");
         QTest::addColumn<Fault>("fault");
-        QTest::addColumn<QString>("row");
-        QTest::addColumn<QString>("message");
-        const QString incomplete = linkTexts::errorQueryIncomplete(Language::German);
-        QTest::newRow("EEPROM time-out")
-            << 6 << Fault::None << "6 | DLE EEPROM Timeout Fehler" << QString();
+        QTest::addColumn<QStringList>("shown");  // the row, then any messages
         QTest::newRow("under-voltage")
-            << 17 << Fault::None << "17 | DLE Unterspannung erkannt" << QString();
-        QTest::newRow("no error") << 0 << Fault::None << "0 | DLE " << QString();
+            << Fault::None << QStringList{"17 | DLE Unterspannung erkannt"};
         QTest::newRow("no reply is reported with the procedure's name")
-            << 0 << Fault::Silent << " | " << incomplete + ", SUB readError";
+            << Fault::Silent
+            << QStringList{" | ",
+                           linkTexts::errorQueryIncomplete(Language::German) + ", SUB readError"};
     }
     void read_error_fills_the_error_row() {
-        QFETCH(int, code);
         QFETCH(Fault, fault);
-        QFETCH(QString, row);
-        QFETCH(QString, message);
+        QFETCH(QStringList, shown);
         Bench b;
-        b.sim.meter.errorCode = code;
+        b.sim.meter.errorCode = 17;
         b.sim.line.fault.script = {fault};
         b.sim.port.deliver(hex("AA"));  // left over; discarded before asking
         b.session.readError();
         const DisplayModel& d = b.session.display;
-        QCOMPARE(d.cell("tabError", 1, 1) + " | " + d.cell("tabError", 1, 2), row);
-        QCOMPARE(b.dialogs.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        const QString row = d.cell("tabError", 1, 1) + " | " + d.cell("tabError", 1, 2);
+        QCOMPARE(QStringList{row} + b.dialogs.texts(), shown);
         QCOMPARE(b.frames(), QVector<QByteArray>{hex("12 12")});
         QVERIFY(qAbs(b.clock.now() - 1.0) < 1e-9);  // the fixed second, however it ends
     }
@@ -206,8 +162,7 @@ private slots:
         QTest::addColumn<QList<Fault>>("faults");
         QTest::addColumn<int>("tries");
         QTest::addColumn<ReplyKind>("kind");
-        const auto nak = Repeat::WhileRejected;
-        const auto dle = Repeat::UntilAcknowledged;
+        const auto nak = Repeat::WhileRejected, dle = Repeat::UntilAcknowledged;
         const auto ack = ReplyKind::Acknowledged;
         QTest::newRow("accepted at once") << nak << QList<Fault>{} << 1 << ack;
         QTest::newRow("two NAKs") << nak << QList<Fault>{Fault::Nak, Fault::Nak} << 3 << ack;

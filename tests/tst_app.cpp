@@ -23,9 +23,8 @@ const QStringList StateControls =
         "raSchnittstellen raSprache raAktuell AnzAnalog Picconnect Picdisconnect")
         .split(' ');
 
-// A program folder with the shipped files, a settings file and, unless it is
-// the first start, the language marker; the tool with its window on the
-// simulated meter, whose port the tool opens itself, loaded after `before`.
+// A program folder with the shipped files, the settings and, unless at first start, the language
+// marker; the tool on the simulated meter, whose port it opens itself, loaded after `before`.
 struct Start {
     explicit Start(const QByteArray& settings, const std::function<void(Start&)>& before = {},
                    bool firstStart = false) {
@@ -60,11 +59,10 @@ struct Start {
         if (auto* a = window().findChild<QAction*>(name)) return a->isEnabled();
         return !window().element(name)->isHidden();
     }
-    // Which of the controls that follow the session's state are usable or shown.
-    QStringList on() {
-        QStringList l = StateControls;
-        l.removeIf([this](const QString& name) { return !on(name); });
-        return l;
+    // Which of `names`, by default the controls that follow the session's state, are on.
+    QStringList on(QStringList names = StateControls) {
+        names.removeIf([this](const QString& name) { return !on(name); });
+        return names;
     }
 
     QTemporaryDir folder;
@@ -76,41 +74,35 @@ const QByteArray Com1German = "Com1\r\n1\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n(-)\
 
 }  // namespace
 
-// Given a program folder and a meter, when the tool starts, then it asks for
-// the language or the port as needed and touches the meter only afterwards.
+// When the tool starts, it asks for the language or the port as needed, then checks the meter.
 class TstApp : public QObject {
     Q_OBJECT
 
 private slots:
     void at_first_start_the_language_is_chosen_first_data() {
         QTest::addColumn<QString>("flag");
-        QTest::addColumn<int>("language");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QByteArray>("marker");
-        QTest::newRow("German") << "ImDeutsch" << int(Language::German)
-                                << QByteArray("Deutsch\r\n");
-        QTest::newRow("English") << "ImEng" << int(Language::English) << QByteArray("Englisch\r\n");
-        QTest::newRow("French") << "ImFranz" << int(Language::French)
-                                << QByteArray("Franzoesisch\r\n");
+        QTest::newRow("German") << "ImDeutsch" << Language::German << QByteArray("Deutsch\r\n");
+        QTest::newRow("English") << "ImEng" << Language::English << QByteArray("Englisch\r\n");
+        QTest::newRow("French") << "ImFranz" << Language::French << QByteArray("Franzoesisch\r\n");
     }
     void at_first_start_the_language_is_chosen_first() {
         QFETCH(QString, flag);
-        QFETCH(int, language);
+        QFETCH(Language, language);
         QFETCH(QByteArray, marker);
         Start s(Com1German, {}, true);
-        QVERIFY(s.on("raSpracheBeginn"));
-        QVERIFY(!s.on("raKopf"));
+        QCOMPARE(s.on({"raSpracheBeginn", "raKopf"}), QStringList{"raSpracheBeginn"});
         s.b.clock.advance(10.0);
         QVERIFY(s.b.frames().isEmpty());
         s.use(flag);
-        const infoTexts::Message info = infoTexts::firstStart(Language(language));
-        QCOMPARE(s.b.dialogs.shownMessages.size(), 1);
-        QCOMPARE(s.b.dialogs.shownMessages[0].text, info.text);
+        const infoTexts::Message info = infoTexts::firstStart(language);
+        QCOMPARE(s.b.dialogs.texts(), QStringList{info.text});
         QCOMPARE(s.b.dialogs.shownMessages[0].title, info.title);
         QCOMPARE(s.b.dialogs.shownMessages[0].symbol, Symbol::Information);
         QCOMPARE(readFile(s.folder.filePath(QStringLiteral("Q_orbis.SPR"))), marker);
         QVERIFY(s.settingsFile().contains("\r\n" + marker));
-        QVERIFY(!s.on("raSpracheBeginn"));
-        QVERIFY(s.on("raKopf"));
+        QCOMPARE(s.on({"raSpracheBeginn", "raKopf"}), QStringList{"raKopf"});
         QVERIFY(s.b.frames().isEmpty());
         s.b.clock.advance(1.0);
         QCOMPARE(s.b.frames().value(0), hex("00 00"));
@@ -118,7 +110,6 @@ private slots:
 
     void a_configured_start_checks_the_connection_after_one_second() {
         Start s(Com1German);
-        QVERIFY(s.session().TimCheckVerb().active());
         QCOMPARE(s.window().windowTitle(),
                  QStringLiteral("Konfiguration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM1"));
         QCOMPARE(s.window().regkor2()->currentIndex(), 2);
@@ -143,19 +134,6 @@ private slots:
                                       "regkor2_3", "raKopf", "AnzAnalog", "Picdisconnect"}));
     }
 
-    void without_port_the_port_choice_is_shown() {
-        Start s("Com0\r\n0\r\nLPT1\r\nEnglisch\r\nkg/h\r\n1\r\n\r\n\r\n");
-        QVERIFY(s.on("raSchnittstellen"));
-        QVERIFY(!s.on("raAktuell"));
-        QCOMPARE(s.window().regkor2()->currentIndex(), 0);
-        QCOMPARE(
-            s.window().statusPanel()->text(),
-            QStringLiteral("Installation and/or selection of the serial interface required !"));
-        QVERIFY(!s.session().TimCheckVerb().active());
-        s.b.clock.advance(5.0);
-        QVERIFY(s.b.frames().isEmpty());
-    }
-
     void a_port_that_cannot_be_opened_is_stored_as_zero() {
         Start s(Com1German, [](Start& t) { t.b.sim.line.fault.gone = true; });
         QVERIFY(s.b.dialogs.shownMessages.isEmpty());
@@ -164,22 +142,20 @@ private slots:
     }
 
     void a_missing_language_file_is_reported_data() {
-        QTest::addColumn<int>("button");
-        QTest::newRow("OK goes on") << int(Answer::Ok);
-        QTest::newRow("Cancel ends") << int(Answer::Cancel);
+        QTest::addColumn<Answer>("button");
+        QTest::newRow("OK goes on") << Answer::Ok;
+        QTest::newRow("Cancel ends") << Answer::Cancel;
     }
     void a_missing_language_file_is_reported() {
-        QFETCH(int, button);
+        QFETCH(Answer, button);
         Start s(Com1German, [button](Start& t) {
             QFile::remove(t.folder.filePath(QStringLiteral("Texte.ger")));
-            t.b.dialogs.answers = {Answer(button)};
+            t.b.dialogs.answers = {button};
         });
-        QCOMPARE(s.b.dialogs.shownMessages.size(), 1);
-        QCOMPARE(s.b.dialogs.shownMessages[0].text,
-                 QStringLiteral("Datei Texte.GER nicht vorhanden !"));
+        QCOMPARE(s.b.dialogs.texts(), QStringList{"Datei Texte.GER nicht vorhanden !"});
         QCOMPARE(s.b.dialogs.shownMessages[0].title, QStringLiteral("Fehler Datei lesen"));
         QCOMPARE(s.b.dialogs.shownMessages[0].symbol, Symbol::Warning);
-        QCOMPARE(s.b.dialogs.ended, Answer(button) == Answer::Cancel);
+        QCOMPARE(s.b.dialogs.ended, button == Answer::Cancel);
     }
 
     void the_port_list_shows_devices_and_links() {
@@ -199,26 +175,34 @@ private slots:
         QVERIFY(s.settingsFile().contains("\r\nLPT2\r\n"));
     }
 
-    void ok_in_the_port_choice_opens_the_port_and_checks_the_connection() {
-        Start s("Com0\r\n0\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n\r\n\r\n");
+    void without_port_the_tool_waits_for_ok_in_the_port_choice_data() {
+        QTest::addColumn<bool>("gone");
+        QTest::newRow("the port opens") << false;
+        QTest::newRow("the port is missing") << true;
+    }
+    void without_port_the_tool_waits_for_ok_in_the_port_choice() {
+        QFETCH(bool, gone);
+        Start s("Com0\r\n0\r\nLPT1\r\nEnglisch\r\nkg/h\r\n1\r\n\r\n\r\n");
+        QCOMPARE(s.on({"raSchnittstellen", "raAktuell"}), QStringList{"raSchnittstellen"});
+        QCOMPARE(s.window().regkor2()->currentIndex(), 0);
+        QCOMPARE(s.window().statusPanel()->text(),
+                 "Installation and/or selection of the serial interface required !");
+        QVERIFY(!s.session().TimCheckVerb().active());
+        s.b.clock.advance(5.0);
+        QVERIFY(s.b.frames().isEmpty());
+        s.b.sim.line.fault.gone = gone;
         s.window().element<QComboBox>(QStringLiteral("cbCom"))->activated(0);
         s.use(QStringLiteral("cmdSchnittstellen"));
-        QVERIFY(s.b.sim.port.portOpen());
         QVERIFY(!s.on("raSchnittstellen"));
+        QCOMPARE(s.b.sim.port.portOpen(), !gone);
+        QCOMPARE(s.session().TimCheckVerb().active(), !gone);
         s.b.clock.advance(1.0);
-        QCOMPARE(s.b.frames().value(0), hex("00 00"));
-    }
-
-    void a_missing_port_on_ok_is_reported() {
-        Start s("Com0\r\n0\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n\r\n\r\n");
-        s.b.sim.line.fault.gone = true;
-        s.use(QStringLiteral("cmdSchnittstellen"));
-        QCOMPARE(s.b.dialogs.shownMessages.size(), 1);
-        QCOMPARE(s.b.dialogs.shownMessages[0].text, s.session().texts[7]);
+        QCOMPARE(s.b.frames().value(0), gone ? QByteArray() : hex("00 00"));
+        if (!gone) return;
+        QCOMPARE(s.b.dialogs.texts(), QStringList{s.session().texts[7]});
         QCOMPARE(s.b.dialogs.shownMessages[0].title, s.session().texts[6]);
         QCOMPARE(s.b.dialogs.shownMessages[0].symbol, Symbol::Critical);
         QCOMPARE(s.session().display.background(QStringLiteral("Lampe")), color::Grey);
-        QVERIFY(!s.session().TimCheckVerb().active());
     }
 
     void the_language_can_be_changed_via_the_menu() {
@@ -226,8 +210,7 @@ private slots:
         s.session().meter.Ueberlauf = 1;
         s.window().regkor2()->setCurrentIndex(0);  // the technician's own choice of page
         s.use(QStringLiteral("mnudatei_7"));
-        QVERIFY(s.on("raSprache"));
-        QVERIFY(!s.on("raAktuell"));
+        QCOMPARE(s.on({"raSprache", "raAktuell"}), QStringList{"raSprache"});
         QVERIFY(!s.session().TimCheckVerb().active());
         s.use(QStringLiteral("ImSprache_2"));
         QCOMPARE(s.window().menuEntry(Menu::mnuhaupt, 1)->text(), QStringLiteral("&Liaison"));
@@ -236,22 +219,17 @@ private slots:
         QCOMPARE(s.text("lblUeberlauf"), QStringLiteral("Dépassement actif"));
         QCOMPARE(s.text("lblKonfULAkt"), QStringLiteral("actif"));
         QVERIFY(s.settingsFile().contains("\r\nFranzoesisch\r\n"));
-        QVERIFY(!s.on("raSprache"));
-        QVERIFY(s.on("raAktuell"));
+        QCOMPARE(s.on({"raSprache", "raAktuell"}), QStringList{"raAktuell"});
         QVERIFY(s.session().texts[13].startsWith(QStringLiteral("L'appareil ne répond pas.")));
         QCOMPARE(s.window().regkor2()->currentIndex(), 0);  // new captions, same page
     }
 
-    void info_names_the_version() {
+    void info_names_the_version_and_exit_ends_the_program() {
         Start s(Com1German);
         s.use(QStringLiteral("mnuHilfe_1"));
         QCOMPARE(s.b.dialogs.texts(),
                  QStringList{"Version 1.0.0, Software Veltrano KRN410-Q Orbis, ohne Support "});
         QCOMPARE(s.b.dialogs.shownMessages[0].title, QStringLiteral("Info"));
-    }
-
-    void close_or_exit_ends_the_program() {
-        Start s(Com1German);
         s.use(QStringLiteral("mnudatei_15"));
         QVERIFY(s.b.dialogs.ended);
         QVERIFY(!s.session().TimCheckVerb().active());

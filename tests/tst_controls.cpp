@@ -1,4 +1,3 @@
-#include <QSet>
 #include <QtTest>
 
 #include "session/controls.h"
@@ -44,7 +43,7 @@ class TstControls : public QObject {
     Q_OBJECT
 
 private slots:
-    void controls_follow_the_state_data() {
+    void controls_follow_the_state_and_are_set_once_data() {
         QTest::addColumn<SessionState>("state");
         QTest::addColumn<QStringList>("on");  // usable or shown; every other control is not
         QTest::newRow("loaded, before any check")
@@ -86,27 +85,19 @@ private slots:
             << QStringList{"mnuhaupt_0", "mnuhaupt_1", "mnudatei_7", "frmND.cmdNDLesen",
                            "raKopf",     "raAktuell",  "AnzAnalog",  "Picconnect"};
     }
-    void controls_follow_the_state() {
+    void controls_follow_the_state_and_are_set_once() {
         QFETCH(SessionState, state);
         QFETCH(QStringList, on);
         QHash<QString, ControlSetting> got;
-        for (const ControlSetting& c : controlState(state))
+        for (const ControlSetting& c : controlState(state)) {
+            QVERIFY2(!got.contains(c.name), qPrintable(c.name + " is set twice"));
             got.insert(c.name, c);
+        }
         for (const QString& name : Usable + Shown) {
             QVERIFY2(got.contains(name), qPrintable(name));
             QCOMPARE(got[name].kind,
                      Usable.contains(name) ? ControlSetting::Enabled : ControlSetting::Visible);
             QVERIFY2(got[name].on == on.contains(name), qPrintable(name));
-        }
-    }
-
-    void no_control_is_set_twice_data() { controls_follow_the_state_data(); }
-    void no_control_is_set_twice() {
-        QFETCH(SessionState, state);
-        QSet<QString> names;
-        for (const ControlSetting& c : controlState(state)) {
-            QVERIFY2(!names.contains(c.name), qPrintable(c.name));
-            names.insert(c.name);
         }
     }
 };

@@ -7,13 +7,47 @@
 
 namespace {
 
-// The standard meter's image with some bytes changed.
-QByteArray image(std::initializer_list<std::pair<int, QByteArray>> changes) {
+// The standard meter's reply with some EEPROM bytes changed.
+QByteArray with(std::initializer_list<std::pair<int, QByteArray>> changes) {
     QByteArray eeprom = images::standard();
     for (const auto& [a, bytes] : changes)
         eeprom.replace(a, bytes.size(), bytes);
-    return eeprom;
+    return replyWith(eeprom);
 }
+
+// The fields the decoder fills, as "name value", floats to six significant digits.
+QStringList fields(const MeterParameters& p) {
+#define WHOLE(f) QStringLiteral(#f " ") + QString::number(p.f)
+#define REAL(f) QStringLiteral(#f " ") + QString::number(p.f, 'g', 6)
+    return QStringList() << WHOLE(Ausgangsart) << WHOLE(Analogbereich) << WHOLE(Digitalflags)
+                         << "Polaritaet " + p.Polaritaet << WHOLE(StpAnzahl) << WHOLE(StpCounts[1])
+                         << REAL(StpFlow[12]) << WHOLE(StpCounts[13]) << WHOLE(StpCounts[40])
+                         << WHOLE(Impulsteiler) << WHOLE(Impulsdauer) << WHOLE(FrequenzMin)
+                         << WHOLE(FrequenzMax) << WHOLE(Frequenzteiler) << WHOLE(Filterfaktor)
+                         << REAL(MEW) << REAL(MOG) << REAL(SchaltMax) << REAL(Schleichmenge)
+                         << WHOLE(AnalogTrim[1]) << WHOLE(AnalogTrim[4]) << WHOLE(AnalogTrim[5])
+                         << WHOLE(AnalogTrim[8]) << REAL(DacReferenz[1]) << REAL(DacReferenz[2])
+                         << WHOLE(DacCountsU[1]) << WHOLE(DacCountsU[3]) << REAL(DacAusgangU[1])
+                         << REAL(DacAusgangI[1]) << REAL(DacAusgangI[2])
+                         << "Firmwareversion " + p.Firmwareversion
+                         << "Fertigungsnummer " + p.Fertigungsnummer << REAL(Impulswert);
+#undef WHOLE
+#undef REAL
+}
+
+// The standard meter decoded in kg/h.
+const QStringList Standard =
+    QStringLiteral(
+        "Ausgangsart 21, Analogbereich 24, Digitalflags 133, Polaritaet Plus, "
+        "StpAnzahl 12, StpCounts[1] 1000, StpFlow[12] 200, StpCounts[13] 0, StpCounts[40] 0, "
+        "Impulsteiler 614390, Impulsdauer 50, FrequenzMin 10, FrequenzMax 1000, "
+        "Frequenzteiler 10, Filterfaktor 62000, MEW 150, MOG 200, SchaltMax 120, "
+        "Schleichmenge 0.5, AnalogTrim[1] 44, AnalogTrim[4] 10895, AnalogTrim[5] 29193, "
+        "AnalogTrim[8] 41810, DacReferenz[1] 0, DacReferenz[2] 9.9999, "
+        "DacCountsU[1] 511, DacCountsU[3] 60590, DacAusgangU[1] 0.080001, "
+        "DacAusgangI[1] 0.035001, DacAusgangI[2] 1.01, Firmwareversion V3.1 R03, "
+        "Fertigungsnummer QO24031507, Impulswert 0.0999999")
+        .split(", ");
 
 }  // namespace
 
@@ -22,211 +56,84 @@ QByteArray image(std::initializer_list<std::pair<int, QByteArray>> changes) {
 class TstEEPromAuswerten : public QObject {
     Q_OBJECT
 
-    MeterParameters par;
-    Unit unit;
-
-    // Decodes the image as the meter sends it.
-    bool decode(const QByteArray& eeprom) {
-        return EEPromAuswerten(replyWith(eeprom), par, unit).ok();
-    }
-
 private slots:
-    void init() {
-        par = MeterParameters{};
-        unit = Unit{};
-    }
-
-    void the_standard_meter_is_decoded_completely() {
-        const DecodeResult r = EEPromAuswerten(replyWith(images::standard()), par, unit);
-        QVERIFY(r.ok() && r.overflowRead);
-        QCOMPARE(par.Ausgangsart, 0x15);
-        QCOMPARE(par.Analogbereich, 0x18);
-        QCOMPARE(par.Digitalflags, 0x85);
-        QCOMPARE(par.Polaritaet, QStringLiteral("Plus"));
-        QCOMPARE(par.StpAnzahl, 12);
-        QCOMPARE(par.StpCounts[1], 1000);
-        QCOMPARE(par.StpFlow[12], 200.0f);
-        QCOMPARE(par.StpCounts[13], 0);
-        QCOMPARE(par.Impulsteiler, 614390);
-        QCOMPARE(par.Impulsdauer, 50);
-        QCOMPARE(par.FrequenzMin, qint16(10));
-        QCOMPARE(par.FrequenzMax, qint16(1000));
-        QCOMPARE(par.Frequenzteiler, 10);
-        QCOMPARE(par.Filterfaktor, 62000);
-        QCOMPARE(par.MEW, 150.0f);
-        QCOMPARE(par.MOG, 200.0f);
-        QCOMPARE(par.SchaltMax, 120.0f);
-        QCOMPARE(par.Schleichmenge, 0.5f);
-        QCOMPARE(par.AnalogTrim[1], 44);     // word at 250
-        QCOMPARE(par.AnalogTrim[4], 10895);  // word at 262
-        QCOMPARE(par.AnalogTrim[5], 29193);  // word at 252
-        QCOMPARE(par.AnalogTrim[8], 41810);  // word at 266
-        QCOMPARE(par.DacReferenz[2], 9.9999f);
-        QCOMPARE(par.DacCountsU[3], 60590);
-        QCOMPARE(par.DacAusgangI[2], 1.010001f);
-        QCOMPARE(par.Firmwareversion, QStringLiteral("V3.1 R03"));
-        QCOMPARE(par.Fertigungsnummer, QStringLiteral("QO24031507"));
-        QCOMPARE(par.Impulswert, 0.1f);
-    }
-
-    void special_configuration_values_data() {
-        QTest::addColumn<QByteArray>("eeprom");
-        QTest::addColumn<int>("pulseDuration");
-        QTest::addColumn<int>("filterFactor");
-        QTest::addColumn<float>("mew");
-        QTest::addColumn<float>("pulseValue");
-        QTest::newRow("duration 0 is 256")
-            << image({{address::Impulsdauer, hex("00")}}) << 256 << 62000 << 150.0f << 0.1f;
-        QTest::newRow("filter 0 is 62000")
-            << image({{address::Filterfaktor, hex("00 00")}}) << 50 << 62000 << 150.0f << 0.1f;
-        QTest::newRow("erased filter")
-            << image({{address::Filterfaktor, hex("FF FF")}}) << 50 << 65535 << 150.0f << 0.1f;
-        QTest::newRow("MEW 00 00 7A 44")
-            << image({{address::MEW, hex("00 00 7A 44")}}) << 50 << 62000 << 1000.0f << 0.6666667f;
-        QTest::newRow("divider 24 without fractional bits")
-            << image({{address::Digitalflags, hex("81")},
-                      {address::Impulsteiler, byteOrder::dword32(24)}})
-            << 50 << 62000 << 150.0f << 0.001f;
-        QTest::newRow("the same divider with 8 fractional bits")
-            << image({{address::Impulsteiler, byteOrder::dword32(24 * 256)}}) << 50 << 62000
-            << 150.0f << 0.001f;
-    }
-    void special_configuration_values() {
-        QFETCH(QByteArray, eeprom);
-        QFETCH(int, pulseDuration);
-        QFETCH(int, filterFactor);
-        QFETCH(float, mew);
-        QFETCH(float, pulseValue);
-        QVERIFY(decode(eeprom));
-        QCOMPARE(par.Impulsdauer, pulseDuration);
-        QCOMPARE(par.Filterfaktor, filterFactor);
-        QCOMPARE(par.MEW, mew);
-        QCOMPARE(par.Impulswert, pulseValue);
-    }
-
-    void flows_are_in_the_chosen_unit() {
-        unit.Umrechnungsfaktor = 60.0;  // kg/min
-        QVERIFY(decode(images::standard()));
-        QCOMPARE(par.MEW, 2.5f);
-        QCOMPARE(par.MOG, float(200.0 / 60.0));
-        QCOMPARE(par.Schleichmenge, float(0.5 / 60.0));
-        QCOMPARE(par.StpFlow[12], 200.0f);     // support points stay in kg/h
-        QCOMPARE(par.Impulswert, 0.0016667f);  // rounded to 7 decimals
-    }
-
-    // Given a meter, when the tool starts, then the overflow controls follow its overflow state;
-    // firmware before version 3 has none: its overflow byte is ignored, the controls hidden.
-    void the_firmware_decides_the_overflow_display_data() {
-        QTest::addColumn<QByteArray>("eeprom");
-        QTest::addColumn<Language>("language");
-        QTest::addColumn<int>("overflow");  // 7: left as it was
-        QTest::addColumn<int>("active");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<Color>("colour");
-        const Language de = Language::German;
-        const auto overflow = [](const char* version, const char* byte) {
-            return image({{address::Firmwareversion, version}, {address::Ueberlauf, hex(byte)}});
-        };
-        QTest::newRow("version 05, active")
-            << overflow("V1.0  05", "01") << de << 1 << 1 << "Überlauf ist aktiv" << color::Blue;
-        QTest::newRow("version 03, passive")
-            << overflow("V3.1 R03", "00") << de << 0 << 0 << "Überlauf ist passiv" << color::Red;
-        QTest::newRow("byte 2 is passive")
-            << overflow("V3.1 R03", "02") << de << 2 << 0 << "Überlauf ist passiv" << color::Red;
-        QTest::newRow("version 2 and a point")
-            << overflow("V1.0 R2.", "01") << de << 7 << 7 << QString() << Color(0);
-        QTest::newRow("two letters count as 0")
-            << overflow("V1.0 RAB", "01") << de << 7 << 7 << QString() << Color(0);
-        QTest::newRow("firmware 2 ignores the overflow byte")
-            << images::firmware2() << de << 7 << 7 << QString() << Color(0);
-        QTest::newRow("English") << overflow("V3.1 R03", "01") << Language::English << 1 << 1
-                                 << "Overflow active" << color::Blue;
-        QTest::newRow("French") << overflow("V3.1 R03", "01") << Language::French << 1 << 1
-                                << "Dépassement actif" << color::Blue;
-        QTest::newRow("unknown language keeps the caption")
-            << overflow("V3.1 R03", "01") << Language::Unknown << 1 << 1 << QString() << Color(0);
-    }
-    void the_firmware_decides_the_overflow_display() {
-        QFETCH(QByteArray, eeprom);
-        QFETCH(Language, language);
-        QFETCH(int, overflow);
-        QFETCH(int, active);
-        QFETCH(QString, line);
-        QFETCH(Color, colour);
-        Bench b(eeprom);
-        b.session.language = language;
-        b.session.meter.Ueberlauf = b.session.meter.UeberlaufAktiv = 7;
-        b.start();
-        QVERIFY(b.dialogs.shownMessages.isEmpty());
-        QCOMPARE(overflowKnown(b.session.meter), overflow != 7);
-        QCOMPARE(b.session.meter.Ueberlauf, overflow);
-        QCOMPARE(b.session.meter.UeberlaufAktiv, active);
-        const DisplayModel& display = b.session.display;
-        for (const char* name : {"chkKonfAnalog_5", "lblKonfULAkt", "lblUeberlauf"})
-            QCOMPARE(display.visible(QLatin1String(name)), active == 1);
-        for (const char* name : {"AnzAnalog", "AnzSignal"})
-            QCOMPARE(display.get(QLatin1String(name), Aspect::Maximum), active == 1 ? 110 : 100);
-        QCOMPARE(display.text("lblUeberlauf"), line);
-        QCOMPARE(display.textColor("lblUeberlauf"), colour);
-    }
-
-    void erased_calibration_reads_as_zero_and_an_empty_curve_keeps_its_points() {
-        par.StpCounts[1] = 4711;
-        QVERIFY(decode(image({{address::StpAnzahl, hex("00")},
-                              {address::DacReferenz, hex("FF FF FF FF")},
-                              {address::DacPointsU, hex("FF FF FF FF FF FF")},
-                              {address::DacPointsI + 2, byteOrder::float32(-1.5f)}})));
-        QCOMPARE(par.StpCounts[1], 4711);
-        QCOMPARE(par.DacReferenz[1], 0.0f);
-        QCOMPARE(par.DacCountsU[1], 65535);
-        QCOMPARE(par.DacAusgangU[1], 0.0f);
-        QCOMPARE(par.DacAusgangI[1], 0.0f);
-    }
-
-    void a_failure_ends_the_decode_and_keeps_what_came_before_data() {
-        QTest::addColumn<QByteArray>("buffer");
+    void the_record_holds_what_the_meter_holds_data() {
+        QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<double>("factor");
         QTest::addColumn<QString>("failure");
-        QTest::addColumn<int>("stpAnzahl");
-        QTest::addColumn<float>("mew");
+        QTest::addColumn<QStringList>("unlike");  // the fields unlike the standard meter's
+        const auto row = [](const char* name, const QByteArray& reply, const QStringList& unlike,
+                            const QString& failure = {}, double factor = 1.0) {
+            QTest::newRow(name) << reply << factor << failure << unlike;
+        };
+        row("standard meter", with({}), {});
+        row("duration 0 is 256", with({{address::Impulsdauer, hex("00")}}), {"Impulsdauer 256"});
+        row("filter 0 is 62000", with({{address::Filterfaktor, hex("00 00")}}), {});
+        row("erased filter", with({{address::Filterfaktor, hex("FF FF")}}), {"Filterfaktor 65535"});
+        row("divider 24 without fractional bits",
+            with({{address::Digitalflags, hex("81")},
+                  {address::Impulsteiler, byteOrder::dword32(24)}}),
+            {"Digitalflags 129", "Impulsteiler 24", "Impulswert 0.001"});
+        row("the same divider with 8 fractional bits",
+            with({{address::Impulsteiler, byteOrder::dword32(24 * 256)}}),
+            {"Impulsteiler 6144", "Impulswert 0.001"});
+        // Support points stay in kg/h; the pulse value follows MEW, rounded to 7 decimals.
+        row("flows in kg/min", with({}),
+            {"MEW 2.5", "MOG 3.33333", "SchaltMax 2", "Schleichmenge 0.00833333",
+             "Impulswert 0.0016667"},
+            {}, 60.0);
+        row("erased calibration, and an empty curve keeps its points",
+            with({{address::StpAnzahl, hex("00")},
+                  {address::DacReferenz, hex("FF FF FF FF")},
+                  {address::DacPointsU, hex("FF FF FF FF FF FF")},
+                  {address::DacPointsI + 2, byteOrder::float32(-1.5f)}}),
+            {"StpAnzahl 0", "StpCounts[1] 4711", "StpFlow[12] 0", "DacCountsU[1] 65535",
+             "DacAusgangU[1] 0", "DacAusgangI[1] 0"});
+        // A failure ends the decode: what came before is decoded, the rest keeps its value.
         const QString index = QStringLiteral("Index außerhalb des gültigen Bereichs");
-        const QByteArray standard = replyWith(images::standard());
-        QTest::newRow("count 41") << replyWith(image({{address::StpAnzahl, hex("29")}})) << 1.0
-                                  << index << 41 << -1.0f;
+        const QStringList notReached{"MEW -1", "Fertigungsnummer old"};
+        row("count 41", with({{address::StpAnzahl, hex("29")}}),
+            QStringList{"StpAnzahl 41", "StpCounts[13] 65535", "StpCounts[40] 65535"} + notReached,
+            index);
         // 255 support points are more than the record holds.
-        QTest::newRow("erased meter")
-            << replyWith(images::erased()) << 1.0 << index << 255 << -1.0f;
-        QTest::newRow("truncated after the curve")
-            << standard.left(260) << 1.0 << index << 12 << -1.0f;
-        QTest::newRow("zero unit factor")
-            << standard << 0.0 << "Division durch Null" << 12 << -1.0f;
-        QTest::newRow("truncated before the serial number")
-            << standard.left(505) << 1.0 << index << 12 << 150.0f;
-        QTest::newRow("empty") << QByteArray() << 1.0 << index << -1 << -1.0f;
+        row("erased meter", replyWith(images::erased()),
+            QStringList{"Ausgangsart 255", "Analogbereich 255", "Digitalflags 255", "StpAnzahl 255",
+                        "StpCounts[1] 65535", "StpFlow[12] nan", "StpCounts[13] 65535",
+                        "StpCounts[40] 65535"} +
+                notReached,
+            index);
+        row("truncated after the curve", with({}).left(260), notReached, index);
+        row("zero unit factor", with({}), notReached, "Division durch Null", 0.0);
+        row("truncated before the serial number", with({}).left(505), {"Fertigungsnummer old"},
+            index);
+        row("empty", QByteArray(), QStringList{"StpAnzahl -1", "StpCounts[1] 4711"} + notReached,
+            index);
     }
-    void a_failure_ends_the_decode_and_keeps_what_came_before() {
-        QFETCH(QByteArray, buffer);
+    void the_record_holds_what_the_meter_holds() {
+        QFETCH(QByteArray, reply);
         QFETCH(double, factor);
         QFETCH(QString, failure);
-        QFETCH(int, stpAnzahl);
-        QFETCH(float, mew);
+        QFETCH(QStringList, unlike);
+        MeterParameters par;
+        // A failing decode starts on the standard record, marked where it has to write.
+        if (!failure.isEmpty()) EEPromAuswerten(replyWith(images::standard()), par, Unit{});
         par.StpAnzahl = -1;
+        par.StpCounts[1] = 4711;
         par.MEW = -1.0f;
         par.Fertigungsnummer = QStringLiteral("old");
-        unit.Umrechnungsfaktor = factor;
-        const DecodeResult r = EEPromAuswerten(buffer, par, unit);
+        const DecodeResult r = EEPromAuswerten(reply, par, Unit{"kg/h", factor, {}, {}});
         QCOMPARE(r.failure, failure);
-        QVERIFY(!r.overflowRead);
-        QCOMPARE(par.StpAnzahl, stpAnzahl);
-        QCOMPARE(par.MEW, mew);
-        QCOMPARE(par.Fertigungsnummer, QStringLiteral("old"));
-        if (stpAnzahl > MeterParameters::MaxSupportPoints)
-            QCOMPARE(par.StpCounts[MeterParameters::MaxSupportPoints], 65535);
-        if (buffer.size() != 513) return;
+        QCOMPARE(r.overflowRead, failure.isEmpty());
+        const QStringList decoded = fields(par);
+        QStringList differing;
+        for (int i = 0; i < decoded.size(); ++i)
+            if (decoded[i] != Standard[i]) differing << decoded[i];
+        QCOMPARE(differing, unlike);
+        if (failure.isEmpty() || reply.size() != 513) return;
 
         // Given such a meter, when the tool starts, then the technician is told why, the display
         // fails on the filter factor not reached, and the start-up ends all the same.
-        Bench b(buffer.mid(1));
+        Bench b(reply.mid(1));
         b.session.settings.unit.Umrechnungsfaktor = factor;
         b.start();
         QCOMPARE(b.dialogs.texts(),
@@ -236,6 +143,55 @@ private slots:
         QCOMPARE(b.dialogs.shownMessages[0].symbol, Symbol::Critical);
         QVERIFY(b.session.state.meterRead);
         QVERIFY(!b.session.display.get("AnzAnalog", Aspect::Maximum).isValid());
+    }
+
+    // Given a meter, when the tool starts, then the overflow controls follow its overflow state;
+    // firmware before version 3 has none: its overflow byte is ignored, the controls hidden.
+    void the_firmware_decides_the_overflow_display_data() {
+        QTest::addColumn<QByteArray>("eeprom");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<int>("overflow");  // 7: left as it was
+        QTest::addColumn<QString>("line");  // blue when active, red when passive
+        const auto fw = [](const char* version, const char* byte) {
+            return with({{address::Firmwareversion, version}, {address::Ueberlauf, hex(byte)}})
+                .mid(1);
+        };
+        const auto row = [](const char* name, const QByteArray& eeprom, int overflow,
+                            const char* line, Language language = Language::German) {
+            QTest::newRow(name) << eeprom << language << overflow << QString(line);
+        };
+        row("version 03, passive", fw("V3.1 R03", "00"), 0, "Überlauf ist passiv");
+        row("byte 2 is passive", fw("V3.1 R03", "02"), 2, "Überlauf ist passiv");
+        row("version 2 and a point", fw("V1.0 R2.", "01"), 7, "");
+        row("two letters count as 0", fw("V1.0 RAB", "01"), 7, "");
+        row("firmware 2 ignores the overflow byte", images::firmware2(), 7, "");
+        row("version 05, active", fw("V1.0  05", "01"), 1, "Überlauf ist aktiv");
+        row("English", fw("V3.1 R03", "01"), 1, "Overflow active", Language::English);
+        row("French", fw("V3.1 R03", "01"), 1, "Dépassement actif", Language::French);
+        row("unknown language keeps the caption", fw("V3.1 R03", "01"), 1, "", Language::Unknown);
+    }
+    void the_firmware_decides_the_overflow_display() {
+        QFETCH(QByteArray, eeprom);
+        QFETCH(Language, language);
+        QFETCH(int, overflow);
+        QFETCH(QString, line);
+        Bench b(eeprom);
+        b.session.language = language;
+        b.session.meter.Ueberlauf = b.session.meter.UeberlaufAktiv = 7;
+        b.start();
+        QVERIFY(b.dialogs.shownMessages.isEmpty());
+        QCOMPARE(b.session.meter.Ueberlauf, overflow);
+        const int active = overflow == 7 ? 7 : int(overflow == 1);  // only byte 1 is active
+        QCOMPARE(b.session.meter.UeberlaufAktiv, active);
+        const DisplayModel& display = b.session.display;
+        for (const char* name : {"chkKonfAnalog_5", "lblKonfULAkt", "lblUeberlauf"})
+            QCOMPARE(display.visible(QLatin1String(name)), active == 1);
+        for (const char* name : {"AnzAnalog", "AnzSignal"})
+            QCOMPARE(display.get(QLatin1String(name), Aspect::Maximum), active == 1 ? 110 : 100);
+        QCOMPARE(display.text("lblUeberlauf"), line);
+        QCOMPARE(display.textColor("lblUeberlauf"), line.isEmpty() ? Color(0)
+                                                    : active == 1  ? color::Blue
+                                                                   : color::Red);
     }
 };
 

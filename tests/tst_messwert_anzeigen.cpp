@@ -1,4 +1,3 @@
-#include <QLocale>
 #include <QtTest>
 
 #include "session/show_measurement.h"
@@ -6,10 +5,8 @@
 
 namespace {
 
-// Ausgangsart and Analogbereich for each output kind and range.
 struct OutputConfig {
-    int kind;
-    int range;
+    int kind, range;  // Ausgangsart and Analogbereich
 };
 const OutputConfig U05{0x02, 0x01}, U010{0x02, 0x02}, I020{0x01, 0x04}, I420{0x01, 0x08};
 
@@ -26,9 +23,7 @@ MeterParameters meter(float mew, OutputConfig a, int errorBit, int overflow = 0)
 
 Q_DECLARE_METATYPE(MeterParameters)
 
-// Given a counts reply and the meter's configuration, the live values show
-// the measured mass, the analog output and the gauges as the technician
-// reads them off the meter.
+// Given a counts reply and the meter's configuration, the live values show as read off the meter.
 class TstMesswertAnzeigen : public QObject {
     Q_OBJECT
 
@@ -46,173 +41,123 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
+    // From 65533 counts on the meter is at full scale: the values turn red, the gauge drops.
     void the_measured_value_reads_over_two_labels_data() {
+        QTest::addColumn<QLocale>("locale");
         QTest::addColumn<MeterParameters>("meter");
         QTest::addColumn<int>("counts");
         QTest::addColumn<float>("value");
-        QTest::addColumn<QString>("front");
-        QTest::addColumn<QString>("back");
+        QTest::addColumn<QStringList>("shown");  // lblAktMW, lblAktMW1 and lblANAOUT1
         QTest::addColumn<int>("gauge");
-        const auto row = [](const char* name, float mew, int overflow, int counts, float value,
-                            const char* front, const char* back, int gauge) {
-            QTest::newRow(name) << meter(mew, U05, -1, overflow) << counts << value << front << back
-                                << gauge;
+        const auto row = [](const char* name, int behaviour, float mew, int overflow, int counts,
+                            float value, const QStringList& shown, int gauge,
+                            const QLocale& locale = QLocale::c()) {
+            QTest::newRow(name) << locale << meter(mew, U05, behaviour, overflow) << counts << value
+                                << shown << gauge;
         };
-        row("half of 100", 100, 0, 32768, 50.0008f, "5", "0.00", 50);
-        row("zero", 100, 0, 0, 0, "", "0", 0);
-        row("below 10", 100, 0, 5000, 7.6295f, "", "7.63", 8);
-        row("52.3456", 100, 0, 34305, 52.3457f, "5", "2.35", 52);
-        row("above 100", 200, 0, 49919, 152.3445f, "15", "2.3", 76);
-        row("above 1000", 2000, 0, 40000, 1220.7156f, "12", "20.7", 61);
-        row("overflow, range and gauge to 110 %", 100, 1, 32768, 55.0008f, "5", "5.00", 55);
+        row("half of 100", -1, 100, 0, 32768, 50.0008f, {"5", "0.00", "2.50"}, 50);
+        row("zero", -1, 100, 0, 0, 0, {"", "0", "0"}, 0);
+        row("below 10", -1, 100, 0, 5000, 7.6295f, {"", "7.63", "0.38"}, 8);
+        row("52.3456", -1, 100, 0, 34305, 52.3457f, {"5", "2.35", "2.62"}, 52);
+        row("above 100", -1, 200, 0, 49919, 152.3445f, {"15", "2.3", "3.81"}, 76);
+        row("above 1000", -1, 2000, 0, 40000, 1220.7156f, {"12", "20.7", "3.05"}, 61);
+        row("overflow, 110 %", -1, 100, 1, 32768, 55.0008f, {"5", "5.00", "2.75"}, 55);
+        row("full at 65533", 0, 100, 0, 65533, 100, {"> 100", "", "0"}, 0);
+        row("full at 65534", 0, 100, 0, 65534, 100, {"> 100", "", "0"}, 0);
+        row("full at 65535", 0, 100, 0, 65535, 100, {"> 100", "", "0"}, 0);
+        row("full with overflow", 0, 100, 1, 65535, 110, {"> 110", "", "0"}, 0);
+        // "up" leaves a voltage output unchanged, so both numbers stay.
+        row("full without error value", 3, 100, 0, 65535, 100, {"10", "0.0", "5.00"}, 0);
+        row("German", -1, 100, 0, 32768, 50.0008f, {"5", "0,00", "2,50"}, 50, QLocale::German);
     }
     void the_measured_value_reads_over_two_labels() {
+        QFETCH(QLocale, locale);
         QFETCH(MeterParameters, meter);
         QFETCH(int, counts);
         QFETCH(float, value);
-        QFETCH(QString, front);
-        QFETCH(QString, back);
+        QFETCH(QStringList, shown);
         QFETCH(int, gauge);
+        QLocale::setDefault(locale);
         show(counts, meter);
+        const bool full = counts >= 65533;
+        QCOMPARE(w.Counts, full ? 65535 : counts);
         QCOMPARE(w.Messwert, value);
-        QCOMPARE(v.text("lblAktMW"), front);
-        QCOMPARE(v.text("lblAktMW1"), back);
-        QCOMPARE(v.background("lblAktMW"), color::SystemTooltip);
-        QCOMPARE(v.background("lblAktMW1"), color::SystemTooltip);
+        QCOMPARE((QStringList{v.text("lblAktMW"), v.text("lblAktMW1"), v.text("lblANAOUT1")}),
+                 shown);
         QCOMPARE(v.value("AnzAnalog"), gauge);
-    }
-
-    void full_scale_turns_the_values_red_data() {
-        QTest::addColumn<MeterParameters>("meter");
-        QTest::addColumn<int>("counts");
-        QTest::addColumn<float>("value");
-        QTest::addColumn<QString>("front");
-        QTest::addColumn<QString>("back");
-        const auto row = [](const char* name, int counts, int behaviour, int overflow, float value,
-                            const char* front, const char* back) {
-            QTest::newRow(name) << meter(100, U05, behaviour, overflow) << counts << value << front
-                                << back;
-        };
-        row("65533", 65533, 0, 0, 100, "> 100", "");
-        row("65534", 65534, 0, 0, 100, "> 100", "");
-        row("65535", 65535, 0, 0, 100, "> 100", "");
-        row("overflow", 65535, 0, 1, 110, "> 110", "");
-        // "up" leaves a voltage output unchanged, so the number stays.
-        row("no error value", 65535, 3, 0, 100, "10", "0.0");
-    }
-    void full_scale_turns_the_values_red() {
-        QFETCH(MeterParameters, meter);
-        QFETCH(int, counts);
-        QFETCH(float, value);
-        QFETCH(QString, front);
-        QFETCH(QString, back);
-        show(counts, meter);
-        QCOMPARE(w.Counts, 65535);
-        QCOMPARE(w.Messwert, value);
-        QCOMPARE(v.text("lblAktMW"), front);
-        QCOMPARE(v.text("lblAktMW1"), back);
-        QCOMPARE(v.value("AnzAnalog"), 0);
+        if (!full) QCOMPARE(v.background("lblAktMW1"), color::SystemTooltip);
         for (const char* label : {"lblAktMW", "lblANAOUT", "lblANAOUT1"})
-            QCOMPARE(v.background(label), color::Red);
+            QCOMPARE(v.background(label), full ? color::Red : color::SystemTooltip);
     }
 
     void the_analog_output_by_kind_range_and_error_behaviour_data() {
         QTest::addColumn<MeterParameters>("meter");
         QTest::addColumn<int>("counts");
-        QTest::addColumn<QString>("front");
-        QTest::addColumn<QString>("back");
-        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QStringList>("shown");  // lblANAOUT, lblANAOUT1 and the unit
         const auto row = [](const char* name, OutputConfig a, int behaviour, int overflow,
                             int counts, const char* front, const char* back) {
-            QTest::newRow(name) << meter(100, a, behaviour, overflow) << counts << front << back
-                                << (a.kind == 0x02 ? "Volt" : "mA");
+            QTest::newRow(name) << meter(100, a, behaviour, overflow) << counts
+                                << QStringList{front, back, a.kind == 0x02 ? "Volt" : "mA"};
         };
-        row("0-5 V half", U05, 0, 0, 32768, "", "2.50");
         row("0-10 V, 75 %", U010, 0, 0, 49151, "", "7.50");
         row("0-20 mA, 3/4", I020, 0, 0, 49151, "1", "5.00");
         row("4-20 mA, zero flow", I420, 0, 0, 0, "", "4.00");
         row("4-20 mA half", I420, 0, 0, 32768, "1", "2.00");
-        row("0-5 V zero", U05, 0, 0, 0, "", "0");
         row("full, min, 4-20", I420, 0, 0, 65535, "", "4");
-        row("full, min, 0-10", U010, 0, 0, 65535, "", "0");
         row("full, max, 0-5", U05, 1, 0, 65535, "", "5");
         row("full, max, 0-5, overflow", U05, 1, 1, 65535, "", "5.5");
         row("full, max, 0-10, overflow", U010, 1, 1, 65535, "", "11");
         row("full, max, 0-20", I020, 1, 0, 65535, "", "20");
         row("full, max, 4-20, overflow", I420, 1, 1, 65535, "", "22");
         row("full, up, 0-20", I020, 3, 0, 65535, "", "> 22");
-        row("full, up, 0-5 unchanged", U05, 3, 0, 65535, "", "5.00");
         row("full, down, 4-20", I420, 2, 0, 65535, "", "< 3.5");
         row("full, down, 0-20 unchanged", I020, 2, 0, 65535, "2", "0.00");
     }
     void the_analog_output_by_kind_range_and_error_behaviour() {
         QFETCH(MeterParameters, meter);
         QFETCH(int, counts);
-        QFETCH(QString, front);
-        QFETCH(QString, back);
-        QFETCH(QString, unit);
+        QFETCH(QStringList, shown);
         show(counts, meter);
-        QCOMPARE(v.text("lblANAOUT"), front);
-        QCOMPARE(v.text("lblANAOUT1"), back);
-        QCOMPARE(v.text("lblinfo_50"), unit);
+        QCOMPARE((QStringList{v.text("lblANAOUT"), v.text("lblANAOUT1"), v.text("lblinfo_50")}),
+                 shown);
     }
 
-    void the_switching_output_fills_its_gauge() {
-        MeterParameters p = meter(100, I420, 0);
-        p.Ausgangsart |= 0x40;
-        show(16384, p);
-        QCOMPARE(v.value("AnzSignal"), 25);
-        v = DisplayModel{};
-        p.Ausgangsart = 0x01 | 0x04 | 0x10;  // another digital output
+    void the_gauges_follow_the_output_and_stay_finite_without_a_range() {
+        MeterParameters p = meter(100, {0x01 | 0x04 | 0x10, 0x08}, 0);  // another digital output
         show(16384, p);
         QVERIFY(!v.get("AnzSignal", Aspect::Value).isValid());
-    }
-
-    void a_german_desktop_shows_commas() {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        show(32768, meter(100, U05, -1));
-        QCOMPARE(v.text("lblAktMW1"), QStringLiteral("0,00"));
-        QCOMPARE(v.text("lblANAOUT1"), QStringLiteral("2,50"));
-    }
-
-    void counts_keep_their_minimum_and_maximum() {
-        for (int c : {500, 100, 900})
-            show(c, meter(100, U05, 0));
-        QCOMPARE(w.CountsMin, 100);
-        QCOMPARE(w.CountsMax, 900);
-    }
-
-    void without_a_range_everything_stays_finite() {
+        p.Ausgangsart = 0x01 | 0x40;  // the switching output
+        show(16384, p);
+        QCOMPARE(v.value("AnzSignal"), 25);
         show(30000, meter(0, I420, 0));
         QCOMPARE(w.Messwert, 0.0f);
         QCOMPARE(v.value("AnzAnalog"), 0);
     }
 
-    void raw_counts_go_to_the_counts_window() {
+    void raw_counts_go_to_the_counts_window_and_into_the_range() {
+        for (int c : {500, 100})
+            show(c, meter(100, U05, 0));
         w.CountsRequestActive = true;
-        show(1234, meter(100, U05, 0));
-        QCOMPARE(v.text("lblCountsanf"), QStringLiteral("1234"));
-        QCOMPARE(v.text("lblAktMW1"), QString());
+        show(900, meter(100, U05, 0));
+        QCOMPARE(v.text("lblCountsanf"), QStringLiteral("900"));
+        QCOMPARE(v.text("lblAktMW1"), QStringLiteral("0.15"));  // still the value of 100 counts
+        QCOMPARE(w.CountsMin, 100);
+        QCOMPARE(w.CountsMax, 900);
     }
 
-    // The status query runs every fifth polling cycle.
     void undervoltage_colours_the_values_red_and_back() {
         Bench b;
         b.start();
         b.sim.meter.errorCode = 17;
-        b.clock.advance(0.5);
-        QVERIFY(b.session.live.Unterspannung);
-        const DisplayModel& d = b.session.display;
-        QCOMPARE(d.textColor("lblAktMW"), color::Red);
-        QCOMPARE(d.textColor("lblANAOUT"), color::Red);
-        QCOMPARE(b.shown("SB1_1"),
-                 QStringLiteral("Unterspannung aktiv! Ausgänge sind deaktiviert."));
+        b.clock.advance(0.5);  // the status query runs every fifth polling cycle
+        QCOMPARE(b.session.display.textColor("lblAktMW"), color::Red);
+        QCOMPARE(b.session.display.textColor("lblANAOUT"), color::Red);
+        QCOMPARE(b.shown("SB1_1"), "Unterspannung aktiv! Ausgänge sind deaktiviert.");
         QCOMPARE(b.shown("lblANAOUT1"), QStringLiteral("0"));
         b.sim.meter.errorCode = 0;
         b.clock.advance(0.5);
-        QVERIFY(!b.session.live.Unterspannung);
-        QCOMPARE(d.textColor("lblAktMW"), color::SystemTooltipText);
-        QCOMPARE(d.textColor("lblANAOUT"), color::SystemTooltipText);
+        QCOMPARE(b.session.display.textColor("lblAktMW"), color::SystemTooltipText);
+        QCOMPARE(b.session.display.textColor("lblANAOUT"), color::SystemTooltipText);
     }
 };
 

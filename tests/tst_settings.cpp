@@ -29,10 +29,10 @@ private slots:
                    QStringLiteral("LPT1"),
                    QStringLiteral("Deutsch"),
                    {QStringLiteral("kg/min"), 60.0, QStringLiteral("(-)"), QStringLiteral("Luft")}};
-        QVERIFY(settings::write(path, e));
+        QVERIFY(settingsFile::write(path, e));
         QCOMPARE(readFile(path),
                  QByteArray("Com4\r\n4\r\nLPT1\r\nDeutsch\r\nkg/min\r\n60\r\n(-)\r\nLuft\r\n"));
-        const Settings readBack = settings::read(path);
+        const Settings readBack = settingsFile::read(path);
         QCOMPARE(readBack.PortName, e.PortName);
         QCOMPARE(readBack.PortNumber, 4);
         QCOMPARE(readBack.unit.Umrechnungsfaktor, 60.0);
@@ -44,9 +44,9 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("x.CON"));
         Settings e;
         e.unit.Umrechnungsfaktor = 0.45359237;
-        QVERIFY(settings::write(path, e));
+        QVERIFY(settingsFile::write(path, e));
         QVERIFY(readFile(path).contains("\r\n0.45359237\r\n"));
-        QCOMPARE(settings::read(path).unit.Umrechnungsfaktor, 0.45359237);
+        QCOMPARE(settingsFile::read(path).unit.Umrechnungsfaktor, 0.45359237);
     }
 
     void reader_is_lenient_data() {
@@ -80,7 +80,7 @@ private slots:
         QFETCH(double, factor);
         QFETCH(QString, gas);
         QTemporaryDir dir;
-        const Settings e = settings::read(writeSettingsFile(dir, content));
+        const Settings e = settingsFile::read(writeSettingsFile(dir, content));
         QCOMPARE(e.PortName, portName);
         QCOMPARE(e.PortNumber, portNumber);
         QCOMPARE(e.Language, language);
@@ -89,19 +89,19 @@ private slots:
     }
 
     void a_missing_file_leaves_everything_empty() {
-        const Settings e = settings::read(QStringLiteral("/nonexistent/Q_orbis.CON"));
+        const Settings e = settingsFile::read(QStringLiteral("/nonexistent/Q_orbis.CON"));
         QCOMPARE(e.PortNumber, 0);
         QVERIFY(e.PortName.isEmpty());
         QCOMPARE(e.unit.Umrechnungsfaktor, 0.0);
     }
 
     void a_failed_write_reports_itself() {
-        QVERIFY(!settings::write(QStringLiteral("/nonexistent/dir/Q_orbis.CON"), Settings{}));
+        QVERIFY(!settingsFile::write(QStringLiteral("/nonexistent/dir/Q_orbis.CON"), Settings{}));
     }
 
     void commas_are_not_allowed_in_fields() {
-        QVERIFY(settings::fitsInField(QStringLiteral("(20 °C 1013 mbar)")));
-        QVERIFY(!settings::fitsInField(QStringLiteral("(20 °C, 1013 mbar)")));
+        QVERIFY(settingsFile::fitsInField(QStringLiteral("(20 °C 1013 mbar)")));
+        QVERIFY(!settingsFile::fitsInField(QStringLiteral("(20 °C, 1013 mbar)")));
     }
 };
 

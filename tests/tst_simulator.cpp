@@ -6,8 +6,10 @@
 #include "link/requests.h"
 #include "support/bench.h"
 
-// The simulated meter is the partner of most tests; these pin down that it
-// behaves like the meter the tool expects.
+using Frames = QList<QByteArray>;
+using Stored = QList<std::pair<int, QByteArray>>;  // bytes at an EEPROM address
+
+// The simulated meter, partner of most tests, behaves like the meter the tool expects.
 class TstSimulator : public QObject {
     Q_OBJECT
 
@@ -18,121 +20,88 @@ class TstSimulator : public QObject {
         return p.sim.port.input();
     }
 
-    static QByteArray eeprom(Bench& p) { return ask(p, request::eepromImage()).mid(1); }
-
 private slots:
-    void writes_change_the_eeprom_only_on_store() {
-        Bench p;
-        QCOMPARE(ask(p, request::writeByte(protocol::byteparam::Impulsdauer, 99)), hex("10"));
-        QCOMPARE(ask(p, request::writeWord(protocol::wordparam::Filterfaktor, 12345)), hex("10"));
-        QCOMPARE(ask(p, request::writeFloat(protocol::floatparam::MEW, 250.0f)), hex("10"));
-        QCOMPARE(quint8(eeprom(p)[address::Impulsdauer]), quint8(50));
-        QCOMPARE(ask(p, request::store()), hex("10"));
-        const QByteArray e = eeprom(p);
-        QCOMPARE(quint8(e[address::Impulsdauer]), quint8(99));
-        QCOMPARE(byteOrder::readWord16(e, address::Filterfaktor), quint16(12345));
-        QCOMPARE(byteOrder::readFloat32(e, address::MEW), 250.0f);
+    // Each request is given 5 s, enough for a restart; the meter's error code is 17.
+    void the_meter_answers_each_request_data() {
+        QTest::addColumn<Frames>("requests");
+        QTest::addColumn<Frames>("replies");
+        QTest::addColumn<Stored>("stored");
+        QTest::addColumn<double>("kgh");  // the constant air flow
+        QTest::addColumn<bool>("coldStart");
+        const auto row = [](const char* name, const Frames& requests, const Frames& replies,
+                            const Stored& stored = {}, double kgh = 60, bool coldStart = false) {
+            QTest::newRow(name) << requests << replies << stored << kgh << coldStart;
+        };
+        using namespace protocol;
+        using namespace request;
+        using namespace byteOrder;
+        const QByteArray dle = hex("10"), nak = hex("15"), none, image = eepromImage(),
+                         reset = coldStartReset(), ping = connectionTest();
+        row("byte parameter 3", {writeByte(3, 1), ping}, {nak, dle});
+        row("bad checksum", {hex("0B 00 0C"), ping}, {nak, dle});
+        row("unknown command, one NAK for the burst", {hex("7E 01 02 03"), ping}, {nak, dle});
+        row("address beyond the EEPROM", {eepromByte(1, 512), ping}, {nak, dle});
+        row("a frame cut by a pause is dropped", {hex("0B"), errorStatus()}, {none, hex("10 11")});
+        row("cold start needs two resets", {image, reset, image, reset, image},
+            {hex("00"), none, hex("00"), none, replyWith(images::standard())}, {}, 60, true);
+        row("writes reach the EEPROM on store",
+            {writeByte(byteparam::Impulsdauer, 99), writeWord(wordparam::Filterfaktor, 12345),
+             writeFloat(floatparam::MEW, 250.0f), store()},
+            {dle, dle, dle, dle},
+            {{address::Impulsdauer, hex("63")},
+             {address::Filterfaktor, word16(12345)},
+             {address::MEW, float32(250.0f)}});
+        row("but not before", {writeByte(byteparam::Impulsdauer, 99)}, {dle},
+            {{address::Impulsdauer, hex("32")}});
+        row("a restart discards unstored changes",
+            {writeByte(byteparam::Ausgangsart, 0x02), reset, store()}, {dle, none, dle},
+            {{address::Ausgangsart, hex("15")}});
+        using namespace wordparam;
+        using Word = std::tuple<const char*, quint8, int>;  // its name and EEPROM address
+        for (const auto& [name, k, at] :
+             {Word("offset 0-5 V", OffsetU05, 250), Word("factor 0-5 V", FactorU05, 252),
+              Word("offset 0-10 V", OffsetU010, 254), Word("offset 0-20 mA", OffsetI020, 258),
+              Word("factor 4-20 mA", FactorI420, 266), Word("FrequenzMax", FrequenzMax, 221),
+              Word("FrequenzMin", FrequenzMin, 223)})
+            row(name, {writeWord(k, 0xBEEF), store()}, {dle, dle}, {{at, word16(0xBEEF)}});
+        row("a direct EEPROM byte needs no store", {eepromByte(1, address::Ueberlauf)}, {dle},
+            {{address::Ueberlauf, hex("01")}});
+        row("support points", {supportPointTable(2, {{100, 0.0f}, {60000, 300.0f}}), store()},
+            {dle, dle},
+            {{address::StpAnzahl, hex("02")},
+             {address::FirstSupportPoint + 6, word16(60000)},
+             {address::FirstSupportPoint + 8, float32(300.0f)}});
+        row("calibration bytes read are written back after a change",
+            {readConfig(), writeByte(byteparam::Ausgangsart, 0x02), writeConfig(hex("15 18 85 00")),
+             store()},
+            {hex("10 0D 04 15 18 85 00"), dle, dle, dle}, {{0, hex("15 18 85 00")}});
+        using Flow = std::tuple<const char*, double, int, int>;  // kg/h of 150, overflow on, counts
+        for (const auto& [name, kgh, overflow, n] :
+             {Flow("half scale", 75.0, 0, 32768), Flow("full scale", 150.0, 0, 65535),
+              Flow("beyond full scale", 300.0, 0, 65535), Flow("below creep flow", 0.4, 0, 0),
+              Flow("with overflow", 165.0, 1, 65535),
+              Flow("a fifth with overflow", 33.0, 1, 13107)})
+            row(name, {eepromByte(quint8(overflow), address::Ueberlauf), counts(false)},
+                {dle, dle + word16(quint16(n))}, {}, kgh);
+        row("raw counts between 70 and 100 kg/h", {counts(true)}, {dle + word16(41000)}, {}, 85.0);
     }
-
-    void restart_discards_unstored_changes() {
-        Bench p;
-        ask(p, request::writeByte(protocol::byteparam::Ausgangsart, 0x02));
-        QCOMPARE(ask(p, request::coldStartReset(), 5.0), QByteArray());
-        ask(p, request::store());
-        QCOMPARE(quint8(eeprom(p)[address::Ausgangsart]), quint8(0x15));
-    }
-
-    void word_parameters_land_at_their_addresses_data() {
-        QTest::addColumn<int>("k");
-        QTest::addColumn<int>("address");
-        QTest::newRow("offset 0-5 V") << int(protocol::wordparam::OffsetU05) << 250;
-        QTest::newRow("factor 0-5 V") << int(protocol::wordparam::FactorU05) << 252;
-        QTest::newRow("offset 0-10 V") << int(protocol::wordparam::OffsetU010) << 254;
-        QTest::newRow("offset 0-20 mA") << int(protocol::wordparam::OffsetI020) << 258;
-        QTest::newRow("factor 4-20 mA") << int(protocol::wordparam::FactorI420) << 266;
-        QTest::newRow("FrequenzMax") << int(protocol::wordparam::FrequenzMax) << 221;
-        QTest::newRow("FrequenzMin") << int(protocol::wordparam::FrequenzMin) << 223;
-    }
-    void word_parameters_land_at_their_addresses() {
-        QFETCH(int, k);
-        QFETCH(int, address);
-        Bench p;
-        ask(p, request::writeWord(quint8(k), 0xBEEF));
-        ask(p, request::store());
-        QCOMPARE(byteOrder::readWord16(eeprom(p), address), quint16(0xBEEF));
-    }
-
-    void unknown_parameters_and_commands_get_nak_data() {
-        QTest::addColumn<QByteArray>("frame");
-        QTest::addColumn<QByteArray>("reply");
-        QTest::newRow("byte parameter 3") << request::writeByte(3, 1) << hex("15");
-        QTest::newRow("bad checksum") << hex("0B 00 0C") << hex("15");
-        QTest::newRow("unknown command, one NAK for the burst") << hex("7E 01 02 03") << hex("15");
-        QTest::newRow("address beyond the EEPROM") << request::eepromByte(1, 512) << hex("15");
-    }
-    void unknown_parameters_and_commands_get_nak() {
-        QFETCH(QByteArray, frame);
-        QFETCH(QByteArray, reply);
-        Bench p;
-        QCOMPARE(ask(p, frame), reply);
-        QCOMPARE(ask(p, request::connectionTest()), hex("10"));
-    }
-
-    void direct_eeprom_write_and_support_points() {
-        Bench p;
-        QCOMPARE(ask(p, request::eepromByte(1, address::Ueberlauf)), hex("10"));
-        QCOMPARE(quint8(eeprom(p)[address::Ueberlauf]), quint8(1));
-        const QVector<request::SupportPoint> points = {{100, 0.0f}, {60000, 300.0f}};
-        QCOMPARE(ask(p, request::supportPointTable(2, points)), hex("10"));
-        QCOMPARE(ask(p, request::store()), hex("10"));
-        const QByteArray e = eeprom(p);
-        QCOMPARE(quint8(e[address::StpAnzahl]), quint8(2));
-        QCOMPARE(byteOrder::readWord16(e, address::FirstSupportPoint + 6), quint16(60000));
-        QCOMPARE(byteOrder::readFloat32(e, address::FirstSupportPoint + 8), 300.0f);
-    }
-
-    void calibration_configuration_is_read_and_written_back() {
-        Bench p;
-        const QByteArray reply = ask(p, request::readConfig());
-        QCOMPARE(reply, hex("10 0D 04 15 18 85 00"));
-        const QByteArray kept = reply.mid(protocol::ConfigReplyStart, protocol::ConfigBytes);
-        ask(p, request::writeByte(protocol::byteparam::Ausgangsart, 0x02));
-        QCOMPARE(ask(p, request::writeConfig(kept)), hex("10"));
-        QCOMPARE(p.sim.meter.workingData().left(4), hex("15 18 85 00"));
-    }
-
-    void error_status_reports_the_set_code() {
-        Bench p;
-        p.sim.meter.errorCode = 17;
-        QCOMPARE(ask(p, request::errorStatus()), hex("10 11"));
-    }
-
-    void counts_follow_measuring_range_and_overflow_data() {
-        QTest::addColumn<double>("kgh");
-        QTest::addColumn<int>("overflow");
-        QTest::addColumn<int>("counts");
-        QTest::newRow("half scale") << 75.0 << 0 << 32768;
-        QTest::newRow("full scale") << 150.0 << 0 << 65535;
-        QTest::newRow("beyond full scale") << 300.0 << 0 << 65535;
-        QTest::newRow("below creep flow") << 0.4 << 0 << 0;
-        QTest::newRow("with overflow") << 165.0 << 1 << 65535;
-        QTest::newRow("a fifth with overflow") << 33.0 << 1 << 13107;
-    }
-    void counts_follow_measuring_range_and_overflow() {
+    void the_meter_answers_each_request() {
+        QFETCH(Frames, requests);
+        QFETCH(Frames, replies);
+        QFETCH(Stored, stored);
         QFETCH(double, kgh);
-        QFETCH(int, overflow);
-        QFETCH(int, counts);
+        QFETCH(bool, coldStart);
         Bench p;
         p.sim.meter.profile = {FlowProfile::Kind::Constant, kgh};
-        ask(p, request::eepromByte(quint8(overflow), address::Ueberlauf));
-        QCOMPARE(ask(p, request::counts(false)),
-                 char(protocol::DLE) + byteOrder::word16(quint16(counts)));
-    }
-
-    void raw_counts_interpolate_the_curve() {
-        Bench p;
-        p.sim.meter.profile = {FlowProfile::Kind::Constant, 85.0};  // between 70 and 100 kg/h
-        QCOMPARE(ask(p, request::counts(true)), char(protocol::DLE) + byteOrder::word16(41000));
+        p.sim.meter.errorCode = 17;
+        p.sim.meter.coldStartNeeded = coldStart;
+        Frames got;
+        for (const QByteArray& r : requests)
+            got << ask(p, r, 5.0);
+        QCOMPARE(got, replies);
+        const QByteArray eeprom = ask(p, request::eepromImage());
+        for (const auto& [address, bytes] : stored)
+            QCOMPARE(eeprom.mid(1 + address, bytes.size()), bytes);
     }
 
     void the_ramp_rises_over_its_period() {
@@ -145,16 +114,6 @@ private slots:
         QVERIFY(r > 100 && r < 200 && r != 150.0);
     }
 
-    void cold_start_needs_two_resets() {
-        Bench p;
-        p.sim.meter.coldStartNeeded = true;
-        QCOMPARE(ask(p, request::eepromImage()).size(), 1);
-        ask(p, request::coldStartReset(), 4.0);
-        QCOMPARE(ask(p, request::eepromImage()).size(), 1);
-        ask(p, request::coldStartReset(), 4.0);
-        QCOMPARE(ask(p, request::eepromImage()).size(), 513);
-    }
-
     void a_restarting_meter_answers_only_afterwards() {
         Bench p;
         p.sim.line.restartTime = 3.0;
@@ -163,54 +122,36 @@ private slots:
         const double sent = p.clock.now();
         p.clock.waitUntil(
             sent + 10, [&] { return p.sim.port.inBufferCount() == 3; }, Events::All);
-        QVERIFY(p.clock.now() > 3.0);
-        QVERIFY(p.clock.now() < 3.02);
+        QVERIFY(p.clock.now() > 3.0 && p.clock.now() < 3.02);
+        QCOMPARE(p.frames(),
+                 (QVector<QByteArray>{request::resetAfterSupportPoints(), request::counts(false)}));
+        QCOMPARE(p.gaps(), QVector<double>{0.5});  // every frame is logged with its send time
     }
 
     void bytes_take_their_line_time() {
         Bench p;
         p.sim.line.latency = 0.010;
         p.sim.port.output(request::counts(false));
-        QVector<double> arrival;
-        while (arrival.size() < 3) {
+        const auto arrival = [&](int n) {  // of the reply's nth byte
             p.clock.waitUntil(
-                1.0, [&] { return p.sim.port.inBufferCount() > arrival.size(); }, Events::All);
-            arrival.append(p.clock.now());
-        }
+                1.0, [&] { return p.sim.port.inBufferCount() >= n; }, Events::All);
+            return p.clock.now();
+        };
         const double b = Line::ByteTime;
-        QCOMPARE(arrival[0], 3 * b + 0.010 + b);
-        QCOMPARE(arrival[2], 3 * b + 0.010 + 3 * b);
+        QCOMPARE(arrival(1), 3 * b + 0.010 + b);
+        QCOMPARE(arrival(3), 3 * b + 0.010 + 3 * b);
     }
 
-    void every_frame_is_logged_with_its_send_time() {
-        Bench p;
-        ask(p, request::connectionTest(), 2.0);
-        ask(p, request::errorStatus(), 1.0);
-        QCOMPARE(p.frames(), (QVector<QByteArray>{hex("00 00"), hex("12 12")}));
-        QCOMPARE(p.gaps(), QVector<double>{2.0});
-    }
-
-    void an_interrupted_frame_is_dropped_after_a_pause() {
-        Bench p;
-        p.sim.port.output(hex("0B"));
-        p.clock.advance(0.2);
-        QCOMPARE(ask(p, request::errorStatus()), hex("10 00"));
-    }
-
-    void a_vanished_port_cannot_be_opened_and_stays_silent() {
-        Bench p;
-        p.sim.line.fault.gone = true;
-        QCOMPARE(ask(p, request::connectionTest()), QByteArray());
-        p.sim.port.closePort();
-        QCOMPARE(p.sim.port.openPort().fault, PortError::NotFound);
-    }
-
-    void opening_discards_old_bytes() {
+    void opening_discards_old_bytes_and_a_vanished_port_cannot_be_opened() {
         Bench p;
         p.sim.port.deliver(hex("01 02"));
         p.sim.port.closePort();
         QVERIFY(p.sim.port.openPort().ok());
         QCOMPARE(p.sim.port.inBufferCount(), 0);
+        p.sim.line.fault.gone = true;
+        QCOMPARE(ask(p, request::connectionTest()), QByteArray());  // and it stays silent
+        p.sim.port.closePort();
+        QCOMPARE(p.sim.port.openPort().fault, PortError::NotFound);
     }
 };
 

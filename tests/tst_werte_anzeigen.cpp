@@ -1,4 +1,3 @@
-#include <QLocale>
 #include <QtTest>
 
 #include "device/eeprom_auswerten.h"
@@ -8,22 +7,38 @@
 #include "session/show_values.h"
 #include "support/bench.h"
 
-// Given a decoded meter, the configuration display writes every label,
-// list and frame with the texts and rounding the technician expects.
+Q_DECLARE_METATYPE(MeterParameters)
+
+// Given a decoded meter, the configuration display fills labels, lists, frames and grids.
 class TstWerteAnzeigen : public QObject {
     Q_OBJECT
 
     DisplayModel v;
     EditState b;
-    Unit kgh{QStringLiteral("kg/h"), 1.0, QStringLiteral("(-)"), QStringLiteral("Luft")};
 
-    MeterParameters standard() {
+    static Unit unitNamed(const QString& name) { return {name, 1.0, "(-)", "Luft"}; }
+    static MeterParameters standard() {
         MeterParameters p;
-        EEPromAuswerten(replyWith(images::standard()), p, kgh);
+        EEPromAuswerten(replyWith(images::standard()), p, unitNamed("kg/h"));
         return p;
     }
-    QString show(const MeterParameters& p, const Unit& e) {
-        return WerteAnzeigen(p, e, b, Language::German, v);
+
+    // What the display shows instead, for each entry of `expected` (separated by "; ") it does
+    // not show: "name=text" for a label, list entry ("List#2") or grid cell ("tab(1,2)"), "name@n"
+    // for the entry selected in a list, "name:n" for a slider, "+name"/"-name" shown or hidden.
+    QStringList differences(const QString& expected) const {
+        QStringList l;
+        for (const QString& e : expected.split(QStringLiteral("; "))) {
+            const int at = e.indexOf(QRegularExpression(QStringLiteral("[=@:]")));
+            const QString name = at < 0 ? e.mid(1) : e.left(at);
+            const QChar kind = at < 0 ? QChar() : e[at];
+            const QString shown = kind == '='   ? name + kind + v.text(name)
+                                  : kind == '@' ? name + kind + QString::number(v.selection(name))
+                                  : kind == ':' ? name + kind + QString::number(v.value(name))
+                                                : (v.visible(name) ? "+" : "-") + name;
+            if (shown != e) l << shown;
+        }
+        return l;
     }
 
 private slots:
@@ -33,158 +48,95 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
-    void the_standard_meter_appears_on_every_page() {
-        QCOMPARE(show(standard(), kgh), QString());
-        for (const char* n :
-             {"lblGANAOUT", "lblKonfAnaOutAkt", "lblKonfAnaOutNeu", "lblNDAnalogausgang"})
-            QCOMPARE(v.text(QLatin1String(n)), QStringLiteral("4 - 20"));
-        QCOMPARE(v.text("lblinfo_32"), QStringLiteral("mA"));
-        QCOMPARE(v.item("ListKonfErr", 2), QStringLiteral("down"));
-        QCOMPARE(v.selection("ListAnalogAus"), 1);
-        QVERIFY(v.visible("raImpuls") && !v.visible("raFrequenz") && !v.visible("raNDSchalt"));
-        QCOMPARE(v.text("lblPulsWert"), QStringLiteral("0.1"));
-        QCOMPARE(v.text("lblNDDauer"), QStringLiteral("50 ms"));
-        QVERIFY(v.visible("PicImpPolPlus") && !v.visible("PicImpPolMinus"));
-        QCOMPARE(v.text("lblNDImpulsPol"), QStringLiteral("Positiv"));
-        QCOMPARE(v.text("lblERR"), QStringLiteral("min"));
-        QCOMPARE(v.text("lblKonfULAkt"), QStringLiteral("passiv"));
-        QCOMPARE(v.selection("ListUeberlauf"), 1);
-        QCOMPARE(v.text("lblMEW"), QStringLiteral("150"));
-        QCOMPARE(v.text("lblMOG"), QStringLiteral(" 200"));
-        QCOMPARE(v.text("lblFILTFAKT"), QStringLiteral("18"));
-        QCOMPARE(v.value("hscKonfFiltfakt"), 18);
-        QCOMPARE(v.text("lblNDFilterfaktor"), QStringLiteral("18 ms"));
-        QCOMPARE(v.text("lblSCHLEICH"), QStringLiteral("0.5000"));
-        QCOMPARE(v.text("lblNorm"), QStringLiteral("(-)  Luft"));  // the standard condition
-        QCOMPARE(v.text("lblVersion"), QStringLiteral("V3.1 R03"));
+    void the_meter_appears_on_every_page_data() {
+        QTest::addColumn<MeterParameters>("meter");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char* name, const MeterParameters& p, const QString& shown,
+                            const char* unit = "kg/h", const char* failure = "") {
+            QTest::newRow(name) << p << QString(unit) << QString(failure) << shown;
+        };
+        using M = MeterParameters;
+        const auto with = [](auto M::*field, auto value) {
+            M p = standard();
+            p.*field = value;
+            return p;
+        };
+        row("standard meter", standard(),
+            "lblGANAOUT=4 - 20; lblKonfAnaOutAkt=4 - 20; lblKonfAnaOutNeu=4 - 20; "
+            "lblNDAnalogausgang=4 - 20; lblinfo_32=mA; ListKonfErr#2=down; ListAnalogAus@1; "
+            "+raImpuls; -raFrequenz; -raNDSchalt; lblPulsWert=0.1; lblNDDauer=50 ms; "
+            "+PicImpPolPlus; -PicImpPolMinus; lblNDImpulsPol=Positiv; lblERR=min; "
+            "lblKonfULAkt=passiv; ListUeberlauf@1; lblMEW=150; lblMOG= 200; lblFILTFAKT=18; "
+            "hscKonfFiltfakt:18; lblNDFilterfaktor=18 ms; lblSCHLEICH=0.5000; "
+            "lblNorm=(-)  Luft; lblVersion=V3.1 R03");
+        row("MEW 123.45678", with(&M::MEW, 123.45678f), "lblKonfMEWAkt=123.4568");
+        row("filter near 65535", with(&M::Filterfaktor, 65534), "hscKonfFiltfakt:5000");
+        row("bits 4 and 6 show min", with(&M::Analogbereich, 0x58), "lblKonfErrNeu=min");
+        row("up only", with(&M::Analogbereich, 0x88), "lblKonfErrNeu=up");
+        const QString before = "lblMEW=150; lblSCHLEICH=";  // shown before the failure, not after
+        row("filter 65535", with(&M::Filterfaktor, 65535), before, "kg/h", "Division durch Null");
+        row("filter 0", with(&M::Filterfaktor, 0), before, "kg/h",
+            "Ungültiger Prozeduraufruf oder ungültiges Argument");
+        // The pulse value follows the time base of the unit.
+        const QString pulse =
+            "lblKonfImpWertAkt=%1; lblinfo_46=%2; frmND.lblinfo_17=%2; lblinfo_15=%3";
+        row("kg/min", with(&M::Impulswert, 0.0125f), pulse.arg("0.8", "kg/Puls", "kg/min"),
+            "kg/min");
+        row("kg/h", with(&M::Impulswert, 2.25f), pulse.arg("2.2", "kg/Puls", "kg/h"), "kg/h");
+        row("g/sec", with(&M::Impulswert, 0.0001f), pulse.arg("0.4", "g/Puls", "g/sec"), "g/sec");
+        row("SCFM", with(&M::Impulswert, 0.5f), pulse.arg("30", "SCFM/Puls", "SCFM"), "SCFM");
+        M frequency = with(&M::Ausgangsart, 0x01 | 0x08);
+        frequency.Frequenzbereich = 0;
+        frequency.FrequenzMax = 2272;
+        row("variable frequency", frequency,
+            "+raNDFrequenzvariabel; -raNDFrequenzstandard; lblNDFrequenzmin=10; "
+            "lblNDFrequenzmax=2272");
+        frequency.Frequenzbereich = 2;
+        row("frequency 10 - 1000", frequency, "lblKonfFrequenzAkt=10 - 1000; ListFrequenz@1");
+        M points = standard();
+        points.StpCounts[16] = 4000;
+        points.StpFlow[16] = 12.5f;
+        // Point 1 shows its 0 kg/h, there is no point 13, point 16 is on the second grid.
+        row("support points and calibration", points,
+            "tabStp_1(1,2)=0; tabStp_1(13,1)=; tabStp_1(13,2)=; tabStp_2(1,0)=16; "
+            "tabStp_2(1,2)=12.5; tabOF(1,1)=44; tabOF(1,2)=29193; tabDAC(4,1)=511; "
+            "tabDAC(4,2)=00.035001");
+    }
+    void the_meter_appears_on_every_page() {
+        QFETCH(MeterParameters, meter);
+        QFETCH(QString, unit);
+        QFETCH(QString, failure);
+        QFETCH(QString, shown);
+        QCOMPARE(WerteAnzeigen(meter, unitNamed(unit), b, Language::German, v), failure);
+        EinheitenAnzeigen(unitNamed(unit), v);
+        showSupportPoints(meter, v);
+        showCalibration(meter, v);
+        QCOMPARE(differences(shown), QStringList());
         QCOMPARE(b.Listensperre, 0);
     }
 
-    void roundings_and_special_cases_data() {
-        QTest::addColumn<float>("mew");
-        QTest::addColumn<int>("filter");
-        QTest::addColumn<int>("analogRange");
-        QTest::addColumn<QString>("mewText");
-        QTest::addColumn<int>("slider");
-        QTest::addColumn<QString>("fault");
-        QTest::newRow("MEW 123.45678") << 123.45678f << 62000 << 0x18 << "123.4568" << 18 << "min";
-        QTest::newRow("filter near 65535") << 100.0f << 65534 << 0x18 << "100" << 5000 << "min";
-        QTest::newRow("bits 4 and 6 show min") << 100.0f << 62000 << 0x58 << "100" << 18 << "min";
-        QTest::newRow("up only") << 100.0f << 62000 << 0x88 << "100" << 18 << "up";
-    }
-    void roundings_and_special_cases() {
-        QFETCH(float, mew);
-        QFETCH(int, filter);
-        QFETCH(int, analogRange);
-        QFETCH(QString, mewText);
-        QFETCH(int, slider);
-        QFETCH(QString, fault);
+    void a_switch_output_replaces_the_pulse_and_frequency_outputs() {
         MeterParameters p = standard();
-        p.MEW = mew;
-        p.Filterfaktor = filter;
-        p.Analogbereich = analogRange;
-        QCOMPARE(show(p, kgh), QString());
-        QCOMPARE(v.text("lblKonfMEWAkt"), mewText);
-        QCOMPARE(v.value("hscKonfFiltfakt"), slider);
-        QCOMPARE(v.text("lblKonfErrNeu"), fault);
-    }
-
-    void the_pulse_value_follows_the_time_base_of_the_unit_data() {
-        QTest::addColumn<QString>("unit");
-        QTest::addColumn<float>("pulseValue");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("pulseUnit");
-        const auto row = [](const char* unit, float value, const char* shown, const char* pulse) {
-            QTest::newRow(unit) << QString(unit) << value << QString(shown) << QString(pulse);
-        };
-        row("kg/min", 0.0125f, "0.8", "kg/Puls");
-        row("kg/h", 2.25f, "2.2", "kg/Puls");
-        row("g/sec", 0.0001f, "0.4", "g/Puls");
-        row("SCFM", 0.5f, "30", "SCFM/Puls");
-    }
-    void the_pulse_value_follows_the_time_base_of_the_unit() {
-        QFETCH(QString, unit);
-        QFETCH(float, pulseValue);
-        QFETCH(QString, shown);
-        QFETCH(QString, pulseUnit);
-        MeterParameters p = standard();
-        p.Impulswert = pulseValue;
-        const Unit e{unit, 60.0, QString(), QString()};
-        QCOMPARE(show(p, e), QString());
-        QCOMPARE(v.text("lblKonfImpWertAkt"), shown);
-        EinheitenAnzeigen(e, v);
-        QCOMPARE(v.text("lblinfo_46"), pulseUnit);
-        QCOMPARE(v.text("frmND.lblinfo_17"), pulseUnit);
-        QCOMPARE(v.text("lblinfo_15"), unit);
-    }
-
-    void frequency_and_switch_outputs_show_their_frames() {
-        MeterParameters p = standard();
-        p.Ausgangsart = 0x01 | 0x08;
-        p.Frequenzbereich = 0;
-        p.FrequenzMin = 10;
-        p.FrequenzMax = 2272;
-        show(p, kgh);
-        QVERIFY(v.visible("raNDFrequenzvariabel") && !v.visible("raNDFrequenzstandard"));
-        QCOMPARE(v.text("lblNDFrequenzmax"), QStringLiteral("2272"));
-        p.Frequenzbereich = 2;
-        show(p, kgh);
-        QCOMPARE(v.text("lblKonfFrequenzAkt"), QStringLiteral("10 - 1000"));
-        QCOMPARE(v.selection("ListFrequenz"), 1);
+        p.Ausgangsart = 0x01 | 0x04 | 0x08;  // current, pulse and frequency output
+        WerteAnzeigen(p, unitNamed("kg/h"), b, Language::German, v);
         p.Ausgangsart = 0x02 | 0x40;
         p.Polaritaet = QStringLiteral("Minus");
-        show(p, kgh);
-        QCOMPARE(v.text("lblSchaltMax"), QStringLiteral("120"));
-        QVERIFY(v.visible("PicSchaltPolMinus") && !v.visible("PicSchaltPolPlus"));
-        QCOMPARE(v.text("lblNDSchaltPol"), QStringLiteral("Negativ"));
-        QCOMPARE(v.item("ListKonfErr", 2), QString());
-        QVERIFY(v.visible("raSchalt") && !v.visible("raImpuls") && !v.visible("raFrequenz"));
+        WerteAnzeigen(p, unitNamed("kg/h"), b, Language::German, v);
+        QCOMPARE(differences("lblSchaltMax=120; +PicSchaltPolMinus; -PicSchaltPolPlus; "
+                             "lblNDSchaltPol=Negativ; ListKonfErr#2=; +raSchalt; -raImpuls; "
+                             "-raFrequenz"),
+                 QStringList());
     }
 
-    // A filter factor the logarithm or the division cannot take ends the
-    // display; the labels set before it keep their new texts.
-    void an_unusable_filter_ends_the_display_data() {
-        QTest::addColumn<int>("filter");
-        QTest::addColumn<QString>("failure");
-        QTest::newRow("65535") << 65535 << "Division durch Null";
-        QTest::newRow("0") << 0 << "Ungültiger Prozeduraufruf oder ungültiges Argument";
-    }
-    void an_unusable_filter_ends_the_display() {
-        QFETCH(int, filter);
-        QFETCH(QString, failure);
-        MeterParameters p = standard();
-        p.Filterfaktor = filter;
-        QCOMPARE(show(p, kgh), failure);
-        QCOMPARE(v.text("lblMEW"), QStringLiteral("150"));
-        QCOMPARE(v.text("lblSCHLEICH"), QString());
-        QCOMPARE(b.Listensperre, 0);
-        if (filter != 65535) return;
-
-        // Given a meter with an erased filter factor, when the tool starts, then the
-        // technician is told that the display failed and where.
-        QByteArray eeprom = images::standard();
-        Bench bench(eeprom.replace(address::Filterfaktor, 2, hex("FF FF")));
+    // Given a meter with an erased filter factor, the start-up tells that the display failed.
+    void an_erased_filter_factor_is_reported_at_the_start() {
+        Bench bench(images::standard().replace(address::Filterfaktor, 2, hex("FF FF")));
         bench.start();
-        QCOMPARE(bench.dialogs.texts(), QStringList{failure + ", SUB WerteAnzeigen"});
+        QCOMPARE(bench.dialogs.texts(), QStringList{"Division durch Null, SUB WerteAnzeigen"});
         QCOMPARE(bench.dialogs.shownMessages[0].symbol, Symbol::Critical);
         QCOMPARE(bench.shown("lblMEW"), QStringLiteral("150"));
-    }
-
-    void support_points_and_calibration_in_the_grids() {
-        MeterParameters p = standard();
-        p.StpCounts[16] = 4000;
-        p.StpFlow[16] = 12.5f;
-        showSupportPoints(p, v);
-        showCalibration(p, v);
-        QCOMPARE(v.cell("tabStp_1", 1, 2), QStringLiteral("0"));  // point 1 shows its 0 kg/h
-        QCOMPARE(v.cell("tabStp_1", 13, 1), QString());           // no point 13
-        QCOMPARE(v.cell("tabStp_1", 13, 2), QString());
-        QCOMPARE(v.cell("tabStp_2", 1, 0), QStringLiteral("16"));
-        QCOMPARE(v.cell("tabStp_2", 1, 2), QStringLiteral("12.5"));
-        QCOMPARE(v.cell("tabOF", 1, 1), QStringLiteral("44"));
-        QCOMPARE(v.cell("tabOF", 1, 2), QStringLiteral("29193"));
-        QCOMPARE(v.cell("tabDAC", 4, 1), QStringLiteral("511"));
-        QCOMPARE(v.cell("tabDAC", 4, 2), QStringLiteral("00.035001"));
     }
 };
 

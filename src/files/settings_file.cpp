@@ -6,7 +6,7 @@
 
 #include "device/numbers.h"
 
-namespace settings {
+namespace settingsFile {
 namespace {
 
 // One field of a line: blanks around it skipped, a comma ends it.
@@ -56,4 +56,4 @@ bool fitsInField(const QString& text) {
     return !text.contains(QLatin1Char(','));
 }
 
-}  // namespace settings
+}  // namespace settingsFile

@@ -14,7 +14,7 @@ struct Settings {
     Unit unit{QString(), 0.0, QString(), QString()};
 };
 
-namespace settings {
+namespace settingsFile {
 
 constexpr const char* FileName = "Q_orbis.CON";
 
@@ -27,4 +27,4 @@ bool write(const QString& path, const Settings& e);
 // A text that can be stored in a field: commas end a field when it is read.
 bool fitsInField(const QString& text);
 
-}  // namespace settings
+}  // namespace settingsFile

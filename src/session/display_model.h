@@ -56,7 +56,6 @@ public:
 
     void setText(const QString& name, const QString& text) { set(name, Aspect::Text, text); }
     void setVisible(const QString& name, bool shown) { set(name, Aspect::Visible, shown); }
-    void setEnabled(const QString& name, bool usable) { set(name, Aspect::Enabled, usable); }
     void setTextColor(const QString& name, Color c) { set(name, Aspect::TextColor, c); }
     void setBackground(const QString& name, Color c) { set(name, Aspect::Background, c); }
     void setValue(const QString& name, int value) { set(name, Aspect::Value, value); }
@@ -75,10 +74,10 @@ public:
     QString item(const QString& list, int index) const;
     QString cell(const QString& grid, int row, int column) const;
 
+private:
     static QString itemName(const QString& list, int index);
     static QString cellName(const QString& grid, int row, int column);
 
-private:
     struct Key {
         QString name;
         Aspect aspect;

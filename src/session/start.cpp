@@ -19,7 +19,7 @@ void Session::load() {
     for (const char* name : {"raKonfAnaNeu", "raKonfDigiNeu"})
         display.setVisible(QLatin1String(name), false);
     state.PortOk = true;
-    settings = settings::read(file(QLatin1String(settings::FileName)));
+    settings = settingsFile::read(file(QLatin1String(settingsFile::FileName)));
     language = languageFromName(settings.Language);
     HardwareTest();
     choosePortAtStart();
@@ -64,7 +64,7 @@ bool Session::languageFileChosen() const {
 }
 
 void Session::writeSettings() {
-    settings::write(file(QLatin1String(settings::FileName)), settings);
+    settingsFile::write(file(QLatin1String(settingsFile::FileName)), settings);
 }
 
 void Session::setLanguage(Language s) {
