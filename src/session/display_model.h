@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <functional>
 
@@ -21,7 +22,7 @@ constexpr Color SystemWindow = 0x80000005;       // background of windows and gr
 
 // What one control shows: its text or caption, colours, whether it is shown
 // and usable, a gauge or scroll position, a list selection, a gauge's full
-// scale, or the wait cursor of a window.
+// scale, the entries of a drop-down list, or the wait cursor of a window.
 enum class Aspect : quint8 {
     Text,
     TextColor,
@@ -31,6 +32,7 @@ enum class Aspect : quint8 {
     Value,
     Selection,
     Maximum,
+    Items,
     WaitCursor
 };
 
@@ -61,6 +63,9 @@ public:
     void setValue(const QString& name, int value) { set(name, Aspect::Value, value); }
     void setSelection(const QString& list, int index) { put(list, Aspect::Selection, index); }
     void setItem(const QString& list, int index, const QString& text);
+    void setItems(const QString& list, const QStringList& items) {
+        set(list, Aspect::Items, items);
+    }
     void setCell(const QString& grid, int row, int column, const QString& text);
 
     QString text(const QString& name) const { return get(name, Aspect::Text).toString(); }

@@ -47,7 +47,7 @@ void Session::countsReply(const Reply& r) {
             rejected();
             break;
         case ReplyKind::NoAnswer:
-            brokenLink(texts[textNo::ConnectionBroken], texts[textNo::TitleConnectionBroken]);
+            brokenLink();
             break;
         case ReplyKind::Cancelled:
             break;

@@ -13,13 +13,13 @@ void Session::HardwareTest() {
         message(hardwareTestError(QString::fromLocal8Bit(e.what())), QString(), Buttons::Ok,
                 Symbol::Critical);
     }
-    // The port list shows the numbers; its value is the number of entries.
-    display.setValue(QStringLiteral("cbCom"), int(ports_.size()));
+    QStringList numbers;
     int chosen = -1;
     for (int i = 0; i < ports_.size(); ++i) {
-        display.setItem(QStringLiteral("cbCom"), i, QString::number(ports_[i].number));
+        numbers << QString::number(ports_[i].number);
         if (ports_[i].number == settings.PortNumber) chosen = i;
     }
+    display.setItems(QStringLiteral("cbCom"), numbers);
     display.setSelection(QStringLiteral("cbCom"), chosen < 0 && !ports_.isEmpty() ? 0 : chosen);
     display.setText(QStringLiteral("lblPortPfad"), ports_.value(qMax(chosen, 0)).path);
 }

@@ -42,6 +42,10 @@ void Session::brokenLink(const QString& text, const QString& title) {
     refreshControls();
 }
 
+void Session::brokenLink() {
+    brokenLink(texts[textNo::ConnectionBroken], texts[textNo::TitleConnectionBroken]);
+}
+
 bool Session::EEPromLesen() {
     try {
         return readEeprom();
@@ -65,7 +69,7 @@ bool Session::readEeprom() {
             rejected();
             break;
         case ReplyKind::NoAnswer:
-            brokenLink(texts[textNo::ConnectionBroken], texts[textNo::TitleConnectionBroken]);
+            brokenLink();
             break;
         case ReplyKind::Cancelled:
             break;
@@ -96,7 +100,7 @@ bool Session::rereadEeprom(Reply r) {
             return false;
         }
         if (r.kind == ReplyKind::NoAnswer) {
-            brokenLink(texts[textNo::ConnectionBroken], texts[textNo::TitleConnectionBroken]);
+            brokenLink();
             return false;
         }
         if (r.kind == ReplyKind::Short && ++linkState.Fehlversuche == NaksBeforeMessage)

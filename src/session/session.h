@@ -106,6 +106,7 @@ private:
     // Reactions to the replies of the counted exchanges.
     void rejected();
     void brokenLink(const QString& text, const QString& title);
+    void brokenLink();  // with the message that the meter does not answer
     bool readEeprom();
     bool rereadEeprom(Reply r);
     void countsReply(const Reply& r);

@@ -106,6 +106,13 @@ void DisplayRenderer::render(const QString& name, Aspect aspect, const QVariant&
         case Aspect::Maximum:
             number(t, aspect, value.toInt());
             break;
+        case Aspect::Items:
+            if (auto* combo = qobject_cast<QComboBox*>(t.object)) {
+                const QSignalBlocker quiet(combo);
+                combo->clear();
+                combo->addItems(value.toStringList());
+            }
+            break;
         case Aspect::WaitCursor:
             if (auto* w = qobject_cast<QWidget*>(t.object)) {
                 if (value.toBool())
@@ -124,8 +131,6 @@ void DisplayRenderer::text(const Target& t, const QString& s) {
         while (list->count() <= t.row)
             list->addItem(QString());
         list->item(t.row)->setText(s);
-    } else if (auto* combo = qobject_cast<QComboBox*>(t.object)) {
-        if (t.row < combo->count()) combo->setItemText(t.row, s);
     } else if (auto* l = qobject_cast<QLabel*>(t.object)) {
         if (l->text() != s) l->setText(s);
     } else if (auto* e = qobject_cast<QLineEdit*>(t.object)) {
@@ -160,14 +165,7 @@ void DisplayRenderer::number(const Target& t, Aspect aspect, int value) {
         tabs->setCurrentIndex(value);
     } else if (auto* combo = qobject_cast<QComboBox*>(t.object)) {
         const QSignalBlocker quiet(combo);
-        if (aspect == Aspect::Selection) {
-            combo->setCurrentIndex(value);
-            return;
-        }
-        while (combo->count() > value)
-            combo->removeItem(combo->count() - 1);
-        while (combo->count() < value)
-            combo->addItem(QString());
+        combo->setCurrentIndex(value);
     }
 }
 
