@@ -127,6 +127,20 @@ private slots:
         QCOMPARE(QList<float>({m.MEW, m.MOG, float(m.Filterfaktor)}), QList<float>({1, 1, 46958}));
     }
 
+    // Closing the window while the cold-started meter is waited for ends the start-up at once.
+    void ending_the_program_halfway_stops_the_start_up() {
+        Bench b;
+        b.sim.meter.coldStartNeeded = true;
+        b.clock.schedule(6.0, [&] { b.session.endProgram(); });
+        b.start();
+        QVERIFY(b.dialogs.ended);
+        QVERIFY(b.clock.now() < 6.1);  // no wait runs on
+        b.clock.advance(60.0);
+        QCOMPARE(b.commands(), (QStringList{"00 00", "0B 00"}));
+        QVERIFY(!b.session.TimCounts().active() && !b.session.busy());
+        QVERIFY(b.dialogs.shownMessages.isEmpty());
+    }
+
     void a_fault_while_polling_is_reported_once_data() {
         QTest::addColumn<QList<Fault>>("faults");  // a short reply keeps DLE and one byte
         QTest::addColumn<bool>("gone");

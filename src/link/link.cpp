@@ -15,15 +15,25 @@ void Link::send(const QByteArray& frame) {
     port_.output(frame);
 }
 
+void Link::cancel() {
+    state_.cancelled = true;
+    clock_.wake();
+}
+
+bool Link::waitUntil(double deadline, const std::function<bool()>& done, Events events) {
+    if (state_.cancelled) return false;
+    return clock_.waitUntil(
+               deadline, [&] { return state_.cancelled || done(); }, events) &&
+           !state_.cancelled;
+}
+
 void Link::Warten(double seconds) {
-    if (state_.cancelled) return;
-    clock_.waitUntil(
+    waitUntil(
         clock_.now() + seconds, [] { return false; }, Events::All);
 }
 
 bool Link::waitForBytes(int count, double seconds, Events events, bool exact) {
-    if (state_.cancelled) return false;
-    return clock_.waitUntil(
+    return waitUntil(
         clock_.now() + seconds,
         [&] {
             const int n = port_.inBufferCount();
@@ -74,7 +84,7 @@ bool Link::ConnectionTest() {
     };
     state_.Empfangspuffer = port_.input();
     while (!dle() && !state_.cancelled) {
-        if (!clock_.waitUntil(
+        if (!waitUntil(
                 deadline, [&] { return port_.inBufferCount() > 0; }, Events::DisplayOnly))
             break;
         state_.Empfangspuffer = port_.input();

@@ -42,13 +42,16 @@ public:
     // Takes and drops whatever the port holds.
     void discardInput();
 
-    // The program is ending: from now on nothing is sent and no wait waits.
-    void cancel() { state_.cancelled = true; }
+    // The program is ending: from now on nothing is sent, and a wait that
+    // runs returns at once, as every later one does.
+    void cancel();
     bool cancelled() const { return state_.cancelled; }
     LinkState& state() { return state_; }
 
 private:
     Reply take(int length);
+    // Waits until `done` holds, the deadline passes or the program ends.
+    bool waitUntil(double deadline, const std::function<bool()>& done, Events events);
 
     Port& port_;
     Clock& clock_;
