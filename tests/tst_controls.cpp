@@ -80,6 +80,16 @@ private slots:
             s.connected = s.currentShown = s.liveShown = false;
         }) << QStringList{"mnuhaupt_0", "mnuhaupt_1", "mnuhaupt_2", "mnuhaupt_3", "mnusicher_1",
                           "regkor2_1",  "regkor2_2",  "regkor2_3",  "raKopf",     "Picdisconnect"};
+        QTest::newRow("an edit waits to be written")
+            << with(started(), [](SessionState& s) { s.pending = true; })
+            << QStringList{"mnuhaupt_0",  "mnuhaupt_1",  "mnuhaupt_2",       "mnuhaupt_3",
+                           "mnusicher_0", "mnusicher_1", "mnudatei_7",       "regkor2_1",
+                           "regkor2_2",   "regkor2_3",   "frmND.cmdNDLesen", "frmND.cmdNDspeichern",
+                           "raKopf",      "raAktuell",   "AnzAnalog",        "Picconnect"};
+        QTest::newRow("an edit waits while the link is down")
+            << with(loaded(), [](SessionState& s) { s.pending = s.checked = s.linkDown = true; })
+            << QStringList{"mnuhaupt_0", "mnuhaupt_1", "mnusicher_0", "regkor2_1", "regkor2_2",
+                           "regkor2_3",  "raKopf",     "raAktuell",   "AnzAnalog", "Picdisconnect"};
         QTest::newRow("a start-up step failed before the meter was read")
             << with(loaded(), [](SessionState& s) { s.connected = s.stepFailed = true; })
             << QStringList{"mnuhaupt_0", "mnuhaupt_1", "mnudatei_7", "frmND.cmdNDLesen",

@@ -1,7 +1,34 @@
 #pragma once
 
-// The edit state of the configuration pages.
+#include <QtGlobal>
+#include <array>
+
+// What the technician has edited and not yet written: the editors of the
+// analog, digital and support-point pages fill it and the writes read it.
+// Parameters edited in place (MOG, Ueberlauf, the digital output's fields)
+// live in the parameter record itself.
 struct EditState {
+    static constexpr int AnalogOptions = 7;
+
     int Listensperre = 0;        // the list handlers do nothing while it is set
     float Impulswertigkeit = 0;  // amount per pulse in the unit's own time base
+
+    // Analog page: which parameters are to be written, and their new values
+    // (flows in the selected unit).
+    std::array<bool, AnalogOptions> chkKonfAnalog{};
+    float MEWNeu = 0;
+    float SchleichmengeNeu = 0;
+    qint32 FilterfaktorNeu = 0;
+    int Daempfungszeit = 0;  // ms, while the damping slider is preset
+    // Digital page: the output kind chosen, -1 while none is.
+    int optDigital = -1;
+    // Support-point page: an inserted point still waits for its values.
+    bool StpNeu = false;
+
+    // Something waits to be written to the meter.
+    bool pending() const {
+        for (bool ticked : chkKonfAnalog)
+            if (ticked) return true;
+        return optDigital >= 0;
+    }
 };

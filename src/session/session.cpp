@@ -42,6 +42,7 @@ QString Session::file(const QString& name) const {
 }
 
 void Session::refreshControls() {
+    state.pending = edit.pending();
     for (const ControlSetting& c : controlState(state))
         display.set(c.name, c.kind == ControlSetting::Enabled ? Aspect::Enabled : Aspect::Visible,
                     c.on);
