@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds what is missing, starts the simulated meter on a pseudo-terminal as
 # port 1 of the program folder, and starts the tool against it. Without a
-# display the command-line reader reads the simulated meter instead.
+# display orbis-cli reads the simulated meter instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,6 +26,6 @@ echo "Simulated meter on $path (port 1)"
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     "$folder/orbis"
 else
-    echo "No display: reading the simulated meter with the command-line reader instead."
-    build/src/orbis-reader "$path"
+    echo "No display: reading the simulated meter with orbis-cli instead."
+    build/src/orbis-cli read "$path"
 fi

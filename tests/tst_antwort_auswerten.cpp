@@ -124,7 +124,7 @@ private slots:
         Bench b;
         if (connected) b.sim.port.deliver(hex("FF FF"));  // stale bytes before the DLE
         b.sim.line.fault.script = {fault};
-        QCOMPARE(b.session.link().ConnectionTest(), connected);
+        QCOMPARE(b.session.link().testConnection(), connected);
         QCOMPARE(b.session.linkState.Verbunden, connected);
         QCOMPARE(b.frames(), QVector<QByteArray>{hex("00 00")});
         const double duration = connected ? 0.006 : 2.0;  // the DLE, or the time-out

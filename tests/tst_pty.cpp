@@ -1,4 +1,5 @@
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "device/eeprom_auswerten.h"
@@ -7,15 +8,15 @@
 
 namespace {
 
-struct ReaderResult {
+struct CliResult {
     int code = -1;
     QString out;
     QString fault;
 };
 
-ReaderResult runReader(const QString& port) {
+CliResult runCli(const QStringList& args) {
     QProcess p;
-    p.start(QStringLiteral(ORBIS_READER), {port});
+    p.start(QStringLiteral(ORBIS_CLI), args);
     p.waitForFinished(30000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
@@ -24,7 +25,7 @@ ReaderResult runReader(const QString& port) {
 }  // namespace
 
 // Given the simulator on a pseudo-terminal, the production serial port and
-// clock, and the command-line reader work over a real line.
+// clock, and the command-line tool work over a real line.
 class TstPty : public QObject {
     Q_OBJECT
 
@@ -35,7 +36,7 @@ private slots:
         Headless tool;
         QString failure;
         QVERIFY2(tool.open(sim.path(), failure), qPrintable(failure));
-        QVERIFY(tool.session.link().ConnectionTest());
+        QVERIFY(tool.session.link().testConnection());
         QVERIFY(tool.session.EEPromLesen());
         MeterParameters p;
         QVERIFY(EEPromAuswerten(tool.session.linkState.EEPromInhalt, p, Unit{}).ok());
@@ -68,9 +69,9 @@ private slots:
         QVERIFY(!port.portOpen());
     }
 
-    void the_reader_prints_the_simulated_meter() {
+    void read_prints_the_simulated_meter() {
         SimProcess sim;
-        const ReaderResult l = runReader(sim.path());
+        const CliResult l = runCli({"read", sim.path()});
         QCOMPARE(l.code, 0);
         QVERIFY(l.out.contains("\nFertigungsnummer = QO24031507\n"));
         QVERIFY(l.out.contains("\nStpCounts[3] = 8000\n"));
@@ -79,20 +80,58 @@ private slots:
         QVERIFY(l.out.endsWith("\n504  30 33 31 35 30 37 FF FF\n"));
     }
 
-    void the_reader_fails_clearly_data() {
+    // The file holds the meter's configuration with its flows in the unit asked for.
+    void save_config_writes_the_meters_configuration_data() {
+        QTest::addColumn<QStringList>("unit");
+        QTest::addColumn<QByteArray>("flows");  // lines 5 and 6
+        QTest::newRow("kg/h") << QStringList() << QByteArray(" 150\r\n 0.5\r\n");
+        QTest::newRow("kg/min") << QStringList{"--unit", "kg/min"}
+                                << QByteArray(" 2.5\r\n 0.0083\r\n");
+    }
+    void save_config_writes_the_meters_configuration() {
+        QFETCH(QStringList, unit);
+        QFETCH(QByteArray, flows);
+        SimProcess sim;
+        QTemporaryDir folder;
+        const CliResult l =
+            runCli(QStringList{"save-config", sim.path(), folder.filePath("meter.txt")} + unit);
+        QCOMPARE(l.code, 0);
+        QFile file(folder.filePath("meter.use"));  // a three-letter extension becomes .use
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QCOMPARE(text.count("\r\n"), 17);
+        QVERIFY2(text.contains("\r\n" + flows + " 18 \r\n"), text.constData());
+    }
+
+    void the_tool_fails_clearly_data() {
         QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<QStringList>("args");  // PORT stands for the simulated meter's terminal
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("message");
-        QTest::newRow("silent meter") << QStringList{"--silent"} << 3 << "does not answer";
-        QTest::newRow("no such port") << QStringList() << 2 << "cannot open";
+        QTest::newRow("silent meter")
+            << QStringList{"--silent"} << QStringList{"read", "PORT"} << 3 << "does not answer";
+        QTest::newRow("no such port")
+            << QStringList() << QStringList{"read", "/dev/does-not-exist"} << 2 << "cannot open";
+        QTest::newRow("silent meter, save")
+            << QStringList{"--silent"} << QStringList{"save-config", "PORT", "/tmp/x.use"} << 3
+            << "does not answer";
+        QTest::newRow("unknown unit")
+            << QStringList()
+            << QStringList{"save-config", "PORT", "/tmp/x.use", "--unit", "furlong"} << 1
+            << "no unit furlong";
+        QTest::newRow("file cannot be written")
+            << QStringList() << QStringList{"save-config", "PORT", "/nonexistent/dir/x.use"} << 6
+            << "Fehlernummer 75";
+        QTest::newRow("no subcommand") << QStringList() << QStringList{"PORT"} << 1 << "usage";
     }
-    void the_reader_fails_clearly() {
+    void the_tool_fails_clearly() {
         QFETCH(QStringList, simArgs);
+        QFETCH(QStringList, args);
         QFETCH(int, code);
         QFETCH(QString, message);
         SimProcess sim(simArgs);
-        const ReaderResult l =
-            runReader(simArgs.isEmpty() ? QStringLiteral("/dev/does-not-exist") : sim.path());
+        args.replaceInStrings(QStringLiteral("PORT"), sim.path());
+        const CliResult l = runCli(args);
         QCOMPARE(l.code, code);
         QVERIFY2(l.fault.contains(message), qPrintable(l.fault));
         QVERIFY(l.out.isEmpty());

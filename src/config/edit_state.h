@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 #include <array>
 
@@ -20,8 +21,10 @@ struct EditState {
     float SchleichmengeNeu = 0;
     qint32 FilterfaktorNeu = 0;
     int Daempfungszeit = 0;  // ms, while the damping slider is preset
-    // Digital page: the output kind chosen, -1 while none is.
+    // Digital page: the output kind chosen, -1 while none is, and the switch
+    // output's polarity ("Plus" or "Minus") once it was chosen.
     int optDigital = -1;
+    QString SchaltPolaritaet;
     // Support-point page: an inserted point still waits for its values.
     bool StpNeu = false;
 

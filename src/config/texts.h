@@ -26,5 +26,7 @@ constexpr int TitleConnectionBroken = 14;
 constexpr int TooManyNAK = 17;
 constexpr int CountsReplyWrong = 18;
 constexpr int TitleCountsReplyWrong = 19;
+constexpr int DeleteConfigQuestion = 33;
+constexpr int TitleDeleteConfig = 34;
 constexpr int DecodeError = 80;
 }  // namespace textNo

@@ -76,7 +76,7 @@ Reply Link::exchange(const QByteArray& frame, int length, double seconds) {
     return r;
 }
 
-bool Link::ConnectionTest() {
+bool Link::testConnection() {
     send(request::connectionTest());
     const double deadline = clock_.now() + WaitConnectionTest;
     const auto dle = [this] {

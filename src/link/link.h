@@ -28,7 +28,7 @@ public:
     bool waitForBytes(int count, double seconds, Events events, bool exact = true);
 
     // Sends 00 00 and waits for the DLE; sets and returns Verbunden.
-    bool ConnectionTest();
+    bool testConnection();
     // Sends `frame`, waits for exactly `length` bytes and returns what arrived.
     Reply request(const QByteArray& frame, int length, double seconds, Events events);
     // The same for the counted exchanges, whose waits let no user input through:

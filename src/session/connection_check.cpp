@@ -19,7 +19,7 @@ constexpr qint32 FilterfaktorWithoutMeter = 46958;
 }  // namespace
 
 bool Session::connectionTest() {
-    if (!link_.ConnectionTest()) return false;
+    if (!link_.testConnection()) return false;
     state.connected = true;
     state.linkDown = false;
     refreshControls();

@@ -11,6 +11,8 @@ class ConsoleDialogs : public Dialogs {
 public:
     Answer message(const QString& text, const QString& title, Buttons buttons,
                    Symbol symbol) override;
+    // Nobody is there to choose a file.
+    QString fileName(const FileQuestion&) override { return QString(); }
     void endProgram() override { ended_ = true; }
     bool ended() const { return ended_; }
 

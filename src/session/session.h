@@ -9,6 +9,7 @@
 #include "config/language.h"
 #include "config/texts.h"
 #include "device/meter_parameters.h"
+#include "files/config_file.h"
 #include "files/settings_file.h"
 #include "link/clock.h"
 #include "link/link.h"
@@ -86,6 +87,15 @@ public:
     void EinheitenAnzeigen();
     void endProgram();
 
+    // Configuration files. The configuration in hand: the meter's while one is
+    // connected, otherwise the values prepared in the editors.
+    ConfigFile currentConfig() const;
+    // Writes it to `path`; a failure is reported, and the result says so.
+    bool saveConfig(const QString& path);
+    // The menu entries: ask for the file (and, to delete, for confirmation).
+    void saveConfigAs();
+    void deleteConfig();
+
     // Publishes which controls are usable and shown after a change of state.
     void refreshControls();
     void setCountsTimer(bool on);
@@ -99,6 +109,9 @@ private:
     // A Cancel in a link message ends the program; the result says so.
     bool cancelledBy(Answer a);
     void runtimeError(const QString& description, const QString& procedure);
+    // A failure of a file handler: its description and number.
+    void fileError(const QString& description, int number);
+    QString askFile(FileQuestion::Kind kind, const QString& title);
     void setLamp(Color c);
     void setStatus(const QString& text) { display.setText(QStringLiteral("SB1_1"), text); }
     void setWaitCursor(bool on);

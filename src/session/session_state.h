@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The frames that take the place of the live values while the technician
 // works in them.
 enum class Task { None, Port, Language };
@@ -20,5 +22,6 @@ struct SessionState {
     bool liveShown = true;     // the bar gauge of the measured value
     bool currentShown = true;  // the frame of live values, unless a task frame covers it
     Task task = Task::None;
-    bool pending = false;  // edited values wait to be written
+    QString configFileName;  // the configuration file saved, loaded or deleted last
+    bool pending = false;    // edited values wait to be written
 };

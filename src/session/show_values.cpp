@@ -132,12 +132,16 @@ void rangeValues(const MeterParameters& p, const Unit& e, DisplayModel& v) {
     const int ms = int(std::lround(t));
     setAll(v, {"lblFILTFAKT", "lblKonfFiltfaktAkt", "lblKonfFiltFaktNeu"}, QString::number(ms));
     v.setText(QStringLiteral("lblNDFilterfaktor"), QStringLiteral("%1 ms").arg(ms));
-    v.put(QStringLiteral("hscKonfFiltfakt"), Aspect::Value, qMin(ms, MaxFilterTime));
+    v.put(QStringLiteral("hscKonfFiltfakt"), Aspect::Value, dampingPosition(p.Filterfaktor));
     setAll(v, {"lblSCHLEICH", "lblKonfSchleichAkt", "lblKonfSchleichNeu", "lblNDSchleichmenge"},
            numberFormat::fixed(p.Schleichmenge, 4));
 }
 
 }  // namespace
+
+int dampingPosition(qint32 filterFactor) {
+    return qMin(int(std::lround(filterTime(filterFactor))), MaxFilterTime);
+}
 
 double filterTime(qint32 filterFactor) {
     if (filterFactor <= 0)

@@ -21,3 +21,5 @@ void showOverflowTexts(bool active, Language s, DisplayModel& v);
 
 // The filter time constant in ms that a filter coefficient gives.
 double filterTime(qint32 filterFactor);
+// The damping slider's position for a filter coefficient: its time in whole ms, at most 5000.
+int dampingPosition(qint32 filterFactor);

@@ -45,6 +45,8 @@ void App::applyCaptions(Language s) {
 }
 
 void App::wireMenus() {
+    onMenu(window_, Menu::mnudatei, 2, [this] { session_.saveConfigAs(); });
+    onMenu(window_, Menu::mnudatei, 4, [this] { session_.deleteConfig(); });
     onMenu(window_, Menu::mnudatei, 7, [this] { session_.openLanguageTask(); });
     onMenu(window_, Menu::mnudatei, 15, [this] { session_.endProgram(); });
     onMenu(window_, Menu::mnuverbindung, 0, [this] { session_.configurePort(); });

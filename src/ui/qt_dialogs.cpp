@@ -1,6 +1,7 @@
 #include "ui/qt_dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -48,6 +49,12 @@ Answer QtDialogs::message(const QString& text, const QString& title, Buttons but
         default:
             return Answer::Ok;
     }
+}
+
+QString QtDialogs::fileName(const FileQuestion& q) {
+    return q.kind == FileQuestion::Save
+               ? QFileDialog::getSaveFileName(parent_, q.title, q.initialName, q.filter)
+               : QFileDialog::getOpenFileName(parent_, q.title, q.initialName, q.filter);
 }
 
 void QtDialogs::endProgram() {

@@ -4,13 +4,14 @@
 
 #include "session/dialogs.h"
 
-// Message boxes as Qt dialogs over the main window; ending the program quits
+// Message boxes and file dialogs as Qt dialogs over the main window; ending the program quits
 // the application's event loops.
 class QtDialogs : public Dialogs {
 public:
     void setParentWidget(QWidget* parent) { parent_ = parent; }
     Answer message(const QString& text, const QString& title, Buttons buttons,
                    Symbol symbol) override;
+    QString fileName(const FileQuestion& q) override;
     void endProgram() override;
 
 private:

@@ -12,16 +12,22 @@ struct ShownMessage {
     Symbol symbol;
 };
 
-// Answers message boxes from a script (OK when the script is empty) and
-// records every message shown.
+// Answers message boxes and file dialogs from scripts (OK and Cancel when a
+// script is empty) and records every message and file dialog shown.
 class ScriptedDialogs : public Dialogs {
 public:
     QList<Answer> answers;
     QList<ShownMessage> shownMessages;
+    QStringList fileNames;
+    QList<FileQuestion> fileQuestions;
     bool ended = false;
 
     Answer message(const QString& text, const QString& title, Buttons buttons,
                    Symbol symbol) override;
+    QString fileName(const FileQuestion& q) override {
+        fileQuestions.append(q);
+        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+    }
     void endProgram() override { ended = true; }
     QStringList texts() const;
 };
