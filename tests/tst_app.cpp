@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -222,6 +224,26 @@ private slots:
         QCOMPARE(s.on({"raSprache", "raAktuell"}), QStringList{"raAktuell"});
         QVERIFY(s.session().texts[13].startsWith(QStringLiteral("L'appareil ne répond pas.")));
         QCOMPARE(s.window().regkor2()->currentIndex(), 0);  // new captions, same page
+    }
+
+    // The unit frames are reached from the menu; typing and clicking reach the session.
+    void units_are_added_and_chosen_in_their_frames() {
+        Start s(Com1German);
+        s.b.clock.advance(2.0);
+        s.use(QStringLiteral("mnudatei_10"));
+        QCOMPARE(s.on({"raEinheitenAdd", "raAktuell"}), QStringList{"raEinheitenAdd"});
+        QTest::keyClicks(s.window().element<QLineEdit>("txtEinheitName"), "t/h");
+        QTest::keyClicks(s.window().element<QLineEdit>("TxtEinheitFaktor"), "1,5");
+        QCOMPARE(s.window().element<QLineEdit>("TxtEinheitFaktor")->text(), QStringLiteral("15"));
+        s.use(QStringLiteral("cmdEinheitspeichern"));
+        QCOMPARE(s.on({"raEinheitenAdd", "raAktuell"}), QStringList{"raAktuell"});
+        s.use(QStringLiteral("mnudatei_8"));
+        auto* list = s.window().element<QListWidget>("ListeEinheiten");
+        QCOMPARE(list->count(), 13);
+        QCOMPARE(list->item(12)->text(), QStringLiteral("t/h()  "));
+        emit list->itemClicked(list->item(12));
+        QVERIFY(s.settingsFile().contains("\r\nt/h\r\n15\r\n"));
+        QCOMPARE(s.text("lblinfo_15"), QStringLiteral("t/h"));
     }
 
     void info_names_the_version_and_exit_ends_the_program() {

@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "config/einheitentabelle.h"
 #include "files/settings_file.h"
 #include "support/file_helpers.h"
 
@@ -100,8 +101,8 @@ private slots:
     }
 
     void commas_are_not_allowed_in_fields() {
-        QVERIFY(settingsFile::fitsInField(QStringLiteral("(20 °C 1013 mbar)")));
-        QVERIFY(!settingsFile::fitsInField(QStringLiteral("(20 °C, 1013 mbar)")));
+        QVERIFY(fieldUsable(QStringLiteral("(20 °C 1013 mbar)")));
+        QVERIFY(!fieldUsable(QStringLiteral("(20 °C, 1013 mbar)")));
     }
 };
 

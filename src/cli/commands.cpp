@@ -41,8 +41,8 @@ int readMeter(Headless& tool, const QString& port) {
         err << "orbis-cli: the EEPROM image could not be read completely." << Qt::endl;
         return EepromIncomplete;
     }
-    const DecodeResult r = EEPromAuswerten(tool.session.linkState.EEPromInhalt,
-                                           tool.session.meter, tool.session.settings.unit);
+    const DecodeResult r = EEPromAuswerten(tool.session.linkState.EEPromInhalt, tool.session.meter,
+                                           tool.session.settings.unit);
     if (!r.ok()) {
         err << "orbis-cli: " << r.failure << ", SUB EEPromAuswerten" << Qt::endl;
         return DecodeFailed;

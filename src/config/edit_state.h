@@ -4,6 +4,8 @@
 #include <QtGlobal>
 #include <array>
 
+#include "device/unit.h"
+
 // What the technician has edited and not yet written: the editors of the
 // analog, digital and support-point pages fill it and the writes read it.
 // Parameters edited in place (MOG, Ueberlauf, the digital output's fields)
@@ -27,6 +29,8 @@ struct EditState {
     QString SchaltPolaritaet;
     // Support-point page: an inserted point still waits for its values.
     bool StpNeu = false;
+    // The unit being entered in the add frame.
+    Unit newUnit{QString(), 0.0, QString(), QString()};
 
     // Something waits to be written to the meter.
     bool pending() const {

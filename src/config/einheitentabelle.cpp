@@ -1,8 +1,10 @@
 #include "config/einheitentabelle.h"
 
 #include <QFile>
+#include <QSaveFile>
 
 #include "config/sequential_input.h"
+#include "device/numbers.h"
 
 namespace {
 
@@ -53,6 +55,27 @@ Einheitentabelle readUnits(const QString& path) {
 
 QString listText(const Unit& e) {
     return e.Einheit + QStringLiteral("  ") + e.Normzustand + QStringLiteral("  ") + e.Gasart;
+}
+
+QString addedListText(const Unit& e) {
+    return e.Einheit + e.Normzustand + QStringLiteral("  ") + e.Gasart;
+}
+
+bool fieldUsable(const QString& text) {
+    return !text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'));
+}
+
+bool writeUnits(const QString& path, const QVector<Unit>& units, QString& error) {
+    QByteArray text;
+    for (const Unit& u : units)
+        for (const QString& line :
+             {u.Einheit, strForm(u.Umrechnungsfaktor), u.Normzustand, u.Gasart})
+            text += line.toLatin1() + "\r\n";
+    text += EndMarker.toLatin1() + "\r\n";
+    QSaveFile f(path);
+    if (f.open(QIODevice::WriteOnly) && f.write(text) >= 0 && f.commit()) return true;
+    error = f.errorString();
+    return false;
 }
 
 namespace {

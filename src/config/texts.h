@@ -28,5 +28,9 @@ constexpr int CountsReplyWrong = 18;
 constexpr int TitleCountsReplyWrong = 19;
 constexpr int DeleteConfigQuestion = 33;
 constexpr int TitleDeleteConfig = 34;
+constexpr int UnitBuiltIn = 46;
+constexpr int TitleUnitBuiltIn = 47;
+constexpr int UnitFactorInvalid = 48;
+constexpr int TitleUnitFactor = 49;
 constexpr int DecodeError = 80;
 }  // namespace textNo

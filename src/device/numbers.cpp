@@ -1,5 +1,6 @@
 #include "device/numbers.h"
 
+#include <charconv>
 #include <cmath>
 
 double leadingNumber(const QString& text) {
@@ -31,4 +32,12 @@ double roundHalfEven(double value, int places) {
     else
         rounded = std::fmod(lower, 2.0) == 0 ? lower : lower + 1;
     return rounded / scale;
+}
+
+QString strForm(double value) {
+    char buffer[64];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(float(value)),
+                                 std::chars_format::fixed);
+    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) +
+           QString::fromLatin1(buffer, int(r.ptr - buffer));
 }

@@ -8,3 +8,8 @@ double leadingNumber(const QString& text);
 
 // Rounds to `places` decimal places, halves to the even neighbour.
 double roundHalfEven(double value, int places);
+
+// A number as files hold it: a minus sign or a blank, then the shortest
+// fixed text with a period that reads back as the same single-precision
+// value (" 12.5", "-1", " 60").
+QString strForm(double value);

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringList>
-#include <charconv>
 #include <cmath>
 
 #include "config/sequential_input.h"
@@ -21,15 +20,6 @@ constexpr int FileNotFound = 53;
 QString printForm(int v) {
     return (v < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(std::abs(v)) +
            QLatin1Char(' ');
-}
-
-// Str form of a number: sign or blank, the shortest fixed text with a period.
-QString strForm(double v) {
-    char buffer[64];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(float(v)),
-                                 std::chars_format::fixed);
-    return (v < 0 ? QStringLiteral("-") : QStringLiteral(" ")) +
-           QString::fromLatin1(buffer, int(r.ptr - buffer));
 }
 
 class Reader {
@@ -109,13 +99,12 @@ ReadResult parse(const QString& text) {
     ConfigFile& c = r.values;
     Reader in(text, r);
     // Each line in table order; reading stops at the first input error, which `r` holds.
-    (void)(in.integer(c.Ausgangsart) && in.integer(c.Analogbereich) &&
-           in.integer(c.Digitalflags) && in.integer(c.Konfigbyte3) && in.single(c.MEW) &&
-           in.single(c.Schleichmenge) && in.integer(c.Daempfungszeit) &&
-           in.integer(c.Frequenzbereich) && in.integer(c.FrequenzMin) &&
-           in.integer(c.FrequenzMax) && in.single(c.Impulswert) && in.integer(c.Impulsdauer) &&
-           in.text(c.Polaritaet) && in.single(c.SchaltMin) && in.single(c.SchaltMax) &&
-           in.text(c.SchaltPolaritaet) && in.integer(c.Ueberlauf));
+    (void)(in.integer(c.Ausgangsart) && in.integer(c.Analogbereich) && in.integer(c.Digitalflags) &&
+           in.integer(c.Konfigbyte3) && in.single(c.MEW) && in.single(c.Schleichmenge) &&
+           in.integer(c.Daempfungszeit) && in.integer(c.Frequenzbereich) &&
+           in.integer(c.FrequenzMin) && in.integer(c.FrequenzMax) && in.single(c.Impulswert) &&
+           in.integer(c.Impulsdauer) && in.text(c.Polaritaet) && in.single(c.SchaltMin) &&
+           in.single(c.SchaltMax) && in.text(c.SchaltPolaritaet) && in.integer(c.Ueberlauf));
     return r;
 }
 

@@ -52,8 +52,4 @@ bool write(const QString& path, const Settings& e) {
     return file.commit();
 }
 
-bool fitsInField(const QString& text) {
-    return !text.contains(QLatin1Char(','));
-}
-
 }  // namespace settingsFile

@@ -24,7 +24,4 @@ Settings read(const QString& path);
 // Writes all eight lines at once; a failed write leaves the old file intact.
 bool write(const QString& path, const Settings& e);
 
-// A text that can be stored in a field: commas end a field when it is read.
-bool fitsInField(const QString& text);
-
 }  // namespace settingsFile

@@ -51,8 +51,8 @@ bool Session::saveConfig(const QString& path) {
 
 // The file dialog's answer; empty when the technician cancelled.
 QString Session::askFile(FileQuestion::Kind kind, const QString& title) {
-    const QString chosen = dialogs_.fileName(
-        {kind, title, QLatin1String(UsePattern), QLatin1String(UseFilter)});
+    const QString chosen =
+        dialogs_.fileName({kind, title, QLatin1String(UsePattern), QLatin1String(UseFilter)});
     return chosen == QLatin1String(UsePattern) ? QString() : chosen;
 }
 
@@ -65,7 +65,8 @@ void Session::saveConfigAs() {
 }
 
 void Session::deleteConfig() {
-    const QString chosen = askFile(FileQuestion::Open, QStringLiteral("Konfigurationsdatei löschen"));
+    const QString chosen =
+        askFile(FileQuestion::Open, QStringLiteral("Konfigurationsdatei löschen"));
     if (chosen.isEmpty()) return;
     state.configFileName = chosen;
     if (message(texts[textNo::DeleteConfigQuestion], texts[textNo::TitleDeleteConfig],

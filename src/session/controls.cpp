@@ -38,6 +38,9 @@ void frames(QVector<ControlSetting>& out, const SessionState& s) {
     show(out, QStringLiteral("raKopf"), s.languageChosen);
     show(out, QStringLiteral("raSchnittstellen"), s.task == Task::Port);
     show(out, QStringLiteral("raSprache"), s.task == Task::Language);
+    show(out, QStringLiteral("raEinheiten"), s.task == Task::Units);
+    show(out, QStringLiteral("raEinheitenAdd"), s.task == Task::UnitAdd);
+    show(out, QStringLiteral("raEinheitenloesch"), s.task == Task::UnitDelete);
     show(out, QStringLiteral("raAktuell"), s.currentShown && s.task == Task::None);
     show(out, QStringLiteral("AnzAnalog"), s.liveShown);
     show(out, QStringLiteral("Picconnect"), s.connected);

@@ -88,13 +88,19 @@ void Session::loadUnits(const QString& path) {
     if (!units.problems.isEmpty())
         message(problemMessage(units.problems, language), QStringLiteral("UNIT.CON"), Buttons::Ok,
                 Symbol::Warning);
-    for (int i = 0; i < units.entries.size(); ++i)
-        for (const char* list : {"ListeEinheiten", "ListeEinheitenAnz", "ListeEinheitenloesch"})
-            display.setItem(QLatin1String(list), i, listText(units.entries[i]));
+    QStringList entries;
+    for (const Unit& u : units.entries)
+        entries << listText(u);
+    showUnitLists(entries);
     Unit& e = settings.unit;
     // A settings file without a usable unit would divide every flow by zero.
     if (e.Einheit.isEmpty() || !(e.Umrechnungsfaktor > 0)) e = units.entries.first();
     EinheitenAnzeigen();
+}
+
+void Session::showUnitLists(const QStringList& entries) {
+    for (const char* list : {"ListeEinheiten", "ListeEinheitenAnz", "ListeEinheitenloesch"})
+        display.setItems(QLatin1String(list), entries);
 }
 
 void Session::WerteAnzeigen() {

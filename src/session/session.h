@@ -96,6 +96,15 @@ public:
     void saveConfigAs();
     void deleteConfig();
 
+    // Units: the select, add and delete frames.
+    void openUnitTask(Task t);
+    void selectUnit(int position);
+    // The add frame's boxes as typed; the text the box should show is returned.
+    enum class UnitField { Name, Factor, Condition, Gas };
+    QString unitFieldChanged(UnitField field, const QString& text);
+    void storeUnit();
+    void deleteUnit(int position);
+
     // Publishes which controls are usable and shown after a change of state.
     void refreshControls();
     void setCountsTimer(bool on);
@@ -145,6 +154,7 @@ private:
     void writeSettings();
     void reportOpenFailure(const OpenResult& r);
     void showOverflow();
+    void showUnitLists(const QStringList& entries);
 
     Port& port_;
     Clock& clock_;

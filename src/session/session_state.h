@@ -4,7 +4,7 @@
 
 // The frames that take the place of the live values while the technician
 // works in them.
-enum class Task { None, Port, Language };
+enum class Task { None, Port, Language, Units, UnitAdd, UnitDelete };
 
 // What the session knows about itself beyond the link: the flags that decide
 // which controls are usable and shown.

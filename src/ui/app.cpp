@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 
 #include "session/info_texts.h"
 #include "ui/texte_anwenden.h"
@@ -31,6 +33,7 @@ App::App(Port& port, Clock& clock, Dialogs& dialogs, const QString& programFolde
     connect(&window_, &MainWindow::closed, this, [this] { session_.endProgram(); });
     wireMenus();
     wireFrames();
+    wireUnits();
 }
 
 App::~App() {
@@ -48,6 +51,9 @@ void App::wireMenus() {
     onMenu(window_, Menu::mnudatei, 2, [this] { session_.saveConfigAs(); });
     onMenu(window_, Menu::mnudatei, 4, [this] { session_.deleteConfig(); });
     onMenu(window_, Menu::mnudatei, 7, [this] { session_.openLanguageTask(); });
+    onMenu(window_, Menu::mnudatei, 8, [this] { session_.openUnitTask(Task::Units); });
+    onMenu(window_, Menu::mnudatei, 10, [this] { session_.openUnitTask(Task::UnitAdd); });
+    onMenu(window_, Menu::mnudatei, 11, [this] { session_.openUnitTask(Task::UnitDelete); });
     onMenu(window_, Menu::mnudatei, 15, [this] { session_.endProgram(); });
     onMenu(window_, Menu::mnuverbindung, 0, [this] { session_.configurePort(); });
     onMenu(window_, Menu::mnuverbindung, 1, [this] { session_.connectMeter(); });
@@ -55,6 +61,33 @@ void App::wireMenus() {
         const infoTexts::Message info = infoTexts::info(session_.language);
         session_.message(info.text, info.title, Buttons::Ok, Symbol::Information);
     });
+}
+
+void App::wireUnits() {
+    const auto onRow = [this](const char* list, auto handler) {
+        connect(
+            window_.element<QListWidget>(QLatin1String(list)), &QListWidget::itemClicked, this,
+            [this, list, handler](QListWidgetItem* item) {
+                (session_.*handler)(window_.element<QListWidget>(QLatin1String(list))->row(item));
+            });
+    };
+    onRow("ListeEinheiten", &Session::selectUnit);
+    onRow("ListeEinheitenloesch", &Session::deleteUnit);
+    const std::pair<const char*, Session::UnitField> boxes[] = {
+        {"txtEinheitName", Session::UnitField::Name},
+        {"TxtEinheitFaktor", Session::UnitField::Factor},
+        {"txtNormzustand", Session::UnitField::Condition},
+        {"txtGasart", Session::UnitField::Gas}};
+    for (const auto& [name, field] : boxes) {
+        auto* box = window_.element<QLineEdit>(QLatin1String(name));
+        connect(box, &QLineEdit::textEdited, this, [this, box, field = field](const QString& t) {
+            const QString shown = session_.unitFieldChanged(field, t);
+            if (shown != t) box->setText(shown);
+        });
+    }
+    onClick(window_, "cmdEinheitspeichern", [this] { session_.storeUnit(); });
+    for (const char* close : {"cmdEinheitenwahl", "cmdEinheitabbrechen", "cmdEinheitenabbruch"})
+        onClick(window_, close, [this] { session_.closeTask(); });
 }
 
 void App::wireFrames() {

@@ -27,6 +27,7 @@ public:
 private:
     void wireMenus();
     void wireFrames();
+    void wireUnits();
     void applyCaptions(Language s);
 
     MainWindow window_;

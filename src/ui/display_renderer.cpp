@@ -107,11 +107,7 @@ void DisplayRenderer::render(const QString& name, Aspect aspect, const QVariant&
             number(t, aspect, value.toInt());
             break;
         case Aspect::Items:
-            if (auto* combo = qobject_cast<QComboBox*>(t.object)) {
-                const QSignalBlocker quiet(combo);
-                combo->clear();
-                combo->addItems(value.toStringList());
-            }
+            items(t, value.toStringList());
             break;
         case Aspect::WaitCursor:
             if (auto* w = qobject_cast<QWidget*>(t.object)) {
@@ -139,6 +135,17 @@ void DisplayRenderer::text(const Target& t, const QString& s) {
         g->setTitle(s);
     } else if (auto* w = qobject_cast<QWidget*>(t.object)) {
         w->setWindowTitle(s);
+    }
+}
+
+void DisplayRenderer::items(const Target& t, const QStringList& entries) {
+    const QSignalBlocker quiet(t.object);
+    if (auto* combo = qobject_cast<QComboBox*>(t.object)) {
+        combo->clear();
+        combo->addItems(entries);
+    } else if (auto* list = qobject_cast<QListWidget*>(t.object)) {
+        list->clear();
+        list->addItems(entries);
     }
 }
 

@@ -34,6 +34,7 @@ private:
 
     void text(const Target& t, const QString& s);
     void enabled(const Target& t, bool on);
+    void items(const Target& t, const QStringList& entries);
     void number(const Target& t, Aspect aspect, int value);
     void colour(const Target& t, Aspect aspect, Color c);
 

@@ -3,7 +3,8 @@
 #include "link/protocol.h"
 #include "support/file_helpers.h"
 
-Bench::Bench(const QByteArray& eeprom) : sim(clock, eeprom), session(sim.port, clock, dialogs) {
+Bench::Bench(const QByteArray& eeprom, const QString& programFolder)
+    : sim(clock, eeprom), session(sim.port, clock, dialogs, programFolder) {
     session.texts = numberedTexts();
     session.language = Language::German;
     session.settings.PortName = QStringLiteral("Com1");

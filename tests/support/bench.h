@@ -14,7 +14,9 @@
 // scripted message boxes: port 1 open, kg/h, German, and text n of the
 // language table reading "Text n", so a test can tell which text was shown.
 struct Bench {
-    explicit Bench(const QByteArray& eeprom = images::standard());
+    // `programFolder` holds the settings and units files the session writes.
+    explicit Bench(const QByteArray& eeprom = images::standard(),
+                   const QString& programFolder = QString());
 
     VirtualClock clock;
     Simulator sim;
