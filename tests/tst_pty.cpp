@@ -4,25 +4,8 @@
 
 #include "device/eeprom_auswerten.h"
 #include "session/headless.h"
+#include "support/cli_process.h"
 #include "support/sim_process.h"
-
-namespace {
-
-struct CliResult {
-    int code = -1;
-    QString out;
-    QString fault;
-};
-
-CliResult runCli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ORBIS_CLI), args);
-    p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-}  // namespace
 
 // Given the simulator on a pseudo-terminal, the production serial port and
 // clock, and the command-line tool work over a real line.

@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QTextStream>
 
+#include "config/einheitentabelle.h"
 #include "device/eeprom_auswerten.h"
 #include "device/parameter_list.h"
+#include "files/language_file.h"
 #include "files/program_folder.h"
 #include "session/headless.h"
 
@@ -50,19 +52,32 @@ int readMeter(Headless& tool, const QString& port) {
     return Done;
 }
 
+QString folderOf(const Options& o) {
+    return o.folder.isEmpty() ? programFolder::forThisProcess() : o.folder;
+}
+
+// The settings, the English texts and the units of the program folder, as the window loads them.
+void loadFolder(Session& s) {
+    s.settings = settingsFile::read(s.file(QLatin1String(settingsFile::FileName)));
+    s.language = Language::English;
+    TexteLaden(s.file(textFileName(s.language)), s.texts);
+    s.loadUnits(s.file(QStringLiteral("UNIT.CON")));
+}
+
+int unitPosition(const Session& s, const QString& name) {
+    for (int i = 0; i < s.units.entries.size(); ++i)
+        if (s.units.entries[i].Einheit == name) return i;
+    QTextStream(stderr) << "orbis-cli: UNIT.CON has no unit " << name << Qt::endl;
+    return -1;
+}
+
 // The unit of the file's flows: the one named, else the settings file's.
 bool chooseUnit(Session& s, const QString& name) {
-    const QDir folder(programFolder::forThisProcess());
-    s.settings = settingsFile::read(folder.filePath(QLatin1String(settingsFile::FileName)));
-    s.loadUnits(folder.filePath(QStringLiteral("UNIT.CON")));
+    loadFolder(s);
     if (name.isEmpty()) return true;
-    for (const Unit& u : s.units.entries)
-        if (u.Einheit == name) {
-            s.settings.unit = u;
-            return true;
-        }
-    QTextStream(stderr) << "orbis-cli: UNIT.CON has no unit " << name << Qt::endl;
-    return false;
+    const int i = unitPosition(s, name);
+    if (i >= 0) s.settings.unit = s.units.entries[i];
+    return i >= 0;
 }
 
 }  // namespace
@@ -80,15 +95,54 @@ int read(const QString& port) {
     return Done;
 }
 
-int saveConfig(const QString& port, const QString& file, const QString& unit) {
-    Headless tool;
-    tool.session.language = Language::English;
-    if (!chooseUnit(tool.session, unit)) return UnknownUnit;
+int saveConfig(const QString& port, const QString& file, const Options& o) {
+    Headless tool(folderOf(o));
+    if (!chooseUnit(tool.session, o.unit)) return Usage;
     if (const int code = readMeter(tool, port); code != Done) return code;
     const QString path = configFile::saveName(file);
-    if (!tool.session.saveConfig(path)) return FileFailed;
+    if (!tool.session.saveConfig(path)) return Refused;
     QTextStream(stderr) << "orbis-cli: configuration saved in " << path << Qt::endl;
     return Done;
+}
+
+int listUnits(const Options& o) {
+    Headless tool(folderOf(o));
+    loadFolder(tool.session);
+    QTextStream out(stdout);
+    for (const Unit& u : tool.session.units.entries)
+        out << listText(u) << '\n';
+    return Done;
+}
+
+int addUnit(const QStringList& fields, const Options& o) {
+    bool number = false;
+    fields.value(1).toDouble(&number);
+    if (!number) {
+        QTextStream(stderr) << "orbis-cli: the factor must be a number with a period" << Qt::endl;
+        return Usage;
+    }
+    Headless tool(folderOf(o));
+    Session& s = tool.session;
+    loadFolder(s);
+    const int before = int(s.units.entries.size());
+    s.openUnitTask(Task::UnitAdd);
+    const Session::UnitField order[] = {Session::UnitField::Name, Session::UnitField::Factor,
+                                        Session::UnitField::Condition, Session::UnitField::Gas};
+    for (int i = 0; i < 4; ++i)
+        s.unitFieldChanged(order[i], fields[i]);
+    s.storeUnit();
+    return s.units.entries.size() > before ? Done : Refused;
+}
+
+int deleteUnit(const QString& name, const Options& o) {
+    Headless tool(folderOf(o));
+    Session& s = tool.session;
+    loadFolder(s);
+    const int i = unitPosition(s, name);
+    if (i < 0) return Usage;
+    const int before = int(s.units.entries.size());
+    s.deleteUnit(i);
+    return s.units.entries.size() < before ? Done : Refused;
 }
 
 }  // namespace cli

@@ -1,21 +1,29 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The subcommands of orbis-cli; each returns the program's exit code.
 namespace cli {
 
 constexpr int Done = 0;
+constexpr int Usage = 1;
 constexpr int PortFailed = 2;
 constexpr int NoAnswer = 3;
 constexpr int EepromIncomplete = 4;
 constexpr int DecodeFailed = 5;
-constexpr int FileFailed = 6;
-constexpr int UnknownUnit = 1;
+constexpr int Refused = 6;  // a file could not be written, or the tool refused the change
+
+struct Options {
+    QString unit;    // a unit of UNIT.CON for the flows of a file; empty: the settings' unit
+    QString folder;  // the program folder; empty: the one the window uses
+};
 
 int read(const QString& port);
-// `unit` names a unit of UNIT.CON for the file's flows; empty: the settings
-// file's unit, else kg/h.
-int saveConfig(const QString& port, const QString& file, const QString& unit);
+int saveConfig(const QString& port, const QString& file, const Options& o);
+int listUnits(const Options& o);
+// NAME FACTOR CONDITION GAS, as the add frame takes them.
+int addUnit(const QStringList& fields, const Options& o);
+int deleteUnit(const QString& name, const Options& o);
 
 }  // namespace cli

@@ -1,12 +1,17 @@
-// orbis-cli: the tool's meter operations for scripts and machines without a
+// orbis-cli: the tool's operations for scripts and machines without a
 // display, on the same session as the window.
 //
-//   orbis-cli read PORT                           print the decoded parameters and the image
-//   orbis-cli save-config PORT FILE [--unit NAME] save the meter's configuration as a .use file
+//   orbis-cli read PORT                            print the decoded parameters and the image
+//   orbis-cli save-config PORT FILE [--unit NAME]  save the meter's configuration as a .use file
+//   orbis-cli units                                list the units of UNIT.CON
+//   orbis-cli unit-add NAME FACTOR CONDITION GAS   add a unit to UNIT.CON
+//   orbis-cli unit-delete NAME                     delete a unit from UNIT.CON
 //
-// PORT is a port number or a device path. Exit codes: 0 done, 1 usage, 2 the
-// port cannot be opened, 3 the meter does not answer, 4 the EEPROM cannot be
-// read completely, 5 the image cannot be decoded, 6 a file cannot be written.
+// PORT is a port number or a device path; --folder DIR names the program
+// folder. Exit codes: 0 done, 1 usage or unknown unit, 2 the port cannot be
+// opened, 3 the meter does not answer, 4 the EEPROM cannot be read
+// completely, 5 the image cannot be decoded, 6 a file cannot be written or
+// the change was refused.
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -15,14 +20,26 @@
 
 namespace {
 
-constexpr int Usage = 1;
-
 int usage() {
     QTextStream(stderr) << "usage: orbis-cli read PORT\n"
                            "       orbis-cli save-config PORT FILE.use [--unit NAME]\n"
-                           "PORT is a port number or a device path."
+                           "       orbis-cli units\n"
+                           "       orbis-cli unit-add NAME FACTOR CONDITION GAS\n"
+                           "       orbis-cli unit-delete NAME\n"
+                           "PORT is a port number or a device path; --folder DIR names the "
+                           "program folder."
                         << Qt::endl;
-    return Usage;
+    return cli::Usage;
+}
+
+// Takes `--name VALUE` out of the arguments; false when the value is missing.
+bool takeOption(QStringList& args, const QString& name, QString& value) {
+    const int i = args.indexOf(name);
+    if (i < 0) return true;
+    if (i + 1 >= args.size()) return false;
+    value = args[i + 1];
+    args.remove(i, 2);
+    return true;
 }
 
 }  // namespace
@@ -30,14 +47,18 @@ int usage() {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
-    QString unit;
-    if (const int i = args.indexOf(QStringLiteral("--unit")); i >= 0) {
-        if (i + 1 >= args.size()) return usage();
-        unit = args[i + 1];
-        args.remove(i, 2);
-    }
-    if (args.size() == 2 && args[0] == QLatin1String("read")) return cli::read(args[1]);
-    if (args.size() == 3 && args[0] == QLatin1String("save-config"))
-        return cli::saveConfig(args[1], args[2], unit);
+    cli::Options o;
+    if (!takeOption(args, QStringLiteral("--unit"), o.unit) ||
+        !takeOption(args, QStringLiteral("--folder"), o.folder))
+        return usage();
+    const QString command = args.value(0);
+    if (command == QLatin1String("read") && args.size() == 2) return cli::read(args[1]);
+    if (command == QLatin1String("save-config") && args.size() == 3)
+        return cli::saveConfig(args[1], args[2], o);
+    if (command == QLatin1String("units") && args.size() == 1) return cli::listUnits(o);
+    if (command == QLatin1String("unit-add") && args.size() == 5)
+        return cli::addUnit(args.mid(1), o);
+    if (command == QLatin1String("unit-delete") && args.size() == 2)
+        return cli::deleteUnit(args[1], o);
     return usage();
 }

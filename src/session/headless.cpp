@@ -1,7 +1,7 @@
 #include "session/headless.h"
 
-Headless::Headless(std::function<QString(int)> deviceName)
-    : port(std::move(deviceName)), session(port, clock, dialogs) {
+Headless::Headless(const QString& programFolder, std::function<QString(int)> deviceName)
+    : port(std::move(deviceName)), session(port, clock, dialogs, programFolder) {
     port.onData([this] { clock.wake(); });
 }
 

@@ -9,11 +9,13 @@
 #include "session/session.h"
 
 // The tool without a window on a real serial port, as the command-line
-// reader, the benchmarks and the pseudo-terminal tests use it: messages go
+// tool, the benchmarks and the pseudo-terminal tests use it: messages go
 // to standard error, and a question is answered with Cancel.
 struct Headless {
+    // `programFolder` holds the settings, language and units files;
     // `deviceName` maps a port number to the system's device.
-    explicit Headless(std::function<QString(int)> deviceName = defaultDeviceName);
+    explicit Headless(const QString& programFolder = QString(),
+                      std::function<QString(int)> deviceName = defaultDeviceName);
 
     // Opens `port` (a number or a device path); false with the reason in `failure`.
     bool open(const QString& port, QString& failure);

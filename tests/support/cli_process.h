@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+// What a run of orbis-cli gave: its exit code and what it printed.
+struct CliResult {
+    int code = -1;
+    QString out;
+    QString fault;
+};
+
+// Runs orbis-cli with `args` and waits for it to end.
+CliResult runCli(const QStringList& args);
