@@ -23,6 +23,9 @@ struct EditState {
     float SchleichmengeNeu = 0;
     qint32 FilterfaktorNeu = 0;
     int Daempfungszeit = 0;  // ms, while the damping slider is preset
+    int ListAnalogAus = 0;   // 0 "0 - 20 mA", 1 "4 - 20 mA", 2 "0 - 5 V", 3 "0 - 10 V"
+    int ListKonfErr = 0;     // output on error: 0 min, 1 max, 2 down, 3 up
+    int ListFrequenz = 0;    // standard frequency range: 0 "1 - 100" Hz, 1 "10 - 1000" Hz
     // Digital page: the output kind chosen, -1 while none is, and the switch
     // output's polarity ("Plus" or "Minus") once it was chosen.
     int optDigital = -1;

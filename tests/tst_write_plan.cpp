@@ -1,0 +1,161 @@
+#include <QtTest>
+
+#include "config/write_plan.h"
+
+namespace {
+
+// A meter with a 4-20 mA output (error: min) and a pulse output, 150 kg/h full scale.
+MeterParameters meter() {
+    MeterParameters m;
+    m.Ausgangsart = 0x15, m.Analogbereich = 0x18, m.Digitalflags = 0x85;
+    m.MEW = 150, m.MOG = 200, m.Ueberlauf = 0, m.Polaritaet = "Plus";
+    m.Impulswert = 0.1f, m.Impulsdauer = 50, m.Impulsteiler = 614390;
+    m.FrequenzMin = 10, m.FrequenzMax = 1000, m.SchaltMin = 10, m.SchaltMax = 100;
+    return m;
+}
+
+// The frames without their checksums, as hex.
+QStringList hexFrames(const WritePlan& p) {
+    QStringList l;
+    for (const QByteArray& f : p.frames)
+        l << QString::fromLatin1(f.chopped(1).toHex(' ')).toUpper();
+    return l;
+}
+
+using Edit = std::function<void(MeterParameters&, EditState&)>;
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Edit)
+
+// Given the edited configuration, the write is planned as the meter's
+// requests, in their order, before anything is sent.
+class TstWritePlan : public QObject {
+    Q_OBJECT
+
+private slots:
+    void the_requests_follow_the_edit_data() {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<QStringList>("frames");
+        QTest::newRow("no digital output") << Edit([](auto&, EditState& e) { e.optDigital = 4; })
+                                           << 1.0 << QStringList{"08 00 01"};
+        QTest::newRow("standard frequency 10 - 1000")
+            << Edit([](auto&, EditState& e) { e.optDigital = 0, e.ListFrequenz = 1; }) << 1.0
+            << QStringList{"08 00 09", "08 02 84", "08 05 02"};
+        QTest::newRow("variable frequency from 50 Hz")
+            << Edit([](MeterParameters& m, EditState& e) { e.optDigital = 1, m.FrequenzMin = 50; })
+            << 1.0 << QStringList{"08 00 09",    "08 02 84", "08 05 00", "09 0E 00 32",
+                                  "09 0D 03 E8", "08 06 02", "08 07 02"};
+        QTest::newRow("overflow caps the variable band at 2272 Hz")
+            << Edit([](MeterParameters& m, EditState& e) {
+                   e.optDigital = 1, m.Ueberlauf = 1, m.FrequenzMax = 2400, m.MEW = 150;
+               })
+            << 1.0 << QStringList{"09 0D 08 E0", "08 00 09",    "08 02 84", "08 05 00",
+                                  "09 0E 00 0A", "09 0D 08 E0", "08 06 05", "08 07 0A"};
+        QTest::newRow("overflow limits an unchanged full scale to 90 % of MOG")
+            << Edit([](MeterParameters& m, auto&) { m.Ueberlauf = 1, m.MEW = 190; }) << 1.0
+            << QStringList{"0A 02 00 00 34 43"};
+        QTest::newRow("pulse of 256 ms is sent as 0") << Edit([](MeterParameters& m, EditState& e) {
+            e.optDigital = 2, m.Impulsdauer = 256, m.Impulswert = 100, m.MEW = 10;
+        }) << 1.0 << QStringList{"08 00 15", "08 02 85", "08 04 00", "0A 00 F6 5F 09 00"};
+        QTest::newRow("switch, minus")
+            << Edit([](auto&, EditState& e) { e.optDigital = 3, e.SchaltPolaritaet = "Minus"; })
+            << 1.0 << QStringList{"08 00 41", "08 02 8C", "0A 03 00 00 20 41", "0A 04 00 00 C8 42"};
+        QTest::newRow("range 0 - 5 V, error up, creep and filter, overflow byte")
+            << Edit([](MeterParameters& m, EditState& e) {
+                   e.chkKonfAnalog = {true, false, true, true, true, true, false};
+                   e.ListAnalogAus = 2, e.ListKonfErr = 3, e.SchleichmengeNeu = 0.5f;
+                   e.FilterfaktorNeu = 65469, m.Ueberlauf = 1, m.MEW = 100;
+               })
+            << 60.0 << QStringList{"08 00 16",    "08 01 11", "0A 05 00 00 F0 41",
+                                   "09 02 FF BD", "08 01 81", "0F 01 01 D4"};
+        QTest::newRow("new full scale and MOG in kg/min")
+            << Edit([](auto&, EditState& e) {
+                   e.chkKonfAnalog[1] = e.chkKonfAnalog[6] = true, e.MEWNeu = 2;
+               })
+            << 60.0
+            << QStringList{"0A 02 00 00 F0 42", "0A 00 F6 5F 09 00", "08 02 85",
+                           "0A 06 00 80 3B 46"};
+    }
+    void the_requests_follow_the_edit() {
+        QFETCH(Edit, edit);
+        QFETCH(double, factor);
+        QFETCH(QStringList, frames);
+        MeterParameters m = meter();
+        EditState e;
+        edit(m, e);
+        const WritePlan p = planConfigurationWrite(m, e, factor);
+        QVERIFY(!p.refused());
+        QCOMPARE(hexFrames(p), frames);
+    }
+
+    // A refused write sends nothing at all; a refused frequency band leaves only it out.
+    void checks_run_before_anything_is_sent_data() {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<int>("text");
+        QTest::addColumn<int>("title");
+        QTest::addColumn<int>("frequencyText");
+        const auto full = [](float v) {
+            return Edit([v](auto&, EditState& e) { e.chkKonfAnalog[1] = true, e.MEWNeu = v; });
+        };
+        QTest::newRow("full scale above MOG") << full(201) << 21 << 22 << 0;
+        QTest::newRow("full scale below 1") << full(0.5f) << 45 << 22 << 0;
+        QTest::newRow("a full scale within MOG keeps the pulses in time")
+            << full(199) << 0 << 0 << 0;
+        QTest::newRow("pulses that cannot keep up") << Edit([](MeterParameters& m, EditState& e) {
+            e.optDigital = 2, m.Impulswert = 0.001f;
+        }) << 43 << 44 << 0;
+        QTest::newRow("switch above 1.1 MOG")
+            << Edit([](MeterParameters& m, EditState& e) { e.optDigital = 3, m.SchaltMax = 221; })
+            << 26 << 52 << 0;
+        QTest::newRow("switch maximum below minimum") << Edit([](MeterParameters& m, EditState& e) {
+            e.optDigital = 3, m.SchaltMin = 50, m.SchaltMax = 40;
+        }) << 27 << 52 << 0;
+        QTest::newRow("band from 0 Hz")
+            << Edit([](MeterParameters& m, EditState& e) { e.optDigital = 1, m.FrequenzMin = 0; })
+            << 0 << 0 << 39;
+        QTest::newRow("band upside down") << Edit([](MeterParameters& m, EditState& e) {
+            e.optDigital = 1, m.FrequenzMin = 1000;
+        }) << 0 << 0 << 41;
+        QTest::newRow("band above 2500 Hz") << Edit([](MeterParameters& m, EditState& e) {
+            e.optDigital = 1, m.FrequenzMax = 2600;
+        }) << 0 << 0 << 40;
+    }
+    void checks_run_before_anything_is_sent() {
+        QFETCH(Edit, edit);
+        QFETCH(int, text);
+        QFETCH(int, title);
+        QFETCH(int, frequencyText);
+        MeterParameters m = meter();
+        EditState e;
+        e.chkKonfAnalog[2] = true;  // a creep flow to write besides
+        edit(m, e);
+        const WritePlan p = planConfigurationWrite(m, e, 1.0);
+        QCOMPARE(p.refusedText, text);
+        QCOMPARE(p.refusedTitle, title);
+        QCOMPARE(p.frequencyText, frequencyText);
+        QCOMPARE(p.frames.isEmpty(), p.refused());
+        if (frequencyText) QCOMPARE(hexFrames(p), QStringList{"0A 05 00 00 00 00"});
+    }
+
+    void the_frequency_dividers_follow_the_lowest_frequency_data() {
+        QTest::addColumn<int>("min");
+        QTest::addColumn<int>("pre");
+        QTest::addColumn<int>("divider");
+        QTest::newRow("1 Hz") << 1 << 8 << 100;
+        QTest::newRow("50 Hz") << 50 << 2 << 2;
+        QTest::newRow("100 Hz") << 100 << 1 << 1;
+        QTest::newRow("200 Hz") << 200 << 1 << 1;
+    }
+    void the_frequency_dividers_follow_the_lowest_frequency() {
+        QFETCH(int, min);
+        QFETCH(int, pre);
+        QFETCH(int, divider);
+        QCOMPARE(frequenzvorteiler(min), pre);
+        QCOMPARE(frequenzteiler(min), divider);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstWritePlan)
+#include "tst_write_plan.moc"
