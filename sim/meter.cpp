@@ -1,49 +1,16 @@
 #include "sim/meter.h"
 
-#include <QMap>
 #include <algorithm>
 #include <cmath>
 
 #include "device/eeprom_map.h"
+#include "device/write_targets.h"
 #include "link/byte_order.h"
 #include "link/protocol.h"
 
 using namespace protocol;
 
 namespace {
-
-// Where the meter keeps the parameters that commands 08, 09 and 0A set.
-const QMap<quint8, int> ByteTargets = {
-    {byteparam::Ausgangsart, address::Ausgangsart},
-    {byteparam::Analogbereich, address::Analogbereich},
-    {byteparam::Digitalflags, address::Digitalflags},
-    {byteparam::Impulsdauer, address::Impulsdauer},
-    {byteparam::Frequenzbereich, address::Frequenzbereich},
-    {byteparam::Frequenzvorteiler, address::Frequenzvorteiler},
-    {byteparam::Frequenzteiler, address::Frequenzteiler},
-};
-const QMap<quint8, int> WordTargets = {
-    {wordparam::Filterfaktor, address::Filterfaktor},
-    {wordparam::OffsetU05, address::AnalogTrim[0]},
-    {wordparam::FactorU05, address::AnalogTrim[4]},
-    {wordparam::OffsetU010, address::AnalogTrim[1]},
-    {wordparam::FactorU010, address::AnalogTrim[5]},
-    {wordparam::OffsetI020, address::AnalogTrim[2]},
-    {wordparam::FactorI020, address::AnalogTrim[6]},
-    {wordparam::OffsetI420, address::AnalogTrim[3]},
-    {wordparam::FactorI420, address::AnalogTrim[7]},
-    {wordparam::FrequenzMax, address::FrequenzMax},
-    {wordparam::FrequenzMin, address::FrequenzMin},
-};
-const QMap<quint8, int> FloatTargets = {
-    {floatparam::Impulsteiler, address::Impulsteiler},
-    {floatparam::Reserve, address::Reserve270},
-    {floatparam::MEW, address::MEW},
-    {floatparam::SchaltMin, address::SchaltMin},
-    {floatparam::SchaltMax, address::SchaltMax},
-    {floatparam::Schleichmenge, address::Schleichmenge},
-    {floatparam::MOG, address::MOG},
-};
 
 QByteArray word16Bytes(quint16 value) {
     return byteOrder::word16(value);
@@ -119,14 +86,7 @@ Meter::Reaction Meter::reset(quint8 sub) {
 }
 
 Meter::Reaction Meter::parameter(const QByteArray& r) {
-    const quint8 k = quint8(r[1]);
-    const QByteArray value = r.mid(2, r.size() - 3);
-    const auto& targets = quint8(r[0]) == WriteByte   ? ByteTargets
-                          : quint8(r[0]) == WriteWord ? WordTargets
-                                                      : FloatTargets;
-    if (!targets.contains(k)) return nak();
-    workingData_.replace(targets.value(k), value.size(), value);
-    return dle();
+    return applyWrite(workingData_, r) ? dle() : nak();
 }
 
 Meter::Reaction Meter::supportPointTable(const QByteArray& r) {

@@ -18,7 +18,7 @@ void menus(QVector<ControlSetting>& out, const SessionState& s) {
     enable(out, QStringLiteral("mnuhaupt_2"), s.meterRead);
     enable(out, QStringLiteral("mnuhaupt_3"), s.meterRead);
     // Writing the configuration waits for something to write.
-    enable(out, QStringLiteral("mnusicher_0"), s.pending);
+    enable(out, QStringLiteral("mnusicher_0"), s.pending && !s.writing);
     enable(out, QStringLiteral("mnusicher_1"), s.meterRead);
     // The language can be changed while the meter answers or has not been asked yet.
     enable(out, QStringLiteral("mnudatei_7"), !s.linkDown);
@@ -30,7 +30,7 @@ void pages(QVector<ControlSetting>& out, const SessionState& s) {
     for (int tab = 1; tab <= 3; ++tab)
         enable(out, QStringLiteral("regkor2_%1").arg(tab), s.checked);
     enable(out, QStringLiteral("frmND.cmdNDLesen"), !s.linkDown);
-    enable(out, QStringLiteral("frmND.cmdNDspeichern"), s.pending && !s.linkDown);
+    enable(out, QStringLiteral("frmND.cmdNDspeichern"), s.pending && !s.linkDown && !s.writing);
 }
 
 void frames(QVector<ControlSetting>& out, const SessionState& s) {

@@ -105,6 +105,12 @@ public:
     void storeUnit();
     void deleteUnit(int position);
 
+    // Writes the edited configuration: the planned requests, store and
+    // restart, the wait for the meter and the re-read. The result says whether
+    // the meter then holds what was written.
+    enum class WriteResult { Written, Refused, Failed, Differs };
+    WriteResult KonfigurationSchreiben();
+
     // Publishes which controls are usable and shown after a change of state.
     void refreshControls();
     void setCountsTimer(bool on);
@@ -154,6 +160,8 @@ private:
     void writeSettings();
     void reportOpenFailure(const OpenResult& r);
     void showOverflow();
+    bool ParameterSenden(const QByteArray& frame);
+    WriteResult finishWrite(const QByteArray& expected, const QVector<QByteArray>& frames);
     void showUnitLists(const QStringList& entries);
 
     Port& port_;

@@ -23,5 +23,6 @@ struct SessionState {
     bool currentShown = true;  // the frame of live values, unless a task frame covers it
     Task task = Task::None;
     QString configFileName;  // the configuration file saved, loaded or deleted last
+    bool writing = false;    // a configuration write runs
     bool pending = false;    // edited values wait to be written
 };

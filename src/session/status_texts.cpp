@@ -2,6 +2,7 @@
 
 namespace startTexts {
 
+const char* const CheckData = "Überprüfen ob Daten korrekt übernommen wurden ! ";
 const char* const WaitTime10 = "Wartezeit 10 sec";
 const char* const ColdStart1 = "Reset 1 (Kaltstart 1) Wartezeit 4 sec";
 const char* const ColdStart2 = "Reset 1 (Kaltstart 2) Wartezeit 4 sec";
@@ -28,6 +29,25 @@ QString undervoltage(Language s) {
     return choose(s, QStringLiteral("Unterspannung aktiv! Ausgänge sind deaktiviert."),
                   QStringLiteral("Low Voltage error signal activated! Outputs are deactivated."),
                   QStringLiteral("Attention sous-tension! Sorties desactivées."));
+}
+
+QString writing(Language s) {
+    return choose(s, QStringLiteral("Bitte warten. Neue Daten werden in oQ EEProm geschrieben."),
+                  QStringLiteral("Please wait. New Data will write to oQ EEProm."),
+                  QStringLiteral("Veuillez patienter S.V.P. Les nouvelles données sont en train "
+                                 "d'être écrites sur l'EEProm de l'oQ."));
+}
+
+QString writeDone(Language s) {
+    return choose(s, QStringLiteral("Initialisierung erfolgreich durchgeführt."),
+                  QStringLiteral("Initalization ok"), QStringLiteral("Initalization ok"));
+}
+
+QString writeDiffers(Language s, const QStringList& parameters) {
+    return choose(s, QStringLiteral("Das Messgerät hält nicht, was geschrieben wurde: %1"),
+                  QStringLiteral("The meter does not hold what was written: %1"),
+                  QStringLiteral("L'appareil ne contient pas ce qui a été écrit : %1"))
+        .arg(parameters.join(QStringLiteral(", ")));
 }
 
 }  // namespace startTexts

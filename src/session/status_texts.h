@@ -1,16 +1,23 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "config/language.h"
 
-// Status texts of the start-up and of the live values.
+// Status texts of the start-up, the live values and the configuration write.
 namespace startTexts {
 
 QString connectionOk(Language s);
 QString pleaseWait(Language s);
 QString initialized(Language s);
 QString undervoltage(Language s);
+
+// The configuration write.
+QString writing(Language s);
+QString writeDone(Language s);
+QString writeDiffers(Language s, const QStringList& parameters);
+extern const char* const CheckData;  // the meter did not come back; German only
 
 // The cold start speaks German only.
 extern const char* const WaitTime10;
