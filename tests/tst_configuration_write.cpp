@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "device/eeprom_map.h"
+#include "files/config_file.h"
 #include "link/byte_order.h"
 #include "link/requests.h"
 #include "session/link_messages.h"
@@ -42,6 +43,29 @@ private slots:
         QVERIFY(!w.b.session.edit.pending());
         QVERIFY(w.b.session.TimCounts().active());
         QVERIFY(w.b.dialogs.shownMessages.isEmpty());
+    }
+
+    // Writing back what was saved leaves the meter's image as it was; a changed
+    // value arrives stored.
+    void a_saved_configuration_is_written_back_data() {
+        QTest::addColumn<float>("creep");
+        QTest::newRow("unchanged") << 0.5f;
+        QTest::newRow("new creep flow") << 0.75f;
+    }
+    void a_saved_configuration_is_written_back() {
+        QFETCH(float, creep);
+        Bench b;
+        b.start();
+        const QByteArray before = b.sim.meter.eeprom();
+        ConfigFile c =
+            configFile::parse(QString::fromLatin1(configFile::text(b.session.currentConfig())))
+                .values;
+        c.Schleichmenge = creep;
+        b.session.loadConfig(c);
+        QCOMPARE(b.session.KonfigurationSchreiben(), Session::WriteResult::Written);
+        QByteArray expected = before;
+        expected.replace(address::Schleichmenge, 4, byteOrder::float32(creep));
+        QCOMPARE(b.sim.meter.eeprom(), expected);
     }
 
     void a_refused_write_sends_nothing_and_polling_goes_on() {

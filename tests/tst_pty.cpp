@@ -106,6 +106,9 @@ private slots:
             << QStringList() << QStringList{"save-config", "PORT", "/nonexistent/dir/x.use"} << 6
             << "Fehlernummer 75";
         QTest::newRow("no subcommand") << QStringList() << QStringList{"PORT"} << 1 << "usage";
+        QTest::newRow("a file that cannot be read is not written")
+            << QStringList() << QStringList{"write-config", "PORT", "/nonexistent.use"} << 6
+            << "Fehlernummer 53";
     }
     void the_tool_fails_clearly() {
         QFETCH(QStringList, simArgs);

@@ -105,6 +105,36 @@ int saveConfig(const QString& port, const QString& file, const Options& o) {
     return Done;
 }
 
+int writeConfig(const QString& port, const QString& file, const Options& o) {
+    Headless tool(folderOf(o));
+    Session& s = tool.session;
+    if (!chooseUnit(s, o.unit)) return Usage;
+    const configFile::ReadResult f = configFile::read(file);
+    if (!f.ok()) {
+        QTextStream(stderr) << "orbis-cli: " << file << ": " << f.error << "   [Fehlernummer "
+                            << f.errorNumber << "]" << Qt::endl;
+        return Refused;
+    }
+    if (const int code = readMeter(tool, port); code != Done) return code;
+    // The status texts of the write are its progress.
+    s.display.setListener([](const QString& name, Aspect a, const QVariant& v) {
+        if (name == QLatin1String("SB1_1") && a == Aspect::Text && !v.toString().isEmpty())
+            QTextStream(stderr) << v.toString() << Qt::endl;
+    });
+    s.loadConfig(f.values);
+    switch (s.KonfigurationSchreiben()) {
+        case Session::WriteResult::Written:
+            return Done;
+        case Session::WriteResult::Refused:
+            return Refused;
+        case Session::WriteResult::Differs:
+            return Differs;
+        case Session::WriteResult::Failed:
+            break;
+    }
+    return NoAnswer;
+}
+
 int listUnits(const Options& o) {
     Headless tool(folderOf(o));
     loadFolder(tool.session);

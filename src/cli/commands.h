@@ -12,7 +12,8 @@ constexpr int PortFailed = 2;
 constexpr int NoAnswer = 3;
 constexpr int EepromIncomplete = 4;
 constexpr int DecodeFailed = 5;
-constexpr int Refused = 6;  // a file could not be written, or the tool refused the change
+constexpr int Refused = 6;  // a file could not be read or written, or a check refused the change
+constexpr int Differs = 7;  // after a write the meter does not hold what was written
 
 struct Options {
     QString unit;    // a unit of UNIT.CON for the flows of a file; empty: the settings' unit
@@ -21,6 +22,8 @@ struct Options {
 
 int read(const QString& port);
 int saveConfig(const QString& port, const QString& file, const Options& o);
+// Loads FILE as the window's Load does and writes it to the meter.
+int writeConfig(const QString& port, const QString& file, const Options& o);
 int listUnits(const Options& o);
 // NAME FACTOR CONDITION GAS, as the add frame takes them.
 int addUnit(const QStringList& fields, const Options& o);

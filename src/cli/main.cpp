@@ -3,6 +3,7 @@
 //
 //   orbis-cli read PORT                            print the decoded parameters and the image
 //   orbis-cli save-config PORT FILE [--unit NAME]  save the meter's configuration as a .use file
+//   orbis-cli write-config PORT FILE [--unit NAME] write a .use file to the meter
 //   orbis-cli units                                list the units of UNIT.CON
 //   orbis-cli unit-add NAME FACTOR CONDITION GAS   add a unit to UNIT.CON
 //   orbis-cli unit-delete NAME                     delete a unit from UNIT.CON
@@ -10,8 +11,9 @@
 // PORT is a port number or a device path; --folder DIR names the program
 // folder. Exit codes: 0 done, 1 usage or unknown unit, 2 the port cannot be
 // opened, 3 the meter does not answer, 4 the EEPROM cannot be read
-// completely, 5 the image cannot be decoded, 6 a file cannot be written or
-// the change was refused.
+// completely, 5 the image cannot be decoded, 6 a file cannot be read or
+// written or a check refused the change, 7 the meter does not hold what was
+// written.
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -23,6 +25,7 @@ namespace {
 int usage() {
     QTextStream(stderr) << "usage: orbis-cli read PORT\n"
                            "       orbis-cli save-config PORT FILE.use [--unit NAME]\n"
+                           "       orbis-cli write-config PORT FILE.use [--unit NAME]\n"
                            "       orbis-cli units\n"
                            "       orbis-cli unit-add NAME FACTOR CONDITION GAS\n"
                            "       orbis-cli unit-delete NAME\n"
@@ -55,6 +58,8 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("read") && args.size() == 2) return cli::read(args[1]);
     if (command == QLatin1String("save-config") && args.size() == 3)
         return cli::saveConfig(args[1], args[2], o);
+    if (command == QLatin1String("write-config") && args.size() == 3)
+        return cli::writeConfig(args[1], args[2], o);
     if (command == QLatin1String("units") && args.size() == 1) return cli::listUnits(o);
     if (command == QLatin1String("unit-add") && args.size() == 5)
         return cli::addUnit(args.mid(1), o);

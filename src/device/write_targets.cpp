@@ -56,8 +56,8 @@ WriteTarget writeTarget(const QByteArray& frame) {
         const int a = byteOrder::readWord16(frame, 2);
         return {a, frame.mid(1, 1), a == address::Ueberlauf ? "Ueberlauf" : "EEPROM"};
     }
-    const auto& targets = command == WriteByte   ? ByteTargets
-                          : command == WriteWord ? WordTargets
+    const auto& targets = command == WriteByte    ? ByteTargets
+                          : command == WriteWord  ? WordTargets
                           : command == WriteFloat ? FloatTargets
                                                   : QMap<quint8, Target>();
     const auto it = targets.find(quint8(frame[1]));

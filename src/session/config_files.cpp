@@ -1,7 +1,9 @@
 #include <QFile>
 
+#include "config/damping.h"
+#include "config/pulse_divider.h"
+#include "device/analog_output.h"
 #include "session/session.h"
-#include "session/show_values.h"
 
 namespace {
 
@@ -74,4 +76,61 @@ void Session::deleteConfig() {
         return;
     QFile file(chosen);
     if (!file.remove()) fileError(file.errorString(), FileAccessError);
+}
+
+namespace {
+
+enum Digital { StandardFrequency, VariableFrequency, Pulse, Switch, NoOutput };
+
+int digitalOption(int ausgangsart, int frequenzbereich) {
+    if (ausgangsart & 0x04) return Pulse;
+    if (ausgangsart & 0x08) return frequenzbereich == 0 ? VariableFrequency : StandardFrequency;
+    if (ausgangsart & 0x40) return Switch;
+    return NoOutput;
+}
+
+// The range list's entry for the range bits 0 to 3 of Analogbereich.
+int rangeEntry(int analogbereich) {
+    const int entryOfBit[] = {2, 3, 0, 1};
+    for (int bit = 0; bit < 4; ++bit)
+        if (analogbereich & (1 << bit)) return entryOfBit[bit];
+    return 0;
+}
+
+float pulseBase16(float mew) {
+    return float(mew / 3600.0 / 1000.0 * 65536.0 / 65535.0);
+}
+
+}  // namespace
+
+void Session::loadConfig(const ConfigFile& c) {
+    MeterParameters& m = meter;
+    m.Ausgangsart = c.Ausgangsart, m.Analogbereich = c.Analogbereich;
+    m.Digitalflags = c.Digitalflags, m.Konfigbyte3 = c.Konfigbyte3;
+    m.MEW = edit.MEWNeu = c.MEW;
+    m.Schleichmenge = edit.SchleichmengeNeu = c.Schleichmenge;
+    edit.Daempfungszeit = c.Daempfungszeit;
+    const bool sameDamping = m.Filterfaktor > 0 && m.Filterfaktor < 65535 &&
+                             dampingPosition(m.Filterfaktor) == c.Daempfungszeit;
+    edit.FilterfaktorNeu = sameDamping ? m.Filterfaktor : filterFactorFor(c.Daempfungszeit);
+    m.Frequenzbereich = c.Frequenzbereich, m.FrequenzMin = c.FrequenzMin;
+    m.FrequenzMax = c.FrequenzMax;
+    if (c.Impulswert != m.Impulswert) {
+        const PulseDivider d = Impulsteilerberechnung(c.Impulswert, pulseBase16(c.MEW));
+        if (!d.refusedText) {
+            m.Impulsteiler = d.Impulsteiler;
+            m.Digitalflags = (m.Digitalflags & ~0x04) | (d.fractionalBits ? 0x04 : 0);
+        }
+        m.Impulswert = c.Impulswert;
+    }
+    m.Impulsdauer = c.Impulsdauer, m.Polaritaet = c.Polaritaet;
+    m.SchaltMin = c.SchaltMin, m.SchaltMax = c.SchaltMax;
+    edit.SchaltPolaritaet = c.SchaltPolaritaet;
+    m.Ueberlauf = c.Ueberlauf;
+    edit.chkKonfAnalog = {true, true, true, true, true, true, false};
+    edit.ListAnalogAus = rangeEntry(c.Analogbereich);
+    edit.ListKonfErr = qMax(0, analogOutput::errorBehavior(c.Analogbereich));
+    edit.ListFrequenz = c.Frequenzbereich == 2 ? 1 : 0;
+    edit.optDigital = digitalOption(c.Ausgangsart, c.Frequenzbereich);
+    refreshControls();
 }

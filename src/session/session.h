@@ -92,6 +92,10 @@ public:
     ConfigFile currentConfig() const;
     // Writes it to `path`; a failure is reported, and the result says so.
     bool saveConfig(const QString& path);
+    // Takes a configuration as the one to write: every value it holds is
+    // marked for writing, the digital option that matches its output kind
+    // chosen. A value equal to the meter's keeps the meter's exact setting.
+    void loadConfig(const ConfigFile& c);
     // The menu entries: ask for the file (and, to delete, for confirmation).
     void saveConfigAs();
     void deleteConfig();

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "config/damping.h"
 #include "config/time_base.h"
 #include "device/analog_output.h"
 #include "device/eeprom_auswerten.h"
@@ -14,8 +15,6 @@
 using namespace analogOutput;
 
 namespace {
-
-constexpr int MaxFilterTime = 5000;
 
 void setAll(DisplayModel& v, std::initializer_list<const char*> names, const QString& text) {
     for (const char* n : names)
@@ -138,18 +137,6 @@ void rangeValues(const MeterParameters& p, const Unit& e, DisplayModel& v) {
 }
 
 }  // namespace
-
-int dampingPosition(qint32 filterFactor) {
-    return qMin(int(std::lround(filterTime(filterFactor))), MaxFilterTime);
-}
-
-double filterTime(qint32 filterFactor) {
-    if (filterFactor <= 0)
-        throw std::domain_error("Ungültiger Prozeduraufruf oder ungültiges Argument");
-    const double log = std::log(filterFactor / 65535.0);
-    if (log == 0) throw std::domain_error("Division durch Null");
-    return -1.0 / log;
-}
 
 QString WerteAnzeigen(const MeterParameters& p, const Unit& e, EditState& b, Language s,
                       DisplayModel& v) {

@@ -18,8 +18,3 @@ QString WerteAnzeigen(const MeterParameters& p, const Unit& e, EditState& b, Lan
 void showOverflowState(const MeterParameters& p, Language s, DisplayModel& v);
 // The words of the overflow state in the configuration's labels.
 void showOverflowTexts(bool active, Language s, DisplayModel& v);
-
-// The filter time constant in ms that a filter coefficient gives.
-double filterTime(qint32 filterFactor);
-// The damping slider's position for a filter coefficient: its time in whole ms, at most 5000.
-int dampingPosition(qint32 filterFactor);
