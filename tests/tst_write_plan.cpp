@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "config/damping.h"
+#include "config/pulse_divider.h"
 #include "config/write_plan.h"
 
 namespace {
@@ -137,6 +139,49 @@ private slots:
         QCOMPARE(p.frequencyText, frequencyText);
         QCOMPARE(p.frames.isEmpty(), p.refused());
         if (frequencyText) QCOMPARE(hexFrames(p), QStringList{"0A 05 00 00 00 00"});
+    }
+
+    // The slider shows the time the coefficient really gives back.
+    void the_damping_time_gives_its_coefficient_data() {
+        QTest::addColumn<int>("ms");
+        QTest::addColumn<int>("coefficient");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("3 ms") << 3 << 46958 << 3;
+        QTest::newRow("20 ms, the factory setting") << 20 << 62339 << 20;
+        QTest::newRow("1000 ms") << 1000 << 65469 << 992;
+        QTest::newRow("5000 ms") << 5000 << 65522 << 5000;  // 5041 ms, held at the slider's end
+    }
+    void the_damping_time_gives_its_coefficient() {
+        QFETCH(int, ms);
+        QFETCH(int, coefficient);
+        QFETCH(int, shown);
+        QCOMPARE(filterFactorFor(ms), coefficient);
+        QCOMPARE(dampingPosition(coefficient), shown);
+        QCOMPARE(dampingPosition(62000), 18);
+    }
+
+    void the_pulse_divisor_keeps_eight_fractional_bits_when_it_can_data() {
+        QTest::addColumn<float>("amount");
+        QTest::addColumn<int>("refused");
+        QTest::addColumn<qint64>("divisor");
+        QTest::addColumn<bool>("fraction");
+        const float base = 150.0f / 3600 / 1000 * 65536 / 65535;  // full scale 150 kg/h
+        QTest::newRow("0.1 kg") << 0.1f << 0 << qint64(614391) << true;
+        QTest::newRow("smaller than one count") << base / 2 << 29 << qint64(0) << false;
+        QTest::newRow("beyond 32 bits") << base * 5e9f << 28 << qint64(0) << false;
+        QTest::newRow("beyond 24 bits: whole counts")
+            << base * 33554432.0f << 0 << qint64(33554432) << false;
+    }
+    void the_pulse_divisor_keeps_eight_fractional_bits_when_it_can() {
+        QFETCH(float, amount);
+        QFETCH(int, refused);
+        QFETCH(qint64, divisor);
+        QFETCH(bool, fraction);
+        const float base = 150.0f / 3600 / 1000 * 65536 / 65535;
+        const PulseDivider d = Impulsteilerberechnung(amount, base);
+        QCOMPARE(d.refusedText, refused);
+        QCOMPARE(qint64(d.Impulsteiler), divisor);
+        QCOMPARE(d.fractionalBits, fraction);
     }
 
     void the_frequency_dividers_follow_the_lowest_frequency_data() {
