@@ -52,13 +52,15 @@ Session::WriteResult Session::KonfigurationSchreiben() {
         display.setSelection(QStringLiteral("regkor2"), DigitalPage);
     }
     QByteArray expected = linkState.EEPromInhalt.mid(1);
+    bool sent = linkState.Verbunden;  // without a meter nothing is sent, nor restarted
     for (const QByteArray& frame : plan.frames) {
-        if (!ParameterSenden(frame)) {
-            state.writing = false;
-            refreshControls();
-            return WriteResult::Failed;
-        }
+        sent = sent && ParameterSenden(frame);
         applyWrite(expected, frame);
+    }
+    if (!sent) {
+        state.writing = false;
+        refreshControls();
+        return WriteResult::Failed;
     }
     return finishWrite(expected, plan.frames);
 }
