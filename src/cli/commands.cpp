@@ -61,7 +61,7 @@ void loadFolder(Session& s) {
     s.settings = settingsFile::read(s.file(QLatin1String(settingsFile::FileName)));
     s.language = Language::English;
     TexteLaden(s.file(textFileName(s.language)), s.texts);
-    s.loadUnits(s.file(QStringLiteral("UNIT.CON")));
+    s.loadUnits(s.file(QLatin1String(Einheitentabelle::FileName)));
 }
 
 int unitPosition(const Session& s, const QString& name) {

@@ -17,6 +17,7 @@ struct UnitProblem {
 // The units of UNIT.CON: records of name, factor (kg/h per unit), standard
 // condition in parentheses and gas, ended by the line "Ende".
 struct Einheitentabelle {
+    static constexpr const char* FileName = "UNIT.CON";
     static constexpr int Max = 50;
     static constexpr int BuiltIn = 12;  // the shipped units cannot be deleted
     QVector<Unit> entries;

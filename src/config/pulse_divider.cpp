@@ -22,7 +22,8 @@ PulseDivider Impulsteilerberechnung(float impulswert, float impulsbasis16) {
         d.refusedText = 28;
     } else {
         d.fractionalBits = w <= b * MaxWithFraction;
-        const double divisor = std::min(d.fractionalBits ? w * FractionScale / b : w / b, MaxDivisor);
+        const double divisor =
+            std::min(d.fractionalBits ? w * FractionScale / b : w / b, MaxDivisor);
         d.Impulsteiler = qint32(umrechnungen::Wort32NachLong(qint64(std::llround(divisor))));
     }
     return d;

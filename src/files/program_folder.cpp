@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
 #include <QStandardPaths>
+#include "config/einheitentabelle.h"
 
 namespace programFolder {
 namespace {
@@ -19,7 +21,8 @@ bool holdsFiles(const QString& folder) {
 
 const QStringList& shippedFiles() {
     static const QStringList fileNames = {QStringLiteral("Texte.ger"), QStringLiteral("Texte.eng"),
-                                          QStringLiteral("Texte.fra"), QStringLiteral("UNIT.CON")};
+                                          QStringLiteral("Texte.fra"),
+                                          QLatin1String(Einheitentabelle::FileName)};
     return fileNames;
 }
 

@@ -86,8 +86,8 @@ void Session::timStatusTick() {
 void Session::loadUnits(const QString& path) {
     units = readUnits(path);
     if (!units.problems.isEmpty())
-        message(problemMessage(units.problems, language), QStringLiteral("UNIT.CON"), Buttons::Ok,
-                Symbol::Warning);
+        message(problemMessage(units.problems, language), QLatin1String(Einheitentabelle::FileName),
+                Buttons::Ok, Symbol::Warning);
     QStringList entries;
     for (const Unit& u : units.entries)
         entries << listText(u);

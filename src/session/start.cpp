@@ -23,7 +23,7 @@ void Session::load() {
     language = languageFromName(settings.Language);
     HardwareTest();
     choosePortAtStart();
-    loadUnits(file(QStringLiteral("UNIT.CON")));
+    loadUnits(file(QLatin1String(Einheitentabelle::FileName)));
     if (state.PortOk)
         state.Startphase = true;
     else

@@ -79,7 +79,8 @@ void Session::storeUnit() {
     }
     u.Normzustand = QStringLiteral("(") + u.Normzustand + QStringLiteral(")");
     QString error;
-    if (!writeUnits(file(QStringLiteral("UNIT.CON")), units.entries + QVector<Unit>{u}, error)) {
+    if (!writeUnits(file(QLatin1String(Einheitentabelle::FileName)),
+                    units.entries + QVector<Unit>{u}, error)) {
         message(unitMessages::fileNotWritten(language, error), unitMessages::title(language),
                 Buttons::Ok, Symbol::Critical);
         return;
@@ -100,11 +101,12 @@ void Session::deleteUnit(int position) {
     QVector<Unit> kept = units.entries;
     kept.remove(position);
     QString error;
-    if (!writeUnits(file(QStringLiteral("UNIT.CON")), kept, error)) {
+    if (!writeUnits(file(QLatin1String(Einheitentabelle::FileName)), kept, error)) {
         message(unitMessages::fileNotWritten(language, error), unitMessages::title(language),
                 Buttons::Ok, Symbol::Critical);
         return;
     }
-    loadUnits(file(QStringLiteral("UNIT.CON")));  // a deleted unit stays the one selected
+    loadUnits(
+        file(QLatin1String(Einheitentabelle::FileName)));  // a deleted unit stays the one selected
     closeTask();
 }
