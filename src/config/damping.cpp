@@ -6,6 +6,7 @@
 namespace {
 
 constexpr double Full = 65535.0;
+constexpr int MinFilterTime = 3;
 constexpr int MaxFilterTime = 5000;
 
 }  // namespace
@@ -20,6 +21,12 @@ double filterTime(qint32 filterFactor) {
 
 int dampingPosition(qint32 filterFactor) {
     return qMin(int(std::lround(filterTime(filterFactor))), MaxFilterTime);
+}
+
+int dampingPreset(qint32 filterFactor) {
+    if (filterFactor <= 0) return MinFilterTime;
+    if (filterFactor >= Full) return MaxFilterTime;
+    return qBound(MinFilterTime, int(std::lround(filterTime(filterFactor))), MaxFilterTime);
 }
 
 qint32 filterFactorFor(int ms) {

@@ -12,9 +12,12 @@
 // live in the parameter record itself.
 struct EditState {
     static constexpr int AnalogOptions = 7;
+    // The digital output kinds, as the option buttons number them.
+    enum Digital { StandardFrequency, VariableFrequency, Pulse, Switch, NoOutput };
 
     int Listensperre = 0;        // the list handlers do nothing while it is set
     float Impulswertigkeit = 0;  // amount per pulse in the unit's own time base
+    QString Zeitbasis;           // the unit's time base the pulse editor found
 
     // Analog page: which parameters are to be written, and their new values
     // (flows in the selected unit).

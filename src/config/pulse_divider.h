@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/meter_parameters.h"
+
 #include <QtGlobal>
 
 // The pulse divisor the meter needs for an amount per pulse.
@@ -12,3 +14,6 @@ struct PulseDivider {
 // `impulswert` is the amount per pulse referred to the hour, `impulsbasis16`
 // the amount one count of the 16-bit divisor stands for at full scale.
 PulseDivider Impulsteilerberechnung(float impulswert, float impulsbasis16);
+// The same for the meter's Impulswert and Impulsbasis16; a divisor that fits
+// is stored in Impulsteiler and bit 2 of Digitalflags, a refusal changes nothing.
+PulseDivider Impulsteilerberechnung(MeterParameters& m);

@@ -10,11 +10,8 @@ using namespace protocol;
 
 namespace {
 
-enum Digital { StandardFrequency, VariableFrequency, Pulse, Switch, NoOutput };
-
 constexpr double OverflowShare = 0.9;  // of MOG: the highest full scale with the overflow on
 constexpr double Tolerance = 0.01;
-constexpr int OverflowFrequencyMax = 2272;
 constexpr int FrequencyMax = 2500;
 constexpr double SwitchHeadroom = 1.1;
 
@@ -45,10 +42,11 @@ struct Planner {
         if (e.chkKonfAnalog[1] && e.MEWNeu > m.MOG) return refuse(21, 22);
         if (e.chkKonfAnalog[1] && e.MEWNeu < 1) return refuse(45, 22);
         const bool pulseStays = e.optDigital < 0 && (m.Ausgangsart & 0x04);
-        if ((e.chkKonfAnalog[1] && pulseStays) || e.optDigital == Pulse)
+        if ((e.chkKonfAnalog[1] && pulseStays) || e.optDigital == EditState::Pulse)
             if (!pulseTimingOk()) return refuse(43, 44);
-        if (e.optDigital == Switch && m.SchaltMax > SwitchHeadroom * m.MOG) return refuse(26, 52);
-        if (e.optDigital == Switch && m.SchaltMax < m.SchaltMin) return refuse(27, 52);
+        if (e.optDigital == EditState::Switch && m.SchaltMax > SwitchHeadroom * m.MOG)
+            return refuse(26, 52);
+        if (e.optDigital == EditState::Switch && m.SchaltMax < m.SchaltMin) return refuse(27, 52);
         return true;
     }
     int frequencyMax() const {
@@ -59,7 +57,7 @@ struct Planner {
         if (m.Ueberlauf != 1) return;
         if (!e.chkKonfAnalog[1] && m.MEW * f > OverflowShare * m.MOG * f + Tolerance)
             flow(floatparam::MEW, OverflowShare * m.MOG);
-        if (e.optDigital == VariableFrequency && m.FrequenzMax > OverflowFrequencyMax)
+        if (e.optDigital == EditState::VariableFrequency && m.FrequenzMax > OverflowFrequencyMax)
             word(wordparam::FrequenzMax, OverflowFrequencyMax);
     }
     void analog() {
@@ -109,16 +107,16 @@ struct Planner {
     }
     void digital() {
         const bool plus =
-            e.optDigital == Switch
+            e.optDigital == EditState::Switch
                 ? (e.SchaltPolaritaet.isEmpty() ? m.Polaritaet : e.SchaltPolaritaet) ==
                       QLatin1String("Plus")
                 : m.Polaritaet == QLatin1String("Plus");
         switch (e.optDigital) {
-            case StandardFrequency:
-            case VariableFrequency:
-                frequency(e.optDigital == VariableFrequency);
+            case EditState::StandardFrequency:
+            case EditState::VariableFrequency:
+                frequency(e.optDigital == EditState::VariableFrequency);
                 break;
-            case Pulse:
+            case EditState::Pulse:
                 byte(byteparam::Ausgangsart, (ausgangsart & 0x03) + 20);
                 // Bit 2 says whether the divisor carries eight fractional bits; it is kept.
                 byte(byteparam::Digitalflags, 0x80 | (m.Digitalflags & 0x04) | (plus ? 1 : 0));
@@ -126,13 +124,13 @@ struct Planner {
                 plan.frames << request::writeDword(floatparam::Impulsteiler,
                                                    quint32(m.Impulsteiler));
                 break;
-            case Switch:
+            case EditState::Switch:
                 byte(byteparam::Ausgangsart, (ausgangsart & 0x03) + 64);
                 byte(byteparam::Digitalflags, plus ? 141 : 140);
                 flow(floatparam::SchaltMin, m.SchaltMin);
                 flow(floatparam::SchaltMax, m.SchaltMax);
                 break;
-            case NoOutput:
+            case EditState::NoOutput:
                 byte(byteparam::Ausgangsart, ausgangsart & 0x03);
                 if (m.Digitalflags & 0x08) byte(byteparam::Digitalflags, m.Digitalflags & ~0x08);
                 break;

@@ -6,6 +6,9 @@
 #include "config/edit_state.h"
 #include "device/meter_parameters.h"
 
+// The highest frequency of the variable band while the 10 % overflow is on, in Hz.
+constexpr int OverflowFrequencyMax = 2272;
+
 // The parameter writes that bring the meter to the edited configuration,
 // worked out before anything is sent: a check that refuses the write refuses
 // it whole, so the meter never runs half-written values.

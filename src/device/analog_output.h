@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The analog output as the configuration bytes describe it.
 namespace analogOutput {
@@ -13,6 +14,12 @@ Range range(int outputKind, int analogRange);
 bool isCurrent(Range b);
 QString rangeText(Range b);  // "0 - 5", "0 - 10", "0 - 20", "4 - 20"
 QString unit(Range b);       // "Volt" or "mA"
+// The range list of the analog page: "0 - 20 mA", "4 - 20 mA", "0 - 5 V", "0 - 10 V".
+Range rangeOfEntry(int entry);
+int entryOfRange(Range b);
+// The error levels a range can give, as the error list shows them; a level
+// the range cannot give is an empty entry.
+QStringList errorChoices(Range b);
 
 // Output level on error from Analogbereich bits 4 to 7, the first set bit
 // wins: 0 min, 1 max, 2 down, 3 up; -1 when none is set.

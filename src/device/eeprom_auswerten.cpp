@@ -57,7 +57,7 @@ void readSupportPoints(const Image& a, MeterParameters& p) {
 void computeImpulsbasis(MeterParameters& p) {
     const double s = (p.Digitalflags & 0x04) ? 256.0 : 65536.0;
     p.Impulsbasis = float(p.MEW / 3600.0 / 1000.0 * s / 65535.0);
-    p.Impulsbasis16 = float(p.MEW / 3600.0 / 1000.0 * 65536.0 / 65535.0);
+    p.Impulsbasis16 = impulsbasis16(p.MEW);
     const double divisor = umrechnungen::LongNachWort32(p.Impulsteiler);
     p.Impulswert = float(roundHalfEven(double(p.Impulsbasis) * divisor, 7));
 }

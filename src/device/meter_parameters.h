@@ -44,3 +44,8 @@ struct MeterParameters {
     float Impulsbasis16 = 0;
     float Impulswert = 0;
 };
+
+// The amount one count of the 16-bit pulse divisor stands for at a full scale.
+inline float impulsbasis16(float fullScale) {
+    return float(fullScale / 3600.0 / 1000.0 * 65536.0 / 65535.0);
+}

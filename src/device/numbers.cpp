@@ -41,3 +41,7 @@ QString strForm(double value) {
     return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) +
            QString::fromLatin1(buffer, int(r.ptr - buffer));
 }
+
+QString boxForm(double value) {
+    return strForm(value).trimmed();
+}

@@ -13,3 +13,7 @@ double roundHalfEven(double value, int places);
 // fixed text with a period that reads back as the same single-precision
 // value (" 12.5", "-1", " 60").
 QString strForm(double value);
+
+// A number as the editors put it into a box: the Str form without its
+// leading blank ("12.5", "-1").
+QString boxForm(double value);

@@ -80,13 +80,12 @@ void Session::deleteConfig() {
 
 namespace {
 
-enum Digital { StandardFrequency, VariableFrequency, Pulse, Switch, NoOutput };
-
 int digitalOption(int ausgangsart, int frequenzbereich) {
-    if (ausgangsart & 0x04) return Pulse;
-    if (ausgangsart & 0x08) return frequenzbereich == 0 ? VariableFrequency : StandardFrequency;
-    if (ausgangsart & 0x40) return Switch;
-    return NoOutput;
+    if (ausgangsart & 0x04) return EditState::Pulse;
+    if (ausgangsart & 0x08)
+        return frequenzbereich == 0 ? EditState::VariableFrequency : EditState::StandardFrequency;
+    if (ausgangsart & 0x40) return EditState::Switch;
+    return EditState::NoOutput;
 }
 
 // The range list's entry for the range bits 0 to 3 of Analogbereich.
@@ -95,10 +94,6 @@ int rangeEntry(int analogbereich) {
     for (int bit = 0; bit < 4; ++bit)
         if (analogbereich & (1 << bit)) return entryOfBit[bit];
     return 0;
-}
-
-float pulseBase16(float mew) {
-    return float(mew / 3600.0 / 1000.0 * 65536.0 / 65535.0);
 }
 
 }  // namespace
@@ -115,13 +110,10 @@ void Session::loadConfig(const ConfigFile& c) {
     edit.FilterfaktorNeu = sameDamping ? m.Filterfaktor : filterFactorFor(c.Daempfungszeit);
     m.Frequenzbereich = c.Frequenzbereich, m.FrequenzMin = c.FrequenzMin;
     m.FrequenzMax = c.FrequenzMax;
+    m.Impulsbasis16 = impulsbasis16(c.MEW);
     if (c.Impulswert != m.Impulswert) {
-        const PulseDivider d = Impulsteilerberechnung(c.Impulswert, pulseBase16(c.MEW));
-        if (!d.refusedText) {
-            m.Impulsteiler = d.Impulsteiler;
-            m.Digitalflags = (m.Digitalflags & ~0x04) | (d.fractionalBits ? 0x04 : 0);
-        }
         m.Impulswert = c.Impulswert;
+        Impulsteilerberechnung(m);
     }
     m.Impulsdauer = c.Impulsdauer, m.Polaritaet = c.Polaritaet;
     m.SchaltMin = c.SchaltMin, m.SchaltMax = c.SchaltMax;

@@ -41,18 +41,72 @@ void frames(QVector<ControlSetting>& out, const SessionState& s) {
     show(out, QStringLiteral("raEinheiten"), s.task == Task::Units);
     show(out, QStringLiteral("raEinheitenAdd"), s.task == Task::UnitAdd);
     show(out, QStringLiteral("raEinheitenloesch"), s.task == Task::UnitDelete);
-    show(out, QStringLiteral("raAktuell"), s.currentShown && s.task == Task::None);
+    show(out, QStringLiteral("raAktuell"),
+         s.currentShown && s.task == Task::None && !s.deviceDataShown);
+    show(out, QStringLiteral("frmND"), s.deviceDataShown);
+    show(out, QStringLiteral("raKonfAnaOut"), !s.deviceDataShown);
+    show(out, QStringLiteral("raDigitalAus"), !s.deviceDataShown);
     show(out, QStringLiteral("AnzAnalog"), s.liveShown);
     show(out, QStringLiteral("Picconnect"), s.connected);
     show(out, QStringLiteral("Picdisconnect"), !s.connected);
 }
 
+void showAll(QVector<ControlSetting>& out, std::initializer_list<const char*> names, bool on) {
+    for (const char* n : names)
+        show(out, QLatin1String(n), on);
+}
+
+// Each ticked option of the analog page shows its input.
+void analogEditor(QVector<ControlSetting>& out, const EditState& e) {
+    static const std::initializer_list<const char*> inputs[EditState::AnalogOptions] = {
+        {"ListAnalogAus"},
+        {"txtKonfMEW", "lblinfo_15"},
+        {"txtKonfSchleich", "lblinfo_28"},
+        {"hscKonfFiltfakt", "lblAnZms"},
+        {"ListKonfErr"},
+        {"ListUeberlauf"},
+        {"txtKonfMOG", "lblinfo_94"}};
+    bool any = false;
+    for (int i = 0; i < EditState::AnalogOptions; ++i) {
+        const bool ticked = e.chkKonfAnalog[size_t(i)];
+        out.append({QStringLiteral("chkKonfAnalog_%1").arg(i), ControlSetting::Checked, ticked});
+        showAll(out, inputs[i], ticked);
+        any = any || ticked;
+    }
+    show(out, QStringLiteral("raKonfAnaNeu"), any);
+}
+
+// The chosen kind of the digital page shows its inputs and new values, here
+// and in the device data window.
+void digitalEditor(QVector<ControlSetting>& out, const EditState& e) {
+    static const std::initializer_list<const char*> inputs[EditState::NoOutput] = {
+        {"ListFrequenz", "lblinfo_36", "lblKonfFrequenzNeu"},
+        {"txtFrequenzmin", "lblinfo_37", "txtFrequenzmax", "lblinfo_38", "lblFrequenzminNeu",
+         "lblFrequenzmaxNeu"},
+        {"txtKonfImpWert", "lblinfo_39", "hscKonfImpDauer", "lblinfo_40", "ListKonfImpPol",
+         "lblKonfImpWertNeu", "lblKonfImpDauerNeu", "pulsePolarityNew"},
+        {"txtKonfSchaltMin", "lblinfo_41", "txtKonfSchaltMax", "lblinfo_42", "ListkonfSchaltPol",
+         "lblKonfSchaltMinNeu", "lblKonfSchaltMaxNeu", "switchPolarityNew"}};
+    static const char* const deviceDataFrames[EditState::NoOutput] = {
+        "raNDFrequenzstandard", "raNDFrequenzvariabel", "raNDImpuls", "raNDSchalt"};
+    for (int i = 0; i <= EditState::NoOutput; ++i)
+        out.append(
+            {QStringLiteral("optDigital_%1").arg(i), ControlSetting::Checked, e.optDigital == i});
+    for (int i = 0; i < EditState::NoOutput; ++i) {
+        showAll(out, inputs[i], e.optDigital == i);
+        if (e.optDigital >= 0) show(out, QLatin1String(deviceDataFrames[i]), e.optDigital == i);
+    }
+    show(out, QStringLiteral("raKonfDigiNeu"), e.optDigital >= 0);
+}
+
 }  // namespace
 
-QVector<ControlSetting> controlState(const SessionState& s) {
+QVector<ControlSetting> controlState(const SessionState& s, const EditState& e) {
     QVector<ControlSetting> out;
     menus(out, s);
     pages(out, s);
     frames(out, s);
+    analogEditor(out, e);
+    digitalEditor(out, e);
     return out;
 }

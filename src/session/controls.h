@@ -3,16 +3,17 @@
 #include <QString>
 #include <QVector>
 
+#include "config/edit_state.h"
 #include "session/session_state.h"
 
-// Whether a control is usable or shown.
+// Whether a control is usable, shown, or (an option) ticked.
 struct ControlSetting {
-    enum Kind { Enabled, Visible };
+    enum Kind { Enabled, Visible, Checked };
     QString name;
     Kind kind;
     bool on;
 };
 
-// The one rule for which menus, tabs, buttons and frames are usable and
-// shown in a given state of the session.
-QVector<ControlSetting> controlState(const SessionState& s);
+// The one rule for which menus, tabs, buttons, frames and editor inputs are
+// usable and shown in a given state of the session and its edit.
+QVector<ControlSetting> controlState(const SessionState& s, const EditState& e = EditState());

@@ -22,7 +22,8 @@ constexpr Color SystemWindow = 0x80000005;       // background of windows and gr
 
 // What one control shows: its text or caption, colours, whether it is shown
 // and usable, a gauge or scroll position, a list selection, a gauge's full
-// scale, the entries of a drop-down list, or the wait cursor of a window.
+// scale, the entries of a drop-down list, the wait cursor of a window, or
+// the keyboard focus moving to a control.
 enum class Aspect : quint8 {
     Text,
     TextColor,
@@ -33,7 +34,8 @@ enum class Aspect : quint8 {
     Selection,
     Maximum,
     Items,
-    WaitCursor
+    WaitCursor,
+    Focus
 };
 
 // The values the session publishes for the window, under the controls'
@@ -57,6 +59,10 @@ public:
     void put(const QString& name, Aspect aspect, const QVariant& value);
 
     void setText(const QString& name, const QString& text) { set(name, Aspect::Text, text); }
+    void setTexts(std::initializer_list<const char*> names, const QString& text) {
+        for (const char* n : names)
+            setText(QLatin1String(n), text);
+    }
     void setVisible(const QString& name, bool shown) { set(name, Aspect::Visible, shown); }
     void setTextColor(const QString& name, Color c) { set(name, Aspect::TextColor, c); }
     void setBackground(const QString& name, Color c) { set(name, Aspect::Background, c); }

@@ -13,6 +13,12 @@ constexpr int CheckConnectionMs = 1000;
 constexpr int StatusMs = 500;
 constexpr int CountsMs = 10;
 
+Aspect aspectOf(ControlSetting::Kind k) {
+    return k == ControlSetting::Enabled   ? Aspect::Enabled
+           : k == ControlSetting::Visible ? Aspect::Visible
+                                          : Aspect::Value;
+}
+
 }  // namespace
 
 Session::Session(Port& port, Clock& clock, Dialogs& dialogs, const QString& programFolder,
@@ -43,9 +49,8 @@ QString Session::file(const QString& name) const {
 
 void Session::refreshControls() {
     state.pending = edit.pending();
-    for (const ControlSetting& c : controlState(state))
-        display.set(c.name, c.kind == ControlSetting::Enabled ? Aspect::Enabled : Aspect::Visible,
-                    c.on);
+    for (const ControlSetting& c : controlState(state, edit))
+        display.set(c.name, aspectOf(c.kind), c.on);
 }
 
 void Session::setCountsTimer(bool on) {
@@ -119,4 +124,8 @@ void Session::endProgram() {
     for (Timer* t : {timCheckVerb_.get(), timStatus_.get(), timCounts_.get()})
         t->off();
     dialogs_.endProgram();
+}
+
+void Session::showHint(hintTexts::Area area, int index) {
+    setStatus(hintTexts::hint(area, index, language));
 }

@@ -16,6 +16,7 @@
 #include "link/port.h"
 #include "session/dialogs.h"
 #include "session/display_model.h"
+#include "session/hint_texts.h"
 #include "session/live_state.h"
 #include "session/port_list.h"
 #include "session/session_state.h"
@@ -109,6 +110,36 @@ public:
     void storeUnit();
     void deleteUnit(int position);
 
+    // The analog and digital pages. Boxes take what was typed and give back
+    // what they show afterwards; a value that needs it is checked and refused
+    // with a message.
+    enum class Box { MEW, Schleich, MOG, FrequenzMin, FrequenzMax, ImpWert, SchaltMin, SchaltMax };
+    static QString boxName(Box b);
+    QString boxChanged(Box b, const QString& typed);
+    void tickAnalog(int index, bool ticked);
+    void dampingMoved(int ms);
+    void chooseAnalogOutput(int index);
+    void chooseErrorOutput(int index);
+    void chooseOverflow(int index);
+    // Gives up the analog edit and reads the meter again.
+    void cancelAnalog();
+    void chooseDigital(int index);
+    void chooseFrequencyRange(int index);
+    void pulseDurationMoved(int ms);
+    void choosePulsePolarity(int index);
+    void chooseSwitchPolarity(int index);
+    void cancelDigital();
+    // The status-bar hint over a control of the editors.
+    void showHint(hintTexts::Area area, int index = -1);
+
+    // The device data window: shown by the pages' OK, a load or the factory
+    // settings; each of its buttons closes it first.
+    void showDeviceData();
+    enum class DeviceDataButton { Write, SaveFile, Read, Analog, Digital, Cancel };
+    void deviceDataButton(DeviceDataButton b);
+    void loadConfigAs();
+    void factorySettings();
+
     // Writes the edited configuration: the planned requests, store and
     // restart, the wait for the meter and the re-read. The result says whether
     // the meter then holds what was written.
@@ -165,6 +196,22 @@ private:
     void reportOpenFailure(const OpenResult& r);
     void showOverflow();
     bool ParameterSenden(const QByteArray& frame);
+    void readMeterAgain();
+    void applyConfiguration();
+    void discardEdit();
+    void focus(const QString& box) { display.put(box, Aspect::Focus, true); }
+
+    // Steps of the editors.
+    void refillBox(Box box, const QString& text);
+    void showDamping(int position, qint32 filterFactor);
+    void leaveOverflow();
+    void fullScaleEntered(double value);
+    void rangeLimitEntered(double value);
+    void frequencyEntered(Box box, double value);
+    void pulseValueEntered(double value);
+    bool pulseDividerFits();
+    void switchThresholdEntered(Box box, double value);
+    void preparePulseEditor();
     WriteResult finishWrite(const QByteArray& expected, const QVector<QByteArray>& frames);
     void showUnitLists(const QStringList& entries);
 

@@ -22,7 +22,8 @@ struct SessionState {
     bool liveShown = true;     // the bar gauge of the measured value
     bool currentShown = true;  // the frame of live values, unless a task frame covers it
     Task task = Task::None;
-    QString configFileName;  // the configuration file saved, loaded or deleted last
-    bool writing = false;    // a configuration write runs
-    bool pending = false;    // edited values wait to be written
+    QString configFileName;        // the configuration file saved, loaded or deleted last
+    bool writing = false;          // a configuration write runs
+    bool pending = false;          // edited values wait to be written
+    bool deviceDataShown = false;  // the device data window is open
 };

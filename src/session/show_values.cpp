@@ -16,37 +16,62 @@ using namespace analogOutput;
 
 namespace {
 
-void setAll(DisplayModel& v, std::initializer_list<const char*> names, const QString& text) {
+// The display model, seen through the columns being shown: with the new
+// column only, the current values and the summary page keep what they show.
+class Out {
+public:
+    Out(DisplayModel& v, Columns c) : v_(v), all_(c == Columns::CurrentAndNew) {}
+    void setText(const QString& n, const QString& t) {
+        if (shows(n)) v_.setText(n, t);
+    }
+    void setVisible(const QString& n, bool on) {
+        if (shows(n)) v_.setVisible(n, on);
+    }
+    void setItem(const QString& n, int i, const QString& t) { v_.setItem(n, i, t); }
+    void setSelection(const QString& n, int i) { v_.setSelection(n, i); }
+    void put(const QString& n, Aspect a, const QVariant& value) { v_.put(n, a, value); }
+
+private:
+    bool shows(const QString& n) const {
+        static const char* const newSide[] = {"lblND", "frmND.", "raND", "txt", "hsc"};
+        if (all_ || n.contains(QLatin1String("Neu")) || n == QLatin1String("lblinfo_32"))
+            return true;
+        for (const char* prefix : newSide)
+            if (n.startsWith(QLatin1String(prefix))) return true;
+        return false;
+    }
+    DisplayModel& v_;
+    bool all_;
+};
+
+void setAll(Out& v, std::initializer_list<const char*> names, const QString& text) {
     for (const char* n : names)
         v.setText(QLatin1String(n), text);
 }
 
-void visible(DisplayModel& v, std::initializer_list<const char*> names, bool on) {
+void visible(Out& v, std::initializer_list<const char*> names, bool on) {
     for (const char* n : names)
         v.setVisible(QLatin1String(n), on);
 }
 
-void analog(const MeterParameters& p, DisplayModel& v) {
+void analog(const MeterParameters& p, Out& v) {
     const Range b = range(p.Ausgangsart, p.Analogbereich);
     setAll(v, {"lblGANAOUT", "lblKonfAnaOutAkt", "lblKonfAnaOutNeu", "lblNDAnalogausgang"},
            rangeText(b));
     setAll(v, {"lblinfo_32", "lblinfo_50", "lblinfo_51", "frmND.lblinfo_8"}, unit(b));
-    const QStringList fault = b == Range::I4_20   ? QStringList{"min", "max", "down", "up"}
-                              : b == Range::I0_20 ? QStringList{"min", "max", "", "up"}
-                                                  : QStringList{"min", "max", "", ""};
-    for (int i = 0; i < 4; ++i)
+    const QStringList fault = errorChoices(b);
+    for (int i = 0; i < fault.size(); ++i)
         v.setItem(QStringLiteral("ListKonfErr"), i, fault[i]);
-    const int index = b == Range::I0_20 ? 0 : b == Range::I4_20 ? 1 : b == Range::U0_5 ? 2 : 3;
-    v.setSelection(QStringLiteral("ListAnalogAus"), index);
+    v.setSelection(QStringLiteral("ListAnalogAus"), entryOfRange(b));
 }
 
-void polarity(DisplayModel& v, bool plus, std::initializer_list<const char*> plusPictures,
+void polarity(Out& v, bool plus, std::initializer_list<const char*> plusPictures,
               std::initializer_list<const char*> minusPictures) {
     visible(v, plusPictures, plus);
     visible(v, minusPictures, !plus);
 }
 
-void frequency(const MeterParameters& p, DisplayModel& v) {
+void frequency(const MeterParameters& p, Out& v) {
     const bool variable = p.Frequenzbereich == 0;
     v.setVisible(QStringLiteral("raNDFrequenzstandard"), !variable);
     v.setVisible(QStringLiteral("raNDFrequenzvariabel"), variable);
@@ -65,7 +90,7 @@ void frequency(const MeterParameters& p, DisplayModel& v) {
         v.setSelection(QStringLiteral("ListFrequenz"), p.Frequenzbereich - 1);
 }
 
-void switchOutput(const MeterParameters& p, DisplayModel& v) {
+void switchOutput(const MeterParameters& p, Out& v) {
     setAll(v, {"lblKonfSchaltMinAkt", "lblKonfSchaltMinNeu", "lblSchaltMin", "lblNDSchaltMin"},
            numberFormat::shortest(p.SchaltMin));
     setAll(v, {"lblKonfSchaltMaxAkt", "lblKonfSchaltMaxNeu", "lblSchaltMax", "lblNDSchaltMax"},
@@ -77,7 +102,7 @@ void switchOutput(const MeterParameters& p, DisplayModel& v) {
               plus ? QStringLiteral("Positiv") : QStringLiteral("Negativ"));
 }
 
-void pulseOutput(const MeterParameters& p, const Unit& e, EditState& b, DisplayModel& v) {
+void pulseOutput(const MeterParameters& p, const Unit& e, EditState& b, Out& v) {
     b.Impulswertigkeit = float(roundHalfEven(p.Impulswert * timeBase::factor(e.Einheit), 1));
     const QString value = numberFormat::shortest(b.Impulswertigkeit);
     setAll(v, {"lblKonfImpWertAkt", "lblKonfImpWertNeu", "lblPulsWert", "lblNDWertigkeit"}, value);
@@ -92,7 +117,7 @@ void pulseOutput(const MeterParameters& p, const Unit& e, EditState& b, DisplayM
               plus ? QStringLiteral("Positiv") : QStringLiteral("Negativ"));
 }
 
-void digital(const MeterParameters& p, const Unit& e, EditState& b, DisplayModel& v) {
+void digital(const MeterParameters& p, const Unit& e, EditState& b, Out& v) {
     const bool pulse = p.Ausgangsart & 0x04, freq = p.Ausgangsart & 0x08,
                switching = p.Ausgangsart & 0x40;
     visible(v, {"raImpuls", "raNDImpuls"}, pulse);
@@ -104,7 +129,7 @@ void digital(const MeterParameters& p, const Unit& e, EditState& b, DisplayModel
     if (pulse) pulseOutput(p, e, b, v);
 }
 
-void errorAndOverflow(const MeterParameters& p, Language s, DisplayModel& v) {
+void errorAndOverflow(const MeterParameters& p, Language s, Out& v) {
     const int behavior = errorBehavior(p.Analogbereich);
     if (behavior >= 0) v.setSelection(QStringLiteral("ListKonfErr"), behavior);
     setAll(v, {"lblERR", "lblKonfErrAkt", "lblKonfErrNeu", "lblNDAusgangFehler"},
@@ -121,7 +146,7 @@ void overflowLabel(bool active, Language s, DisplayModel& v) {
     v.setTextColor(QStringLiteral("lblUeberlauf"), active ? color::Blue : color::Red);
 }
 
-void rangeValues(const MeterParameters& p, const Unit& e, DisplayModel& v) {
+void rangeValues(const MeterParameters& p, const Unit& e, Out& v) {
     setAll(v, {"lblMEW", "lblKonfMEWAkt", "lblKonfMEWNeu", "lblNDMew"},
            numberFormat::rounded(p.MEW, 4));
     setAll(v, {"lblMOG", "lblKonfMOGAkt", "lblKonfMOGNeu"}, numberFormat::withSignPlace(p.MOG));
@@ -139,7 +164,8 @@ void rangeValues(const MeterParameters& p, const Unit& e, DisplayModel& v) {
 }  // namespace
 
 QString WerteAnzeigen(const MeterParameters& p, const Unit& e, EditState& b, Language s,
-                      DisplayModel& v) {
+                      DisplayModel& model, Columns columns) {
+    Out v(model, columns);
     QString failure;
     b.Listensperre = 1;
     try {
@@ -166,8 +192,9 @@ void showOverflowState(const MeterParameters& p, Language s, DisplayModel& v) {
     if (known && s != Language::Unknown) overflowLabel(active, s, v);
 }
 
-void showOverflowTexts(bool active, Language s, DisplayModel& v) {
+void showOverflowTexts(bool active, Language s, DisplayModel& model) {
     if (s == Language::Unknown) return;
-    overflowLabel(active, s, v);
+    overflowLabel(active, s, model);
+    Out v(model, Columns::CurrentAndNew);
     setAll(v, {"lblKonfULAkt", "lblKonfULNeu"}, infoTexts::overflowWord(s, active));
 }

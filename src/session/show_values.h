@@ -10,8 +10,11 @@
 // values of the configuration pages, the list selections, the frames of the
 // active digital output, and the device data window. A failure ends it with
 // the description of the failure; labels set before keep their new texts.
+// With the new column only, the current values keep what they show: a
+// configuration loaded from a file is shown beside the meter's.
+enum class Columns { CurrentAndNew, NewOnly };
 QString WerteAnzeigen(const MeterParameters& p, const Unit& e, EditState& b, Language s,
-                      DisplayModel& v);
+                      DisplayModel& v, Columns columns = Columns::CurrentAndNew);
 
 // The overflow controls and the gauges' full scale, which follow the
 // overflow state of firmware that knows it.

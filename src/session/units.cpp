@@ -17,6 +17,7 @@ void Session::openUnitTask(Task t) {
             display.put(QLatin1String(box), Aspect::Text, QString());
     }
     openTask(t);
+    if (t == Task::UnitAdd) focus(QStringLiteral("txtEinheitName"));
 }
 
 // The values of every device field follow the new unit: the meter is read
@@ -65,6 +66,7 @@ void Session::storeUnit() {
     if (!(u.Umrechnungsfaktor > 0)) {
         message(texts[textNo::UnitFactorInvalid], texts[textNo::TitleUnitFactor], Buttons::Ok,
                 Symbol::Critical);
+        focus(QStringLiteral("TxtEinheitFaktor"));
         return;
     }
     if (!fieldUsable(u.Einheit) || !fieldUsable(u.Normzustand) || !fieldUsable(u.Gasart)) {

@@ -34,6 +34,9 @@ App::App(Port& port, Clock& clock, Dialogs& dialogs, const QString& programFolde
     wireMenus();
     wireFrames();
     wireUnits();
+    wireEditors();
+    wireDeviceData();
+    wireHints();
 }
 
 App::~App() {

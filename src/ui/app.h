@@ -28,6 +28,11 @@ private:
     void wireMenus();
     void wireFrames();
     void wireUnits();
+    void wireEditors();
+    void wireDeviceData();
+    void wireHints();
+    template <typename W>
+    W* find(const char* name) const;
     void applyCaptions(Language s);
 
     MainWindow window_;

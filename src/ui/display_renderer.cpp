@@ -1,5 +1,6 @@
 #include "ui/display_renderer.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -46,6 +47,15 @@ void paintLamp(QWidget* lamp, Color c) {
         QStringLiteral("#Lampe { background: #%1; border: 1px solid gray; border-radius: %2px; }")
             .arg(c, 6, 16, QLatin1Char('0'))
             .arg(lamp->width() / 2));
+}
+
+// A set of exclusive option buttons can be left with none chosen.
+void check(QAbstractButton* b, bool on) {
+    if (b->isChecked() == on) return;
+    const bool exclusive = b->autoExclusive();
+    b->setAutoExclusive(false);
+    b->setChecked(on);
+    b->setAutoExclusive(exclusive);
 }
 
 }  // namespace
@@ -109,6 +119,9 @@ void DisplayRenderer::render(const QString& name, Aspect aspect, const QVariant&
         case Aspect::Items:
             items(t, value.toStringList());
             break;
+        case Aspect::Focus:
+            if (auto* w = qobject_cast<QWidget*>(t.object)) w->setFocus();
+            break;
         case Aspect::WaitCursor:
             if (auto* w = qobject_cast<QWidget*>(t.object)) {
                 if (value.toBool())
@@ -130,7 +143,7 @@ void DisplayRenderer::text(const Target& t, const QString& s) {
     } else if (auto* l = qobject_cast<QLabel*>(t.object)) {
         if (l->text() != s) l->setText(s);
     } else if (auto* e = qobject_cast<QLineEdit*>(t.object)) {
-        e->setText(s);
+        if (e->text() != s) e->setText(s);
     } else if (auto* g = qobject_cast<QGroupBox*>(t.object)) {
         g->setTitle(s);
     } else if (auto* w = qobject_cast<QWidget*>(t.object)) {
@@ -158,7 +171,9 @@ void DisplayRenderer::enabled(const Target& t, bool on) {
         w->setEnabled(on);
 }
 
+// Values the session sets do not come back to it as the technician's choices.
 void DisplayRenderer::number(const Target& t, Aspect aspect, int value) {
+    const QSignalBlocker quiet(t.object);
     if (auto* bar = qobject_cast<QProgressBar*>(t.object)) {
         if (aspect == Aspect::Maximum)
             bar->setMaximum(value);
@@ -171,8 +186,9 @@ void DisplayRenderer::number(const Target& t, Aspect aspect, int value) {
     } else if (auto* tabs = qobject_cast<QTabWidget*>(t.object)) {
         tabs->setCurrentIndex(value);
     } else if (auto* combo = qobject_cast<QComboBox*>(t.object)) {
-        const QSignalBlocker quiet(combo);
         combo->setCurrentIndex(value);
+    } else if (auto* b = qobject_cast<QAbstractButton*>(t.object)) {
+        check(b, value != 0);
     }
 }
 

@@ -7,9 +7,11 @@ using namespace buildingBlocks;
 namespace pages {
 namespace {
 
-QWidget* polarityPair(const char* plus, const char* minus) {
-    return row({picture(QLatin1String(plus), pictures::polarity(true)),
-                picture(QLatin1String(minus), pictures::polarity(false))});
+QWidget* polarityPair(const char* plus, const char* minus, const char* name = "") {
+    auto* r = row({picture(QLatin1String(plus), pictures::polarity(true)),
+                   picture(QLatin1String(minus), pictures::polarity(false))});
+    r->setObjectName(QLatin1String(name));
+    return r;
 }
 
 QGroupBox* values(const char* name, const char* frequency, const char* fmin, const char* fmax,
@@ -47,7 +49,7 @@ QWidget* options() {
                  2, 1, 2, 1);
     g->addWidget(row({textField(QStringLiteral("txtKonfImpWert")),
                       unit(QStringLiteral("lblinfo_39"), QStringLiteral("kg/Puls")),
-                      scrollBar(QStringLiteral("hscKonfImpDauer"), Qt::Horizontal, 1, 256),
+                      scrollBar(QStringLiteral("hscKonfImpDauer"), Qt::Horizontal, 0, 256),
                       unit(QStringLiteral("lblinfo_40"), QStringLiteral("ms"))}),
                  4, 1);
     g->addWidget(list(QStringLiteral("ListKonfImpPol"), {QString(), QString()}), 5, 1);
@@ -73,12 +75,13 @@ QWidget* digitalOutput() {
                               polarityPair("PicKonfSchaltPolPlusAkt", "PicKonfSchaltPolMinusAkt"),
                               nullptr));
     columns->addWidget(options(), 1);
-    columns->addWidget(values("raKonfDigiNeu", "lblKonfFrequenzNeu", "lblFrequenzminNeu",
-                              "lblFrequenzmaxNeu", "lblKonfImpWertNeu", "lblKonfImpDauerNeu",
-                              polarityPair("picKonfImpPolPlusNeu", "picKonfImpPolMinusNeu"),
-                              "lblKonfSchaltMinNeu", "lblKonfSchaltMaxNeu",
-                              polarityPair("PicKonfSchaltPolPlusNeu", "PicKonfSchaltPolMinusNeu"),
-                              unit(QStringLiteral("lblinfo_36"), QStringLiteral("Hz"))));
+    columns->addWidget(values(
+        "raKonfDigiNeu", "lblKonfFrequenzNeu", "lblFrequenzminNeu", "lblFrequenzmaxNeu",
+        "lblKonfImpWertNeu", "lblKonfImpDauerNeu",
+        polarityPair("picKonfImpPolPlusNeu", "picKonfImpPolMinusNeu", "pulsePolarityNew"),
+        "lblKonfSchaltMinNeu", "lblKonfSchaltMaxNeu",
+        polarityPair("PicKonfSchaltPolPlusNeu", "PicKonfSchaltPolMinusNeu", "switchPolarityNew"),
+        unit(QStringLiteral("lblinfo_36"), QStringLiteral("Hz"))));
     auto* l = new QVBoxLayout(r);
     l->addLayout(columns);
     l->addWidget(

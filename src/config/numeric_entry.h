@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// A number box as the technician types into it: only the last character is
+// looked at. A digit or "." is kept; a "," becomes "."; anything else is
+// dropped, and the shortened text is looked at again.
+struct NumericEntry {
+    QString text;      // what the box shows afterwards
+    double value = 0;  // its leading number, "." as separator ("1.2.3" is 1.2)
+
+    bool empty() const { return text.isEmpty(); }
+};
+
+NumericEntry numericEntry(QString typed);
+
+// The upper range limit box shows a decimal comma; its value is read with
+// either separator, so "12.5" shows "12,5" and counts as 12.5.
+NumericEntry rangeLimitEntry(QString typed);
