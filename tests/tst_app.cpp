@@ -246,6 +246,53 @@ private slots:
         QCOMPARE(s.text("lblinfo_15"), QStringLiteral("t/h"));
     }
 
+    // Ticking, typing and the device data window's write button reach the meter.
+    void an_edit_in_the_window_is_written_to_the_meter() {
+        Start s(Com1German);
+        s.b.clock.advance(2.0);
+        s.window().element<QAbstractButton>("chkKonfAnalog_1")->click();
+        QVERIFY(s.on(QStringLiteral("txtKonfMEW")));
+        auto* box = s.window().element<QLineEdit>("txtKonfMEW");
+        box->clear();
+        QTest::keyClicks(box, "12x0,5");
+        QCOMPARE(box->text(), QStringLiteral("120.5"));
+        s.window().element<QAbstractButton>("optDigital_4")->click();
+        QVERIFY(!s.on(QStringLiteral("txtFrequenzmin")));
+        s.use(QStringLiteral("cmdokAnalog"));
+        FrmND& nd = s.window().frmND();
+        QVERIFY(nd.isVisible());
+        QVERIFY(!s.on(QStringLiteral("raKonfAnaOut")));
+        QCOMPARE(nd.findChild<QLabel*>(QStringLiteral("lblNDMew"))->text(),
+                 QLocale().toString(120.5));
+        nd.findChild<QAbstractButton*>(QStringLiteral("cmdNDspeichern"))->click();
+        QVERIFY(!nd.isVisible());
+        QCOMPARE(s.session().meter.MEW, 120.5f);
+        QCOMPARE(s.session().meter.Ausgangsart & 0xFC, 0);
+        QCOMPARE(s.window().statusPanel()->text(),
+                 QStringLiteral("Initialisierung erfolgreich durchgeführt."));
+        QVERIFY(!s.window().element<QAbstractButton>("chkKonfAnalog_1")->isChecked());
+    }
+
+    // A loaded file is shown in the device data window, named in its caption.
+    void a_loaded_file_opens_the_device_data_window() {
+        Start s(Com1German);
+        s.b.clock.advance(2.0);
+        const QString file = s.folder.filePath(QStringLiteral("a.use"));
+        ConfigFile c = s.session().currentConfig();
+        c.MEW = 55;
+        QString error;
+        QVERIFY(configFile::write(file, c, error));
+        s.b.dialogs.fileNames << file;
+        s.use(QStringLiteral("mnudatei_3"));
+        FrmND& nd = s.window().frmND();
+        QVERIFY(nd.isVisible());
+        QCOMPARE(nd.windowTitle(), QStringLiteral("Neue Gerätedaten von Datei   ") + file);
+        QCOMPARE(nd.findChild<QLabel*>(QStringLiteral("lblNDMew"))->text(), QStringLiteral("55"));
+        nd.findChild<QAbstractButton*>(QStringLiteral("cmdNDAbbruch"))->click();
+        QVERIFY(!nd.isVisible());
+        QVERIFY(!s.window().menuEntry(Menu::mnusicher, 0)->isEnabled());
+    }
+
     void info_names_the_version_and_exit_ends_the_program() {
         Start s(Com1German);
         s.use(QStringLiteral("mnuHilfe_1"));

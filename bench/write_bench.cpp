@@ -1,0 +1,107 @@
+// Measures a full configuration write over the simulator on a pseudo-terminal
+// (9600 baud, no meter latency): its wall time against the waits it is made
+// of, the fixed ones that run to their end (a second before writing and after
+// each request) and those the meter ends by answering (its restart, the
+// EEPROM image on the wire). Whatever is above their sum is the tool's own
+// overhead.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include "bench/counting_port.h"
+#include "device/eeprom_auswerten.h"
+#include "link/qt_serial_port.h"
+#include "link/steady_clock.h"
+#include "session/console_dialogs.h"
+#include "session/session.h"
+
+namespace {
+
+constexpr double ByteTime = 10.0 / 9600.0;
+
+// The real clock, keeping account of the waits: those that ran to their
+// deadline and those that data ended.
+class TimingClock : public Clock {
+public:
+    explicit TimingClock(Clock& c) : c_(c) {}
+    double fixedWaits = 0;
+    double answeredWaits = 0;
+
+    double now() const override { return c_.now(); }
+    bool waitUntil(double deadline, const std::function<bool()>& done, Events e) override {
+        const double start = c_.now();
+        const bool ended = c_.waitUntil(deadline, done, e);
+        (ended ? answeredWaits : fixedWaits) += c_.now() - start;
+        return ended;
+    }
+    void wake() override { c_.wake(); }
+    std::unique_ptr<Timer> timer(std::function<void()> handler) override {
+        return c_.timer(std::move(handler));
+    }
+
+private:
+    Clock& c_;
+};
+
+// An edit that writes every analog value and a pulse output.
+void editEverything(Session& s) {
+    ConfigFile c = s.currentConfig();
+    c.MEW = 80, c.Schleichmenge = 0.5, c.Daempfungszeit = 100;
+    c.Ausgangsart = (c.Ausgangsart & 0x03) | 0x04;
+    c.Impulswert = 0.01f, c.Impulsdauer = 50;
+    s.loadConfig(c);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QProcess sim;
+    sim.start(QStringLiteral(ORBIS_SIM), {QStringLiteral("--latency"), QStringLiteral("0")});
+    if (!sim.waitForReadyRead(5000)) return 1;
+    const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
+
+    QTemporaryDir folder;
+    SteadyClock steady;
+    TimingClock clock(steady);
+    QtSerialPort serial(defaultDeviceName);
+    CountingPort port(serial);
+    serial.onData([&] { clock.wake(); });
+    ConsoleDialogs dialogs;
+    Session session(port, clock, dialogs, folder.path());
+    port.setCommPort(path);
+    session.state.PortOk = port.openPort().ok();
+    session.settings.unit = Unit{};
+    session.language = Language::English;
+    if (!session.link().testConnection() || !session.EEPromLesen()) return 2;
+    EEPromAuswerten(session.linkState.EEPromInhalt, session.meter, session.settings.unit);
+    editEverything(session);
+
+    clock.fixedWaits = clock.answeredWaits = 0;
+    const qint64 bytesBefore = port.bytes();
+    QElapsedTimer wallClock;
+    wallClock.start();
+    const Session::WriteResult r = session.KonfigurationSchreiben();
+    const double wall = double(wallClock.nsecsElapsed()) / 1e9;
+    const double wire = double(port.bytes() - bytesBefore) * ByteTime;
+    out << QStringLiteral(
+               "write %1: wall %2 s; fixed waits %3 s; waits the meter ended %4 s "
+               "(%5 bytes, %6 s on the wire)\n")
+               .arg(r == Session::WriteResult::Written ? QStringLiteral("done")
+                                                       : QStringLiteral("FAILED"))
+               .arg(wall, 0, 'f', 3)
+               .arg(clock.fixedWaits, 0, 'f', 3)
+               .arg(clock.answeredWaits, 0, 'f', 3)
+               .arg(port.bytes() - bytesBefore)
+               .arg(wire, 0, 'f', 3);
+    out << QStringLiteral("wall / all waits = %1 x; wall / fixed waits = %2 x\n")
+               .arg(wall / (clock.fixedWaits + clock.answeredWaits), 0, 'f', 4)
+               .arg(wall / clock.fixedWaits, 0, 'f', 4);
+    sim.terminate();
+    sim.waitForFinished();
+    return r == Session::WriteResult::Written ? 0 : 3;
+}
