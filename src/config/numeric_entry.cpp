@@ -2,17 +2,15 @@
 
 #include "device/numbers.h"
 
-NumericEntry numericEntry(QString typed) {
-    while (!typed.isEmpty()) {
-        const QChar last = typed.back();
-        if ((last >= QLatin1Char('0') && last <= QLatin1Char('9')) || last == QLatin1Char('.'))
-            return {typed, leadingNumber(typed)};
-        if (last == QLatin1Char(','))
-            typed.back() = QLatin1Char('.');
-        else
-            typed.chop(1);
+NumericEntry numericEntry(const QString& typed) {
+    QString kept;
+    for (const QChar c : typed) {
+        if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.'))
+            kept += c;
+        else if (c == QLatin1Char(','))
+            kept += QLatin1Char('.');
     }
-    return {};
+    return {kept, leadingNumber(kept)};
 }
 
 NumericEntry rangeLimitEntry(QString typed) {

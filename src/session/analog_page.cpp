@@ -107,8 +107,9 @@ void Session::rangeLimitEntered(double value) {
     if (pattern(value) == pattern(meter.MOG)) return;
     meter.MOG = float(value);
     display.setTexts({"lblKonfMOGNeu", "lblNDMog"}, numberFormat::withSignPlace(meter.MOG));
+    // Ticking the full scale fills its box with the meter's value again, and
+    // filling it checks that value against the new limit.
     tickAnalog(FullScale, true);
-    fullScaleEntered(leadingNumber(display.text(boxName(Box::MEW))));
     focus(boxName(Box::MOG));
 }
 

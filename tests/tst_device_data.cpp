@@ -1,0 +1,120 @@
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "device/eeprom_map.h"
+#include "link/byte_order.h"
+#include "session/status_texts.h"
+#include "support/bench.h"
+#include "support/file_helpers.h"
+
+using Button = Session::DeviceDataButton;
+
+Q_DECLARE_METATYPE(Button)
+
+// Given a configuration loaded from a file or the factory settings, the
+// device data window shows it beside the meter's, and its buttons write,
+// save, read again, edit further or discard it.
+class TstDeviceData : public QObject {
+    Q_OBJECT
+
+private slots:
+    void the_factory_settings_are_written_to_the_meter() {
+        Bench b;
+        b.start();
+        b.session.factorySettings();
+        QVERIFY(b.session.state.deviceDataShown);
+        QCOMPARE(b.shown("lblNDMew"), QStringLiteral("100"));
+        QCOMPARE(b.shown("lblNDFrequenz"), QStringLiteral("10 - 1000"));
+        QCOMPARE(b.shown("lblKonfMEWAkt"), QStringLiteral("150"));  // the meter's, beside it
+        QCOMPARE(b.shown("frmND"), QStringLiteral("Neue Gerätedaten von Datei   "));
+        b.session.deviceDataButton(Button::Write);
+        QVERIFY(!b.session.state.deviceDataShown);
+        QCOMPARE(b.shown("SB1_1"), startTexts::writeDone(Language::German));
+        const QByteArray e = b.sim.meter.eeprom();
+        QCOMPARE(e.left(4).toHex(' '), QByteArray("0a 21 84 00"));
+        QCOMPARE(quint8(e[address::Frequenzbereich]), quint8(2));
+        QCOMPARE(byteOrder::readFloat32(e, address::MEW), 100.0f);
+        QCOMPARE(byteOrder::readFloat32(e, address::Schleichmenge), 0.0f);
+        QCOMPARE(quint8(e[address::Filterfaktor]) << 8 | quint8(e[address::Filterfaktor + 1]),
+                 62339);
+    }
+
+    void the_factory_settings_are_saved_without_a_meter() {
+        QTemporaryDir folder;
+        Bench b;
+        b.session.factorySettings();
+        b.dialogs.fileNames << folder.filePath(QStringLiteral("werk.txt"));
+        b.session.saveConfigAs();
+        QCOMPARE(
+            readFile(folder.filePath(QStringLiteral("werk.use"))),
+            QByteArray(" 10 \r\n 33 \r\n 132 \r\n 127 \r\n 100\r\n 0\r\n 20 \r\n 2 \r\n"
+                       " 200\r\n 2500\r\n 5\r\n 250 \r\nPlus\r\n 0\r\n 100\r\nPlus\r\n 0\r\n"));
+    }
+
+    void a_loaded_file_is_shown_beside_the_meter() {
+        QTemporaryDir folder;
+        Bench b;
+        b.start();
+        ConfigFile c = b.session.currentConfig();
+        c.MEW = 120, c.Ausgangsart = 0x41, c.SchaltMax = 90;
+        const QString path = folder.filePath(QStringLiteral("a.use"));
+        QString error;
+        QVERIFY(configFile::write(path, c, error));
+        b.dialogs.fileNames << path;
+        b.session.loadConfigAs();
+        QCOMPARE(b.shown("lblKonfMEWNeu"), QStringLiteral("120"));
+        QCOMPARE(b.shown("lblKonfMEWAkt"), QStringLiteral("150"));
+        QCOMPARE(b.shown("lblNDSchaltMax"), QStringLiteral("90"));
+        QVERIFY(b.session.display.visible(QStringLiteral("raNDSchalt")));
+        QVERIFY(!b.session.display.visible(QStringLiteral("raNDImpuls")));
+        QCOMPARE(b.session.edit.optDigital, int(EditState::Switch));
+        QVERIFY(b.session.display.enabled(QStringLiteral("mnusicher_0")));
+    }
+
+    void a_malformed_file_is_reported_and_not_applied() {
+        QTemporaryDir folder;
+        Bench b;
+        b.start();
+        const QString path = folder.filePath(QStringLiteral("kurz.use"));
+        writeFile(path, " 10 \r\n 33 \r\n");
+        b.dialogs.fileNames << path;
+        b.session.loadConfigAs();
+        QCOMPARE(b.dialogs.shownMessages.size(), 1);
+        QCOMPARE(b.dialogs.shownMessages[0].title, QStringLiteral("Fehlerbehandlung"));
+        QVERIFY(b.dialogs.shownMessages[0].text.contains(QStringLiteral("   [Fehlernummer ")));
+        QVERIFY(!b.session.state.deviceDataShown);
+        QVERIFY(!b.session.edit.pending());
+    }
+
+    // Every button closes the window first.
+    void the_buttons_close_the_window_and_act_data() {
+        QTest::addColumn<Button>("button");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("pending");
+        QTest::addColumn<bool>("reads");
+        QTest::newRow("analog page") << Button::Analog << 1 << true << false;
+        QTest::newRow("digital page") << Button::Digital << 2 << true << false;
+        QTest::newRow("read again") << Button::Read << 0 << false << true;
+        QTest::newRow("cancel") << Button::Cancel << 0 << false << false;
+    }
+    void the_buttons_close_the_window_and_act() {
+        QFETCH(Button, button);
+        Bench b;
+        b.start();
+        b.session.tickAnalog(5, true);
+        b.session.chooseOverflow(0);
+        b.session.chooseDigital(EditState::NoOutput);
+        b.session.showDeviceData();
+        const int sent = b.frames().size();
+        b.session.deviceDataButton(button);
+        QVERIFY(!b.session.state.deviceDataShown);
+        QVERIFY(!b.session.display.visible(QStringLiteral("frmND")));
+        QTEST(b.session.display.selection(QStringLiteral("regkor2")), "page");
+        QTEST(b.session.edit.pending(), "pending");
+        QTEST(b.commands(sent).contains(QStringLiteral("0B 00")), "reads");
+        if (button == Button::Cancel) QCOMPARE(b.session.meter.Ueberlauf, 0);
+    }
+};
+
+QTEST_MAIN(TstDeviceData)
+#include "tst_device_data.moc"
