@@ -98,6 +98,9 @@ private slots:
         QTest::newRow("silent meter, save")
             << QStringList{"--silent"} << QStringList{"save-config", "PORT", "/tmp/x.use"} << 3
             << "does not answer";
+        QTest::newRow("silent meter, factory settings")
+            << QStringList{"--silent"} << QStringList{"write-factory", "PORT"} << 3
+            << "does not answer";
         QTest::newRow("unknown unit")
             << QStringList()
             << QStringList{"save-config", "PORT", "/tmp/x.use", "--unit", "furlong"} << 1

@@ -105,23 +105,19 @@ int saveConfig(const QString& port, const QString& file, const Options& o) {
     return Done;
 }
 
-int writeConfig(const QString& port, const QString& file, const Options& o) {
-    Headless tool(folderOf(o));
+namespace {
+
+// Reads the meter, takes what `prepare` puts into the editors and writes it,
+// with the write's status texts as progress.
+int writePrepared(Headless& tool, const QString& port,
+                  const std::function<void(Session&)>& prepare) {
     Session& s = tool.session;
-    if (!chooseUnit(s, o.unit)) return Usage;
-    const configFile::ReadResult f = configFile::read(file);
-    if (!f.ok()) {
-        QTextStream(stderr) << "orbis-cli: " << file << ": " << f.error << "   [Fehlernummer "
-                            << f.errorNumber << "]" << Qt::endl;
-        return Refused;
-    }
     if (const int code = readMeter(tool, port); code != Done) return code;
-    // The status texts of the write are its progress.
     s.display.setListener([](const QString& name, Aspect a, const QVariant& v) {
         if (name == QLatin1String("SB1_1") && a == Aspect::Text && !v.toString().isEmpty())
             QTextStream(stderr) << v.toString() << Qt::endl;
     });
-    s.loadConfig(f.values);
+    prepare(s);
     switch (s.KonfigurationSchreiben()) {
         case Session::WriteResult::Written:
             return Done;
@@ -133,6 +129,26 @@ int writeConfig(const QString& port, const QString& file, const Options& o) {
             break;
     }
     return NoAnswer;
+}
+
+}  // namespace
+
+int writeConfig(const QString& port, const QString& file, const Options& o) {
+    Headless tool(folderOf(o));
+    if (!chooseUnit(tool.session, o.unit)) return Usage;
+    const configFile::ReadResult f = configFile::read(file);
+    if (!f.ok()) {
+        QTextStream(stderr) << "orbis-cli: " << file << ": " << f.error << "   [Fehlernummer "
+                            << f.errorNumber << "]" << Qt::endl;
+        return Refused;
+    }
+    return writePrepared(tool, port, [&](Session& s) { s.loadConfig(f.values); });
+}
+
+int writeFactory(const QString& port, const Options& o) {
+    Headless tool(folderOf(o));
+    if (!chooseUnit(tool.session, o.unit)) return Usage;
+    return writePrepared(tool, port, [](Session& s) { s.factorySettings(); });
 }
 
 int listUnits(const Options& o) {

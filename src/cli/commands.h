@@ -24,6 +24,8 @@ int read(const QString& port);
 int saveConfig(const QString& port, const QString& file, const Options& o);
 // Loads FILE as the window's Load does and writes it to the meter.
 int writeConfig(const QString& port, const QString& file, const Options& o);
+// Writes the factory settings to the meter, as the menu and the device data window do.
+int writeFactory(const QString& port, const Options& o);
 int listUnits(const Options& o);
 // NAME FACTOR CONDITION GAS, as the add frame takes them.
 int addUnit(const QStringList& fields, const Options& o);

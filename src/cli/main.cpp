@@ -4,6 +4,7 @@
 //   orbis-cli read PORT                            print the decoded parameters and the image
 //   orbis-cli save-config PORT FILE [--unit NAME]  save the meter's configuration as a .use file
 //   orbis-cli write-config PORT FILE [--unit NAME] write a .use file to the meter
+//   orbis-cli write-factory PORT [--unit NAME]     write the factory settings to the meter
 //   orbis-cli units                                list the units of UNIT.CON
 //   orbis-cli unit-add NAME FACTOR CONDITION GAS   add a unit to UNIT.CON
 //   orbis-cli unit-delete NAME                     delete a unit from UNIT.CON
@@ -26,6 +27,7 @@ int usage() {
     QTextStream(stderr) << "usage: orbis-cli read PORT\n"
                            "       orbis-cli save-config PORT FILE.use [--unit NAME]\n"
                            "       orbis-cli write-config PORT FILE.use [--unit NAME]\n"
+                           "       orbis-cli write-factory PORT [--unit NAME]\n"
                            "       orbis-cli units\n"
                            "       orbis-cli unit-add NAME FACTOR CONDITION GAS\n"
                            "       orbis-cli unit-delete NAME\n"
@@ -60,6 +62,8 @@ int main(int argc, char** argv) {
         return cli::saveConfig(args[1], args[2], o);
     if (command == QLatin1String("write-config") && args.size() == 3)
         return cli::writeConfig(args[1], args[2], o);
+    if (command == QLatin1String("write-factory") && args.size() == 2)
+        return cli::writeFactory(args[1], o);
     if (command == QLatin1String("units") && args.size() == 1) return cli::listUnits(o);
     if (command == QLatin1String("unit-add") && args.size() == 5)
         return cli::addUnit(args.mid(1), o);

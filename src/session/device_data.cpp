@@ -29,8 +29,10 @@ void Session::deviceDataButton(DeviceDataButton b) {
     refreshControls();
     switch (b) {
         case DeviceDataButton::Write:
+            setWaitCursor(true);
             display.setSelection(QStringLiteral("regkor2"), OverviewPage);
             KonfigurationSchreiben();
+            setWaitCursor(false);
             break;
         case DeviceDataButton::SaveFile:
             display.setSelection(QStringLiteral("regkor2"), OverviewPage);
