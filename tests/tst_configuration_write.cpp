@@ -45,6 +45,18 @@ private slots:
         QVERIFY(w.b.dialogs.shownMessages.isEmpty());
     }
 
+    // Ticking the output type without choosing in its lists keeps what they show.
+    void ticked_lists_write_what_they_show() {
+        Bench b;
+        b.start();
+        b.session.tickAnalog(0, true);
+        const int sent = b.frames().size();
+        QCOMPARE(b.session.KonfigurationSchreiben(), Session::WriteResult::Written);
+        QCOMPARE(b.frames().mid(sent, 3),
+                 (QVector<QByteArray>{request::writeByte(0, 0x15), request::writeByte(1, 0x18),
+                                      request::writeByte(1, 0x18)}));
+    }
+
     // Writing back what was saved leaves the meter's image as it was; a changed
     // value arrives stored.
     void a_saved_configuration_is_written_back_data() {

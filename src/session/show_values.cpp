@@ -54,7 +54,8 @@ void visible(Out& v, std::initializer_list<const char*> names, bool on) {
         v.setVisible(QLatin1String(n), on);
 }
 
-void analog(const MeterParameters& p, Out& v) {
+// The lists show the meter's choices, and a ticked option writes what its list shows.
+void analog(const MeterParameters& p, EditState& e, Out& v) {
     const Range b = range(p.Ausgangsart, p.Analogbereich);
     setAll(v, {"lblGANAOUT", "lblKonfAnaOutAkt", "lblKonfAnaOutNeu", "lblNDAnalogausgang"},
            rangeText(b));
@@ -62,7 +63,8 @@ void analog(const MeterParameters& p, Out& v) {
     const QStringList fault = errorChoices(b);
     for (int i = 0; i < fault.size(); ++i)
         v.setItem(QStringLiteral("ListKonfErr"), i, fault[i]);
-    v.setSelection(QStringLiteral("ListAnalogAus"), entryOfRange(b));
+    e.ListAnalogAus = entryOfRange(b);
+    v.setSelection(QStringLiteral("ListAnalogAus"), e.ListAnalogAus);
 }
 
 void polarity(Out& v, bool plus, std::initializer_list<const char*> plusPictures,
@@ -71,7 +73,7 @@ void polarity(Out& v, bool plus, std::initializer_list<const char*> plusPictures
     visible(v, minusPictures, !plus);
 }
 
-void frequency(const MeterParameters& p, Out& v) {
+void frequency(const MeterParameters& p, EditState& b, Out& v) {
     const bool variable = p.Frequenzbereich == 0;
     v.setVisible(QStringLiteral("raNDFrequenzstandard"), !variable);
     v.setVisible(QStringLiteral("raNDFrequenzvariabel"), variable);
@@ -86,8 +88,10 @@ void frequency(const MeterParameters& p, Out& v) {
                           : p.Frequenzbereich == 2 ? QStringLiteral("10 - 1000")
                                                    : QStringLiteral("100 - 10000");
     setAll(v, {"lblKonfFrequenzAkt", "lblKonfFrequenzNeu", "lblFrequenz", "lblNDFrequenz"}, range);
-    if (p.Frequenzbereich == 1 || p.Frequenzbereich == 2)
-        v.setSelection(QStringLiteral("ListFrequenz"), p.Frequenzbereich - 1);
+    if (p.Frequenzbereich == 1 || p.Frequenzbereich == 2) {
+        b.ListFrequenz = p.Frequenzbereich - 1;
+        v.setSelection(QStringLiteral("ListFrequenz"), b.ListFrequenz);
+    }
 }
 
 void switchOutput(const MeterParameters& p, Out& v) {
@@ -124,14 +128,17 @@ void digital(const MeterParameters& p, const Unit& e, EditState& b, Out& v) {
     visible(v, {"raFrequenz"}, freq);
     visible(v, {"raSchalt", "raNDSchalt"}, switching);
     visible(v, {"raNDFrequenzstandard", "raNDFrequenzvariabel"}, false);
-    if (freq) frequency(p, v);
+    if (freq) frequency(p, b, v);
     if (switching) switchOutput(p, v);
     if (pulse) pulseOutput(p, e, b, v);
 }
 
-void errorAndOverflow(const MeterParameters& p, Language s, Out& v) {
+void errorAndOverflow(const MeterParameters& p, Language s, EditState& b, Out& v) {
     const int behavior = errorBehavior(p.Analogbereich);
-    if (behavior >= 0) v.setSelection(QStringLiteral("ListKonfErr"), behavior);
+    if (behavior >= 0) {
+        b.ListKonfErr = behavior;
+        v.setSelection(QStringLiteral("ListKonfErr"), behavior);
+    }
     setAll(v, {"lblERR", "lblKonfErrAkt", "lblKonfErrNeu", "lblNDAusgangFehler"},
            errorText(behavior));
     const bool active = p.Ueberlauf == 1;
@@ -169,9 +176,9 @@ QString WerteAnzeigen(const MeterParameters& p, const Unit& e, EditState& b, Lan
     QString failure;
     b.Listensperre = 1;
     try {
-        analog(p, v);
+        analog(p, b, v);
         digital(p, e, b, v);
-        errorAndOverflow(p, s, v);
+        errorAndOverflow(p, s, b, v);
         rangeValues(p, e, v);
         v.setText(QStringLiteral("lblFNr"), p.Fertigungsnummer);
         v.setText(QStringLiteral("lblVersion"), p.Firmwareversion);
