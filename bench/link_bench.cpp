@@ -5,10 +5,10 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTextStream>
 
 #include "bench/cpu_time.h"
+#include "bench/simulator.h"
 #include "link/protocol.h"
 #include "link/requests.h"
 #include "session/headless.h"
@@ -47,9 +47,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QProcess sim;
-    sim.start(QStringLiteral(ORBIS_SIM), {QStringLiteral("--latency"), QStringLiteral("0")});
-    if (!sim.waitForReadyRead(5000)) return 1;
-    const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    const QString path = startSimulator(sim);
+    if (path.isEmpty()) return 1;
 
     Headless tool;
     QString fault;

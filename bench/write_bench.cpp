@@ -7,11 +7,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 #include "bench/counting_port.h"
+#include "bench/simulator.h"
 #include "device/eeprom_auswerten.h"
 #include "link/qt_serial_port.h"
 #include "link/steady_clock.h"
@@ -61,9 +61,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QProcess sim;
-    sim.start(QStringLiteral(ORBIS_SIM), {QStringLiteral("--latency"), QStringLiteral("0")});
-    if (!sim.waitForReadyRead(5000)) return 1;
-    const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    const QString path = startSimulator(sim);
+    if (path.isEmpty()) return 1;
 
     QTemporaryDir folder;
     SteadyClock steady;

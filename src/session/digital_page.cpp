@@ -126,22 +126,40 @@ void Session::pulseDurationMoved(int ms) {
                      QStringLiteral("%1 ms").arg(meter.Impulsdauer));
 }
 
-void Session::choosePulsePolarity(int index) {
+namespace {
+
+struct PolarityControls {
+    const char* list;
+    const char* plusPicture;
+    const char* minusPicture;
+    const char* deviceDataLabel;
+};
+
+// Chooses a polarity in its list, shows its picture and names it in the
+// device data window; the result is the word the record keeps.
+QLatin1String showPolarity(DisplayModel& d, const PolarityControls& c, int index) {
     const bool plus = index == 0;
-    meter.Polaritaet = QLatin1String(plus ? Plus : Minus);
-    display.setSelection(QStringLiteral("ListKonfImpPol"), plus ? 0 : 1);
-    display.setVisible(QStringLiteral("picKonfImpPolPlusNeu"), plus);
-    display.setVisible(QStringLiteral("picKonfImpPolMinusNeu"), !plus);
-    display.setText(QStringLiteral("lblNDImpulsPol"), polarityWord(plus));
+    d.setSelection(QLatin1String(c.list), plus ? 0 : 1);
+    d.setVisible(QLatin1String(c.plusPicture), plus);
+    d.setVisible(QLatin1String(c.minusPicture), !plus);
+    d.setText(QLatin1String(c.deviceDataLabel), polarityWord(plus));
+    return QLatin1String(plus ? Plus : Minus);
+}
+
+}  // namespace
+
+void Session::choosePulsePolarity(int index) {
+    meter.Polaritaet = showPolarity(
+        display,
+        {"ListKonfImpPol", "picKonfImpPolPlusNeu", "picKonfImpPolMinusNeu", "lblNDImpulsPol"},
+        index);
 }
 
 void Session::chooseSwitchPolarity(int index) {
-    const bool plus = index == 0;
-    edit.SchaltPolaritaet = QLatin1String(plus ? Plus : Minus);
-    display.setSelection(QStringLiteral("ListkonfSchaltPol"), plus ? 0 : 1);
-    display.setVisible(QStringLiteral("PicKonfSchaltPolPlusNeu"), plus);
-    display.setVisible(QStringLiteral("PicKonfSchaltPolMinusNeu"), !plus);
-    display.setText(QStringLiteral("lblNDSchaltPol"), polarityWord(plus));
+    edit.SchaltPolaritaet = showPolarity(display,
+                                         {"ListkonfSchaltPol", "PicKonfSchaltPolPlusNeu",
+                                          "PicKonfSchaltPolMinusNeu", "lblNDSchaltPol"},
+                                         index);
 }
 
 void Session::switchThresholdEntered(Box box, double value) {
