@@ -100,6 +100,7 @@ private slots:
         QFETCH(QStringList, on);
         QHash<QString, ControlSetting> got;
         for (const ControlSetting& c : controlState(state)) {
+            if (c.kind == ControlSetting::Checked) continue;  // an option is also shown or not
             QVERIFY2(!got.contains(c.name), qPrintable(c.name + " is set twice"));
             got.insert(c.name, c);
         }

@@ -6,55 +6,28 @@ using Box = Session::Box;
 
 namespace {
 
-// A started meter with a pulse output: full scale 150 kg/h, range limit 200 kg/h,
-// frequencies 10 to 1000 Hz.
+// A started meter with a pulse output: full scale 150 kg/h, range limit 200 kg/h.
 struct DigitalBench {
-    explicit DigitalBench(const Unit& unit = Unit()) {
+    DigitalBench() {
         b.start();
-        s.settings.unit = unit;
         b.dialogs.shownMessages.clear();
     }
-    bool visible(const QString& name) const { return s.display.visible(name); }
-
     Bench b;
     Session& s = b.session;
 };
 
-const QStringList allInputs{"ListFrequenz",     "txtFrequenzmin",   "txtFrequenzmax",
-                            "txtKonfImpWert",   "hscKonfImpDauer",  "ListKonfImpPol",
-                            "txtKonfSchaltMin", "txtKonfSchaltMax", "ListkonfSchaltPol"};
-const QStringList allFrames{"raNDFrequenzstandard", "raNDFrequenzvariabel", "raNDImpuls",
-                            "raNDSchalt"};
-
-struct Kind {
-    int kind;
-    QStringList inputs;
-    QString frame;  // of the device data window
-};
-struct Range {
-    int chosenBefore;  // -1: no range chosen yet
-    int kind, range;
-    QString caption;
-};
 struct Frequency {
     Box box;
-    int overflow;
+    int overflow, hz;  // what the meter takes: the value rounded, or the limit
     QString typed, shown;
-    int hz;  // what the meter takes: the value rounded, or the limit the box is set back to
-    bool refused;
 };
-struct TimeBase {
-    Unit unit;
-    QString typed;
-    float perHour;
-    QString pulseUnit;
-};
-struct Divider {
+struct Pulse {
+    QString unit, typed;
     float base;
-    QString typed;
     quint32 divisor;
     bool fraction;
     int refusal;
+    QString pulseUnit = "kg/Puls";
 };
 struct Hint {
     Language language;
@@ -71,196 +44,147 @@ class TstDigitalPage : public QObject {
     Q_OBJECT
 
 private slots:
-    void a_chosen_kind_shows_only_its_inputs_data() {
-        QTest::addColumn<Kind>("c");
-        QTest::newRow("standard frequency") << Kind{0, {"ListFrequenz"}, "raNDFrequenzstandard"};
+    // Each kind shows its inputs and device data frame until cancelled, which reads nothing.
+    void a_chosen_kind_shows_only_its_inputs_until_cancelled_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("standard frequency") << 0 << "ListFrequenz raNDFrequenzstandard";
         QTest::newRow("variable frequency")
-            << Kind{1, {"txtFrequenzmin", "txtFrequenzmax"}, "raNDFrequenzvariabel"};
-        QTest::newRow("pulse") << Kind{
-            2, {"txtKonfImpWert", "hscKonfImpDauer", "ListKonfImpPol"}, "raNDImpuls"};
-        QTest::newRow("switch") << Kind{
-            3, {"txtKonfSchaltMin", "txtKonfSchaltMax", "ListkonfSchaltPol"}, "raNDSchalt"};
-        QTest::newRow("no output") << Kind{4, {}, ""};
+            << 1 << "txtFrequenzmin txtFrequenzmax raNDFrequenzvariabel";
+        QTest::newRow("pulse") << 2 << "txtKonfImpWert hscKonfImpDauer ListKonfImpPol raNDImpuls";
+        QTest::newRow("switch") << 3
+                                << "txtKonfSchaltMin txtKonfSchaltMax ListkonfSchaltPol raNDSchalt";
+        QTest::newRow("no output, to be saved as well") << 4 << "";
     }
-    void a_chosen_kind_shows_only_its_inputs() {
-        QFETCH(Kind, c);
+    void a_chosen_kind_shows_only_its_inputs_until_cancelled() {
+        QFETCH(int, kind);
+        QFETCH(QString, shown);
         DigitalBench d;
-        d.s.chooseDigital((c.kind + 2) % 5);
-        d.s.chooseDigital(c.kind);
+        d.s.chooseDigital((kind + 2) % 5);
+        d.s.chooseDigital(kind);
         for (int i = 0; i <= EditState::NoOutput; ++i)
-            QCOMPARE(d.s.display.value(QStringLiteral("optDigital_%1").arg(i)) != 0, i == c.kind);
-        for (const QString& input : allInputs)
-            QVERIFY2(d.visible(input) == c.inputs.contains(input), qPrintable(input));
-        for (const QString& frame : allFrames)
-            QVERIFY2(d.visible(frame) == (frame == c.frame), qPrintable(frame));
+            QCOMPARE(d.s.display.value(QStringLiteral("optDigital_%1").arg(i)) != 0, i == kind);
+        for (const char* input :
+             {"ListFrequenz", "txtFrequenzmin", "txtFrequenzmax", "txtKonfImpWert",
+              "hscKonfImpDauer", "ListKonfImpPol", "txtKonfSchaltMin", "txtKonfSchaltMax",
+              "ListkonfSchaltPol", "raNDFrequenzstandard", "raNDFrequenzvariabel", "raNDImpuls",
+              "raNDSchalt"})
+            QVERIFY2(d.s.display.visible(input) == shown.split(' ').contains(input), input);
         QVERIFY(d.s.display.enabled("mnusicher_0"));
+        d.s.display.setSelection("regkor2", 2);
+        const int sent = d.b.sim.line.transcript.size();
+        d.s.cancelDigital();
+        for (int i = 0; i <= EditState::NoOutput; ++i)
+            QCOMPARE(d.s.display.value(QStringLiteral("optDigital_%1").arg(i)), 0);
+        QVERIFY(!d.s.display.enabled("mnusicher_0"));
+        QCOMPARE(d.s.display.selection("regkor2"), 0);
+        QCOMPARE(d.b.commands(sent), QStringList());
     }
 
-    void a_frequency_kind_sets_the_range_data() {
-        QTest::addColumn<Range>("c");
-        QTest::newRow("standard, none chosen: 1 - 100") << Range{-1, 0, 1, "1 - 100"};
-        QTest::newRow("standard, 10 - 1000 chosen") << Range{1, 0, 2, "10 - 1000"};
-        QTest::newRow("standard, 1 - 100 chosen") << Range{0, 0, 1, "1 - 100"};
-        QTest::newRow("variable") << Range{-1, 1, 0, ""};
+    // The standard frequency keeps the range chosen in the list, else takes 1 - 100 Hz.
+    void the_standard_frequency_keeps_the_chosen_range_data() {
+        QTest::addColumn<int>("chosen");  // the list entry; -1: none
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("none chosen") << -1 << "1 - 100";
+        QTest::newRow("10 - 1000 chosen") << 1 << "10 - 1000";
     }
-    void a_frequency_kind_sets_the_range() {
-        QFETCH(Range, c);
-        Bench b;  // no meter read, so no range shown yet
-        if (c.chosenBefore >= 0) b.session.chooseFrequencyRange(c.chosenBefore);
-        b.session.chooseDigital(c.kind);
-        QCOMPARE(b.session.meter.Frequenzbereich, c.range);
-        if (c.kind == 0) QCOMPARE(b.shown("lblKonfFrequenzNeu"), c.caption);
-        if (c.kind == 0) QCOMPARE(b.session.display.selection("ListFrequenz"), c.range - 1);
-        b.session.edit.Listensperre = 1;  // as while the meter's values are shown
-        b.session.chooseFrequencyRange(c.range == 2 ? 0 : 1);
-        QCOMPARE(b.session.meter.Frequenzbereich, c.range);
+    void the_standard_frequency_keeps_the_chosen_range() {
+        QFETCH(int, chosen);
+        DigitalBench d;
+        if (chosen >= 0) d.s.chooseFrequencyRange(chosen);
+        d.s.chooseDigital(0);
+        QTEST(d.b.shown("lblKonfFrequenzNeu"), "caption");
+        d.s.edit.Listensperre = 1;  // as while the meter's values are shown
+        d.s.chooseFrequencyRange(chosen == 1 ? 0 : 1);
+        QTEST(d.b.shown("lblKonfFrequenzNeu"), "caption");
     }
 
-    // With the overflow active the output needs 10 % above the highest frequency.
+    // The variable frequency takes no range; an overflow needs 10 % above the highest.
     void a_frequency_stays_below_the_outputs_limit_data() {
         QTest::addColumn<Frequency>("c");
-        QTest::newRow("2500 Hz") << Frequency{Box::FrequenzMax, 0, "2500", "2500", 2500, false};
-        QTest::newRow("2501 Hz") << Frequency{Box::FrequenzMax, 0, "2501", "2500", 2500, true};
-        QTest::newRow("lowest 2501 Hz")
-            << Frequency{Box::FrequenzMin, 0, "2501", "2500", 2500, true};
-        QTest::newRow("lowest, rounded")
-            << Frequency{Box::FrequenzMin, 0, "12.6", "12.6", 13, false};
-        QTest::newRow("overflow, 2272 Hz")
-            << Frequency{Box::FrequenzMax, 1, "2272", "2272", 2272, false};
-        QTest::newRow("overflow, 2300 Hz")
-            << Frequency{Box::FrequenzMax, 1, "2300", "2272", 2272, true};
+        QTest::newRow("2500 Hz") << Frequency{Box::FrequenzMax, 0, 2500, "2500", "2500"};
+        QTest::newRow("lowest 2501 Hz") << Frequency{Box::FrequenzMin, 0, 2500, "2501", "2500"};
+        QTest::newRow("lowest, rounded") << Frequency{Box::FrequenzMin, 0, 13, "12.6", "12.6"};
+        QTest::newRow("overflow, 2272 Hz") << Frequency{Box::FrequenzMax, 1, 2272, "2272", "2272"};
+        QTest::newRow("overflow, 2273 Hz") << Frequency{Box::FrequenzMax, 1, 2272, "2273", "2272"};
     }
     void a_frequency_stays_below_the_outputs_limit() {
         QFETCH(Frequency, c);
         DigitalBench d;
         d.s.meter.Ueberlauf = c.overflow;
         d.s.chooseDigital(1);
+        QCOMPARE(d.s.meter.Frequenzbereich, 0);
         d.s.display.setSelection("regkor2", 1);
         QCOMPARE(d.s.boxChanged(c.box, c.typed), c.shown);
-        const bool min = c.box == Box::FrequenzMin;
+        const bool min = c.box == Box::FrequenzMin, refused = c.shown != c.typed;
         QCOMPARE(min ? d.s.meter.FrequenzMin : d.s.meter.FrequenzMax, c.hz);
-        QCOMPARE(d.b.shown(min ? "lblFrequenzminNeu" : "lblFrequenzmaxNeu"), QString::number(c.hz));
         QCOMPARE(d.b.shown(min ? "lblNDFrequenzmin" : "lblNDFrequenzmax"), QString::number(c.hz));
-        QCOMPARE(d.b.dialogs.texts(), c.refused ? QStringList{"Text 40"} : QStringList());
-        QCOMPARE(d.s.display.selection("regkor2"), c.refused ? 2 : 1);
-        if (c.refused) QCOMPARE(d.b.dialogs.shownMessages[0].title, QStringLiteral("Text 42"));
+        QCOMPARE(d.b.dialogs.texts(), QStringList(refused, "Text 40"));
+        QCOMPARE(d.s.display.selection("regkor2"), refused ? 2 : 1);
     }
 
-    void a_pulse_value_is_taken_per_hour_and_zero_clears_it_data() {
-        QTest::addColumn<TimeBase>("c");
-        QTest::newRow("kg/h") << TimeBase{{"kg/h", 1, "(-)", "Luft"}, "0.5", 0.5f, "kg/Puls"};
-        QTest::newRow("kg/min") << TimeBase{{"kg/min", 60, "(-)", "Luft"}, "120", 2, "kg/Puls"};
-        QTest::newRow("lb/sec") << TimeBase{
-            {"lb/sec", 0.126, "(-)", "Luft"}, "36", 0.01f, "lb/Puls"};
-        QTest::newRow("SCFS") << TimeBase{{"SCFS", 0.02, "(0 °C)", "Luft"}, "7200", 2, "Puls"};
-        QTest::newRow("SCFH") << TimeBase{{"SCFH", 0.02, "(0 °C)", "Luft"}, "7200", 7200, "Puls"};
+    // Typed per the unit's time base and kept per hour, a pulse value gives a divisor with eight
+    // fractional bits (Digitalflags bit 2) while they fit in 32 bits. Zero clears the new value.
+    void a_pulse_value_gives_the_meters_divisor_data() {
+        QTest::addColumn<Pulse>("c");
+        QTest::newRow("lb/min") << Pulse{"lb/min", "7200", 1, 30720, true, 0, "lb/Puls"};
+        QTest::newRow("SCFS") << Pulse{"SCFS", "7200", 1, 512, true, 0, "Puls"};
+        QTest::newRow("0.1 kg at 150") << Pulse{"kg/h", "0.1", impulsbasis16(150), 614391, true, 0};
+        QTest::newRow("2^24 counts") << Pulse{"kg/h", "16777216", 1, 4294967295u, true, 0};
+        QTest::newRow("just above 2^24 counts") << Pulse{"kg/h", "16777218", 1, 16777218, false, 0};
+        QTest::newRow("half a count") << Pulse{"kg/h", "0.5", 1, 12345, false, 29};
+        QTest::newRow("beyond 32 bits") << Pulse{"kg/h", "5000000000", 1, 12345, false, 28};
     }
-    void a_pulse_value_is_taken_per_hour_and_zero_clears_it() {
-        QFETCH(TimeBase, c);
-        DigitalBench d(c.unit);
+    void a_pulse_value_gives_the_meters_divisor() {
+        QFETCH(Pulse, c);
+        DigitalBench d;
+        d.s.settings.unit.Einheit = c.unit;
         d.s.chooseDigital(2);
+        d.s.meter.Impulsbasis16 = c.base;
+        d.s.meter.Impulsteiler = 12345;
+        d.s.meter.Digitalflags = c.fraction ? 0x81 : 0x85;
         d.s.boxChanged(Box::ImpWert, c.typed);
-        QCOMPARE(d.s.meter.Impulswert, c.perHour);
-        QCOMPARE(d.b.shown("lblKonfImpWertNeu"), c.typed);
-        QCOMPARE(d.b.shown("lblinfo_39"), c.pulseUnit);
+        QCOMPARE(d.b.dialogs.texts(),
+                 QStringList(c.refusal > 0, QStringLiteral("Text %1").arg(c.refusal)));
+        QCOMPARE(quint32(d.s.meter.Impulsteiler), c.divisor);
+        QCOMPARE(d.s.meter.Digitalflags, c.fraction || c.refusal ? 0x85 : 0x81);
         QCOMPARE(d.b.shown("frmND.lblinfo_17"), c.pulseUnit);
         d.s.boxChanged(Box::ImpWert, "0");
         QCOMPARE(d.b.shown("lblKonfImpWertNeu"), QString());
     }
 
-    // The divisor keeps eight fractional bits (Digitalflags bit 2) while they fit in 32 bits.
-    void a_pulse_value_gives_the_meters_divisor_data() {
-        QTest::addColumn<Divider>("c");
-        const float at150 = impulsbasis16(150);
-        QTest::newRow("0.1 kg at 150 kg/h") << Divider{at150, "0.1", 614391, true, 0};
-        QTest::newRow("1000 counts") << Divider{1, "1000", 256000, true, 0};
-        QTest::newRow("2^24 - 1 counts") << Divider{1, "16777215", 4294967040u, true, 0};
-        QTest::newRow("just above 2^24 counts") << Divider{1, "16777218", 16777218, false, 0};
-        QTest::newRow("half a count") << Divider{1, "0.5", 0, false, 29};
-        QTest::newRow("beyond 32 bits") << Divider{1, "5000000000", 0, false, 28};
-    }
-    void a_pulse_value_gives_the_meters_divisor() {
-        QFETCH(Divider, c);
-        DigitalBench d;
-        d.s.chooseDigital(2);
-        d.s.meter.Impulsbasis16 = c.base;
-        d.s.meter.Impulsteiler = 12345;
-        d.s.meter.Digitalflags = c.fraction ? 0x81 : 0x85;
-        d.b.dialogs.shownMessages.clear();
-        d.s.boxChanged(Box::ImpWert, c.typed);
-        QCOMPARE(d.b.dialogs.texts(),
-                 c.refusal ? QStringList{QStringLiteral("Text %1").arg(c.refusal)} : QStringList());
-        if (c.refusal) QCOMPARE(d.b.dialogs.shownMessages[0].title, QStringLiteral("Text 30"));
-        QCOMPARE(quint32(d.s.meter.Impulsteiler), c.refusal ? 12345u : c.divisor);
-        QCOMPARE(d.s.meter.Digitalflags, c.fraction || c.refusal ? 0x85 : 0x81);
-    }
-
     void pulse_duration_and_polarities_show_in_both_windows_data() {
         QTest::addColumn<int>("ms");
-        QTest::addColumn<int>("polarity");  // list entry: 0 plus, 1 minus
-        QTest::newRow("50 ms, plus") << 50 << 0;
-        QTest::newRow("200 ms, minus") << 200 << 1;
+        QTest::addColumn<bool>("plus");
+        QTest::newRow("50 ms, plus") << 50 << true;
+        QTest::newRow("200 ms, minus") << 200 << false;
     }
     void pulse_duration_and_polarities_show_in_both_windows() {
         QFETCH(int, ms);
-        QFETCH(int, polarity);
+        QFETCH(bool, plus);
         DigitalBench d;
         d.s.pulseDurationMoved(ms);
-        d.s.choosePulsePolarity(polarity);
-        d.s.chooseSwitchPolarity(polarity);
-        const bool plus = polarity == 0;
-        QCOMPARE(d.s.meter.Impulsdauer, ms);
-        QCOMPARE(d.b.shown("lblKonfImpDauerNeu"), QStringLiteral("%1 ms").arg(ms));
+        d.s.choosePulsePolarity(plus ? 0 : 1);
+        d.s.chooseSwitchPolarity(plus ? 0 : 1);
         QCOMPARE(d.b.shown("lblNDDauer"), QStringLiteral("%1 ms").arg(ms));
         QCOMPARE(d.s.meter.Polaritaet, plus ? "Plus" : "Minus");
-        QCOMPARE(d.s.edit.SchaltPolaritaet, plus ? "Plus" : "Minus");
-        QCOMPARE(d.visible("picKonfImpPolPlusNeu"), plus);
-        QCOMPARE(d.visible("picKonfImpPolMinusNeu"), !plus);
-        QCOMPARE(d.visible("PicKonfSchaltPolPlusNeu"), plus);
-        QCOMPARE(d.visible("PicKonfSchaltPolMinusNeu"), !plus);
-        QCOMPARE(d.b.shown("lblNDImpulsPol"), plus ? "Positiv" : "Negativ");
-        QCOMPARE(d.b.shown("lblNDSchaltPol"), plus ? "Positiv" : "Negativ");
-    }
-
-    void cancelling_drops_the_kind_without_reading_the_meter_data() {
-        QTest::addColumn<bool>("analogTicked");
-        QTest::newRow("nothing else edited") << false;
-        QTest::newRow("an analog option ticked") << true;
-    }
-    void cancelling_drops_the_kind_without_reading_the_meter() {
-        QFETCH(bool, analogTicked);
-        DigitalBench d;
-        if (analogTicked) d.s.tickAnalog(2, true);
-        d.s.chooseDigital(1);
-        d.s.boxChanged(Box::FrequenzMax, "2000");
-        d.s.display.setSelection("regkor2", 2);
-        const int sent = d.b.sim.line.transcript.size();
-        d.s.cancelDigital();
-        for (int i = 0; i <= EditState::NoOutput; ++i)
-            QCOMPARE(d.s.display.value(QStringLiteral("optDigital_%1").arg(i)), 0);
-        QCOMPARE(d.s.display.selection("regkor2"), 0);
-        QCOMPARE(d.s.display.enabled("mnusicher_0"), analogTicked);
-        QCOMPARE(d.b.commands(sent), QStringList());
-        QCOMPARE(d.s.meter.FrequenzMax, qint16(2000));
+        for (const QString picture : {"picKonfImpPol%1Neu", "PicKonfSchaltPol%1Neu"}) {
+            QCOMPARE(d.s.display.visible(picture.arg("Plus")), plus);
+            QCOMPARE(d.s.display.visible(picture.arg("Minus")), !plus);
+        }
+        for (const char* label : {"lblNDImpulsPol", "lblNDSchaltPol"})
+            QCOMPARE(d.b.shown(label), plus ? "Positiv" : "Negativ");
     }
 
     void hovering_an_editor_control_explains_it_data() {
         using A = hintTexts::Area;
+        using L = Language;
         QTest::addColumn<Hint>("c");
-        QTest::newRow("German full scale")
-            << Hint{Language::German, A::AnalogOption, 1,
-                    "Meßbereichsendwert einstellen (max. = Meßbereichsobergrenze)"};
-        QTest::newRow("English damping")
-            << Hint{Language::English, A::AnalogOption, 3, "signal damping (ms)"};
-        QTest::newRow("the range limit has none") << Hint{Language::German, A::AnalogOption, 6, ""};
-        QTest::newRow("German no output")
-            << Hint{Language::German, A::DigitalOption, 4, "kein Digitalausgang"};
-        QTest::newRow("French variable frequency")
-            << Hint{Language::French, A::DigitalOption, 1,
-                    "Configurer la sortie de fréquence variable (min = 1; max = 2500 Hz)"};
-        QTest::newRow("English digital frame")
-            << Hint{Language::English, A::DigitalFrame, -1,
-                    "Change Configuration by choosing option boxes"};
+        QTest::newRow("German") << Hint{L::German, A::AnalogOption, 3, "Signaldämpfung (ms)"};
+        QTest::newRow("French") << Hint{L::French, A::DigitalOption, 4, "non sortie numérique"};
+        QTest::newRow("English, the frame") << Hint{
+            L::English, A::DigitalFrame, -1, "Change Configuration by choosing option boxes"};
+        QTest::newRow("none past the last") << Hint{L::German, A::AnalogOption, 6, ""};
     }
     void hovering_an_editor_control_explains_it() {
         QFETCH(Hint, c);

@@ -9,6 +9,7 @@
 
 #include "session/info_texts.h"
 #include "ui/captions.h"
+#include "ui/frm_counts.h"
 #include "ui/frm_nd.h"
 #include "ui/main_window.h"
 #include "ui/tables.h"
@@ -62,7 +63,7 @@ QStringList emptyCaptions(QWidget* root, bool isMeterDataWindow) {
 
 }  // namespace
 
-// The main window and the device data window carry every control the tool
+// The main window and its device data and counts windows carry every control the tool
 // needs, laid out and captioned in all three languages.
 class TstMainWindow : public QObject {
     Q_OBJECT
@@ -73,8 +74,9 @@ private slots:
         for (const Caption& b : captions()) {
             const QString name = QString::fromUtf8(b.name).section(QLatin1Char('#'), 0, 0);
             if (name.startsWith(QLatin1String("regkor2_"))) continue;
-            QWidget* root =
-                qstrcmp(b.window, "frmND") == 0 ? static_cast<QWidget*>(&f.frmND()) : &f;
+            QWidget* root = &f;
+            if (qstrcmp(b.window, "frmND") == 0) root = &f.frmND();
+            if (qstrcmp(b.window, "frmCounts") == 0) root = &f.frmCounts();
             const int hit = int(root->findChildren<QObject*>(name).size()) +
                             (root->objectName() == name ? 1 : 0);
             QVERIFY2(hit == 1, qPrintable(QStringLiteral("%1: %2").arg(name).arg(hit)));

@@ -139,7 +139,7 @@ private slots:
             show(c, meter(100, U05, 0));
         w.CountsRequestActive = true;
         show(900, meter(100, U05, 0));
-        QCOMPARE(v.text("lblCountsanf"), QStringLiteral("900"));
+        QCOMPARE(v.text("frmCounts.lblCountsanf"), QStringLiteral("900"));
         QCOMPARE(v.text("lblAktMW1"), QStringLiteral("0.15"));  // still the value of 100 counts
         QCOMPARE(w.CountsMin, 100);
         QCOMPARE(w.CountsMax, 900);

@@ -151,6 +151,24 @@ int writeFactory(const QString& port, const Options& o) {
     return writePrepared(tool, port, [](Session& s) { s.factorySettings(); });
 }
 
+int calibrateReset(const QString& port, const Options& o) {
+    Headless tool(folderOf(o));
+    Session& s = tool.session;
+    loadFolder(s);
+    if (const int code = readMeter(tool, port); code != Done) return code;
+    int logged = 0;
+    s.display.setListener([&logged](const QString& name, Aspect a, const QVariant& v) {
+        if (name == QLatin1String("SB1_1") && a == Aspect::Text && !v.toString().isEmpty())
+            QTextStream(stderr) << v.toString() << Qt::endl;
+        if (name != QLatin1String("lst_rs232") || a != Aspect::Items) return;
+        const QStringList lines = v.toStringList();
+        QTextStream out(stdout);
+        for (; logged < lines.size(); ++logged)
+            out << lines[logged] << Qt::endl;
+    });
+    return s.calibrationReset() ? Done : NoAnswer;
+}
+
 int listUnits(const Options& o) {
     Headless tool(folderOf(o));
     loadFolder(tool.session);

@@ -26,6 +26,8 @@ int saveConfig(const QString& port, const QString& file, const Options& o);
 int writeConfig(const QString& port, const QString& file, const Options& o);
 // Writes the factory settings to the meter, as the menu and the device data window do.
 int writeFactory(const QString& port, const Options& o);
+// Resets the analog output calibration; the exchanges on stdout, progress on stderr.
+int calibrateReset(const QString& port, const Options& o);
 int listUnits(const Options& o);
 // NAME FACTOR CONDITION GAS, as the add frame takes them.
 int addUnit(const QStringList& fields, const Options& o);

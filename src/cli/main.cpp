@@ -5,6 +5,7 @@
 //   orbis-cli save-config PORT FILE [--unit NAME]  save the meter's configuration as a .use file
 //   orbis-cli write-config PORT FILE [--unit NAME] write a .use file to the meter
 //   orbis-cli write-factory PORT [--unit NAME]     write the factory settings to the meter
+//   orbis-cli calibrate-reset PORT                 reset the analog output calibration
 //   orbis-cli units                                list the units of UNIT.CON
 //   orbis-cli unit-add NAME FACTOR CONDITION GAS   add a unit to UNIT.CON
 //   orbis-cli unit-delete NAME                     delete a unit from UNIT.CON
@@ -28,6 +29,7 @@ int usage() {
                            "       orbis-cli save-config PORT FILE.use [--unit NAME]\n"
                            "       orbis-cli write-config PORT FILE.use [--unit NAME]\n"
                            "       orbis-cli write-factory PORT [--unit NAME]\n"
+                           "       orbis-cli calibrate-reset PORT\n"
                            "       orbis-cli units\n"
                            "       orbis-cli unit-add NAME FACTOR CONDITION GAS\n"
                            "       orbis-cli unit-delete NAME\n"
@@ -64,6 +66,8 @@ int main(int argc, char** argv) {
         return cli::writeConfig(args[1], args[2], o);
     if (command == QLatin1String("write-factory") && args.size() == 2)
         return cli::writeFactory(args[1], o);
+    if (command == QLatin1String("calibrate-reset") && args.size() == 2)
+        return cli::calibrateReset(args[1], o);
     if (command == QLatin1String("units") && args.size() == 1) return cli::listUnits(o);
     if (command == QLatin1String("unit-add") && args.size() == 5)
         return cli::addUnit(args.mid(1), o);

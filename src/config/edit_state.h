@@ -33,7 +33,9 @@ struct EditState {
     // output's polarity ("Plus" or "Minus") once it was chosen.
     int optDigital = -1;
     QString SchaltPolaritaet;
-    // Support-point page: an inserted point still waits for its values.
+    // Support-point page: the current point, and whether an inserted point
+    // still waits for its values.
+    int StpPunkt = 1;
     bool StpNeu = false;
     // The unit being entered in the add frame.
     Unit newUnit{QString(), 0.0, QString(), QString()};

@@ -85,6 +85,8 @@ void Session::initialised() {
 
 void Session::decodeAndShow() {
     const DecodeResult r = EEPromAuswerten(linkState.EEPromInhalt, meter, settings.unit);
+    meterAsRead_ = meter;
+    state.pointsChanged = false;
     if (r.overflowRead) showOverflow();
     if (!r.ok())
         message(r.failure + QStringLiteral(", SUB EEPromAuswerten") + QStringLiteral("\r\n") +

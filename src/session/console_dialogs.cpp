@@ -8,6 +8,7 @@ Answer ConsoleDialogs::message(const QString& text, const QString& title, Button
         case Buttons::Ok:
             return Answer::Ok;
         case Buttons::OkCancel:
+        case Buttons::RetryCancel:
             return Answer::Cancel;
         case Buttons::YesNo:
             return Answer::No;

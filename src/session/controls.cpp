@@ -44,7 +44,8 @@ void frames(QVector<ControlSetting>& out, const SessionState& s) {
     show(out, QStringLiteral("raAktuell"),
          s.currentShown && s.task == Task::None && !s.deviceDataShown);
     show(out, QStringLiteral("frmND"), s.deviceDataShown);
-    show(out, QStringLiteral("raKonfAnaOut"), !s.deviceDataShown);
+    show(out, QStringLiteral("raKonfAnaOut"),
+         !s.deviceDataShown && s.passwordFrame != PasswordFrame::Change);
     show(out, QStringLiteral("raDigitalAus"), !s.deviceDataShown);
     show(out, QStringLiteral("AnzAnalog"), s.liveShown);
     show(out, QStringLiteral("Picconnect"), s.connected);
@@ -99,14 +100,36 @@ void digitalEditor(QVector<ControlSetting>& out, const EditState& e) {
     show(out, QStringLiteral("raKonfDigiNeu"), e.optDigital >= 0);
 }
 
+// The service page opens to the password; the upper range limit is a service setting.
+void service(QVector<ControlSetting>& out, const SessionState& s) {
+    const bool prompt = s.passwordFrame == PasswordFrame::Service,
+               change = s.passwordFrame == PasswordFrame::Change;
+    show(out, QStringLiteral("raPasswortWD"), prompt);
+    show(out, QStringLiteral("raPasswortAna"), change);
+    showAll(out, {"cmdPasswortWDpruefen", "cmdPasswortAnapruefen"}, s.passwordChecking);
+    showAll(out, {"cmdPasswortWDspeichern", "cmdPasswortAnaspeichern"}, !s.passwordChecking);
+    show(out, QStringLiteral("raweiteredaten"), s.serviceOpen);
+    showAll(out, {"chkKonfAnalog_6", "lblKonfMOGAkt"}, s.serviceUnlocked);
+    enable(out, QStringLiteral("cmdStpSichern"), s.pointsChanged && !s.writing);
+}
+
+void countsWindow(QVector<ControlSetting>& out, const SessionState& s, const LiveValues& l) {
+    show(out, QStringLiteral("frmCounts"), s.countsWindowShown);
+    enable(out, QStringLiteral("frmCounts.raMittelwerte"), l.CountsRequestActive);
+    enable(out, QStringLiteral("frmCounts.chkMittelwert"), l.MwAnzahl >= 2);
+}
+
 }  // namespace
 
-QVector<ControlSetting> controlState(const SessionState& s, const EditState& e) {
+QVector<ControlSetting> controlState(const SessionState& s, const EditState& e,
+                                     const LiveValues& l) {
     QVector<ControlSetting> out;
     menus(out, s);
     pages(out, s);
     frames(out, s);
     analogEditor(out, e);
     digitalEditor(out, e);
+    service(out, s);
+    countsWindow(out, s, l);
     return out;
 }

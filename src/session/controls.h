@@ -4,6 +4,7 @@
 #include <QVector>
 
 #include "config/edit_state.h"
+#include "session/live_state.h"
 #include "session/session_state.h"
 
 // Whether a control is usable, shown, or (an option) ticked.
@@ -16,4 +17,5 @@ struct ControlSetting {
 
 // The one rule for which menus, tabs, buttons, frames and editor inputs are
 // usable and shown in a given state of the session and its edit.
-QVector<ControlSetting> controlState(const SessionState& s, const EditState& e = EditState());
+QVector<ControlSetting> controlState(const SessionState& s, const EditState& e = EditState(),
+                                     const LiveValues& l = LiveValues());

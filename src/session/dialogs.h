@@ -2,9 +2,9 @@
 
 #include <QString>
 
-enum class Buttons { Ok, OkCancel, YesNo };
+enum class Buttons { Ok, OkCancel, YesNo, RetryCancel };
 enum class Symbol { Critical, Information, Warning, Question };
-enum class Answer { Ok, Cancel, Yes, No };
+enum class Answer { Ok, Cancel, Yes, No, Retry };
 
 // A file dialog: its title, the name it proposes and its filter.
 struct FileQuestion {

@@ -23,7 +23,7 @@ constexpr Color SystemWindow = 0x80000005;       // background of windows and gr
 // What one control shows: its text or caption, colours, whether it is shown
 // and usable, a gauge or scroll position, a list selection, a gauge's full
 // scale, the entries of a drop-down list, the wait cursor of a window, or
-// the keyboard focus moving to a control.
+// the keyboard focus moving to a control, or a text box hiding what is typed.
 enum class Aspect : quint8 {
     Text,
     TextColor,
@@ -35,7 +35,8 @@ enum class Aspect : quint8 {
     Maximum,
     Items,
     WaitCursor,
-    Focus
+    Focus,
+    Masked
 };
 
 // The values the session publishes for the window, under the controls'

@@ -1,5 +1,6 @@
 #include "config/numeric_entry.h"
 #include "device/number_format.h"
+#include "device/numbers.h"
 #include "session/session.h"
 
 namespace {
@@ -18,7 +19,19 @@ const BoxNames names[] = {
     {"txtKonfImpWert", "lblKonfImpWertNeu"},
     {"txtKonfSchaltMin", "lblKonfSchaltMinNeu"},
     {"txtKonfSchaltMax", "lblKonfSchaltMaxNeu"},
+    {"txtCounts", ""},
+    {"txtFlow", ""},
 };
+
+constexpr int MaxCounts = 4095;  // the sensor's 12 bits
+
+// The support-point boxes take a comma as a period; counts stop at 4095.
+QString pointEntry(Session::Box b, QString typed) {
+    typed.replace(QLatin1Char(','), QLatin1Char('.'));
+    if (b == Session::Box::StpCounts && leadingNumber(typed) > MaxCounts)
+        return QString::number(MaxCounts);
+    return typed;
+}
 
 const BoxNames& namesOf(Session::Box b) {
     return names[int(b)];
@@ -31,6 +44,10 @@ QString Session::boxName(Box b) {
 }
 
 QString Session::boxChanged(Box b, const QString& typed) {
+    if (b == Box::StpCounts || b == Box::StpFlow) {
+        display.put(boxName(b), Aspect::Text, pointEntry(b, typed));
+        return display.text(boxName(b));
+    }
     const NumericEntry entry = b == Box::MOG ? rangeLimitEntry(typed) : numericEntry(typed);
     const QString box = boxName(b);
     display.put(box, Aspect::Text, entry.text);
@@ -61,6 +78,9 @@ QString Session::boxChanged(Box b, const QString& typed) {
         case Box::SchaltMin:
         case Box::SchaltMax:
             switchThresholdEntered(b, entry.value);
+            break;
+        case Box::StpCounts:
+        case Box::StpFlow:
             break;
     }
     // A handler may have put another text in the box (a limit, say).

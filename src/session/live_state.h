@@ -11,4 +11,10 @@ struct LiveValues {
     qint32 CountsMin = 65535;
     qint32 CountsMax = 0;
     bool CountsRequestActive = false;  // the counts window asks for raw counts
+    // The counts window's averaging run.
+    int MwAnzahl = 0;        // readings to average, 0 to 1000
+    int MwZaehler = 0;       // readings taken in the run
+    qint32 MwSumme = 0;      // their sum
+    qint32 MwWert = 0;       // mean of the last completed run
+    bool averaging = false;  // a run is going on (chkMittelwert ticked)
 };

@@ -49,7 +49,7 @@ QString Session::file(const QString& name) const {
 
 void Session::refreshControls() {
     state.pending = edit.pending();
-    for (const ControlSetting& c : controlState(state, edit))
+    for (const ControlSetting& c : controlState(state, edit, live))
         display.set(c.name, aspectOf(c.kind), c.on);
 }
 

@@ -8,6 +8,7 @@
 #include "config/einheitentabelle.h"
 #include "config/language.h"
 #include "config/texts.h"
+#include "device/dac_calibration.h"
 #include "device/meter_parameters.h"
 #include "files/config_file.h"
 #include "files/settings_file.h"
@@ -113,7 +114,18 @@ public:
     // The analog and digital pages. Boxes take what was typed and give back
     // what they show afterwards; a value that needs it is checked and refused
     // with a message.
-    enum class Box { MEW, Schleich, MOG, FrequenzMin, FrequenzMax, ImpWert, SchaltMin, SchaltMax };
+    enum class Box {
+        MEW,
+        Schleich,
+        MOG,
+        FrequenzMin,
+        FrequenzMax,
+        ImpWert,
+        SchaltMin,
+        SchaltMax,
+        StpCounts,
+        StpFlow
+    };
     static QString boxName(Box b);
     QString boxChanged(Box b, const QString& typed);
     void tickAnalog(int index, bool ticked);
@@ -145,6 +157,38 @@ public:
     // the meter then holds what was written.
     enum class WriteResult { Written, Refused, Failed, Differs };
     WriteResult KonfigurationSchreiben();
+
+    // The support-point editor of the service page: the current point, a grid
+    // cell taken over during start-up, apply, insert, delete, and the write of
+    // the whole table.
+    void selectPoint(int p);
+    void pickCell(int grid, int row, int column);
+    void applyPoint();
+    void insertPoint();
+    void deletePoint();
+    WriteResult writeSupportPoints();
+    // The meter's table as last read, beside the one being edited.
+    const MeterParameters& meterAsRead() const { return meterAsRead_; }
+
+    // The access password: a page change asks for it before the service page
+    // opens; the check, the change dialog and storing a new one.
+    void tabChanged(int tab);
+    void PasswortPruefen(const QString& entered);
+    void changePassword();
+    void storePassword(const QString& password);
+    void closePasswordFrame();
+
+    // The counts window: raw counts instead of the measured value, and the
+    // average of a number of readings.
+    void openCountsWindow();
+    void requestCounts(bool on);
+    QString readingsTyped(const QString& text);
+    void startAveraging(bool on);
+    void closeCountsWindow();
+
+    // Resets the analog output calibration of both stages to the defaults;
+    // false when the meter stopped taking the requests.
+    bool calibrationReset();
 
     // Publishes which controls are usable and shown after a change of state.
     void refreshControls();
@@ -212,6 +256,20 @@ private:
     bool pulseDividerFits();
     void switchThresholdEntered(Box box, double value);
     void preparePulseEditor();
+
+    bool PasswortLesen();
+    void askServicePassword();
+    void showPasswordFrame(PasswordFrame f, const QString& text, bool checking);
+    void unlockService();
+    void fillPointBoxes(int p);
+    void pointsChanged();
+    WriteResult endPointWrite(WriteResult r);
+
+    // Steps of the calibration reset, with the exchanges logged in lst_rs232.
+    bool resetStage(dacCalibration::Stage stage);
+    bool absoluteWrite(const QByteArray& bytes, int address, const char* label);
+    bool logged(const QByteArray& frame, const char* label);
+    void log(const QString& line);
     WriteResult finishWrite(const QByteArray& expected, const QVector<QByteArray>& frames);
     void showUnitLists(const QStringList& entries);
 
@@ -226,6 +284,9 @@ private:
     std::unique_ptr<Timer> timCheckVerb_;
     std::unique_ptr<Timer> timStatus_;
     std::unique_ptr<Timer> timCounts_;
+    QStringList rs232Log_;
+    MeterParameters meterAsRead_;
+    QString Zugangspasswort;
 };
 
 // Marks an exchange with the meter as running while it lives.

@@ -122,6 +122,24 @@ void measuredValue(const LiveValues& w, const MeterParameters& p, float scale, D
     }
 }
 
+// One reading of an averaging run; the reading after the last one summed
+// ends the run and shows its results.
+void averagingReading(LiveValues& w, DisplayModel& v) {
+    if (++w.MwZaehler <= w.MwAnzahl) {
+        w.MwSumme += w.Counts;
+        v.setValue(QStringLiteral("frmCounts.AnzeigeAnzW"), w.MwZaehler);
+        return;
+    }
+    w.MwWert = qint32(roundHalfEven(double(w.MwSumme) / w.MwAnzahl, 0));
+    v.setText(QStringLiteral("frmCounts.lblMittelwert"), QString::number(w.MwWert));
+    v.setText(QStringLiteral("frmCounts.lblMinWert"), QString::number(w.CountsMin));
+    v.setText(QStringLiteral("frmCounts.lblMinwertDiff"), QString::number(w.CountsMin - w.MwWert));
+    v.setText(QStringLiteral("frmCounts.lblMaxWert"), QString::number(w.CountsMax));
+    v.setText(QStringLiteral("frmCounts.lblMaxwertDiff"), QString::number(w.CountsMax - w.MwWert));
+    w.averaging = false;
+    v.put(QStringLiteral("frmCounts.chkMittelwert"), Aspect::Value, false);
+}
+
 }  // namespace
 
 void MesswertAnzeigen(quint8 high, quint8 low, LiveValues& w, const MeterParameters& p,
@@ -130,8 +148,9 @@ void MesswertAnzeigen(quint8 high, quint8 low, LiveValues& w, const MeterParamet
     if (w.Counts >= CountsLimit) w.Counts = CountsFull;
     w.CountsMin = qMin(w.CountsMin, w.Counts);
     w.CountsMax = qMax(w.CountsMax, w.Counts);
+    if (w.averaging) averagingReading(w, v);
     if (w.CountsRequestActive) {
-        v.setText(QStringLiteral("lblCountsanf"), QString::number(w.Counts));
+        v.setText(QStringLiteral("frmCounts.lblCountsanf"), QString::number(w.Counts));
         return;
     }
     const float scale = p.UeberlaufAktiv ? p.MEW + p.MEW * 10 / 100 : p.MEW;

@@ -34,9 +34,7 @@ void Session::load() {
         setLanguage(language);
         if (state.PortOk && !ending()) timCheckVerb_->on();
     }
-    for (const char* name :
-         {"chkKonfAnalog_6", "txtKonfMOG", "lblinfo_94", "lblKonfMOGAkt", "chkKonfAnalog_5"})
-        display.setVisible(QLatin1String(name), false);
+    display.setVisible(QStringLiteral("chkKonfAnalog_5"), false);
 }
 
 void Session::choosePortAtStart() {

@@ -37,6 +37,9 @@ App::App(Port& port, Clock& clock, Dialogs& dialogs, const QString& programFolde
     wireEditors();
     wireDeviceData();
     wireHints();
+    wirePassword();
+    wireSupportPoints();
+    wireCounts();
 }
 
 App::~App() {

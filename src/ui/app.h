@@ -7,6 +7,8 @@
 #include "ui/display_renderer.h"
 #include "ui/main_window.h"
 
+class FrmKennlinie;
+
 // The tool with its window: the main window, the session it shows, and the
 // wiring of menus and buttons to the session's operations. Tests drive it
 // with the simulated port, virtual time and scripted dialogs.
@@ -31,11 +33,17 @@ private:
     void wireEditors();
     void wireDeviceData();
     void wireHints();
+    void wirePassword();
+    void wireSupportPoints();
+    void wireCounts();
     template <typename W>
-    W* find(const char* name) const;
+    W* find(const char* name) const {
+        return window_.element<W>(QString::fromUtf8(name));
+    }
     void applyCaptions(Language s);
 
     MainWindow window_;
     DisplayRenderer renderer_;
     Session session_;
+    FrmKennlinie* kennlinie_ = nullptr;  // built on first use
 };

@@ -234,6 +234,17 @@ const QVector<Caption>& captions() {
         {"frmND", "cmdNDDigital", "Digitalausgang ändern", "change digital output",
          "Modifier la sortie numérique"},
         {"frmND", "cmdNDAbbruch", "verwerfen", "discard", "abandonner"},
+
+        // Counts window
+        {"frmCounts", "frmCounts", "Counts", "Counts", "Counts"},
+        {"frmCounts", "chkCountsanf", "Counts anfordern", "request counts", "Demander les counts"},
+        {"frmCounts", "lblinfo_0", "Counts", "counts", "Counts"},
+        {"frmCounts", "raMittelwerte", "Mittelwert", "average", "Moyenne"},
+        {"frmCounts", "lblinfo_1", "Anzahl Werte", "number of readings", "Nombre de valeurs"},
+        {"frmCounts", "chkMittelwert", "Mittelwert bilden", "average", "Calculer la moyenne"},
+        {"frmCounts", "lblinfo_2", "Mittelwert", "mean", "Moyenne"},
+        {"frmCounts", "lblinfo_3", "Minimum / Abstand", "minimum / distance", "Minimum / écart"},
+        {"frmCounts", "lblinfo_4", "Maximum / Abstand", "maximum / distance", "Maximum / écart"},
     };
     return table;
 }

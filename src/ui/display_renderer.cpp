@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
+#include "ui/frm_counts.h"
 #include "ui/frm_nd.h"
 #include "ui/main_window.h"
 #include "ui/tables.h"
@@ -60,9 +61,16 @@ void check(QAbstractButton* b, bool on) {
 
 }  // namespace
 
+// "frmND.name" is a control of one of the tool's other windows.
 QObject* DisplayRenderer::named(const QString& name) const {
-    if (name.startsWith(QLatin1String("frmND.")))
-        return w_.frmND().findChild<QObject*>(name.mid(6));
+    if (const int dot = name.indexOf(QLatin1Char('.')); dot > 0) {
+        QObject* window = nullptr;
+        if (name.startsWith(QLatin1String("frmND.")))
+            window = &w_.frmND();
+        else if (name.startsWith(QLatin1String("frmCounts.")))
+            window = &w_.frmCounts();
+        return window ? window->findChild<QObject*>(name.mid(dot + 1)) : nullptr;
+    }
     if (name == w_.objectName()) return &w_;
     if (QObject* o = w_.findChild<QObject*>(name)) return o;
     return w_.frmND().findChild<QObject*>(name);
@@ -118,6 +126,10 @@ void DisplayRenderer::render(const QString& name, Aspect aspect, const QVariant&
             break;
         case Aspect::Items:
             items(t, value.toStringList());
+            break;
+        case Aspect::Masked:
+            if (auto* e = qobject_cast<QLineEdit*>(t.object))
+                e->setEchoMode(value.toBool() ? QLineEdit::Password : QLineEdit::Normal);
             break;
         case Aspect::Focus:
             if (auto* w = qobject_cast<QWidget*>(t.object)) w->setFocus();

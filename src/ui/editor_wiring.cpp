@@ -33,11 +33,6 @@ private:
 
 }  // namespace
 
-template <typename W>
-W* App::find(const char* name) const {
-    return window_.element<W>(QLatin1String(name));
-}
-
 void App::wireEditors() {
     for (int i = 0; i < EditState::AnalogOptions; ++i)
         connect(find<QAbstractButton>(qPrintable(QStringLiteral("chkKonfAnalog_%1").arg(i))),
@@ -61,7 +56,7 @@ void App::wireEditors() {
     connect(find<QScrollBar>("hscKonfImpDauer"), &QScrollBar::valueChanged, this,
             [this](int v) { session_.pulseDurationMoved(v); });
     for (Box b : {Box::MEW, Box::Schleich, Box::MOG, Box::FrequenzMin, Box::FrequenzMax,
-                  Box::ImpWert, Box::SchaltMin, Box::SchaltMax})
+                  Box::ImpWert, Box::SchaltMin, Box::SchaltMax, Box::StpCounts, Box::StpFlow})
         connect(window_.element<QLineEdit>(Session::boxName(b)), &QLineEdit::textEdited, this,
                 [this, b](const QString& t) { session_.boxChanged(b, t); });
     const std::pair<const char*, void (Session::*)()> buttons[] = {

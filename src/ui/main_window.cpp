@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/building_blocks.h"
+#include "ui/frm_counts.h"
 #include "ui/frm_nd.h"
 #include "ui/pages.h"
 #include "ui/texte_anwenden.h"
@@ -93,6 +94,11 @@ QAction* MainWindow::menuEntry(Menu m, int index) const {
 FrmND& MainWindow::frmND() {
     if (!frmND_) frmND_ = new FrmND(this);
     return *frmND_;
+}
+
+FrmCounts& MainWindow::frmCounts() {
+    if (!frmCounts_) frmCounts_ = new FrmCounts(this);
+    return *frmCounts_;
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {

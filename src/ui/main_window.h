@@ -6,6 +6,7 @@
 
 #include "ui/menus.h"
 
+class FrmCounts;
 class FrmND;
 
 // The main window frmkor2: menus, header, the four tabs, the live values,
@@ -28,6 +29,8 @@ public:
     // The device data window, created on first use.
     FrmND& frmND();
     FrmND* frmNDIfCreated() const { return frmND_; }
+    // The counts window, created on first use.
+    FrmCounts& frmCounts();
 
 signals:
     void closed();
@@ -42,4 +45,5 @@ private:
     QTabWidget* regkor2_ = nullptr;
     QLabel* status_ = nullptr;
     FrmND* frmND_ = nullptr;
+    FrmCounts* frmCounts_ = nullptr;
 };

@@ -26,6 +26,8 @@ QMessageBox::StandardButtons buttonsOf(Buttons k) {
             return QMessageBox::Ok | QMessageBox::Cancel;
         case Buttons::YesNo:
             return QMessageBox::Yes | QMessageBox::No;
+        case Buttons::RetryCancel:
+            return QMessageBox::Retry | QMessageBox::Cancel;
         case Buttons::Ok:
             break;
     }
@@ -46,6 +48,8 @@ Answer QtDialogs::message(const QString& text, const QString& title, Buttons but
             return Answer::Yes;
         case QMessageBox::No:
             return Answer::No;
+        case QMessageBox::Retry:
+            return Answer::Retry;
         default:
             return Answer::Ok;
     }

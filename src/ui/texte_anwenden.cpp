@@ -1,5 +1,7 @@
 #include "ui/texte_anwenden.h"
 
+#include "ui/frm_counts.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
@@ -59,6 +61,7 @@ void setCaptions(QWidget* root, const char* window, Language s) {
 void TexteAnwenden(MainWindow& window, Language s) {
     setCaptions(&window, "frmkor2", s);
     setCaptions(&window.frmND(), "frmND", s);
+    setCaptions(&window.frmCounts(), "frmCounts", s);
 }
 
 QStringList captionedControls() {
@@ -66,7 +69,8 @@ QStringList captionedControls() {
     for (const Caption& b : captions()) {
         const QString name = QString::fromUtf8(b.name);
         names << name;
-        if (qstrcmp(b.window, "frmND") == 0) names << QStringLiteral("frmND.") + name;
+        if (qstrcmp(b.window, "frmkor2") != 0)
+            names << QString::fromUtf8(b.window) + QLatin1Char('.') + name;
     }
     return names;
 }

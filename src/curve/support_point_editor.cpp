@@ -1,0 +1,68 @@
+#include "curve/support_point_editor.h"
+
+#include <cmath>
+
+namespace supportPointEditor {
+namespace {
+
+void store(MeterParameters& m, int p, double c, double f) {
+    m.StpCounts[size_t(p)] = qint32(std::nearbyint(c));
+    m.StpFlow[size_t(p)] = float(f);
+}
+
+void copy(MeterParameters& m, int to, int from) {
+    m.StpCounts[size_t(to)] = from ? m.StpCounts[size_t(from)] : 0;
+    m.StpFlow[size_t(to)] = from ? m.StpFlow[size_t(from)] : 0.0f;
+}
+
+}  // namespace
+
+Applied apply(MeterParameters& m, int p, double c, double f) {
+    if (m.StpCounts[size_t(p)] == c && m.StpFlow[size_t(p)] == float(f)) return Applied::Unchanged;
+    if (p > m.StpAnzahl && p != 1) {
+        if (m.StpAnzahl + 1 != p) return Applied::Gap;
+        ++m.StpAnzahl;
+    }
+    store(m, p, c, f);
+    return Applied::Stored;
+}
+
+bool insert(MeterParameters& m, int p) {
+    if (m.StpAnzahl >= MaxPoints) return false;
+    for (int i = MaxPoints; i > p; --i)
+        copy(m, i, i - 1);
+    copy(m, p, 0);
+    ++m.StpAnzahl;
+    return true;
+}
+
+void remove(MeterParameters& m, int p) {
+    for (int i = p; i <= MaxPoints; ++i)
+        copy(m, i, i == MaxPoints ? 0 : i + 1);
+    m.StpAnzahl = qMax(0, m.StpAnzahl - 1);
+}
+
+int leadingPoints(const MeterParameters& m) {
+    int n = 0;
+    while (n < MaxPoints && m.StpCounts[size_t(n + 1)] != 0)
+        ++n;
+    return n;
+}
+
+QVector<request::SupportPoint> entries(const MeterParameters& m) {
+    QVector<request::SupportPoint> e;
+    for (int i = 1; i <= MaxPoints; ++i)
+        e.append({quint32(m.StpCounts[size_t(i)]), m.StpFlow[size_t(i)]});
+    return e;
+}
+
+QVector<int> differing(const MeterParameters& a, const MeterParameters& b) {
+    QVector<int> points;
+    for (int i = 1; i <= MaxPoints; ++i)
+        if (quint16(a.StpCounts[size_t(i)]) != quint16(b.StpCounts[size_t(i)]) ||
+            a.StpFlow[size_t(i)] != b.StpFlow[size_t(i)])
+            points << i;
+    return points;
+}
+
+}  // namespace supportPointEditor

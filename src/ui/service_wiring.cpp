@@ -1,0 +1,73 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include "ui/app.h"
+#include "ui/frm_counts.h"
+#include "ui/frm_kennlinie.h"
+
+void App::wirePassword() {
+    connect(window_.regkor2(), &QTabWidget::currentChanged, this,
+            [this](int tab) { session_.tabChanged(tab); });
+    auto* service = find<QLineEdit>("txtPasswortWD");
+    auto* change = find<QLineEdit>("txtPasswortAna");
+    const auto check = [this](QLineEdit* box) { session_.PasswortPruefen(box->text()); };
+    connect(find<QAbstractButton>("cmdPasswortWDpruefen"), &QAbstractButton::clicked, this,
+            [check, service] { check(service); });
+    connect(service, &QLineEdit::returnPressed, this, [check, service] { check(service); });
+    connect(find<QAbstractButton>("cmdPasswortAnapruefen"), &QAbstractButton::clicked, this,
+            [check, change] { check(change); });
+    connect(find<QAbstractButton>("cmdPasswortAnaspeichern"), &QAbstractButton::clicked, this,
+            [this, change] { session_.storePassword(change->text()); });
+    connect(find<QAbstractButton>("cmdPasswortWDspeichern"), &QAbstractButton::clicked, this,
+            [this, service] { session_.storePassword(service->text()); });
+    for (const char* cancel :
+         {"cmdPasswortAbbrechen", "cmdPasswortAnaAbbrechen", "cmdPasswortDigiAbbrechen"})
+        connect(find<QAbstractButton>(cancel), &QAbstractButton::clicked, this,
+                [this] { session_.closePasswordFrame(); });
+    connect(window_.menuEntry(Menu::mnudatei, 13), &QAction::triggered, this,
+            [this] { session_.changePassword(); });
+}
+
+void App::wireSupportPoints() {
+    connect(find<QScrollBar>("vscrStp"), &QScrollBar::valueChanged, this,
+            [this](int p) { session_.selectPoint(p); });
+    for (int grid = 1; grid <= 2; ++grid)
+        connect(find<QTableWidget>(qPrintable(QStringLiteral("tabStp_%1").arg(grid))),
+                &QTableWidget::cellClicked, this,
+                [this, grid](int row, int column) { session_.pickCell(grid, row, column); });
+    const std::pair<const char*, void (Session::*)()> buttons[] = {
+        {"cmdAnders", &Session::applyPoint},
+        {"cmdeinf", &Session::insertPoint},
+        {"cmdlösch", &Session::deletePoint},
+        {"cmdCounts", &Session::openCountsWindow}};
+    for (const auto& [name, handler] : buttons)
+        connect(find<QAbstractButton>(name), &QAbstractButton::clicked, this,
+                [this, handler = handler] { (session_.*handler)(); });
+    connect(find<QAbstractButton>("cmdStpSichern"), &QAbstractButton::clicked, this,
+            [this] { session_.writeSupportPoints(); });
+    connect(find<QAbstractButton>("cmdDACReset"), &QAbstractButton::clicked, this,
+            [this] { session_.calibrationReset(); });
+    connect(find<QAbstractButton>("cmdKennlinie"), &QAbstractButton::clicked, this, [this] {
+        if (!kennlinie_) kennlinie_ = new FrmKennlinie(&window_);
+        kennlinie_->show(session_.meter,
+                         session_.state.pointsChanged ? &session_.meterAsRead() : nullptr);
+    });
+}
+
+void App::wireCounts() {
+    FrmCounts* counts = &window_.frmCounts();
+    const auto part = [counts](const char* name) {
+        return counts->findChild<QWidget*>(QLatin1String(name));
+    };
+    connect(static_cast<QCheckBox*>(part("chkCountsanf")), &QCheckBox::clicked, this,
+            [this](bool on) { session_.requestCounts(on); });
+    connect(static_cast<QCheckBox*>(part("chkMittelwert")), &QCheckBox::clicked, this,
+            [this](bool on) { session_.startAveraging(on); });
+    connect(static_cast<QLineEdit*>(part("txtMittelwerte")), &QLineEdit::textEdited, this,
+            [this](const QString& t) { session_.readingsTyped(t); });
+    connect(counts, &QDialog::rejected, this, [this] { session_.closeCountsWindow(); });
+}

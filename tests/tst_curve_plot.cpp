@@ -1,0 +1,127 @@
+#include <QChartView>
+#include <QLineSeries>
+#include <QtTest>
+#include <utility>
+
+#include "curve/curve_plot.h"
+#include "ui/frm_kennlinie.h"
+
+Q_DECLARE_METATYPE(MeterParameters)
+
+namespace {
+
+// Support points 1, 2, … in order; the rest of the table stays empty.
+MeterParameters table(std::initializer_list<std::pair<qint32, float>> points) {
+    MeterParameters t;
+    int i = 0;
+    for (const auto& [counts, flow] : points) {
+        ++i;
+        t.StpCounts[i] = counts;
+        t.StpFlow[i] = flow;
+    }
+    return t;
+}
+
+QXYSeries* series(const QChartView& view, const QString& name) {
+    for (QAbstractSeries* s : view.chart()->series())
+        if (s->name() == name) return qobject_cast<QXYSeries*>(s);
+    return nullptr;
+}
+
+}  // namespace
+
+// The characteristic-curve chart draws the support points up to the table's
+// end, keeps them all in view and marks counts that fail to rise.
+class TstCurvePlot : public QObject {
+    Q_OBJECT
+
+private slots:
+    void the_chart_shows_the_table_up_to_its_end_data() {
+        QTest::addColumn<MeterParameters>("table");
+        QTest::addColumn<QList<QPointF>>("drawn");
+        QTest::addColumn<QList<int>>("marked");
+
+        MeterParameters ten;
+        QList<QPointF> tenDrawn;
+        for (int i = 1; i <= 10; ++i) {
+            ten.StpCounts[i] = 400 * i, ten.StpFlow[i] = 10.0f * i;
+            tenDrawn << QPointF(400 * i, 10 * i);
+        }
+        ten.StpCounts[12] = 60000, ten.StpFlow[12] = 900;  // behind the end, never drawn
+        QTest::newRow("a ten-point table draws points 1 to 10 only")
+            << ten << tenDrawn << QList<int>();
+        QTest::newRow("a first point of 0 counts draws nothing")
+            << table({{0, 5}, {1000, 10}}) << QList<QPointF>() << QList<int>();
+        QTest::newRow("point 1 at 0 kg/h is drawn just above the axis")
+            << table({{100, 0}, {2000, 50}})
+            << QList<QPointF>{{100, curvePlot::ZeroFlow}, {2000, 50}} << QList<int>();
+        QTest::newRow("a 200 kg/h meter at 4095 counts stays in view")
+            << table({{1000, 20}, {4095, 200}}) << QList<QPointF>{{1000, 20}, {4095, 200}}
+            << QList<int>();
+        QTest::newRow("a falling count is marked")
+            << table({{1000, 10}, {3000, 50}, {2000, 60}, {4000, 80}})
+            << QList<QPointF>{{1000, 10}, {3000, 50}, {2000, 60}, {4000, 80}} << QList<int>{3};
+        QTest::newRow("a repeated count is marked")
+            << table({{1000, 10}, {1000, 20}}) << QList<QPointF>{{1000, 10}, {1000, 20}}
+            << QList<int>{2};
+        QTest::newRow("counts are read as their low 16 bits")
+            << table({{0x10000 + 1000, 10}}) << QList<QPointF>{{1000, 10}} << QList<int>();
+    }
+
+    void the_chart_shows_the_table_up_to_its_end() {
+        QFETCH(MeterParameters, table);
+        QFETCH(QList<QPointF>, drawn);
+        QFETCH(QList<int>, marked);
+        const curvePlot::Plot p = curvePlot::plot(table, nullptr);
+        QCOMPARE(p.curve, drawn);
+        QCOMPARE(p.notRising, marked);
+        QVERIFY(!p.stored);
+        QCOMPARE(p.counts.min, 0.0);
+        QCOMPARE(p.flow.min, 0.0);
+        double topCounts = 0, topFlow = 0;
+        for (const QPointF& d : drawn)
+            topCounts = std::max(topCounts, d.x()), topFlow = std::max(topFlow, d.y());
+        // Every point in view, with the axes no more than a quarter wider than needed.
+        QVERIFY(p.counts.max >= std::max(5000.0, topCounts));
+        QVERIFY(p.counts.max <= std::max(5000.0, 1.25 * topCounts));
+        QVERIFY(p.flow.max >= std::max(100.0, topFlow));
+        QVERIFY(p.flow.max <= std::max(100.0, 1.25 * topFlow));
+    }
+
+    void the_stored_table_follows_the_same_rules_and_stays_in_view() {
+        const MeterParameters edited = table({{1000, 10}});
+        const MeterParameters stored = table({{500, 0}, {8000, 300}, {0, 400}});
+        const curvePlot::Plot p = curvePlot::plot(edited, &stored);
+        QCOMPARE(*p.stored, (QList<QPointF>{{500, curvePlot::ZeroFlow}, {8000, 300}}));
+        QVERIFY(p.counts.max >= 8000);
+        QVERIFY(p.flow.max >= 300);
+    }
+
+    void the_window_draws_the_edited_curve_in_red_and_the_stored_one_only_when_given() {
+        QWidget owner;
+        FrmKennlinie w(&owner);
+        const MeterParameters edited = table({{1000, 10}, {2000, 20}, {3000, 30}});
+        const MeterParameters stored = table({{1000, 15}, {3000, 35}});
+        w.show(edited, &stored);
+        w.show(edited, nullptr);
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.isModal());
+        QCOMPARE(w.objectName(), QStringLiteral("frmKennlinie"));
+        const auto* grafik = w.findChild<QChartView*>(QStringLiteral("Grafik"));
+        QVERIFY(grafik);
+        QCOMPARE(grafik->chart()->title(), QStringLiteral("Kennlinie KRN410-Q Orbis"));
+        const QXYSeries* curve = series(*grafik, QStringLiteral("Kennlinie"));
+        QVERIFY(curve);
+        QCOMPARE(curve->count(), 3);
+        QCOMPARE(curve->color(), QColor(255, 0, 0));
+        QVERIFY(curve->pointsVisible());
+        QVERIFY(!series(*grafik, QStringLiteral("gespeichert")));
+        w.show(edited, &stored);
+        const QXYSeries* grey = series(*grafik, QStringLiteral("gespeichert"));
+        QVERIFY(grey);
+        QCOMPARE(grey->count(), 2);
+    }
+};
+
+QTEST_MAIN(TstCurvePlot)
+#include "tst_curve_plot.moc"
