@@ -90,7 +90,7 @@ private slots:
             poll(b);
         QCOMPARE(b.frames().count(hex("03 01 02")), 1 + polls);
         QCOMPARE(b.frames().size(), 1 + polls + polls / 5);  // and the status with every fifth
-        QCOMPARE(b.session.live.Counts, 45000);
+        QCOMPARE(b.session.live.Counts, 2812);
         QCOMPARE(b.session.linkState.Fehlversuche, failures);
         QCOMPARE(messages(b), shown.isEmpty() ? QStringList() : QStringList{shown});
         QCOMPARE(b.dialogs.ended, answer == Answer::Cancel);

@@ -39,7 +39,7 @@ QStringList fields(const MeterParameters& p) {
 const QStringList Standard =
     QStringLiteral(
         "Ausgangsart 21, Analogbereich 24, Digitalflags 133, Polaritaet Plus, "
-        "StpAnzahl 12, StpCounts[1] 1000, StpFlow[12] 200, StpCounts[13] 0, StpCounts[40] 0, "
+        "StpAnzahl 12, StpCounts[1] 62, StpFlow[12] 200, StpCounts[13] 0, StpCounts[40] 0, "
         "Impulsteiler 614390, Impulsdauer 50, FrequenzMin 10, FrequenzMax 1000, "
         "Frequenzteiler 10, Filterfaktor 62000, MEW 150, MOG 200, SchaltMax 120, "
         "Schleichmenge 0.5, AnalogTrim[1] 44, AnalogTrim[4] 10895, AnalogTrim[5] 29193, "

@@ -57,7 +57,7 @@ private slots:
         const CliResult l = runCli({"read", sim.path()});
         QCOMPARE(l.code, 0);
         QVERIFY(l.out.contains("\nFertigungsnummer = QO24031507\n"));
-        QVERIFY(l.out.contains("\nStpCounts[3] = 8000\n"));
+        QVERIFY(l.out.contains("\nStpCounts[3] = 500\n"));
         QVERIFY(l.out.contains("\nMEW = 150\n"));
         QVERIFY(l.out.contains("\n492  56 33 2E 31 20 52 30 33 51 4F 32 34\n"));
         QVERIFY(l.out.endsWith("\n504  30 33 31 35 30 37 FF FF\n"));

@@ -83,7 +83,7 @@ private slots:
               Flow("a fifth with overflow", 33.0, 1, 13107)})
             row(name, {eepromByte(quint8(overflow), address::Ueberlauf), counts(false)},
                 {dle, dle + word16(quint16(n))}, {}, kgh);
-        row("raw counts between 70 and 100 kg/h", {counts(true)}, {dle + word16(41000)}, {}, 85.0);
+        row("raw counts between 70 and 100 kg/h", {counts(true)}, {dle + word16(2562)}, {}, 85.0);
     }
     void the_meter_answers_each_request() {
         QFETCH(Frames, requests);

@@ -77,7 +77,7 @@ private slots:
                          d.cell("tabStp_1", 12, 1), d.cell("tabDAC", 3, 2), d.cell("tabOF", 4, 1),
                          d.cell("tabError", 1, 1), d.cell("tabError", 1, 2)}),
             (QStringList{title + " Veltrano KRN410-Q Orbis [Version 1.0.0] an COM1", "150",
-                         "QO24031507", "63000", "10.370010", "10895", "0", "DLE "}));
+                         "QO24031507", "3937", "10.370010", "10895", "0", "DLE "}));
         if (coldStart) QVERIFY(red > 10);  // the lamp blinks while the meter is waited for
         QCOMPARE(d.background("Lampe"), color::Green);
         QCOMPARE(unlike(d,

@@ -6,6 +6,7 @@
 #include "config/einheitentabelle.h"
 #include "device/eeprom_auswerten.h"
 #include "device/parameter_list.h"
+#include "files/curve_csv.h"
 #include "files/language_file.h"
 #include "files/program_folder.h"
 #include "session/headless.h"
@@ -107,18 +108,16 @@ int saveConfig(const QString& port, const QString& file, const Options& o) {
 
 namespace {
 
-// Reads the meter, takes what `prepare` puts into the editors and writes it,
-// with the write's status texts as progress.
-int writePrepared(Headless& tool, const QString& port,
-                  const std::function<void(Session&)>& prepare) {
+// Reads the meter and runs a write on it, with the write's status texts as progress.
+int runWrite(Headless& tool, const QString& port,
+             const std::function<Session::WriteResult(Session&)>& write) {
     Session& s = tool.session;
     if (const int code = readMeter(tool, port); code != Done) return code;
     s.display.setListener([](const QString& name, Aspect a, const QVariant& v) {
         if (name == QLatin1String("SB1_1") && a == Aspect::Text && !v.toString().isEmpty())
             QTextStream(stderr) << v.toString() << Qt::endl;
     });
-    prepare(s);
-    switch (s.KonfigurationSchreiben()) {
+    switch (write(s)) {
         case Session::WriteResult::Written:
             return Done;
         case Session::WriteResult::Refused:
@@ -129,6 +128,15 @@ int writePrepared(Headless& tool, const QString& port,
             break;
     }
     return NoAnswer;
+}
+
+// Takes what `prepare` puts into the editors and writes the configuration.
+int writePrepared(Headless& tool, const QString& port,
+                  const std::function<void(Session&)>& prepare) {
+    return runWrite(tool, port, [&](Session& s) {
+        prepare(s);
+        return s.KonfigurationSchreiben();
+    });
 }
 
 }  // namespace
@@ -149,6 +157,34 @@ int writeFactory(const QString& port, const Options& o) {
     Headless tool(folderOf(o));
     if (!chooseUnit(tool.session, o.unit)) return Usage;
     return writePrepared(tool, port, [](Session& s) { s.factorySettings(); });
+}
+
+int readCurve(const QString& port, const QString& file) {
+    Headless tool;
+    tool.session.settings.unit = Unit{};
+    if (const int code = readMeter(tool, port); code != Done) return code;
+    if (file.isEmpty()) {
+        QTextStream(stdout) << curveCsv::text(tool.session.meter);
+        return Done;
+    }
+    QString error;
+    if (curveCsv::write(file, tool.session.meter, error)) return Done;
+    QTextStream(stderr) << "orbis-cli: " << file << ": " << error << Qt::endl;
+    return Refused;
+}
+
+int writeCurve(const QString& port, const QString& file) {
+    const curveCsv::ReadResult table = curveCsv::read(file);
+    if (!table.ok()) {
+        QTextStream(stderr) << "orbis-cli: " << file << ": " << table.error << Qt::endl;
+        return Refused;
+    }
+    Headless tool;
+    tool.session.settings.unit = Unit{};
+    return runWrite(tool, port, [&](Session& s) {
+        curveCsv::apply(table, s.meter);
+        return s.writeSupportPoints();
+    });
 }
 
 int calibrateReset(const QString& port, const Options& o) {

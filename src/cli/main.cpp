@@ -5,6 +5,8 @@
 //   orbis-cli save-config PORT FILE [--unit NAME]  save the meter's configuration as a .use file
 //   orbis-cli write-config PORT FILE [--unit NAME] write a .use file to the meter
 //   orbis-cli write-factory PORT [--unit NAME]     write the factory settings to the meter
+//   orbis-cli read-curve PORT [FILE.csv]           the support points as CSV
+//   orbis-cli write-curve PORT FILE.csv            write a CSV table of support points
 //   orbis-cli calibrate-reset PORT                 reset the analog output calibration
 //   orbis-cli units                                list the units of UNIT.CON
 //   orbis-cli unit-add NAME FACTOR CONDITION GAS   add a unit to UNIT.CON
@@ -29,6 +31,8 @@ int usage() {
                            "       orbis-cli save-config PORT FILE.use [--unit NAME]\n"
                            "       orbis-cli write-config PORT FILE.use [--unit NAME]\n"
                            "       orbis-cli write-factory PORT [--unit NAME]\n"
+                           "       orbis-cli read-curve PORT [FILE.csv]\n"
+                           "       orbis-cli write-curve PORT FILE.csv\n"
                            "       orbis-cli calibrate-reset PORT\n"
                            "       orbis-cli units\n"
                            "       orbis-cli unit-add NAME FACTOR CONDITION GAS\n"
@@ -66,6 +70,10 @@ int main(int argc, char** argv) {
         return cli::writeConfig(args[1], args[2], o);
     if (command == QLatin1String("write-factory") && args.size() == 2)
         return cli::writeFactory(args[1], o);
+    if (command == QLatin1String("read-curve") && (args.size() == 2 || args.size() == 3))
+        return cli::readCurve(args[1], args.value(2));
+    if (command == QLatin1String("write-curve") && args.size() == 3)
+        return cli::writeCurve(args[1], args[2]);
     if (command == QLatin1String("calibrate-reset") && args.size() == 2)
         return cli::calibrateReset(args[1], o);
     if (command == QLatin1String("units") && args.size() == 1) return cli::listUnits(o);
