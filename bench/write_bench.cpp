@@ -1,7 +1,9 @@
-// Measures a full configuration write over the simulator on a pseudo-terminal
-// (9600 baud, no meter latency): its wall time against the waits it is made
-// of, the fixed ones that run to their end (a second before writing and after
-// each request) and those the meter ends by answering (its restart, the
+// Measures the long writes over the simulator on a pseudo-terminal (9600
+// baud, no meter latency): a full configuration write (the default), the
+// support-point table ("curve") or the output calibration reset
+// ("calibration"). Each one's wall time is set against the waits it is made
+// of: the fixed ones that run to their end (the pauses before writing and
+// after each request) and those the meter ends by answering (its restart, the
 // EEPROM image on the wire). Whatever is above their sum is the tool's own
 // overhead.
 
@@ -9,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <functional>
 
 #include "bench/counting_port.h"
 #include "bench/simulator.h"
@@ -78,20 +81,29 @@ int main(int argc, char** argv) {
     session.language = Language::English;
     if (!session.link().testConnection() || !session.EEPromLesen()) return 2;
     EEPromAuswerten(session.linkState.EEPromInhalt, session.meter, session.settings.unit);
-    editEverything(session);
+    const QString what = app.arguments().value(1, QStringLiteral("config"));
+    std::function<bool()> write = [&] {
+        editEverything(session);
+        return session.KonfigurationSchreiben() == Session::WriteResult::Written;
+    };
+    if (what == QLatin1String("curve"))
+        write = [&] {
+            session.meter.StpFlow[3] += 0.5f;
+            return session.writeSupportPoints() == Session::WriteResult::Written;
+        };
+    if (what == QLatin1String("calibration")) write = [&] { return session.calibrationReset(); };
 
     clock.fixedWaits = clock.answeredWaits = 0;
     const qint64 bytesBefore = port.bytes();
     QElapsedTimer wallClock;
     wallClock.start();
-    const Session::WriteResult r = session.KonfigurationSchreiben();
+    const bool done = write();
     const double wall = double(wallClock.nsecsElapsed()) / 1e9;
     const double wire = double(port.bytes() - bytesBefore) * ByteTime;
     out << QStringLiteral(
-               "write %1: wall %2 s; fixed waits %3 s; waits the meter ended %4 s "
-               "(%5 bytes, %6 s on the wire)\n")
-               .arg(r == Session::WriteResult::Written ? QStringLiteral("done")
-                                                       : QStringLiteral("FAILED"))
+               "%1 write %2: wall %3 s; fixed waits %4 s; waits the meter ended %5 s "
+               "(%6 bytes, %7 s on the wire)\n")
+               .arg(what, done ? QStringLiteral("done") : QStringLiteral("FAILED"))
                .arg(wall, 0, 'f', 3)
                .arg(clock.fixedWaits, 0, 'f', 3)
                .arg(clock.answeredWaits, 0, 'f', 3)
@@ -102,5 +114,5 @@ int main(int argc, char** argv) {
                .arg(wall / clock.fixedWaits, 0, 'f', 4);
     sim.terminate();
     sim.waitForFinished();
-    return r == Session::WriteResult::Written ? 0 : 3;
+    return done ? 0 : 3;
 }
