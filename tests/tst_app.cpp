@@ -9,11 +9,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "files/password_file.h"
 #include "files/program_folder.h"
 #include "session/info_texts.h"
 #include "support/bench.h"
 #include "support/file_helpers.h"
 #include "ui/app.h"
+#include "ui/frm_counts.h"
 #include "ui/frm_nd.h"
 
 namespace {
@@ -291,6 +293,29 @@ private slots:
         nd.findChild<QAbstractButton*>(QStringLiteral("cmdNDAbbruch"))->click();
         QVERIFY(!nd.isVisible());
         QVERIFY(!s.window().menuEntry(Menu::mnusicher, 0)->isEnabled());
+    }
+
+    // The service page asks for the password; Enter checks it and opens the page,
+    // whose buttons open the curve and counts windows.
+    void the_service_page_opens_with_its_password() {
+        Start s(Com1German, [](Start& st) {
+            QString error;
+            QVERIFY(passwordFile::PasswortSchreiben(
+                st.folder.filePath(QLatin1String(passwordFile::FileName)), "Geheim", error));
+        });
+        s.b.clock.advance(2.0);
+        s.window().regkor2()->setCurrentIndex(3);
+        QCOMPARE(s.on({"raPasswortWD", "raweiteredaten"}), QStringList{"raPasswortWD"});
+        auto* box = s.window().element<QLineEdit>("txtPasswortWD");
+        QCOMPARE(box->echoMode(), QLineEdit::Password);
+        QTest::keyClicks(box, "Geheim");
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(s.on({"raPasswortWD", "raweiteredaten", "chkKonfAnalog_6"}),
+                 (QStringList{"raweiteredaten", "chkKonfAnalog_6"}));
+        s.use(QStringLiteral("cmdKennlinie"));
+        QVERIFY(s.window().findChild<QWidget*>(QStringLiteral("frmKennlinie"))->isVisible());
+        s.use(QStringLiteral("cmdCounts"));
+        QVERIFY(s.window().frmCounts().isVisible());
     }
 
     void info_names_the_version_and_exit_ends_the_program() {
