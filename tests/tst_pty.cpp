@@ -101,6 +101,12 @@ private slots:
         QTest::newRow("silent meter, factory settings")
             << QStringList{"--silent"} << QStringList{"write-factory", "PORT"} << 3
             << "does not answer";
+        QTest::newRow("a curve file that cannot be read is not written")
+            << QStringList() << QStringList{"write-curve", "PORT", "/nonexistent.csv"} << 6
+            << "/nonexistent.csv";
+        QTest::newRow("silent meter, curve")
+            << QStringList{"--silent"} << QStringList{"read-curve", "PORT"} << 3
+            << "does not answer";
         QTest::newRow("unknown unit")
             << QStringList()
             << QStringList{"save-config", "PORT", "/tmp/x.use", "--unit", "furlong"} << 1
