@@ -1,5 +1,7 @@
 #include "files/config_file.h"
 
+#include "files/text_file.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringList>
@@ -109,14 +111,11 @@ ReadResult parse(const QString& text) {
 }
 
 ReadResult read(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        ReadResult r;
-        r.error = f.errorString();
-        r.errorNumber = FileNotFound;
-        return r;
-    }
-    return parse(QString::fromLatin1(f.readAll()));
+    QString text;
+    ReadResult r;
+    if (readLatin1(path, text, r.error)) return parse(text);
+    r.errorNumber = FileNotFound;
+    return r;
 }
 
 bool write(const QString& path, const ConfigFile& c, QString& error) {

@@ -1,5 +1,7 @@
 #include "files/curve_csv.h"
 
+#include "files/text_file.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringList>
@@ -58,13 +60,9 @@ ReadResult parse(const QString& text) {
 }
 
 ReadResult read(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        ReadResult r;
-        r.error = f.errorString();
-        return r;
-    }
-    return parse(QString::fromLatin1(f.readAll()));
+    QString text;
+    ReadResult r;
+    return readLatin1(path, text, r.error) ? parse(text) : r;
 }
 
 QByteArray text(const MeterParameters& p) {
