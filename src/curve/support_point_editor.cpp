@@ -56,13 +56,4 @@ QVector<request::SupportPoint> entries(const MeterParameters& m) {
     return e;
 }
 
-QVector<int> differing(const MeterParameters& a, const MeterParameters& b) {
-    QVector<int> points;
-    for (int i = 1; i <= MaxPoints; ++i)
-        if (quint16(a.StpCounts[size_t(i)]) != quint16(b.StpCounts[size_t(i)]) ||
-            a.StpFlow[size_t(i)] != b.StpFlow[size_t(i)])
-            points << i;
-    return points;
-}
-
 }  // namespace supportPointEditor

@@ -25,7 +25,5 @@ void remove(MeterParameters& m, int p);
 int leadingPoints(const MeterParameters& m);
 // All thirty entries as the table request carries them.
 QVector<request::SupportPoint> entries(const MeterParameters& m);
-// The points whose counts or flow differ between two tables.
-QVector<int> differing(const MeterParameters& a, const MeterParameters& b);
 
 }  // namespace supportPointEditor

@@ -4,6 +4,7 @@
 #include "link/byte_order.h"
 #include "link/protocol.h"
 #include "link/requests.h"
+#include "session/link_messages.h"
 #include "session/session.h"
 
 using namespace dacCalibration;
@@ -84,15 +85,18 @@ bool Session::absoluteWrite(const QByteArray& bytes, int address, const char* la
     return true;
 }
 
-// A request with the fixed pause; a meter that no longer answers ends the sequence.
+// A request with the fixed pause; a meter that refuses it or no longer
+// answers ends the sequence.
 bool Session::logged(const QByteArray& frame, const char* label) {
     const Reply r = link_.exchangeFixed(frame);
     log(AntwortText(QLatin1String(label), r.bytes));
-    if (r.kind == ReplyKind::NoAnswer || r.kind == ReplyKind::Cancelled) {
-        if (r.kind == ReplyKind::NoAnswer) brokenLink();
-        return false;
-    }
-    return true;
+    if (r.kind == ReplyKind::Acknowledged) return true;
+    if (r.kind == ReplyKind::Rejected)
+        message(linkTexts::refusedStep(language, QLatin1String(label)),
+                linkTexts::criticalError(language), Buttons::Ok, Symbol::Critical);
+    else if (r.kind != ReplyKind::Cancelled)
+        brokenLink();
+    return false;
 }
 
 void Session::log(const QString& line) {

@@ -30,6 +30,14 @@ QString errorQueryIncomplete(Language s) {
                   QStringLiteral("Pas de réponse complète à la demande d'erreur"));
 }
 
+QString refusedStep(Language s, const QString& step) {
+    return choose(s,
+                  QStringLiteral("Das Messgerät hat %1 abgelehnt; der Vorgang wurde abgebrochen."),
+                  QStringLiteral("The meter refused %1; the sequence was stopped."),
+                  QStringLiteral("L'appareil a refusé %1 ; l'opération a été interrompue."))
+        .arg(step);
+}
+
 QString notAccepted(Language s, int attempts) {
     return choose(s,
                   QStringLiteral("Das Messgerät hat die Daten nach %1 Versuchen nicht angenommen. "

@@ -112,6 +112,8 @@ void Session::changePassword() {
 }
 
 void Session::storePassword(const QString& password) {
+    // Only a frame that has accepted the current password offers saving.
+    if (state.passwordFrame == PasswordFrame::None || state.passwordChecking) return;
     if (const QString why = passwordFile::refusal(password); !why.isEmpty()) {
         message(notStored(language, why), texts[TitlePassword], Buttons::Ok, Symbol::Critical);
         return;

@@ -2,6 +2,7 @@
 
 #include "curve/support_point_editor.h"
 #include "curve/support_points.h"
+#include "device/eeprom_map.h"
 #include "device/numbers.h"
 #include "link/requests.h"
 #include "session/session.h"
@@ -20,6 +21,21 @@ const char* const EditTitle = "Stützpunkte bearbeiten";
 constexpr double WaitBeforeWriting = 1.0;
 constexpr double WaitAfterReset = 1.0;
 constexpr double WaitForInitialisation = 35.0;
+
+// The table frame's count and records against the image the meter holds
+// afterwards: the names of what differs.
+QStringList differingRecords(const QByteArray& table, const QByteArray& image) {
+    QStringList names;
+    if (table[1] != image[address::StpAnzahl]) names << QStringLiteral("StpAnzahl");
+    for (int i = 1; i <= MaxPoints; ++i) {
+        const int at = address::FirstSupportPoint + address::SupportPointStride * (i - 1);
+        const int inFrame = 2 + address::SupportPointStride * (i - 1);
+        if (table.mid(inFrame, address::SupportPointStride) !=
+            image.mid(at, address::SupportPointStride))
+            names << QStringLiteral("Stp %1").arg(i);
+    }
+    return names;
+}
 
 QString title() {
     return QString::fromUtf8(EditTitle);
@@ -139,10 +155,9 @@ Session::WriteResult Session::writeSupportPoints() {
     link_.Warten(WaitBeforeWriting);
     setWaitCursor(true);
     meter.StpAnzahl = leadingPoints(meter);
-    const MeterParameters sent = meter;
     setStatus(QStringLiteral("Bitte warten. Stützpunkte werden geschrieben."));
-    const QByteArray frames[] = {request::supportPointTable(meter.StpAnzahl, entries(meter)),
-                                 request::store(), request::resetAfterSupportPoints()};
+    const QByteArray table = request::supportPointTable(meter.StpAnzahl, entries(meter));
+    const QByteArray frames[] = {table, request::store(), request::resetAfterSupportPoints()};
     for (const QByteArray& frame : frames)
         if (!sendRepeated(frame, Repeat::UntilAcknowledged, true).acknowledged())
             return endPointWrite(WriteResult::Failed);
@@ -158,16 +173,11 @@ Session::WriteResult Session::writeSupportPoints() {
     decodeAndShow();
     edit.chkKonfAnalog = {};
     edit.optDigital = -1;
-    const QVector<int> differ = differing(sent, meter);
-    if (!differ.isEmpty() || sent.StpAnzahl != meter.StpAnzahl) {
-        QStringList names;
-        for (int point : differ)
-            names << QStringLiteral("Stp %1").arg(point);
-        if (sent.StpAnzahl != meter.StpAnzahl) names << QStringLiteral("StpAnzahl");
-        setStatus(startTexts::writeDiffers(language, names));
-        return endPointWrite(WriteResult::Differs);
-    }
-    return endPointWrite(WriteResult::Written);
+    // All thirty records were sent, so all thirty are compared, beyond the count too.
+    const QStringList differ = differingRecords(table, linkState.EEPromInhalt.mid(1));
+    if (differ.isEmpty()) return endPointWrite(WriteResult::Written);
+    setStatus(startTexts::writeDiffers(language, differ));
+    return endPointWrite(WriteResult::Differs);
 }
 
 Session::WriteResult Session::endPointWrite(WriteResult r) {
