@@ -9,7 +9,6 @@
 
 #include "session/info_texts.h"
 #include "ui/captions.h"
-#include "ui/frm_counts.h"
 #include "ui/frm_nd.h"
 #include "ui/main_window.h"
 #include "ui/tables.h"
@@ -74,9 +73,8 @@ private slots:
         for (const Caption& b : captions()) {
             const QString name = QString::fromUtf8(b.name).section(QLatin1Char('#'), 0, 0);
             if (name.startsWith(QLatin1String("regkor2_"))) continue;
-            QWidget* root = &f;
-            if (qstrcmp(b.window, "frmND") == 0) root = &f.frmND();
-            if (qstrcmp(b.window, "frmCounts") == 0) root = &f.frmCounts();
+            QWidget* root =
+                qstrcmp(b.window, "frmkor2") == 0 ? &f : f.subWindow(QString::fromUtf8(b.window));
             const int hit = int(root->findChildren<QObject*>(name).size()) +
                             (root->objectName() == name ? 1 : 0);
             QVERIFY2(hit == 1, qPrintable(QStringLiteral("%1: %2").arg(name).arg(hit)));

@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include "cli/common.h"
+
 #include <QDir>
 #include <QTextStream>
 
@@ -24,45 +26,6 @@ void printImage(QTextStream& out, const QByteArray& reply) {
             out << QStringLiteral(" %1").arg(quint8(eeprom[i]), 2, 16, QLatin1Char('0')).toUpper();
         out << '\n';
     }
-}
-
-// Opens the port, checks the connection, reads and decodes the image into the
-// session's record in its unit; the exit code of the first step that failed.
-int readMeter(Headless& tool, const QString& port) {
-    QTextStream err(stderr);
-    QString failure;
-    if (!tool.open(port, failure)) {
-        err << "orbis-cli: cannot open " << tool.port.systemName() << ": " << failure << Qt::endl;
-        return PortFailed;
-    }
-    if (!tool.session.link().testConnection()) {
-        err << "orbis-cli: the meter on " << tool.port.systemName() << " does not answer."
-            << Qt::endl;
-        return NoAnswer;
-    }
-    if (!tool.session.EEPromLesen()) {
-        err << "orbis-cli: the EEPROM image could not be read completely." << Qt::endl;
-        return EepromIncomplete;
-    }
-    const DecodeResult r = EEPromAuswerten(tool.session.linkState.EEPromInhalt, tool.session.meter,
-                                           tool.session.settings.unit);
-    if (!r.ok()) {
-        err << "orbis-cli: " << r.failure << ", SUB EEPromAuswerten" << Qt::endl;
-        return DecodeFailed;
-    }
-    return Done;
-}
-
-QString folderOf(const Options& o) {
-    return o.folder.isEmpty() ? programFolder::forThisProcess() : o.folder;
-}
-
-// The settings, the English texts and the units of the program folder, as the window loads them.
-void loadFolder(Session& s) {
-    s.settings = settingsFile::read(s.file(QLatin1String(settingsFile::FileName)));
-    s.language = Language::English;
-    TexteLaden(s.file(textFileName(s.language)), s.texts);
-    s.loadUnits(s.file(QLatin1String(Einheitentabelle::FileName)));
 }
 
 int unitPosition(const Session& s, const QString& name) {

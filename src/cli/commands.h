@@ -33,6 +33,13 @@ int writeCurve(const QString& port, const QString& file);
 // Resets the analog output calibration; the exchanges on stdout, progress on stderr.
 int calibrateReset(const QString& port, const Options& o);
 int listUnits(const Options& o);
+// Records the measured value like the logging dialog, until `records` records
+// (0: until Ctrl-C); progress on stderr.
+int log(const QString& port, const QString& base, const QString& interval, int records,
+        const Options& o);
+// One of the reports ("config", "service", "eeprom") as a PDF file; `language` "de", "en" or "fr".
+int report(const QString& kind, const QString& port, const QString& pdf, const QString& language,
+           const Options& o);
 // NAME FACTOR CONDITION GAS, as the add frame takes them.
 int addUnit(const QStringList& fields, const Options& o);
 int deleteUnit(const QString& name, const Options& o);

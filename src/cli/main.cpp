@@ -8,6 +8,8 @@
 //   orbis-cli read-curve PORT [FILE.csv]           the support points as CSV
 //   orbis-cli write-curve PORT FILE.csv            write a CSV table of support points
 //   orbis-cli calibrate-reset PORT                 reset the analog output calibration
+//   orbis-cli log PORT BASE --interval S [--records N]  record the measured value
+//   orbis-cli report config|service|eeprom PORT --pdf FILE [--language de|en|fr]
 //   orbis-cli units                                list the units of UNIT.CON
 //   orbis-cli unit-add NAME FACTOR CONDITION GAS   add a unit to UNIT.CON
 //   orbis-cli unit-delete NAME                     delete a unit from UNIT.CON
@@ -20,7 +22,9 @@
 // written.
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
+#include <memory>
 
 #include "cli/commands.h"
 
@@ -34,6 +38,9 @@ int usage() {
                            "       orbis-cli read-curve PORT [FILE.csv]\n"
                            "       orbis-cli write-curve PORT FILE.csv\n"
                            "       orbis-cli calibrate-reset PORT\n"
+                           "       orbis-cli log PORT BASE --interval S [--records N]\n"
+                           "       orbis-cli report config|service|eeprom PORT --pdf FILE "
+                           "[--language de|en|fr]\n"
                            "       orbis-cli units\n"
                            "       orbis-cli unit-add NAME FACTOR CONDITION GAS\n"
                            "       orbis-cli unit-delete NAME\n"
@@ -56,11 +63,21 @@ bool takeOption(QStringList& args, const QString& name, QString& value) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // Reports are drawn with fonts, which need the GUI library but no display.
+    const bool drawing = argc > 1 && qstrcmp(argv[1], "report") == 0;
+    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app(drawing ? new QGuiApplication(argc, argv)
+                                                  : new QCoreApplication(argc, argv));
+    QStringList args = QCoreApplication::arguments().mid(1);
     cli::Options o;
+    QString interval, records, pdf, language;
     if (!takeOption(args, QStringLiteral("--unit"), o.unit) ||
-        !takeOption(args, QStringLiteral("--folder"), o.folder))
+        !takeOption(args, QStringLiteral("--folder"), o.folder) ||
+        !takeOption(args, QStringLiteral("--interval"), interval) ||
+        !takeOption(args, QStringLiteral("--records"), records) ||
+        !takeOption(args, QStringLiteral("--pdf"), pdf) ||
+        !takeOption(args, QStringLiteral("--language"), language))
         return usage();
     const QString command = args.value(0);
     if (command == QLatin1String("read") && args.size() == 2) return cli::read(args[1]);
@@ -76,6 +93,10 @@ int main(int argc, char** argv) {
         return cli::writeCurve(args[1], args[2]);
     if (command == QLatin1String("calibrate-reset") && args.size() == 2)
         return cli::calibrateReset(args[1], o);
+    if (command == QLatin1String("log") && args.size() == 3 && !interval.isEmpty())
+        return cli::log(args[1], args[2], interval, records.toInt(), o);
+    if (command == QLatin1String("report") && args.size() == 3 && !pdf.isEmpty())
+        return cli::report(args[1], args[2], pdf, language, o);
     if (command == QLatin1String("units") && args.size() == 1) return cli::listUnits(o);
     if (command == QLatin1String("unit-add") && args.size() == 5)
         return cli::addUnit(args.mid(1), o);

@@ -13,6 +13,10 @@ public:
                    Symbol symbol) override;
     // Nobody is there to choose a file.
     QString fileName(const FileQuestion&) override { return QString(); }
+    // Nor a printer; the command-line tool writes reports as PDF itself.
+    PrintOutcome print(const report::Document&, const QString&) override {
+        return {PrintOutcome::Cancelled, QString(), 0};
+    }
     void endProgram() override { ended_ = true; }
     bool ended() const { return ended_; }
 

@@ -115,6 +115,7 @@ void service(QVector<ControlSetting>& out, const SessionState& s) {
 
 void countsWindow(QVector<ControlSetting>& out, const SessionState& s, const LiveValues& l) {
     show(out, QStringLiteral("frmCounts"), s.countsWindowShown);
+    show(out, QStringLiteral("frmMdSave"), s.loggingDialogShown);
     enable(out, QStringLiteral("frmCounts.raMittelwerte"), l.CountsRequestActive);
     enable(out, QStringLiteral("frmCounts.chkMittelwert"), l.MwAnzahl >= 2);
 }

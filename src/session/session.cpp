@@ -35,7 +35,8 @@ Session::Session(Port& port, Clock& clock, Dialogs& dialogs, const QString& prog
           PruefeVerbindung();
       })),
       timStatus_(clock.timer([this] { timStatusTick(); })),
-      timCounts_(clock.timer([this] { timCountsTick(); })) {
+      timCounts_(clock.timer([this] { timCountsTick(); })),
+      timMdsave_(clock.timer([this] { timMdsaveTick(); })) {
     timCheckVerb_->setIntervalMs(CheckConnectionMs);
     timStatus_->setIntervalMs(StatusMs);
     timCounts_->setIntervalMs(CountsMs);
@@ -121,8 +122,9 @@ void Session::EinheitenAnzeigen() {
 void Session::endProgram() {
     if (ending()) return;
     link_.cancel();
-    for (Timer* t : {timCheckVerb_.get(), timStatus_.get(), timCounts_.get()})
+    for (Timer* t : {timCheckVerb_.get(), timStatus_.get(), timCounts_.get(), timMdsave_.get()})
         t->off();
+    log_.stop();  // every record written so far is on disk already
     dialogs_.endProgram();
 }
 

@@ -11,6 +11,7 @@
 #include "device/dac_calibration.h"
 #include "device/meter_parameters.h"
 #include "files/config_file.h"
+#include "files/measurement_log.h"
 #include "files/settings_file.h"
 #include "link/clock.h"
 #include "link/link.h"
@@ -19,6 +20,7 @@
 #include "session/display_model.h"
 #include "session/hint_texts.h"
 #include "session/live_state.h"
+#include "session/logging_state.h"
 #include "session/port_list.h"
 #include "session/session_state.h"
 
@@ -186,6 +188,32 @@ public:
     void startAveraging(bool on);
     void closeCountsWindow();
 
+    // Measured-data logging: the warning, the dialog's fields and buttons, and
+    // recording on and off. Recording goes on while the dialog is closed.
+    LoggingState logging;
+    void startLoggingFromMenu();
+    void openLoggingDialog();
+    void closeLoggingDialog();
+    void chooseLogFolder(const QString& path);
+    QString logNameTyped(QString text);
+    QString logIntervalTyped(QString text);
+    void stepInterval(bool up);
+    void switchLogging(bool on);
+    const MeasurementLog& measurementLog() const { return log_; }
+    Timer& TimMdsave() { return *timMdsave_; }
+    // Told of every measured value polling shows (seconds on the clock, kg/h
+    // in the unit), and of recording switched on or off with its file.
+    void onMeasurement(std::function<void(double, float)> f) { measured_ = std::move(f); }
+    void onLoggingChanged(std::function<void(bool, const QString&)> f) {
+        loggingChanged_ = std::move(f);
+    }
+
+    // The three reports: laid out from what the tool holds, and offered for
+    // preview, printing or PDF.
+    enum class Report { Configuration, Service, Eeprom };
+    report::Document reportDocument(Report r) const;
+    void printReport(Report r);
+
     // Resets the analog output calibration of both stages to the defaults;
     // false when the meter stopped taking the requests.
     bool calibrationReset();
@@ -257,6 +285,12 @@ private:
     void switchThresholdEntered(Box box, double value);
     void preparePulseEditor();
 
+    void intervalLimitMessage(bool upper);
+    void setInterval(double seconds);
+    void stopLogging();
+    void timMdsaveTick();
+    void showLogFile();
+    void logFailure(MeasurementLog::Result r);
     bool PasswortLesen();
     void askServicePassword();
     void showPasswordFrame(PasswordFrame f, const QString& text, bool checking);
@@ -284,6 +318,10 @@ private:
     std::unique_ptr<Timer> timCheckVerb_;
     std::unique_ptr<Timer> timStatus_;
     std::unique_ptr<Timer> timCounts_;
+    std::unique_ptr<Timer> timMdsave_;
+    MeasurementLog log_;
+    std::function<void(double, float)> measured_;
+    std::function<void(bool, const QString&)> loggingChanged_;
     QStringList rs232Log_;
     MeterParameters meterAsRead_;
     QString Zugangspasswort;

@@ -40,6 +40,9 @@ App::App(Port& port, Clock& clock, Dialogs& dialogs, const QString& programFolde
     wirePassword();
     wireSupportPoints();
     wireCounts();
+    wireLogging();
+    wireTrend();
+    wireReports();
 }
 
 App::~App() {

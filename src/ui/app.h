@@ -8,6 +8,7 @@
 #include "ui/main_window.h"
 
 class FrmKennlinie;
+class FrmTrend;
 
 // The tool with its window: the main window, the session it shows, and the
 // wiring of menus and buttons to the session's operations. Tests drive it
@@ -36,6 +37,9 @@ private:
     void wirePassword();
     void wireSupportPoints();
     void wireCounts();
+    void wireLogging();
+    void wireTrend();
+    void wireReports();
     template <typename W>
     W* find(const char* name) const {
         return window_.element<W>(QString::fromUtf8(name));
@@ -46,4 +50,5 @@ private:
     DisplayRenderer renderer_;
     Session session_;
     FrmKennlinie* kennlinie_ = nullptr;  // built on first use
+    FrmTrend* trend_ = nullptr;
 };

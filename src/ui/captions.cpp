@@ -235,6 +235,19 @@ const QVector<Caption>& captions() {
          "Modifier la sortie numérique"},
         {"frmND", "cmdNDAbbruch", "verwerfen", "discard", "abandonner"},
 
+        // Logging dialog
+        {"frmMdSave", "frmMdSave", "Messdaten speichern", "save measured data",
+         "Enregistrer les mesures"},
+        {"frmMdSave", "lblinfo_0", "Verzeichnis", "folder", "Répertoire"},
+        {"frmMdSave", "lblinfo_1", "Dateiname", "file name", "Nom du fichier"},
+        {"frmMdSave", "lblinfo_2", "Speicherintervall [s]", "interval [s]", "Intervalle [s]"},
+        {"frmMdSave", "lblinfo_3", "Datensätze", "records", "Enregistrements"},
+        {"frmMdSave", "cmdauf", "+ 0,1 s", "+ 0.1 s", "+ 0,1 s"},
+        {"frmMdSave", "cmdab", "- 0,1 s", "- 0.1 s", "- 0,1 s"},
+        {"frmMdSave", "chkMdSave", "Aufzeichnung", "recording", "Enregistrement"},
+        {"frmMdSave", "cmdMdSaveEnde", "schließen", "close", "fermer"},
+        {"frmkor2", "cmdTrend", "Trend", "trend", "Tendance"},
+
         // Counts window
         {"frmCounts", "frmCounts", "Counts", "Counts", "Counts"},
         {"frmCounts", "chkCountsanf", "Counts anfordern", "request counts", "Demander les counts"},

@@ -13,7 +13,6 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
-#include "ui/frm_counts.h"
 #include "ui/frm_nd.h"
 #include "ui/main_window.h"
 #include "ui/tables.h"
@@ -64,11 +63,7 @@ void check(QAbstractButton* b, bool on) {
 // "frmND.name" is a control of one of the tool's other windows.
 QObject* DisplayRenderer::named(const QString& name) const {
     if (const int dot = name.indexOf(QLatin1Char('.')); dot > 0) {
-        QObject* window = nullptr;
-        if (name.startsWith(QLatin1String("frmND.")))
-            window = &w_.frmND();
-        else if (name.startsWith(QLatin1String("frmCounts.")))
-            window = &w_.frmCounts();
+        QObject* window = w_.subWindow(name.left(dot));
         return window ? window->findChild<QObject*>(name.mid(dot + 1)) : nullptr;
     }
     if (name == w_.objectName()) return &w_;

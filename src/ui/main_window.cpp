@@ -10,6 +10,7 @@
 
 #include "ui/building_blocks.h"
 #include "ui/frm_counts.h"
+#include "ui/frm_md_save.h"
 #include "ui/frm_nd.h"
 #include "ui/pages.h"
 #include "ui/texte_anwenden.h"
@@ -99,6 +100,24 @@ FrmND& MainWindow::frmND() {
 FrmCounts& MainWindow::frmCounts() {
     if (!frmCounts_) frmCounts_ = new FrmCounts(this);
     return *frmCounts_;
+}
+
+FrmMdSave& MainWindow::frmMdSave() {
+    if (!frmMdSave_) frmMdSave_ = new FrmMdSave(this);
+    return *frmMdSave_;
+}
+
+const QStringList& MainWindow::subWindows() {
+    static const QStringList names = {QStringLiteral("frmND"), QStringLiteral("frmCounts"),
+                                      QStringLiteral("frmMdSave")};
+    return names;
+}
+
+QWidget* MainWindow::subWindow(const QString& name) {
+    if (name == QLatin1String("frmND")) return &frmND();
+    if (name == QLatin1String("frmCounts")) return &frmCounts();
+    if (name == QLatin1String("frmMdSave")) return &frmMdSave();
+    return nullptr;
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {

@@ -7,6 +7,7 @@
 #include "ui/menus.h"
 
 class FrmCounts;
+class FrmMdSave;
 class FrmND;
 
 // The main window frmkor2: menus, header, the four tabs, the live values,
@@ -29,8 +30,12 @@ public:
     // The device data window, created on first use.
     FrmND& frmND();
     FrmND* frmNDIfCreated() const { return frmND_; }
-    // The counts window, created on first use.
+    // The counts and logging windows, created on first use.
     FrmCounts& frmCounts();
+    FrmMdSave& frmMdSave();
+    // One of the windows above by its objectName ("frmND", ...); null for another name.
+    QWidget* subWindow(const QString& name);
+    static const QStringList& subWindows();
 
 signals:
     void closed();
@@ -46,4 +51,5 @@ private:
     QLabel* status_ = nullptr;
     FrmND* frmND_ = nullptr;
     FrmCounts* frmCounts_ = nullptr;
+    FrmMdSave* frmMdSave_ = nullptr;
 };

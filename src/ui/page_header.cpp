@@ -27,6 +27,23 @@ QWidget* header() {
     return r;
 }
 
+namespace {
+
+// A small square whose colour shows whether measured data are being recorded.
+QWidget* loggingIndicator() {
+    auto* shape = new QFrame;
+    shape->setObjectName(QStringLiteral("shpMdSave"));
+    shape->setFrameShape(QFrame::Box);
+    shape->setFixedSize(px(200), px(200));
+    shape->setAutoFillBackground(true);
+    QPalette p = shape->palette();
+    p.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    shape->setPalette(p);
+    return shape;
+}
+
+}  // namespace
+
 QWidget* currentValues() {
     auto* r = frame(QStringLiteral("raAktuell"));
     auto* value = display(QStringLiteral("lblAktMW"));
@@ -56,6 +73,7 @@ QWidget* currentValues() {
     g->addWidget(bar(QStringLiteral("AnzAnalog")), 1, 1);
     g->addWidget(caption(QStringLiteral("lblinfo_22")), 1, 2);
     g->addWidget(bar(QStringLiteral("AnzSignal")), 1, 3);
+    g->addWidget(row({loggingIndicator(), button(QStringLiteral("cmdTrend"))}), 2, 0);
     return r;
 }
 

@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "files/report_painter.h"
 
 namespace {
 
@@ -64,4 +68,18 @@ QString QtDialogs::fileName(const FileQuestion& q) {
 void QtDialogs::endProgram() {
     QApplication::closeAllWindows();
     QApplication::exit(0);
+}
+
+// The preview shows the pages as they will be printed; its print button
+// opens the printer dialog, which also prints to a PDF file.
+PrintOutcome QtDialogs::print(const report::Document& report, const QString& title) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    QPrintPreviewDialog preview(&printer, parent_);
+    preview.setWindowTitle(title);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&report](QPrinter* p) { report::paintReport(report, *p); });
+    if (preview.exec() != QDialog::Accepted) return {PrintOutcome::Cancelled, QString(), 0};
+    if (printer.printerState() == QPrinter::Error) return {PrintOutcome::DeviceError, QString(), 0};
+    return {};
 }

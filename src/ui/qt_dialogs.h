@@ -4,14 +4,15 @@
 
 #include "session/dialogs.h"
 
-// Message boxes and file dialogs as Qt dialogs over the main window; ending the program quits
-// the application's event loops.
+// Message boxes, file dialogs and the print preview as Qt dialogs over the main window; ending the
+// program quits the application's event loops.
 class QtDialogs : public Dialogs {
 public:
     void setParentWidget(QWidget* parent) { parent_ = parent; }
     Answer message(const QString& text, const QString& title, Buttons buttons,
                    Symbol symbol) override;
     QString fileName(const FileQuestion& q) override;
+    PrintOutcome print(const report::Document& report, const QString& title) override;
     void endProgram() override;
 
 private:

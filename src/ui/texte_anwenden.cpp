@@ -1,7 +1,5 @@
 #include "ui/texte_anwenden.h"
 
-#include "ui/frm_counts.h"
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
@@ -60,8 +58,8 @@ void setCaptions(QWidget* root, const char* window, Language s) {
 
 void TexteAnwenden(MainWindow& window, Language s) {
     setCaptions(&window, "frmkor2", s);
-    setCaptions(&window.frmND(), "frmND", s);
-    setCaptions(&window.frmCounts(), "frmCounts", s);
+    for (const QString& name : MainWindow::subWindows())
+        setCaptions(window.subWindow(name), qPrintable(name), s);
 }
 
 QStringList captionedControls() {

@@ -28,6 +28,13 @@ public:
         fileQuestions.append(q);
         return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
     }
+    // Reports go nowhere; the outcome is scripted (printed when none is).
+    QList<report::Document> printed;
+    QList<PrintOutcome> printOutcomes;
+    PrintOutcome print(const report::Document& report, const QString&) override {
+        printed.append(report);
+        return printOutcomes.isEmpty() ? PrintOutcome{} : printOutcomes.takeFirst();
+    }
     void endProgram() override { ended = true; }
     QStringList texts() const;
 };

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include "cli/commands.h"
+#include "session/headless.h"
+
+// What the subcommands share: the program folder, its files, and reading the meter.
+namespace cli {
+
+// Opens the port, checks the connection, reads and decodes the image into the
+// session's record in its unit; the exit code of the first step that failed.
+int readMeter(Headless& tool, const QString& port);
+QString folderOf(const Options& o);
+// The settings, the English texts and the units of the program folder, as the window loads them.
+void loadFolder(Session& s);
+
+}  // namespace cli

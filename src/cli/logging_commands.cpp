@@ -1,0 +1,83 @@
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextStream>
+#include <QTimer>
+#include <csignal>
+
+#include "cli/commands.h"
+#include "cli/common.h"
+#include "files/report_painter.h"
+#include "session/headless.h"
+
+namespace cli {
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+void onInterrupt(int) {
+    interrupted = 1;
+}
+
+}  // namespace
+
+int log(const QString& port, const QString& base, const QString& interval, int records,
+        const Options& o) {
+    Headless tool(folderOf(o));
+    Session& s = tool.session;
+    loadFolder(s);
+    if (const int code = readMeter(tool, port); code != Done) return code;
+    s.logging.MdPfad = QFileInfo(base).absolutePath();
+    if (s.logNameTyped(QFileInfo(base).fileName()) != QFileInfo(base).fileName()) return Usage;
+    s.logIntervalTyped(interval);
+    if (s.logging.MdInterval == 0) return Usage;  // refused with its message
+    int written = 0;
+    s.display.setListener([&](const QString& name, Aspect a, const QVariant&) {
+        if (name != QLatin1String("frmMdSave.lblSaetze") || a != Aspect::Text) return;
+        ++written;
+        QTextStream(stderr) << '\r' << written << " records in " << s.measurementLog().MdDatei()
+                            << Qt::flush;
+        if (records > 0 && written >= records) QCoreApplication::quit();
+    });
+    s.switchLogging(true);
+    if (!s.logging.MdAktiv) return Refused;
+    s.setCountsTimer(true);
+    std::signal(SIGINT, onInterrupt);
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (interrupted || !s.logging.MdAktiv || tool.dialogs.ended()) QCoreApplication::quit();
+    });
+    watch.start(100);
+    QCoreApplication::exec();
+    const bool stoppedByFault = !s.logging.MdAktiv;
+    s.switchLogging(false);
+    QTextStream(stderr) << "\n" << Qt::flush;
+    return stoppedByFault ? Refused : Done;
+}
+
+int report(const QString& kind, const QString& port, const QString& pdf, const QString& language,
+           const Options& o) {
+    const QStringList kinds = {QStringLiteral("config"), QStringLiteral("service"),
+                               QStringLiteral("eeprom")};
+    const QStringList codes = {QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("fr")};
+    if (!kinds.contains(kind) || (!language.isEmpty() && !codes.contains(language))) return Usage;
+    Headless tool(folderOf(o));
+    Session& s = tool.session;
+    loadFolder(s);
+    const Language languages[] = {Language::German, Language::English, Language::French};
+    s.language = language.isEmpty() ? Language::German : languages[codes.indexOf(language)];
+    if (const int code = readMeter(tool, port); code != Done) return code;
+    s.WerteAnzeigen();  // works out the pulse value as the window shows it
+    QSaveFile file(pdf);
+    if (file.open(QIODevice::WriteOnly)) {
+        QPdfWriter writer(&file);
+        writer.setTitle(QStringLiteral("KRN410-Q Orbis"));
+        report::paintReport(s.reportDocument(Session::Report(kinds.indexOf(kind))), writer);
+    }
+    if (file.commit()) return Done;
+    QTextStream(stderr) << "orbis-cli: " << pdf << ": " << file.errorString() << Qt::endl;
+    return Refused;
+}
+
+}  // namespace cli

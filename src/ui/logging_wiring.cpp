@@ -1,0 +1,60 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QTreeView>
+
+#include "ui/app.h"
+#include "ui/frm_md_save.h"
+#include "ui/frm_trend.h"
+
+void App::wireLogging() {
+    connect(window_.menuEntry(Menu::mnusicher, 1), &QAction::triggered, this,
+            [this] { session_.startLoggingFromMenu(); });
+    FrmMdSave& dialog = window_.frmMdSave();
+    const auto part = [&dialog](const char* name) {
+        return dialog.findChild<QWidget*>(QLatin1String(name));
+    };
+    QTreeView* folders = dialog.folders();
+    connect(folders, &QTreeView::clicked, this, [this, folders](const QModelIndex& i) {
+        session_.chooseLogFolder(static_cast<QFileSystemModel*>(folders->model())->filePath(i));
+    });
+    connect(static_cast<QLineEdit*>(part("txtDateiname")), &QLineEdit::textEdited, this,
+            [this](const QString& t) { session_.logNameTyped(t); });
+    connect(static_cast<QLineEdit*>(part("txtInterval")), &QLineEdit::textEdited, this,
+            [this](const QString& t) { session_.logIntervalTyped(t); });
+    connect(static_cast<QAbstractButton*>(part("cmdauf")), &QAbstractButton::clicked, this,
+            [this] { session_.stepInterval(true); });
+    connect(static_cast<QAbstractButton*>(part("cmdab")), &QAbstractButton::clicked, this,
+            [this] { session_.stepInterval(false); });
+    connect(static_cast<QCheckBox*>(part("chkMdSave")), &QCheckBox::clicked, this,
+            [this](bool on) { session_.switchLogging(on); });
+    connect(static_cast<QAbstractButton*>(part("cmdMdSaveEnde")), &QAbstractButton::clicked, this,
+            [this] { session_.closeLoggingDialog(); });
+    connect(&dialog, &QDialog::rejected, this, [this] { session_.closeLoggingDialog(); });
+}
+
+// The trend shows what polling receives anyway; it asks the meter for nothing.
+void App::wireTrend() {
+    trend_ = new FrmTrend(&window_);
+    session_.onMeasurement(
+        [this](double seconds, float value) { trend_->addValue(seconds, value); });
+    session_.onLoggingChanged(
+        [this](bool on, const QString& file) { trend_->setLogging(on, file); });
+    connect(find<QAbstractButton>("cmdTrend"), &QAbstractButton::clicked, this, [this] {
+        trend_->setUnit(session_.settings.unit.Einheit);
+        trend_->show();
+        trend_->raise();
+    });
+}
+
+void App::wireReports() {
+    using R = Session::Report;
+    connect(window_.menuEntry(Menu::mnudatei, 5), &QAction::triggered, this,
+            [this] { session_.printReport(R::Configuration); });
+    connect(find<QAbstractButton>("cmdDruckeStp"), &QAbstractButton::clicked, this,
+            [this] { session_.printReport(R::Service); });
+    connect(find<QAbstractButton>("cmdAusdruckEEProm"), &QAbstractButton::clicked, this,
+            [this] { session_.printReport(R::Eeprom); });
+}
