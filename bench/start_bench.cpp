@@ -3,8 +3,10 @@
 // start to the first live value against the fixed waits of the start-up,
 // the live-value cycles per second against the limit of the 10 ms timer and
 // the wire time, and the CPU time of this process while polling, repaints
-// included.
+// included; then the same while measured data are recorded every 0.1 s with
+// the trend window open, and the records written against the timer's rate.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -29,6 +31,7 @@ namespace {
 
 constexpr double ByteTime = 10.0 / 9600.0;
 constexpr double PollSeconds = 10.0;
+constexpr double LogSeconds = 60.0;
 
 void createProgramFolder(const QString& folder) {
     for (const QString& d : programFolder::shippedFiles())
@@ -52,6 +55,35 @@ void runFor(double s, const std::function<bool()>& done) {
     checkTimer.start(5);
     QTimer::singleShot(int(s * 1000), &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// Recording every 0.1 s with the trend window open: the records written
+// against the timer's rate, and what polling and CPU do meanwhile.
+void measureLogging(App& tool, const QString& folder, CountingPort& port, QTextStream& out) {
+    Session& s = tool.session();
+    s.openLoggingDialog();
+    s.chooseLogFolder(folder);
+    s.logNameTyped(QStringLiteral("bench"));
+    s.logIntervalTyped(QStringLiteral("0.1"));
+    s.switchLogging(true);
+    tool.window().findChild<QAbstractButton*>(QStringLiteral("cmdTrend"))->click();
+    const int counts0 = port.amount(protocol::Counts);
+    const int records0 = s.measurementLog().MdSaetze();
+    const double cpu0 = cpuSeconds();
+    QElapsedTimer duration;
+    duration.start();
+    runFor(LogSeconds, [] { return false; });
+    const double seconds = double(duration.nsecsElapsed()) / 1e9;
+    const int records = s.measurementLog().MdSaetze() - records0;
+    out << QStringLiteral(
+               "recording every 0.1 s, trend open: %1 records in %2 s (timer rate %3), "
+               "live-value cycles %4 /s, CPU %5 % of one core\n")
+               .arg(records)
+               .arg(seconds, 0, 'f', 1)
+               .arg(seconds / 0.1, 0, 'f', 0)
+               .arg((port.amount(protocol::Counts) - counts0) / seconds, 0, 'f', 1)
+               .arg(100 * (cpuSeconds() - cpu0) / seconds, 0, 'f', 2);
+    s.switchLogging(false);
 }
 
 }  // namespace
@@ -108,6 +140,7 @@ int main(int argc, char** argv) {
                .arg(100 * cycles / limit, 0, 'f', 1);
     out << QStringLiteral("CPU while polling with the window: %1 % of one core\n")
                .arg(100 * (cpuSeconds() - cpu0) / seconds, 0, 'f', 2);
+    measureLogging(tool, folder.path(), port, out);
     out << QStringLiteral("messages shown: %1\n").arg(dialogs.ended() ? "program ended" : "none");
     sim.terminate();
     sim.waitForFinished();
