@@ -31,7 +31,6 @@ int log(const QString& port, const QString& base, const QString& interval, int r
     s.logging.MdPfad = QFileInfo(base).absolutePath();
     if (s.logNameTyped(QFileInfo(base).fileName()) != QFileInfo(base).fileName()) return Usage;
     s.logIntervalTyped(interval);
-    if (s.logging.MdInterval == 0) return Usage;  // refused with its message
     int written = 0;
     s.display.setListener([&](const QString& name, Aspect a, const QVariant&) {
         if (name != QLatin1String("frmMdSave.lblSaetze") || a != Aspect::Text) return;

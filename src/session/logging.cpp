@@ -72,19 +72,17 @@ QString Session::logNameTyped(QString text) {
     return text;
 }
 
-// A typed interval outside what the buttons reach is refused with their
-// message; the interval in use stays.
+// A typed interval outside what the buttons reach is not used; one above
+// the maximum is refused at once, one below the minimum when recording is
+// switched on, since more digits may still follow ("0" on the way to "0.5").
 QString Session::logIntervalTyped(QString text) {
-    if (text.endsWith(QLatin1Char(','))) text.back() = QLatin1Char('.');
-    const QString box = QStringLiteral("frmMdSave.txtInterval");
-    display.put(box, Aspect::Text, text);
-    if (text.isEmpty()) return text;
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    display.put(QStringLiteral("frmMdSave.txtInterval"), Aspect::Text, text);
     const double v = leadingNumber(text);
-    if (v < MinInterval || v > MaxInterval) {
-        intervalLimitMessage(v > MaxInterval);
-        return text;
-    }
-    setInterval(v);
+    if (v > MaxInterval)
+        intervalLimitMessage(true);
+    else if (v >= MinInterval)
+        setInterval(v);
     return text;
 }
 
@@ -124,6 +122,12 @@ void Session::switchLogging(bool on) {
         return;
     }
     if (logging.MdAktiv) return;
+    const double typed = leadingNumber(display.text(QStringLiteral("frmMdSave.txtInterval")));
+    if (typed < MinInterval || typed > MaxInterval) {
+        intervalLimitMessage(typed > MaxInterval);
+        display.put(tick, Aspect::Value, false);
+        return;
+    }
     display.setText(QStringLiteral("frmMdSave.lblDateipruefen"),
                     QStringLiteral("Bitte warten ! Dateien >> ") + logging.MdDateiname +
                         QStringLiteral(" << werden auf maximale Datensätze überprüft."));
