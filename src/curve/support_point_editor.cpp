@@ -15,9 +15,14 @@ void copy(MeterParameters& m, int to, int from) {
     m.StpFlow[size_t(to)] = from ? m.StpFlow[size_t(from)] : 0.0f;
 }
 
+bool inTable(int p) {
+    return p >= 1 && p <= MaxPoints;
+}
+
 }  // namespace
 
 Applied apply(MeterParameters& m, int p, double c, double f) {
+    if (!inTable(p)) return Applied::Gap;
     if (m.StpCounts[size_t(p)] == c && m.StpFlow[size_t(p)] == float(f)) return Applied::Unchanged;
     if (p > m.StpAnzahl && p != 1) {
         if (m.StpAnzahl + 1 != p) return Applied::Gap;
@@ -28,7 +33,7 @@ Applied apply(MeterParameters& m, int p, double c, double f) {
 }
 
 bool insert(MeterParameters& m, int p) {
-    if (m.StpAnzahl >= MaxPoints) return false;
+    if (m.StpAnzahl >= MaxPoints || !inTable(p)) return false;
     for (int i = MaxPoints; i > p; --i)
         copy(m, i, i - 1);
     copy(m, p, 0);
@@ -37,6 +42,7 @@ bool insert(MeterParameters& m, int p) {
 }
 
 void remove(MeterParameters& m, int p) {
+    if (!inTable(p)) return;
     for (int i = p; i <= MaxPoints; ++i)
         copy(m, i, i == MaxPoints ? 0 : i + 1);
     m.StpAnzahl = qMax(0, m.StpAnzahl - 1);
