@@ -7,13 +7,31 @@
 
 namespace {
 
-void fillFolder(const QString& folder) {
+// Each file names the place it came from, so a copy shows its source.
+void fillFolder(const QString& folder, const QString& origin) {
+    QDir().mkpath(folder);
     for (const QString& d : programFolder::shippedFiles()) {
         QFile f(QDir(folder).filePath(d));
-        f.open(QIODevice::WriteOnly);
-        f.write(d.toLatin1());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write((origin + QLatin1Char(':') + d).toLatin1());
     }
 }
+
+QByteArray contentOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Gives a folder its write permission back, so that the temporary folder can
+// be removed even when a check fails halfway.
+struct WritableAgain {
+    QString folder;
+    ~WritableAgain() {
+        QFile::setPermissions(folder, QFile::permissions(folder) | QFileDevice::WriteOwner);
+    }
+};
+
+const QByteArray ownUnits("meine Einheiten");
 
 }  // namespace
 
@@ -23,35 +41,104 @@ class TstProgramFolder : public QObject {
     Q_OBJECT
 
 private slots:
-    void a_writable_folder_with_the_files_is_used_itself() {
-        QTemporaryDir exe, data;
-        fillFolder(exe.path());
-        QCOMPARE(programFolder::determine(exe.path(), data.filePath(QStringLiteral("orbis")),
-                                          exe.path()),
-                 exe.path());
-        QVERIFY(!QFileInfo::exists(data.filePath(QStringLiteral("orbis"))));
+    void determine_data() {
+        QTest::addColumn<bool>("binHoldsFiles");
+        QTest::addColumn<bool>("binWritable");
+        QTest::addColumn<bool>("shareHoldsFiles");
+        QTest::addColumn<bool>("userHasOwnUnits");
+        QTest::addColumn<QString>("expected");    // "bin" or "user"
+        QTest::addColumn<QString>("seededFrom");  // "bin", "share" or "" for nothing
+
+        QTest::newRow("portable build tree") << true << true << false << false << "bin"
+                                             << "";
+        QTest::newRow("portable folder beside an installation")
+            << true << true << true << false << "bin"
+            << "";
+        QTest::newRow("installed: bin without the files, share/orbis with them")
+            << false << true << true << false << "user"
+            << "share";
+        QTest::newRow("installed in a read-only bin") << false << false << true << false << "user"
+                                                      << "share";
+        QTest::newRow("installed: the user's own files stay")
+            << false << true << true << true << "user"
+            << "share";
+        QTest::newRow("read-only portable folder") << true << false << false << false << "user"
+                                                   << "bin";
+        QTest::newRow("read-only portable folder: the user's own files stay")
+            << true << false << false << true << "user"
+            << "bin";
+        QTest::newRow("read-only portable folder beside an installation")
+            << true << false << true << false << "user"
+            << "share";
+        QTest::newRow("nothing shipped anywhere") << false << true << false << false << "user"
+                                                  << "";
     }
 
-    void otherwise_the_user_folder_is_filled_with_the_files() {
-        QTemporaryDir exe, shipped, data;
-        fillFolder(shipped.path());
-        const QString target = data.filePath(QStringLiteral("orbis"));
-        QCOMPARE(programFolder::determine(exe.path(), target, shipped.path()), target);
-        for (const QString& d : programFolder::shippedFiles())
-            QVERIFY(QFileInfo::exists(QDir(target).filePath(d)));
+    void determine() {
+        QFETCH(bool, binHoldsFiles);
+        QFETCH(bool, binWritable);
+        QFETCH(bool, shareHoldsFiles);
+        QFETCH(bool, userHasOwnUnits);
+        QFETCH(QString, expected);
+        QFETCH(QString, seededFrom);
+
+        // The installed layout: <prefix>/bin, <prefix>/share/orbis and a home.
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        const QString bin = root.filePath(QStringLiteral("bin"));
+        const QString share = root.filePath(QStringLiteral("share/orbis"));
+        const QString user = root.filePath(QStringLiteral("home/.local/share/orbis"));
+        QVERIFY(QDir().mkpath(bin));
+        if (binHoldsFiles) fillFolder(bin, QStringLiteral("bin"));
+        if (shareHoldsFiles) fillFolder(share, QStringLiteral("share"));
+        if (userHasOwnUnits) {
+            QVERIFY(QDir().mkpath(user));
+            QFile f(QDir(user).filePath(QStringLiteral("UNIT.CON")));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(ownUnits);
+        }
+        const WritableAgain restore{bin};
+        if (!binWritable) {
+            QVERIFY(QFile::setPermissions(bin, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+            if (binHoldsFiles && QFileInfo(bin).isWritable())
+                QSKIP("Running as root: every folder is writable.");
+        }
+
+        const QString chosen = programFolder::determine(
+            bin, user, QDir(bin).filePath(QStringLiteral("../share/orbis")));
+
+        if (expected == QLatin1String("bin")) {
+            QCOMPARE(chosen, bin);
+            QVERIFY(!QFileInfo::exists(user));
+            return;
+        }
+        QCOMPARE(chosen, user);
+        QVERIFY(QFileInfo(user).isDir());
+        for (const QString& d : programFolder::shippedFiles()) {
+            const QString target = QDir(user).filePath(d);
+            if (userHasOwnUnits && d == QLatin1String("UNIT.CON"))
+                QCOMPARE(contentOf(target), ownUnits);
+            else if (seededFrom.isEmpty())
+                QVERIFY(!QFileInfo::exists(target));
+            else
+                QCOMPARE(contentOf(target), (seededFrom + QLatin1Char(':') + d).toLatin1());
+        }
     }
 
-    void existing_files_in_the_user_folder_stay_untouched() {
-        QTemporaryDir exe, shipped, data;
-        fillFolder(shipped.path());
-        QFile ownFile(data.filePath(QStringLiteral("UNIT.CON")));
-        ownFile.open(QIODevice::WriteOnly);
-        ownFile.write("meine Einheiten");
-        ownFile.close();
-        programFolder::determine(exe.path(), data.path(), shipped.path());
-        QFile f(data.filePath(QStringLiteral("UNIT.CON")));
-        f.open(QIODevice::ReadOnly);
-        QCOMPARE(f.readAll(), QByteArray("meine Einheiten"));
+    // orbis-cli and the window share the per-user folder, whatever their names.
+    void this_process_uses_orbis_in_the_users_data_folder() {
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        const bool wasSet = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+        const QByteArray before = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+        const QString chosen = programFolder::forThisProcess();
+        if (wasSet)
+            qputenv("XDG_DATA_HOME", before);
+        else
+            qunsetenv("XDG_DATA_HOME");
+        QCOMPARE(chosen, home.filePath(QStringLiteral("orbis")));
+        QVERIFY(QFileInfo(chosen).isDir());
     }
 };
 

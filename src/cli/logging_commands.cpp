@@ -74,7 +74,8 @@ int report(const QString& kind, const QString& port, const QString& pdf, const Q
         writer.setTitle(QStringLiteral("KRN410-Q Orbis"));
         report::paintReport(s.reportDocument(Session::Report(kinds.indexOf(kind))), writer);
     }
-    if (file.commit()) return Done;
+    if (file.flush() && file.commit()) return Done;
+    file.cancelWriting();
     QTextStream(stderr) << "orbis-cli: " << pdf << ": " << file.errorString() << Qt::endl;
     return Refused;
 }

@@ -1,8 +1,8 @@
 #include "config/einheitentabelle.h"
 
 #include <QFile>
-#include <QSaveFile>
 
+#include "config/saved_file.h"
 #include "config/sequential_input.h"
 #include "device/numbers.h"
 
@@ -72,10 +72,7 @@ bool writeUnits(const QString& path, const QVector<Unit>& units, QString& error)
              {u.Einheit, strForm(u.Umrechnungsfaktor), u.Normzustand, u.Gasart})
             text += line.toLatin1() + "\r\n";
     text += EndMarker.toLatin1() + "\r\n";
-    QSaveFile f(path);
-    if (f.open(QIODevice::WriteOnly) && f.write(text) >= 0 && f.commit()) return true;
-    error = f.errorString();
-    return false;
+    return saveWhole(path, text, error);
 }
 
 namespace {

@@ -1,14 +1,13 @@
 #include "files/config_file.h"
 
-#include "files/text_file.h"
-
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <cmath>
 
+#include "config/saved_file.h"
 #include "config/sequential_input.h"
 #include "device/numbers.h"
+#include "files/text_file.h"
 
 namespace configFile {
 namespace {
@@ -119,10 +118,7 @@ ReadResult read(const QString& path) {
 }
 
 bool write(const QString& path, const ConfigFile& c, QString& error) {
-    QSaveFile f(path);
-    if (f.open(QIODevice::WriteOnly) && f.write(text(c)) >= 0 && f.commit()) return true;
-    error = f.errorString();
-    return false;
+    return saveWhole(path, text(c), error);
 }
 
 QString saveName(const QString& chosen) {

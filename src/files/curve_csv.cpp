@@ -1,14 +1,13 @@
 #include "files/curve_csv.h"
 
-#include "files/text_file.h"
-
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <charconv>
 #include <cmath>
 
+#include "config/saved_file.h"
 #include "curve/support_points.h"
+#include "files/text_file.h"
 
 namespace curveCsv {
 namespace {
@@ -74,10 +73,7 @@ QByteArray text(const MeterParameters& p) {
 }
 
 bool write(const QString& path, const MeterParameters& p, QString& error) {
-    QSaveFile f(path);
-    if (f.open(QIODevice::WriteOnly) && f.write(text(p)) >= 0 && f.commit()) return true;
-    error = f.errorString();
-    return false;
+    return saveWhole(path, text(p), error);
 }
 
 void apply(const ReadResult& r, MeterParameters& p) {

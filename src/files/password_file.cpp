@@ -2,8 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
+
+#include "config/saved_file.h"
 
 namespace passwordFile {
 namespace {
@@ -71,10 +72,7 @@ bool PasswortSchreiben(const QString& path, const QString& password, QString& er
     QByteArray line;
     for (const QChar c : stored)
         line += char(c.unicode() + Passwortversatz);
-    QSaveFile f(path);
-    if (f.open(QIODevice::WriteOnly) && f.write(line + "\r\n") >= 0 && f.commit()) return true;
-    error = f.errorString();
-    return false;
+    return saveWhole(path, line + "\r\n", error);
 }
 
 }  // namespace passwordFile

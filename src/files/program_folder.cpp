@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
 #include <QStandardPaths>
+
 #include "config/einheitentabelle.h"
 
 namespace programFolder {
@@ -30,17 +30,24 @@ QString determine(const QString& exeFolder, const QString& userDataFolder, const
     const QFileInfo own(exeFolder);
     if (own.isWritable() && holdsFiles(exeFolder)) return exeFolder;
     QDir().mkpath(userDataFolder);
+    // An installation keeps its files in share/orbis; a portable folder on a
+    // read-only medium carries them beside the executable instead.
+    const QString source = holdsFiles(shipped) || !holdsFiles(exeFolder) ? shipped : exeFolder;
     for (const QString& d : shippedFiles()) {
         const QString target = QDir(userDataFolder).filePath(d);
-        if (!QFileInfo::exists(target)) QFile::copy(QDir(shipped).filePath(d), target);
+        // The user's own units and edited texts must survive a new version.
+        if (!QFileInfo::exists(target)) QFile::copy(QDir(source).filePath(d), target);
     }
     return userDataFolder;
 }
 
 QString forThisProcess() {
     const QString exe = QCoreApplication::applicationDirPath();
-    return determine(exe, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-                     QDir(exe).filePath(QStringLiteral("../share/orbis")));
+    // Named explicitly rather than by the application name, so that orbis-cli
+    // and the window share one folder.
+    const QString user = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+                             .filePath(QStringLiteral("orbis"));
+    return determine(exe, user, QDir(exe).filePath(QStringLiteral("../share/orbis")));
 }
 
 }  // namespace programFolder

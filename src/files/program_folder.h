@@ -11,12 +11,14 @@ const QStringList& shippedFiles();
 
 // The executable's own folder when it is writable and holds the shipped
 // files (portable use, as from the build tree); otherwise the per-user data
-// folder, seeded on first use from `shipped` (a folder holding the
-// shipped files).
+// folder. Shipped files missing there are copied in from `shipped` (an
+// installation's share/orbis), or from the executable's folder when that
+// holds them but cannot be written; files already there are kept.
 QString determine(const QString& exeFolder, const QString& userDataFolder, const QString& shipped);
 
-// The same for this process: the executable's folder, the per-user
-// application data folder and ../share/orbis beside the executable.
+// The same for this process: the executable's folder, the per-user folder
+// `orbis` in the user's data folder (~/.local/share/orbis) and
+// ../share/orbis beside the executable.
 QString forThisProcess();
 
 }  // namespace programFolder

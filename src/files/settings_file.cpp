@@ -1,9 +1,9 @@
 #include "files/settings_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
+#include "config/saved_file.h"
 #include "device/numbers.h"
 
 namespace settingsFile {
@@ -45,11 +45,11 @@ bool write(const QString& path, const Settings& e) {
     const QStringList rows = {
         e.PortName,     QString::number(e.PortNumber),        e.ParallelPort,     e.Language,
         e.unit.Einheit, numberText(e.unit.Umrechnungsfaktor), e.unit.Normzustand, e.unit.Gasart};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    QByteArray text;
     for (const QString& z : rows)
-        file.write(z.toLatin1() + "\r\n");
-    return file.commit();
+        text += z.toLatin1() + "\r\n";
+    QString error;
+    return saveWhole(path, text, error);
 }
 
 }  // namespace settingsFile

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int FileAccessError = 75;
 const char* const UseFilter = "Konfigurationsdateien (*.use)";
 const char* const UsePattern = "*.use";
 

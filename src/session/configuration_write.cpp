@@ -10,6 +10,7 @@ namespace {
 constexpr double WaitBeforeWriting = 1.0;
 constexpr double WaitForRestart = 40.0;
 constexpr double ShowCheckData = 3.0;
+constexpr double ReplyRest = 1.0;
 constexpr int TitleFrequency = 42;
 constexpr int PulseTimingText = 43;
 constexpr int AnalogPage = 1;
@@ -81,7 +82,11 @@ Session::WriteResult Session::finishWrite(const QByteArray& expected,
     display.setSelection(QStringLiteral("regkor2"), 0);
     state.Initialisierung = 1;
     link_.send(request::counts(false));  // answered only once the meter is back
-    link_.waitForBytes(1, WaitForRestart, Events::All, false);
+    if (link_.waitForBytes(1, WaitForRestart, Events::All, false)) {
+        // The rest of that reply must not be taken for the answer to the check.
+        link_.waitForBytes(protocol::CountsReplyLength, ReplyRest, Events::All, false);
+        link_.discardInput();
+    }
     PruefeVerbindung();
     if (!linkState.Verbunden) {
         setStatus(QString::fromUtf8(startTexts::CheckData));

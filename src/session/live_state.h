@@ -11,6 +11,7 @@ struct LiveValues {
     qint32 CountsMin = 65535;
     qint32 CountsMax = 0;
     bool CountsRequestActive = false;  // the counts window asks for raw counts
+    int shortReplies = 0;              // short counts replies in a row
     // The counts window's averaging run.
     int MwAnzahl = 0;        // readings to average, 0 to 1000
     int MwZaehler = 0;       // readings taken in the run

@@ -12,6 +12,7 @@ namespace {
 
 constexpr int StatusEveryCycle = 5;
 constexpr quint8 ErrorUndervoltage = 17;
+constexpr int MaxShortReplies = 5;
 
 }  // namespace
 
@@ -30,6 +31,7 @@ void Session::timCountsTick() {
 void Session::countsReply(const Reply& r) {
     switch (r.kind) {
         case ReplyKind::Acknowledged:
+            live.shortReplies = 0;
             setLamp(color::Green);
             state.connected = true;
             state.liveShown = true;
@@ -39,10 +41,7 @@ void Session::countsReply(const Reply& r) {
             setCountsTimer(true);
             break;
         case ReplyKind::Short:
-            if (!cancelledBy(message(texts[textNo::CountsReplyWrong],
-                                     texts[textNo::TitleCountsReplyWrong], Buttons::OkCancel,
-                                     Symbol::Critical)))
-                setCountsTimer(true);
+            shortReply();
             break;
         case ReplyKind::Rejected:
             rejected();
@@ -53,6 +52,21 @@ void Session::countsReply(const Reply& r) {
         case ReplyKind::Cancelled:
             break;
     }
+}
+
+// A short reply is reported once and polling goes on; when the replies stay
+// short, the link counts as broken instead of showing the message again and again.
+void Session::shortReply() {
+    if (++live.shortReplies >= MaxShortReplies) {
+        live.shortReplies = 0;
+        brokenLink();
+        return;
+    }
+    if (live.shortReplies == 1 &&
+        cancelledBy(message(texts[textNo::CountsReplyWrong], texts[textNo::TitleCountsReplyWrong],
+                            Buttons::OkCancel, Symbol::Critical)))
+        return;
+    setCountsTimer(true);
 }
 
 void Session::StatusAbfragen() {

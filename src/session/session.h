@@ -233,6 +233,10 @@ private:
     void runtimeError(const QString& description, const QString& procedure);
     // A failure of a file handler: its description and number.
     void fileError(const QString& description, int number);
+    // The error number of a file that cannot be accessed.
+    static constexpr int FileAccessError = 75;
+    // A file of the tool's own that could not be written; the old one stays.
+    void notWritten(const QString& path);
     QString askFile(FileQuestion::Kind kind, const QString& title);
     void setLamp(Color c);
     void setStatus(const QString& text) { display.setText(QStringLiteral("SB1_1"), text); }
@@ -245,6 +249,7 @@ private:
     bool readEeprom();
     bool rereadEeprom(Reply r);
     void countsReply(const Reply& r);
+    void shortReply();
 
     // Steps of the connection check.
     bool connectionTest();

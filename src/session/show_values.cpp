@@ -156,7 +156,8 @@ void overflowLabel(bool active, Language s, DisplayModel& v) {
 void rangeValues(const MeterParameters& p, const Unit& e, Out& v) {
     setAll(v, {"lblMEW", "lblKonfMEWAkt", "lblKonfMEWNeu", "lblNDMew"},
            numberFormat::rounded(p.MEW, 4));
-    setAll(v, {"lblMOG", "lblKonfMOGAkt", "lblKonfMOGNeu"}, numberFormat::withSignPlace(p.MOG));
+    setAll(v, {"lblMOG", "lblKonfMOGAkt", "lblKonfMOGNeu", "lblNDMog"},
+           numberFormat::withSignPlace(p.MOG));
     if (e.Normzustand.size() > 2)
         v.setText(QStringLiteral("lblNorm"), e.Normzustand + QStringLiteral("  ") + e.Gasart);
     const double t = filterTime(p.Filterfaktor);

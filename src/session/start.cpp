@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "config/saved_file.h"
 #include "files/language_file.h"
 #include "session/info_texts.h"
 #include "session/session.h"
@@ -62,7 +63,12 @@ bool Session::languageFileChosen() const {
 }
 
 void Session::writeSettings() {
-    settingsFile::write(file(QLatin1String(settingsFile::FileName)), settings);
+    const QString path = file(QLatin1String(settingsFile::FileName));
+    if (!settingsFile::write(path, settings)) notWritten(path);
+}
+
+void Session::notWritten(const QString& path) {
+    fileError(QStringLiteral("%1 konnte nicht geschrieben werden").arg(path), FileAccessError);
 }
 
 void Session::setLanguage(Language s) {
@@ -85,8 +91,9 @@ void Session::chooseFirstLanguage(Language s) {
     const infoTexts::Message info = infoTexts::firstStart(s);
     message(info.text, info.title, Buttons::Ok, Symbol::Information);
     writeSettings();
-    QFile marker(file(QLatin1String(LanguageMarker)));
-    if (marker.open(QIODevice::WriteOnly)) marker.write(languageName(s).toLatin1() + "\r\n");
+    const QString markerPath = file(QLatin1String(LanguageMarker));
+    QString error;
+    if (!saveWhole(markerPath, languageName(s).toLatin1() + "\r\n", error)) notWritten(markerPath);
     // Without an open port the check could only report a meter that is not there.
     if (state.PortOk) timCheckVerb_->on();
 }

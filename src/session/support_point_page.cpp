@@ -167,7 +167,6 @@ Session::WriteResult Session::writeSupportPoints() {
     link_.Warten(WaitForInitialisation);
     PruefeVerbindung();
     timStatus_->off();
-    setStatus(startTexts::writeDone(language));
     setWaitCursor(false);
     if (!linkState.Verbunden || !EEPromLesen()) return endPointWrite(WriteResult::Failed);
     decodeAndShow();
@@ -175,7 +174,10 @@ Session::WriteResult Session::writeSupportPoints() {
     edit.optDigital = -1;
     // All thirty records were sent, so all thirty are compared, beyond the count too.
     const QStringList differ = differingRecords(table, linkState.EEPromInhalt.mid(1));
-    if (differ.isEmpty()) return endPointWrite(WriteResult::Written);
+    if (differ.isEmpty()) {
+        setStatus(startTexts::writeDone(language));
+        return endPointWrite(WriteResult::Written);
+    }
     setStatus(startTexts::writeDiffers(language, differ));
     return endPointWrite(WriteResult::Differs);
 }
@@ -184,6 +186,6 @@ Session::WriteResult Session::endPointWrite(WriteResult r) {
     setWaitCursor(false);
     state.writing = false;
     refreshControls();
-    setCountsTimer(r != WriteResult::Failed || linkState.Verbunden);
+    setCountsTimer(r != WriteResult::Failed);  // after a failure the technician reconnects
     return r;
 }

@@ -21,11 +21,12 @@ void Session::openUnitTask(Task t) {
 }
 
 // The values of every device field follow the new unit: the meter is read
-// again when the port is open.
+// again when the port is open; when that fails, the unit stays as it was.
 void Session::selectUnit(int position) {
     if (busy() || position < 0 || position >= units.entries.size()) return;
     Operation operation(*this);
     setCountsTimer(false);
+    const Unit before = settings.unit;
     settings.unit = units.entries[position];
     writeSettings();
     EinheitenAnzeigen();
@@ -37,7 +38,13 @@ void Session::selectUnit(int position) {
     }
     refreshControls();
     link_.Warten(PauseBeforeReread);
-    if (!EEPromLesen()) return;
+    if (!EEPromLesen()) {
+        // The values on screen are still in the unit they were read in.
+        settings.unit = before;
+        writeSettings();
+        EinheitenAnzeigen();
+        return;
+    }
     decodeAndShow();
     state.currentShown = true;
     refreshControls();

@@ -34,10 +34,14 @@ FrmMdSave::FrmMdSave(QWidget* parent) : QDialog(parent), folders_(folderView()) 
     auto* checking = caption(QStringLiteral("lblDateipruefen"));
     checking->setWordWrap(true);
     checking->hide();
+    // A folder path is read from its start; it takes the dialog's whole width.
+    auto* folder = display(QStringLiteral("lblMdPfad"));
+    folder->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    folder->setWordWrap(true);
     auto* l = new QVBoxLayout(this);
     l->addWidget(folders_, 1);
+    l->addWidget(row({caption(element("lblinfo", 0)), folder}));
     l->addLayout(grid({
-        {caption(element("lblinfo", 0)), display(QStringLiteral("lblMdPfad"))},
         {caption(element("lblinfo", 1)), textField(QStringLiteral("txtDateiname")),
          display(QStringLiteral("lblDateiname"))},
         {caption(element("lblinfo", 2)), textField(QStringLiteral("txtInterval")),
