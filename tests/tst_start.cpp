@@ -171,6 +171,23 @@ private slots:
         b.clock.advance(5.0);
         QCOMPARE(b.frames().size() > sent, !gone);  // polling goes on unless the link is broken
     }
+
+    // An adapter pulled and plugged in again: the connection menu opens the
+    // port afresh and the meter is read and polled again, without a restart.
+    void a_replugged_adapter_reconnects_from_the_menu() {
+        Bench b;
+        b.start();
+        b.sim.line.fault.gone = true;
+        b.clock.advance(5.0);
+        QCOMPARE(b.dialogs.texts(), QStringList{"Text 13"});
+        b.sim.line.fault.gone = false;
+        b.session.connectMeter();
+        b.clock.advance(5.0);
+        QVERIFY(b.session.linkState.Verbunden);
+        QVERIFY(b.session.TimCounts().active());
+        QCOMPARE(b.session.display.background("Lampe"), color::Green);
+        QCOMPARE(b.dialogs.texts(), QStringList{"Text 13"});
+    }
 };
 
 QTEST_GUILESS_MAIN(TstStart)

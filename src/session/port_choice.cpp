@@ -66,10 +66,18 @@ void Session::configurePort() {
     port_.closePort();
 }
 
+// The port is opened afresh: a USB adapter that was pulled and plugged in
+// again comes back under the same device path, and the old handle is dead.
 void Session::connectMeter() {
     if (busy()) return;
     setCountsTimer(false);
-    if (!port_.portOpen()) port_.openPort();
+    port_.closePort();
+    const OpenResult r = port_.openPort();
+    if (!r.ok()) {
+        reportOpenFailure(r);
+        return;
+    }
+    state.PortOk = true;
     timCheckVerb_->on();
 }
 
