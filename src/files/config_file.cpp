@@ -30,7 +30,8 @@ public:
     bool integer(int& v) {
         double d = 0;
         if (!number(d)) return false;
-        if (std::fabs(d) > 32767.5) return fail(QStringLiteral("Überlauf"), Overflow);
+        // Written so that "nan", which no comparison holds for, overflows too.
+        if (!(std::fabs(d) <= 32767.5)) return fail(QStringLiteral("Überlauf"), Overflow);
         v = int(roundHalfEven(d, 0));
         return true;
     }

@@ -9,6 +9,8 @@
 namespace settingsFile {
 namespace {
 
+constexpr double MaxPortNumber = 99999;
+
 // One field of a line: blanks around it skipped, a comma ends it.
 QString field(const QStringList& rows, int i) {
     if (i >= rows.size()) return QString();
@@ -31,7 +33,9 @@ Settings read(const QString& path) {
     for (QString& z : rows)
         z.remove(QLatin1Char('\r'));
     e.PortName = field(rows, 0);
-    e.PortNumber = int(leadingNumber(field(rows, 1)));
+    // A number no port can have means no port is configured.
+    const double port = leadingNumber(field(rows, 1));
+    e.PortNumber = port >= 0 && port <= MaxPortNumber ? int(port) : 0;
     e.ParallelPort = field(rows, 2);
     e.Language = field(rows, 3);
     e.unit.Einheit = field(rows, 4);

@@ -17,8 +17,9 @@ namespace {
 
 // A piece is a header byte, a length byte and that many bytes. The header's
 // low seven bits delay the piece after the one before it in steps of 50 ms,
-// which spans every wait of the protocol (0.5 s to 8 s); its top bit marks
-// the answer's last piece. Once the script runs out the meter stays silent.
+// up to 6.35 s, so pieces land before, at and after every wait of the
+// protocol (0.5 s to 8 s); its top bit marks the answer's last piece. Once
+// the script runs out the meter stays silent.
 class ScriptedMeter : public Port {
 public:
     ScriptedMeter(const uint8_t* data, size_t size, VirtualClock& clock)
