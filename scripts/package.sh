@@ -7,17 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # dpkg-shlibdeps (dpkg-dev) and file compute the package's dependencies.
-missing=()
-for p in dpkg-dev file; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=""
-    [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
-    $sudo_cmd apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
+source scripts/build_tools.sh
+install_missing dpkg-dev file
 
 # setup.sh installs the build's packages, configures and builds everything
 # the options leave in: here only the programs. Warnings do not stop a

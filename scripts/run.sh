@@ -12,33 +12,12 @@ else
     targets=(orbis-sim orbis-cli)
 fi
 
-# The same packages as scripts/setup.sh: that script builds everything,
-# tests and benchmarks included, which a first start need not wait for.
-packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-charts-dev libgl-dev)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=""
-    [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
-    $sudo_cmd apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
-
-# Configured as scripts/setup.sh does, so that scripts/test.sh later builds
-# the rest in the same folder without compiling anything twice.
-if [ ! -f build/build.ninja ]; then
-    log=$(mktemp)
-    if ! cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBIS_WERROR=ON \
-        >"$log" 2>&1; then
-        cat "$log" >&2
-        rm -f "$log"
-        exit 1
-    fi
-    rm -f "$log"
-fi
+# The packages of scripts/setup.sh, configured as it does, so that
+# scripts/test.sh later builds the rest in the same folder without compiling
+# anything twice; only what is run is built now.
+source scripts/build_tools.sh
+install_missing "${build_packages[@]}"
+[ -f build/build.ninja ] || configure build
 cmake --build build --target "${targets[@]}"
 
 folder=build/src   # the build tree is the program folder
