@@ -19,6 +19,7 @@
 
 #include "bench/counting_port.h"
 #include "bench/cpu_time.h"
+#include "bench/tool_run.h"
 #include "files/program_folder.h"
 #include "link/protocol.h"
 #include "link/qt_serial_port.h"
@@ -32,30 +33,6 @@ namespace {
 constexpr double ByteTime = 10.0 / 9600.0;
 constexpr double PollSeconds = 10.0;
 constexpr double LogSeconds = 60.0;
-
-void createProgramFolder(const QString& folder) {
-    for (const QString& d : programFolder::shippedFiles())
-        QFile::copy(QStringLiteral(ORBIS_DATA "/") + d, QDir(folder).filePath(d));
-    QFile settings(QDir(folder).filePath(QStringLiteral("Q_orbis.CON")));
-    settings.open(QIODevice::WriteOnly);
-    settings.write("Com1\r\n1\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n(-)\r\nLuft\r\n");
-    QFile marker(QDir(folder).filePath(QStringLiteral("Q_orbis.SPR")));
-    marker.open(QIODevice::WriteOnly);
-    marker.write("Deutsch\r\n");
-    QDir(folder).mkdir(QStringLiteral("ports"));
-}
-
-// Runs the event loop until `done` holds or `s` seconds have passed, looking every 5 ms.
-void runFor(double s, const std::function<bool()>& done) {
-    QEventLoop loop;
-    QTimer checkTimer;
-    QObject::connect(&checkTimer, &QTimer::timeout, [&] {
-        if (done()) loop.quit();
-    });
-    checkTimer.start(5);
-    QTimer::singleShot(int(s * 1000), &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 // Recording every 0.1 s with the trend window open: the records written
 // against the timer's rate, and what polling and CPU do meanwhile.
