@@ -266,9 +266,7 @@ int main(int argc, char** argv) {
     createProgramFolder(folder.path());
     const QString ports = folder.filePath(QStringLiteral("ports"));
     QProcess sim;
-    sim.start(QStringLiteral(ORBIS_SIM), {"--latency", "0", "--profile", "constant", "--flow", "75",
-                                          "--link", ports + QStringLiteral("/com1")});
-    if (!sim.waitForReadyRead(5000)) {
+    if (!startLinkedSimulator(sim, ports)) {
         err << "the simulator did not start\n";
         return 1;
     }

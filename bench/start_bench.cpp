@@ -74,9 +74,7 @@ int main(int argc, char** argv) {
     createProgramFolder(folder.path());
     const QString ports = folder.filePath(QStringLiteral("ports"));
     QProcess sim;
-    sim.start(QStringLiteral(ORBIS_SIM), {"--latency", "0", "--profile", "constant", "--flow", "75",
-                                          "--link", ports + QStringLiteral("/com1")});
-    if (!sim.waitForReadyRead(5000)) return 1;
+    if (!startLinkedSimulator(sim, ports)) return 1;
 
     SteadyClock clock;
     QtSerialPort serial([ports](int n) { return portPath(n, ports); });

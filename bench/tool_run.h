@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QProcess>
 #include <QTimer>
 #include <functional>
 
@@ -32,4 +33,12 @@ inline void runFor(double s, const std::function<bool()>& done) {
     checkTimer.start(5);
     QTimer::singleShot(int(s * 1000), &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// Starts the simulated meter, steady at 75 kg/h without latency, linked as
+// port 1 in the folder `ports`; false when it did not come up.
+inline bool startLinkedSimulator(QProcess& sim, const QString& ports) {
+    sim.start(QStringLiteral(ORBIS_SIM), {"--latency", "0", "--profile", "constant", "--flow", "75",
+                                          "--link", ports + QStringLiteral("/com1")});
+    return sim.waitForReadyRead(5000);
 }
