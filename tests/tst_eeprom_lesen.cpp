@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "link/protocol.h"
 #include "session/link_messages.h"
 #include "support/bench.h"
 
@@ -27,8 +28,21 @@ private slots:
         QVERIFY(b.session.EEPromLesen());
         QCOMPARE(b.session.linkState.EEPromInhalt, replyWith(images::standard()));
         QCOMPARE(b.frames(), QVector<QByteArray>{hex("0B 00 0B")});
-        // 3 request bytes and 513 reply bytes at 9600 baud plus the meter's latency.
-        QVERIFY(qAbs(b.clock.now() - (516 * Line::ByteTime + b.sim.line.latency)) < 1e-6);
+        // 3 request bytes and 513 reply bytes at 9600 baud plus the meter's latency, and
+        // the pause that shows nothing follows the image.
+        QVERIFY(qAbs(b.clock.now() - (516 * Line::ByteTime + b.sim.line.latency +
+                                      protocol::ImageTrailingGap)) < 1e-6);
+        QVERIFY(b.dialogs.shownMessages.isEmpty());
+    }
+
+    // A reply to an earlier request, arriving late, leads the image: the first
+    // 513 bytes are whole in number but shifted, and two more follow.
+    void an_image_led_by_a_late_reply_is_read_again() {
+        Bench b;
+        b.clock.schedule(0.001, [&b] { b.sim.port.deliver(hex("10 11")); });
+        QVERIFY(b.session.EEPromLesen());
+        QCOMPARE(b.session.linkState.EEPromInhalt, replyWith(images::standard()));
+        QCOMPARE(b.frames(), QVector<QByteArray>(2, hex("0B 00 0B")));
         QVERIFY(b.dialogs.shownMessages.isEmpty());
     }
 

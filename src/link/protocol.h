@@ -50,6 +50,9 @@ constexpr double WaitCounts = 0.5;
 constexpr double WaitStatus = 2.0;
 constexpr double FixedWaitTime = 1.0;
 constexpr double PauseBeforeEepromRetry = 1.0;
+// Bytes still coming this long after a whole image show that it was led by
+// a late reply to an earlier request; the meter sends its image in one go.
+constexpr double ImageTrailingGap = 0.1;
 
 // Length of a request frame including its checksum, or 0 for an unknown code.
 int frameLength(quint8 command);

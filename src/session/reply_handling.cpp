@@ -58,7 +58,7 @@ bool Session::EEPromLesen() {
 bool Session::readEeprom() {
     const QByteArray before = linkState.EEPromInhalt;
     linkState.EEPromInhalt.clear();
-    const Reply r = link_.exchange(request::eepromImage(), EepromReplyLength, WaitEeprom);
+    const Reply r = aligned(link_.exchange(request::eepromImage(), EepromReplyLength, WaitEeprom));
     bool read = false;
     switch (r.kind) {
         case ReplyKind::Acknowledged:
@@ -91,8 +91,9 @@ bool Session::rereadEeprom(Reply r) {
             return false;
         }
         link_.Warten(PauseBeforeEepromRetry);
-        r = link_.request(request::eepromImage(), EepromReplyLength, WaitEeprom,
-                          Events::DisplayOnly);
+        link_.discardInput();  // what straggled in during the pause belongs to no request
+        r = aligned(link_.request(request::eepromImage(), EepromReplyLength, WaitEeprom,
+                                  Events::DisplayOnly));
         if (r.kind == ReplyKind::Cancelled) return false;
         if (r.kind == ReplyKind::Rejected) {
             linkState.Fehlversuche += 1;
@@ -108,6 +109,14 @@ bool Session::rereadEeprom(Reply r) {
                     Buttons::Ok, Symbol::Critical);
     }
     return r.kind == ReplyKind::Acknowledged;
+}
+
+// An image with more bytes behind it is as wrong as a short one.
+Reply Session::aligned(Reply r) {
+    if (r.kind == ReplyKind::Acknowledged &&
+        link_.waitForBytes(1, ImageTrailingGap, Events::DisplayOnly, false))
+        r.kind = ReplyKind::Short;
+    return r;
 }
 
 Reply Session::sendRepeated(const QByteArray& frame, Repeat repeat, bool discard) {

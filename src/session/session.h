@@ -248,6 +248,7 @@ private:
     void brokenLink();  // with the message that the meter does not answer
     bool readEeprom();
     bool rereadEeprom(Reply r);
+    Reply aligned(Reply r);
     void countsReply(const Reply& r);
     void shortReply();
 
