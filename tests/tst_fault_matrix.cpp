@@ -140,10 +140,13 @@ const std::map<QString, Action>& operations() {
               r.b.session.logNameTyped(QStringLiteral("md"));
               r.b.session.logIntervalTyped(QStringLiteral("0,1"));
           },
+          // Recording goes on; a broken link interrupts it instead of
+          // repeating the last value.
           [](Rig& r) {
               r.b.session.switchLogging(true);
               r.b.clock.advance(3.0);
-              return r.b.session.logging.MdAktiv && r.b.session.measurementLog().MdSaetze() >= 29;
+              const LoggingState& g = r.b.session.logging;
+              return g.MdAktiv && (g.interrupted || r.b.session.measurementLog().MdSaetze() >= 29);
           },
           [](Rig& r) {
               QFile f(r.folder.filePath(QStringLiteral("md.1")));

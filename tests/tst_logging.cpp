@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "session/status_texts.h"
 #include "support/bench.h"
 #include "support/file_helpers.h"
 
@@ -145,6 +146,50 @@ private slots:
         l.ticks(1);
         QCOMPARE(l.d().background("shpMdSave"), Color(0xC0C0C0));
         QCOMPARE(readFile(dir.filePath("md.2")).count('\n'), 13);
+    }
+
+    // The adapter is pulled during a recording and comes back under the same
+    // path: connected again from the menu, or on its own for a recording nobody
+    // watches (the command-line tool).
+    void a_broken_link_interrupts_the_recording_until_the_meter_is_back_data() {
+        QTest::addColumn<bool>("byHand");
+        row("connected again from the menu", true);
+        row("connected again on its own", false);
+    }
+    void a_broken_link_interrupts_the_recording_until_the_meter_is_back() {
+        QFETCH(bool, byHand);
+        QTemporaryDir dir;
+        LogBench l;
+        l.b.sim.meter.profile = {FlowProfile::Kind::Constant, 60.0};
+        l.b.start();
+        l.record(dir.path());
+        l.b.session.logging.reconnect = !byHand;
+        l.ticks(10);
+        l.b.sim.line.fault.gone = true;
+        l.ticks(5);
+        const int before = l.b.session.measurementLog().MdSaetze();
+        const QString file = l.b.session.measurementLog().MdDatei();
+        l.ticks(60);
+        QCOMPARE(l.b.session.measurementLog().MdSaetze(), before);
+        QCOMPARE(l.b.dialogs.texts().first(), QStringLiteral("Text 13"));
+        QCOMPARE(l.b.shown("SB1_1"), startTexts::recordingInterrupted(Language::German, file));
+        QVERIFY(l.d().visible("frmMdSave.lblDateipruefen"));
+        QCOMPARE(l.d().background("shpMdSave"), Color(0xC0C0C0));
+        QVERIFY(l.b.session.logging.MdAktiv && l.ticked());
+
+        l.b.sim.line.fault.gone = false;
+        if (byHand) l.b.session.connectMeter();
+        l.ticks(60);
+        const int after = l.b.session.measurementLog().MdSaetze();
+        QVERIFY2(after > before + 40, qPrintable(QString::number(after)));
+        QCOMPARE(l.b.shown("SB1_1"), startTexts::recordingResumed(Language::German, file));
+        QVERIFY(!l.d().visible("frmMdSave.lblDateipruefen"));
+        QCOMPARE(l.d().text("frmMdSave.lblDateiname"), QStringLiteral("md.1"));
+        const QStringList lines =
+            QString::fromLatin1(readFile(dir.filePath("md.1"))).split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), after);
+        for (const QString& line : lines)
+            QCOMPARE(line.section(' ', 2).trimmed(), QStringLiteral("60  kg/h"));
     }
 
     void recording_stops_with_a_message_and_the_program_goes_on_data() {

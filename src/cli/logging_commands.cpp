@@ -22,6 +22,9 @@ void onInterrupt(int) {
 
 }  // namespace
 
+// Records until `records` are written or Ctrl-C. A broken link interrupts
+// the recording: the meter is connected again every few seconds, and
+// recording goes on in the same file. Status lines go to standard error.
 int log(const QString& port, const QString& base, const QString& interval, int records,
         const Options& o) {
     Headless tool(folderOf(o));
@@ -32,15 +35,23 @@ int log(const QString& port, const QString& base, const QString& interval, int r
     if (s.logNameTyped(QFileInfo(base).fileName()) != QFileInfo(base).fileName()) return Usage;
     s.logIntervalTyped(interval);
     int written = 0;
-    s.display.setListener([&](const QString& name, Aspect a, const QVariant&) {
-        if (name != QLatin1String("frmMdSave.lblSaetze") || a != Aspect::Text) return;
+    QString status;
+    QTextStream err(stderr);
+    s.display.setListener([&](const QString& name, Aspect a, const QVariant& v) {
+        if (a != Aspect::Text) return;
+        if (name == QLatin1String("SB1_1") && v.toString() != status) {
+            status = v.toString();
+            err << '\n' << status << Qt::endl;
+        }
+        if (name != QLatin1String("frmMdSave.lblSaetze")) return;
         ++written;
-        QTextStream(stderr) << '\r' << written << " records in " << s.measurementLog().MdDatei()
-                            << Qt::flush;
+        err << '\r' << written << " records in " << s.measurementLog().MdDatei() << Qt::flush;
         if (records > 0 && written >= records) QCoreApplication::quit();
     });
     s.switchLogging(true);
     if (!s.logging.MdAktiv) return Refused;
+    s.logging.reconnect = true;
+    tool.dialogs.goOn = true;
     s.setCountsTimer(true);
     std::signal(SIGINT, onInterrupt);
     QTimer watch;
@@ -49,9 +60,9 @@ int log(const QString& port, const QString& base, const QString& interval, int r
     });
     watch.start(100);
     QCoreApplication::exec();
-    const bool stoppedByFault = !s.logging.MdAktiv;
+    const bool stoppedByFault = !s.logging.MdAktiv || tool.dialogs.ended();
     s.switchLogging(false);
-    QTextStream(stderr) << "\n" << Qt::flush;
+    err << "\n" << Qt::flush;
     return stoppedByFault ? Refused : Done;
 }
 

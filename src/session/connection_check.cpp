@@ -34,6 +34,7 @@ void Session::withoutMeter() {
     state.connected = false;
     state.currentShown = false;
     linkState.Verbunden = false;
+    recordingInterrupted();
     refreshControls();
     if (cancelledBy(message(texts[textNo::ConnectionBroken], texts[textNo::TitleConnectionBroken],
                             Buttons::OkCancel, Symbol::Critical)))

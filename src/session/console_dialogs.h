@@ -6,9 +6,12 @@
 
 // Messages of a program without a window go to standard error. A question
 // that could let the program go on is answered with Cancel, since nobody is
-// there to decide.
+// there to decide, unless the program was told to go on (a recording that
+// outlasts a broken link). A message like the one before is not repeated.
 class ConsoleDialogs : public Dialogs {
 public:
+    bool goOn = false;  // OK rather than Cancel to "OK or Cancel"
+
     Answer message(const QString& text, const QString& title, Buttons buttons,
                    Symbol symbol) override;
     // Nobody is there to choose a file.
@@ -22,4 +25,5 @@ public:
 
 private:
     bool ended_ = false;
+    QString last_;
 };

@@ -38,6 +38,7 @@ void Session::countsReply(const Reply& r) {
             refreshControls();
             MesswertAnzeigen(quint8(r.bytes[1]), quint8(r.bytes[2]), live, meter, display);
             if (measured_ && !live.CountsRequestActive) measured_(clock_.now(), live.Messwert);
+            recordingResumed();
             setCountsTimer(true);
             break;
         case ReplyKind::Short:

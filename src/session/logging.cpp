@@ -5,12 +5,14 @@
 #include "device/numbers.h"
 #include "files/log_record.h"
 #include "session/session.h"
+#include "session/status_texts.h"
 
 namespace {
 
 constexpr int MaxNameLength = 256;
 constexpr double MinInterval = 0.1, MaxInterval = 60.0, IntervalStep = 0.1;
 constexpr double ShowCheckNotice = 1.0;
+constexpr double ReconnectEvery = 5.0;
 // Indicator colours: idle grey; recording alternates cyan and blue with each record.
 constexpr Color Idle = 0xC0C0C0, RecordA = 0x00FFFF, RecordB = 0x0000FF;
 
@@ -146,12 +148,15 @@ void Session::switchLogging(bool on) {
     display.setBackground(QStringLiteral("shpMdSave"), RecordA);
     timMdsave_->on();
     if (loggingChanged_) loggingChanged_(true, log_.MdDatei());
+    if (state.linkDown) recordingInterrupted();
 }
 
 void Session::stopLogging() {
     timMdsave_->off();
     log_.stop();
     logging.MdAktiv = false;
+    logging.interrupted = false;
+    display.setVisible(QStringLiteral("frmMdSave.lblDateipruefen"), false);
     display.put(QStringLiteral("frmMdSave.chkMdSave"), Aspect::Value, false);
     display.setBackground(QStringLiteral("shpMdSave"), Idle);
     if (loggingChanged_) loggingChanged_(false, QString());
@@ -159,6 +164,7 @@ void Session::stopLogging() {
 
 // One record of the last measured value; the logger never asks the meter.
 void Session::timMdsaveTick() {
+    if (logging.interrupted) return reconnectForRecording();
     const bool first = display.background(QStringLiteral("shpMdSave")) == RecordA;
     display.setBackground(QStringLiteral("shpMdSave"), first ? RecordB : RecordA);
     const QString record = recordText(QDateTime::currentDateTime(), logging.MdInterval,
@@ -170,6 +176,32 @@ void Session::timMdsaveTick() {
     }
     display.setText(QStringLiteral("frmMdSave.lblSaetze"), QString::number(log_.MdSaetze()));
     showLogFile();
+}
+
+void Session::recordingInterrupted() {
+    if (!logging.MdAktiv || logging.interrupted) return;
+    logging.interrupted = true;
+    logging.lastReconnect = clock_.now();
+    const QString note = startTexts::recordingInterrupted(language, log_.MdDatei());
+    display.setBackground(QStringLiteral("shpMdSave"), Idle);
+    display.setText(QStringLiteral("frmMdSave.lblDateipruefen"), note);
+    display.setVisible(QStringLiteral("frmMdSave.lblDateipruefen"), true);
+    setStatus(note);
+}
+
+void Session::recordingResumed() {
+    if (!logging.interrupted) return;
+    logging.interrupted = false;
+    display.setVisible(QStringLiteral("frmMdSave.lblDateipruefen"), false);
+    display.setBackground(QStringLiteral("shpMdSave"), RecordA);
+    setStatus(startTexts::recordingResumed(language, log_.MdDatei()));
+}
+
+void Session::reconnectForRecording() {
+    if (!logging.reconnect || busy() || clock_.now() - logging.lastReconnect < ReconnectEvery)
+        return;
+    logging.lastReconnect = clock_.now();
+    connectMeter();
 }
 
 void Session::showLogFile() {

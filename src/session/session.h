@@ -295,6 +295,9 @@ private:
     void setInterval(double seconds);
     void stopLogging();
     void timMdsaveTick();
+    void recordingInterrupted();
+    void recordingResumed();
+    void reconnectForRecording();
     void showLogFile();
     void logFailure(MeasurementLog::Result r);
     bool PasswortLesen();

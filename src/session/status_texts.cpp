@@ -50,4 +50,22 @@ QString writeDiffers(Language s, const QStringList& parameters) {
         .arg(parameters.join(QStringLiteral(", ")));
 }
 
+QString recordingInterrupted(Language s, const QString& file) {
+    return choose(s,
+                  QStringLiteral("Aufzeichnung unterbrochen: keine Verbindung zum Messgerät. Sie "
+                                 "wird nach dem Verbinden in %1 fortgesetzt."),
+                  QStringLiteral("Recording interrupted: no connection to the meter. It continues "
+                                 "in %1 once the meter is connected again."),
+                  QStringLiteral("Enregistrement interrompu : pas de connexion avec l'appareil. Il "
+                                 "reprendra dans %1 après la connexion."))
+        .arg(file);
+}
+
+QString recordingResumed(Language s, const QString& file) {
+    return choose(s, QStringLiteral("Verbindung wieder da: Aufzeichnung in %1 fortgesetzt."),
+                  QStringLiteral("Connection restored: recording continues in %1."),
+                  QStringLiteral("Connexion rétablie : l'enregistrement continue dans %1."))
+        .arg(file);
+}
+
 }  // namespace startTexts

@@ -19,6 +19,10 @@ QString writeDone(Language s);
 QString writeDiffers(Language s, const QStringList& parameters);
 extern const char* const CheckData;  // the meter did not come back; German only
 
+// A recording the broken link interrupted, and its file.
+QString recordingInterrupted(Language s, const QString& file);
+QString recordingResumed(Language s, const QString& file);
+
 // The cold start speaks German only.
 extern const char* const WaitTime10;
 extern const char* const ColdStart1;
