@@ -86,8 +86,8 @@ private slots:
         FrmKennlinie w(&owner);
         const MeterParameters edited = table({{1000, 10}, {2000, 20}, {3000, 30}});
         const MeterParameters stored = table({{1000, 15}, {3000, 35}});
-        w.show(edited, &stored);
-        w.show(edited, nullptr);
+        w.show(edited, &stored, Language::German);
+        w.show(edited, nullptr, Language::German);
         QVERIFY(w.isVisible() && !w.isModal());
         const auto* grafik = w.findChild<QChartView*>(QStringLiteral("Grafik"));
         QVERIFY(grafik);
@@ -97,9 +97,13 @@ private slots:
         QCOMPARE(curve->count(), 3);
         QCOMPARE(curve->color(), QColor(255, 0, 0));
         QVERIFY(!series(*grafik, QStringLiteral("gespeichert")));
-        w.show(edited, &stored);
+        w.show(edited, &stored, Language::German);
         const QXYSeries* grey = series(*grafik, QStringLiteral("gespeichert"));
         QVERIFY(grey && grey->count() == 2);
+        // In English the added legend entry is translated; the meter's own titles are not.
+        w.show(edited, &stored, Language::English);
+        QVERIFY(series(*grafik, QStringLiteral("stored")));
+        QCOMPARE(grafik->chart()->title(), QStringLiteral("Kennlinie KRN410-Q Orbis"));
     }
 };
 

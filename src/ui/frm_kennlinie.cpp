@@ -46,18 +46,24 @@ QList<QPointF> marked(const curvePlot::Plot& p) {
     return points;
 }
 
-QChart* chart(const curvePlot::Plot& p) {
+// The chart's titles and the curve's name are the meter's own and stay
+// German; the two additions speak the window's language.
+QChart* chart(const curvePlot::Plot& p, Language language) {
     auto* c = new QChart;
     c->setTitle(QStringLiteral("Kennlinie KRN410-Q Orbis"));
     c->addAxis(axis(QStringLiteral("Counts"), p.counts), Qt::AlignBottom);
     c->addAxis(axis(QStringLiteral("Luftmasse [kg/h]"), p.flow), Qt::AlignLeft);
     // Added first so the edited curve lies on top where the two agree.
-    if (p.stored) add(c, series<QLineSeries>(QStringLiteral("gespeichert"), Grey, *p.stored));
+    const QString stored = choose(language, QStringLiteral("gespeichert"), QStringLiteral("stored"),
+                                  QStringLiteral("enregistrée"));
+    const QString notRising =
+        choose(language, QStringLiteral("nicht steigend"), QStringLiteral("not rising"),
+               QStringLiteral("non croissante"));
+    if (p.stored) add(c, series<QLineSeries>(stored, Grey, *p.stored));
     auto* curve = series<QLineSeries>(QStringLiteral("Kennlinie"), Red, p.curve);
     curve->setPointsVisible(true);
     add(c, curve);
-    if (!p.notRising.isEmpty())
-        add(c, series<QScatterSeries>(QStringLiteral("nicht steigend"), MarkerBlue, marked(p)));
+    if (!p.notRising.isEmpty()) add(c, series<QScatterSeries>(notRising, MarkerBlue, marked(p)));
     return c;
 }
 
@@ -74,10 +80,11 @@ FrmKennlinie::FrmKennlinie(QWidget* parent) : QDialog(parent), grafik_(new QChar
     resize(720, 520);
 }
 
-void FrmKennlinie::show(const MeterParameters& edited, const MeterParameters* stored) {
+void FrmKennlinie::show(const MeterParameters& edited, const MeterParameters* stored,
+                        Language language) {
     // The view gives up its previous chart without deleting it.
     QChart* previous = grafik_->chart();
-    grafik_->setChart(chart(curvePlot::plot(edited, stored)));
+    grafik_->setChart(chart(curvePlot::plot(edited, stored), language));
     delete previous;
     centre();
     QDialog::show();

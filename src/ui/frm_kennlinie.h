@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "config/language.h"
+
 class QChartView;
 struct MeterParameters;
 
@@ -16,7 +18,7 @@ public:
 
     // The chart is built anew on every call, so it never shows a table
     // that has changed since the window was last opened.
-    void show(const MeterParameters& edited, const MeterParameters* stored);
+    void show(const MeterParameters& edited, const MeterParameters* stored, Language language);
 
 private:
     void centre();

@@ -54,7 +54,8 @@ void App::wireSupportPoints() {
     connect(find<QAbstractButton>("cmdKennlinie"), &QAbstractButton::clicked, this, [this] {
         if (!kennlinie_) kennlinie_ = new FrmKennlinie(&window_);
         kennlinie_->show(session_.meter,
-                         session_.state.pointsChanged ? &session_.meterAsRead() : nullptr);
+                         session_.state.pointsChanged ? &session_.meterAsRead() : nullptr,
+                         session_.language);
     });
 }
 
