@@ -114,6 +114,22 @@ private slots:
         QTest::newRow("file cannot be written")
             << QStringList() << QStringList{"save-config", "PORT", "/nonexistent/dir/x.use"} << 6
             << "Fehlernummer 75";
+        // A meter that rejects every request, or answers only after 5 s, is as good as silent.
+        QTest::newRow("NAK storm, read") << QStringList{"--nak", "100000"}
+                                         << QStringList{"read", "PORT"} << 3 << "does not answer";
+        QTest::newRow("late by 5 s, read") << QStringList{"--latency", "5000"}
+                                           << QStringList{"read", "PORT"} << 3 << "does not answer";
+        QTest::newRow("NAK storm, report")
+            << QStringList{"--nak", "100000"}
+            << QStringList{"report", "config", "PORT", "--pdf", "/tmp/x.pdf"} << 3
+            << "does not answer";
+        QTest::newRow("silent meter, log")
+            << QStringList{"--silent"}
+            << QStringList{"log", "PORT", "/tmp/md", "--interval", "0.1", "--records", "3"} << 3
+            << "does not answer";
+        QTest::newRow("silent meter, calibration reset")
+            << QStringList{"--silent"} << QStringList{"calibrate-reset", "PORT"} << 3
+            << "does not answer";
         QTest::newRow("no subcommand") << QStringList() << QStringList{"PORT"} << 1 << "usage";
         QTest::newRow("a file that cannot be read is not written")
             << QStringList() << QStringList{"write-config", "PORT", "/nonexistent.use"} << 6
