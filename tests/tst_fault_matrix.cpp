@@ -16,12 +16,13 @@ namespace {
 
 using Result = Session::WriteResult;
 
-constexpr double Settle = 5.0;      // seconds the tool's own timers run after an operation
-constexpr double Bound = 600.0;     // no operation may take longer than ten minutes
-constexpr double IdleTime = 120.0;  // with polling off, nothing is sent in this time
-constexpr int Storm = 100000;       // replies a lasting fault covers
-constexpr float NewCreep = 0.75f;   // kg/h
-constexpr int NewPoint = 13;        // appended after the twelve points of the standard meter
+constexpr double Settle = 5.0;          // seconds the tool's own timers run after an operation
+constexpr double Bound = 600.0;         // no operation may take longer than ten minutes
+constexpr double IdleTime = 120.0;      // with polling off, nothing is sent in this time
+constexpr double ReconnectEvery = 5.0;  // an unattended recording tries to connect again
+constexpr int Storm = 100000;           // replies a lasting fault covers
+constexpr float NewCreep = 0.75f;       // kg/h
+constexpr int NewPoint = 13;            // appended after the twelve points of the standard meter
 constexpr quint16 NewPointCounts = 4050;
 
 // A meter on the bench whose program folder holds the shipped units file
@@ -78,8 +79,15 @@ struct Action {
     std::function<bool(Rig&)> holds;
 };
 
-const std::map<QString, Action>& operations() {
-    static const std::map<QString, Action> all{
+// The meter read and decoded as every command of the command-line tool begins.
+void readAsConsole(Rig& r) {
+    r.b.session.EEPromLesen();
+    EEPromAuswerten(r.b.session.linkState.EEPromInhalt, r.b.session.meter,
+                    r.b.session.settings.unit);
+}
+
+std::map<QString, Action> windowAndConsoleOperations() {
+    std::map<QString, Action> all{
         {"start-up",
          {Reach::ByItself, [](Rig&) {},
           [](Rig& r) {
@@ -154,12 +162,7 @@ const std::map<QString, Action>& operations() {
                      f.readAll().count('\n') == r.b.session.measurementLog().MdSaetze();
           }}},
         {"write-config",
-         {Reach::Console,
-          [](Rig& r) {
-              r.b.session.EEPromLesen();
-              EEPromAuswerten(r.b.session.linkState.EEPromInhalt, r.b.session.meter,
-                              r.b.session.settings.unit);
-          },
+         {Reach::Console, readAsConsole,
           [](Rig& r) {
               const QByteArray saved = configFile::text(r.b.session.currentConfig());
               ConfigFile c = configFile::parse(QString::fromLatin1(saved)).values;
@@ -194,6 +197,35 @@ const std::map<QString, Action>& operations() {
           },
           [](Rig& r) { return r.imageRead(); }}},
     };
+    // The command-line tool runs the window's writes without polling.
+    for (const auto& [command, window] : {std::pair{"write-curve", "curve write"},
+                                          std::pair{"calibrate-reset", "calibration reset"}}) {
+        Action a = all.at(window);
+        a.reach = Reach::Console;
+        a.prepare = [edit = a.prepare](Rig& r) {
+            readAsConsole(r);
+            edit(r);
+        };
+        all[command] = a;
+    }
+    // It records with polling of its own and connects again after a broken link.
+    Action log = all.at("logging");
+    log.reach = Reach::Console;
+    log.prepare = [setUp = log.prepare](Rig& r) {
+        readAsConsole(r);
+        setUp(r);
+        r.b.session.logging.reconnect = true;
+    };
+    log.run = [record = log.run](Rig& r) {
+        r.b.session.setCountsTimer(true);
+        return record(r);
+    };
+    all["log"] = log;
+    return all;
+}
+
+const std::map<QString, Action>& operations() {
+    static const std::map<QString, Action> all = windowAndConsoleOperations();
     return all;
 }
 
@@ -305,6 +337,30 @@ private slots:
         row("write-config", "NAK storm",       Refused);
         row("write-config", "late by 0.5 s",   Ok);
         row("write-config", "late by 5 s",     Refused);
+        row("write-curve", "none",            Ok);
+        row("write-curve", "port vanishes",   Refused);
+        row("write-curve", "silence",         Refused);
+        row("write-curve", "garbage",         Refused);
+        row("write-curve", "truncated reply", Refused);
+        row("write-curve", "NAK storm",       Refused);
+        row("write-curve", "late by 0.5 s",   Ok);
+        row("write-curve", "late by 5 s",     GoesOn);
+        row("calibrate-reset", "none",            Ok);
+        row("calibrate-reset", "port vanishes",   Refused);
+        row("calibrate-reset", "silence",         Refused);
+        row("calibrate-reset", "garbage",         Refused);
+        row("calibrate-reset", "truncated reply", Refused);
+        row("calibrate-reset", "NAK storm",       Refused);
+        row("calibrate-reset", "late by 0.5 s",   Ok);
+        row("calibrate-reset", "late by 5 s",     Refused);
+        row("log", "none",            Ok);
+        row("log", "port vanishes",   GoesOn);
+        row("log", "silence",         GoesOn);
+        row("log", "garbage",         GoesOn);
+        row("log", "truncated reply", GoesOn);
+        row("log", "NAK storm",       GoesOn);
+        row("log", "late by 0.5 s",   GoesOn);
+        row("log", "late by 5 s",     GoesOn);
         row("read", "none",            Ok);
         row("read", "port vanishes",   Refused);
         row("read", "silence",         Refused);
@@ -394,14 +450,20 @@ private slots:
             else
                 QVERIFY2(reported > 0, qPrintable("no message" + at));
         }
-        // With polling off, the clock may run: no exchange starts on its own.
+        // With polling off, the clock may run: no exchange starts on its own, but
+        // for an unattended recording's attempts to connect again, 5 s apart.
         b.session.setCountsTimer(false);
         b.session.linkState.Sendepuffer.clear();
         const int sent = int(b.frames().size());
         b.clock.advance(IdleTime);
-        const bool quiet = b.session.TimCounts().active() ||
-                           (b.session.linkState.Sendepuffer.isEmpty() && b.frames().size() == sent);
-        QVERIFY2(quiet, qPrintable(b.commands(sent).join(' ')));
+        const QStringList commands = b.commands(sent);
+        const LoggingState& g = b.session.logging;
+        const bool quiet =
+            b.session.TimCounts().active() ||
+            (g.reconnect && g.interrupted
+                 ? commands.count(QStringLiteral("00 00")) <= IdleTime / ReconnectEvery + 1
+                 : b.session.linkState.Sendepuffer.isEmpty() && commands.isEmpty());
+        QVERIFY2(quiet, qPrintable(commands.join(' ')));
     }
 };
 
