@@ -162,6 +162,8 @@ private slots:
         LogBench l;
         l.b.sim.meter.profile = {FlowProfile::Kind::Constant, 60.0};
         l.b.start();
+        QString trendNote;
+        l.b.session.onLoggingChanged([&](const QString& note) { trendNote = note; });
         l.record(dir.path());
         l.b.session.logging.reconnect = !byHand;
         l.ticks(10);
@@ -173,6 +175,7 @@ private slots:
         QCOMPARE(l.b.session.measurementLog().MdSaetze(), before);
         QCOMPARE(l.b.dialogs.texts().first(), QStringLiteral("Text 13"));
         QCOMPARE(l.b.shown("SB1_1"), startTexts::recordingInterrupted(Language::German, file));
+        QCOMPARE(trendNote, l.b.shown("SB1_1"));
         QVERIFY(l.d().visible("frmMdSave.lblDateipruefen"));
         QCOMPARE(l.d().background("shpMdSave"), Color(0xC0C0C0));
         QVERIFY(l.b.session.logging.MdAktiv && l.ticked());
@@ -183,6 +186,7 @@ private slots:
         const int after = l.b.session.measurementLog().MdSaetze();
         QVERIFY2(after > before + 40, qPrintable(QString::number(after)));
         QCOMPARE(l.b.shown("SB1_1"), startTexts::recordingResumed(Language::German, file));
+        QCOMPARE(trendNote, "Aufzeichnung: " + file);
         QVERIFY(!l.d().visible("frmMdSave.lblDateipruefen"));
         QCOMPARE(l.d().text("frmMdSave.lblDateiname"), QStringLiteral("md.1"));
         const QStringList lines =

@@ -103,16 +103,16 @@ private slots:
         QCOMPARE(x->max(), 0.0);
     }
 
-    void logging_shows_its_file_while_on() {
+    void logging_shows_its_note_while_on() {
         FrmTrend w(nullptr);
         QCOMPARE(w.objectName(), QStringLiteral("frmTrend"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Trend"));
         auto* label = w.findChild<QLabel*>("lblTrendLog");
         QVERIFY(label->isHidden());
-        w.setLogging(true, "trend.csv");
+        w.setLogging("Aufzeichnung: trend.csv");
         QVERIFY(!label->isHidden());
         QCOMPARE(label->text(), QStringLiteral("Aufzeichnung: trend.csv"));
-        w.setLogging(false, QString());
+        w.setLogging(QString());
         QVERIFY(label->isHidden());
     }
 };

@@ -147,7 +147,7 @@ void Session::switchLogging(bool on) {
     display.put(tick, Aspect::Value, true);
     display.setBackground(QStringLiteral("shpMdSave"), RecordA);
     timMdsave_->on();
-    if (loggingChanged_) loggingChanged_(true, log_.MdDatei());
+    announceRecording(startTexts::recordingTo(language, log_.MdDatei()));
     if (state.linkDown) recordingInterrupted();
 }
 
@@ -159,7 +159,7 @@ void Session::stopLogging() {
     display.setVisible(QStringLiteral("frmMdSave.lblDateipruefen"), false);
     display.put(QStringLiteral("frmMdSave.chkMdSave"), Aspect::Value, false);
     display.setBackground(QStringLiteral("shpMdSave"), Idle);
-    if (loggingChanged_) loggingChanged_(false, QString());
+    announceRecording(QString());
 }
 
 // One record of the last measured value; the logger never asks the meter.
@@ -187,6 +187,7 @@ void Session::recordingInterrupted() {
     display.setText(QStringLiteral("frmMdSave.lblDateipruefen"), note);
     display.setVisible(QStringLiteral("frmMdSave.lblDateipruefen"), true);
     setStatus(note);
+    announceRecording(note);
 }
 
 void Session::recordingResumed() {
@@ -195,6 +196,11 @@ void Session::recordingResumed() {
     display.setVisible(QStringLiteral("frmMdSave.lblDateipruefen"), false);
     display.setBackground(QStringLiteral("shpMdSave"), RecordA);
     setStatus(startTexts::recordingResumed(language, log_.MdDatei()));
+    announceRecording(startTexts::recordingTo(language, log_.MdDatei()));
+}
+
+void Session::announceRecording(const QString& note) {
+    if (loggingChanged_) loggingChanged_(note);
 }
 
 void Session::reconnectForRecording() {

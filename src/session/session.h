@@ -202,11 +202,10 @@ public:
     const MeasurementLog& measurementLog() const { return log_; }
     Timer& TimMdsave() { return *timMdsave_; }
     // Told of every measured value polling shows (seconds on the clock, kg/h
-    // in the unit), and of recording switched on or off with its file.
+    // in the unit), and of what the recording has to say beside the trend:
+    // its file, its interruption, or nothing once it is off.
     void onMeasurement(std::function<void(double, float)> f) { measured_ = std::move(f); }
-    void onLoggingChanged(std::function<void(bool, const QString&)> f) {
-        loggingChanged_ = std::move(f);
-    }
+    void onLoggingChanged(std::function<void(const QString&)> f) { loggingChanged_ = std::move(f); }
 
     // The three reports: laid out from what the tool holds, and offered for
     // preview, printing or PDF.
@@ -295,6 +294,7 @@ private:
     void setInterval(double seconds);
     void stopLogging();
     void timMdsaveTick();
+    void announceRecording(const QString& note);
     void recordingInterrupted();
     void recordingResumed();
     void reconnectForRecording();
@@ -330,7 +330,7 @@ private:
     std::unique_ptr<Timer> timMdsave_;
     MeasurementLog log_;
     std::function<void(double, float)> measured_;
-    std::function<void(bool, const QString&)> loggingChanged_;
+    std::function<void(const QString&)> loggingChanged_;
     QStringList rs232Log_;
     MeterParameters meterAsRead_;
     QString Zugangspasswort;

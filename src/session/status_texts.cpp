@@ -50,6 +50,12 @@ QString writeDiffers(Language s, const QStringList& parameters) {
         .arg(parameters.join(QStringLiteral(", ")));
 }
 
+QString recordingTo(Language s, const QString& file) {
+    return choose(s, QStringLiteral("Aufzeichnung: %1"), QStringLiteral("Recording: %1"),
+                  QStringLiteral("Enregistrement : %1"))
+        .arg(file);
+}
+
 QString recordingInterrupted(Language s, const QString& file) {
     return choose(s,
                   QStringLiteral("Aufzeichnung unterbrochen: keine Verbindung zum Messgerät. Sie "

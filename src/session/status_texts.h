@@ -19,7 +19,8 @@ QString writeDone(Language s);
 QString writeDiffers(Language s, const QStringList& parameters);
 extern const char* const CheckData;  // the meter did not come back; German only
 
-// A recording the broken link interrupted, and its file.
+// A recording and its file, and the one the broken link interrupted.
+QString recordingTo(Language s, const QString& file);
 QString recordingInterrupted(Language s, const QString& file);
 QString recordingResumed(Language s, const QString& file);
 

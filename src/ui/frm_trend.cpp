@@ -63,9 +63,9 @@ void FrmTrend::setUnit(const QString& unit) {
     flow_->setTitleText(unit);
 }
 
-void FrmTrend::setLogging(bool on, const QString& fileName) {
-    log_->setText(QStringLiteral("Aufzeichnung: ") + fileName);
-    log_->setVisible(on);
+void FrmTrend::setLogging(const QString& note) {
+    log_->setText(note);
+    log_->setVisible(!note.isEmpty());
 }
 
 void FrmTrend::redraw() {

@@ -22,7 +22,8 @@ public:
     // values costs one redraw and a hidden window costs none.
     void addValue(double seconds, float value);
     void setUnit(const QString& unit);
-    void setLogging(bool on, const QString& fileName);
+    // What the recording says beside the chart; nothing hides the line.
+    void setLogging(const QString& note);
     void redraw();
 
 protected:

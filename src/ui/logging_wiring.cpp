@@ -40,8 +40,7 @@ void App::wireTrend() {
     trend_ = new FrmTrend(&window_);
     session_.onMeasurement(
         [this](double seconds, float value) { trend_->addValue(seconds, value); });
-    session_.onLoggingChanged(
-        [this](bool on, const QString& file) { trend_->setLogging(on, file); });
+    session_.onLoggingChanged([this](const QString& note) { trend_->setLogging(note); });
     connect(find<QAbstractButton>("cmdTrend"), &QAbstractButton::clicked, this, [this] {
         trend_->setUnit(session_.settings.unit.Einheit);
         trend_->show();
