@@ -4,6 +4,7 @@
 #include <QValueAxis>
 #include <QtTest>
 
+#include "sim/virtual_clock.h"
 #include "ui/frm_trend.h"
 #include "ui/trend_buffer.h"
 
@@ -71,27 +72,37 @@ private slots:
         QCOMPARE(p.last(), QPointF(0, samples - 1));
     }
 
-    void redraw_puts_the_samples_into_the_line_data() {
+    // Values come while the window is hidden; it draws them once shown, and
+    // later ones a quarter second later on its timer.
+    void the_shown_window_draws_the_samples_data() {
         QTest::addColumn<QList<float>>("values");
         QTest::addColumn<double>("largest");
         QTest::newRow("flow up to 120 kg/h") << QList<float>{10, 120, 80} << 120.0;
         QTest::newRow("no flow still shows a scale") << QList<float>{0, 0} << 1.0;
     }
-    void redraw_puts_the_samples_into_the_line() {
+    void the_shown_window_draws_the_samples() {
         QFETCH(QList<float>, values);
         QFETCH(double, largest);
-        FrmTrend w(nullptr);
+        VirtualClock clock;
+        FrmTrend w(nullptr, clock);
         w.setUnit("kg/h");
         QList<QPointF> expected;
         for (int i = 0; i < values.size(); ++i) {
             w.addValue(1000 + i, values[i]);
             expected << QPointF(i - values.size() + 1, values[i]);
         }
-        w.redraw();
         QChart* chart = w.findChild<QChartView*>("Grafik")->chart();
         auto* line = qobject_cast<QLineSeries*>(chart->series().value(0));
+        clock.advance(1.0);
+        QVERIFY(line->points().isEmpty());
+        w.show();
         QCOMPARE(line->name(), QStringLiteral("Messwert"));
         QCOMPARE(line->points(), expected);
+        w.addValue(1000 + values.size(), values.last());
+        clock.advance(0.2);
+        QCOMPARE(line->count(), values.size());
+        clock.advance(0.05);
+        QCOMPARE(line->count(), values.size() + 1);
         auto* y = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
         auto* x = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).value(0));
         QCOMPARE(y->titleText(), QStringLiteral("kg/h"));
@@ -104,7 +115,8 @@ private slots:
     }
 
     void logging_shows_its_note_while_on() {
-        FrmTrend w(nullptr);
+        VirtualClock clock;
+        FrmTrend w(nullptr, clock);
         QCOMPARE(w.objectName(), QStringLiteral("frmTrend"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Trend"));
         auto* label = w.findChild<QLabel*>("lblTrendLog");

@@ -3,7 +3,6 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextStream>
-#include <QTimer>
 #include <csignal>
 
 #include "cli/commands.h"
@@ -54,11 +53,11 @@ int log(const QString& port, const QString& base, const QString& interval, int r
     tool.dialogs.goOn = true;
     s.setCountsTimer(true);
     std::signal(SIGINT, onInterrupt);
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
+    const auto watch = tool.clock.timer([&] {
         if (interrupted || !s.logging.MdAktiv || tool.dialogs.ended()) QCoreApplication::quit();
     });
-    watch.start(100);
+    watch->setIntervalMs(100);
+    watch->on();
     QCoreApplication::exec();
     const bool stoppedByFault = !s.logging.MdAktiv || tool.dialogs.ended();
     s.switchLogging(false);

@@ -47,6 +47,7 @@ public:
     DisplayModel display;
 
     Link& link() { return link_; }
+    Clock& clock() { return clock_; }  // the window's own timers run on it too
     Timer& TimCheckVerb() { return *timCheckVerb_; }
     Timer& TimCounts() { return *timCounts_; }
     // An exchange with the meter is running; nothing may start another.

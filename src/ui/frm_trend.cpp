@@ -3,7 +3,6 @@
 #include <QChartView>
 #include <QLabel>
 #include <QLineSeries>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -22,14 +21,14 @@ QValueAxis* axis(const QString& title) {
 
 }  // namespace
 
-FrmTrend::FrmTrend(QWidget* parent)
+FrmTrend::FrmTrend(QWidget* parent, Clock& clock)
     : QDialog(parent),
       grafik_(new QChartView),
       messwert_(new QLineSeries),
       seconds_(axis(QStringLiteral("s"))),
       flow_(axis(QString())),
       log_(new QLabel),
-      timer_(new QTimer(this)) {
+      timer_(clock.timer([this] { redrawIfNew(); })) {
     setObjectName(QStringLiteral("frmTrend"));
     setWindowTitle(QStringLiteral("Trend"));
     setModal(false);
@@ -48,8 +47,7 @@ FrmTrend::FrmTrend(QWidget* parent)
     auto* l = new QVBoxLayout(this);
     l->addWidget(grafik_);
     l->addWidget(log_);
-    timer_->setInterval(RedrawMs);
-    connect(timer_, &QTimer::timeout, this, &FrmTrend::redrawIfNew);
+    timer_->setIntervalMs(RedrawMs);
     redraw();
     resize(720, 420);
 }
@@ -82,11 +80,11 @@ void FrmTrend::redraw() {
 void FrmTrend::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     redrawIfNew();
-    timer_->start();
+    timer_->on();
 }
 
 void FrmTrend::hideEvent(QHideEvent* event) {
-    timer_->stop();
+    timer_->off();
     QDialog::hideEvent(event);
 }
 

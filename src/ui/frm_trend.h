@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
+#include "link/clock.h"
 #include "ui/trend_buffer.h"
 
 class QChartView;
 class QLabel;
 class QLineSeries;
-class QTimer;
 class QValueAxis;
 
 // The trend window frmTrend: the measured flow of the last minutes as a line, beside the main
@@ -16,7 +17,7 @@ class FrmTrend : public QDialog {
     Q_OBJECT
 
 public:
-    explicit FrmTrend(QWidget* parent);
+    FrmTrend(QWidget* parent, Clock& clock);
 
     // Values arrive at the poll's rate; the chart catches up on its own timer, so a burst of
     // values costs one redraw and a hidden window costs none.
@@ -24,13 +25,13 @@ public:
     void setUnit(const QString& unit);
     // What the recording says beside the chart; nothing hides the line.
     void setLogging(const QString& note);
-    void redraw();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void redraw();
     void redrawIfNew();
 
     TrendBuffer buffer_;
@@ -40,5 +41,5 @@ private:
     QValueAxis* seconds_;
     QValueAxis* flow_;
     QLabel* log_;
-    QTimer* timer_;
+    std::unique_ptr<Timer> timer_;
 };

@@ -37,7 +37,7 @@ void App::wireLogging() {
 
 // The trend shows what polling receives anyway; it asks the meter for nothing.
 void App::wireTrend() {
-    trend_ = new FrmTrend(&window_);
+    trend_ = new FrmTrend(&window_, session_.clock());
     session_.onMeasurement(
         [this](double seconds, float value) { trend_->addValue(seconds, value); });
     session_.onLoggingChanged([this](const QString& note) { trend_->setLogging(note); });
