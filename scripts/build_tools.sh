@@ -3,7 +3,7 @@
 
 # The Debian packages the build needs.
 # shellcheck disable=SC2034  # used by the scripts that source this one
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-charts-dev libgl-dev)
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-charts-dev libgl-dev librapidcheck-dev)
 
 # Installs those of the given packages that are missing.
 install_missing() {

@@ -86,6 +86,8 @@ int runWrite(Headless& tool, const QString& port,
         case Session::WriteResult::Refused:
             return Refused;
         case Session::WriteResult::Differs:
+            for (const QString& d : s.state.writeDifferences)
+                QTextStream(stderr) << "orbis-cli: " << d << Qt::endl;
             return Differs;
         case Session::WriteResult::Failed:
             break;

@@ -104,13 +104,24 @@ Session::WriteResult Session::finishWrite(const QByteArray& expected,
             !differing.contains(t.name))
             differing << t.name;
     }
-    if (!linkState.Verbunden || !differing.isEmpty()) {
-        if (linkState.Verbunden) setStatus(startTexts::writeDiffers(language, differing));
-        return WriteResult::Differs;
+    if (!linkState.Verbunden) return WriteResult::Differs;
+    const WriteResult r = verdict(differing);
+    if (r == WriteResult::Written) {
+        edit.chkKonfAnalog = {};
+        edit.optDigital = -1;
+        refreshControls();
     }
-    edit.chkKonfAnalog = {};
-    edit.optDigital = -1;
-    refreshControls();
-    setStatus(startTexts::writeDone(language));
-    return WriteResult::Written;
+    return r;
+}
+
+Session::WriteResult Session::verdict(const QStringList& differences) {
+    state.writeDifferences = differences;
+    if (differences.isEmpty()) {
+        setStatus(startTexts::writeDone(language));
+        return WriteResult::Written;
+    }
+    setStatus(startTexts::writeDiffers(language, differences));
+    message(differences.join(QLatin1Char('\n')), startTexts::writeNotConfirmed(language),
+            Buttons::Ok, Symbol::Critical);
+    return WriteResult::Differs;
 }

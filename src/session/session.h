@@ -160,6 +160,11 @@ public:
     // the meter then holds what was written.
     enum class WriteResult { Written, Refused, Failed, Differs };
     WriteResult KonfigurationSchreiben();
+    // Ends a write whose meter was read back, given each asked-for value the
+    // meter does not hold (see startTexts::difference): the success text only
+    // when there is none, otherwise the list in the status bar and a message;
+    // state.writeDifferences keeps it for the command line.
+    WriteResult verdict(const QStringList& differences);
 
     // The support-point editor of the service page: the current point, a grid
     // cell taken over during start-up, apply, insert, delete, and the write of

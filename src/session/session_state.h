@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The frames that take the place of the live values while the technician
 // works in them.
@@ -30,6 +31,8 @@ struct SessionState {
     bool pending = false;          // edited values wait to be written
     bool deviceDataShown = false;  // the device data window is open
     bool pointsChanged = false;    // the support-point table was edited since it was read
+    // After the last write: each value asked for that the meter read back does not hold.
+    QStringList writeDifferences;
     int tab = 0;                   // the page of regkor2 shown
     PasswordFrame passwordFrame = PasswordFrame::None;
     bool passwordChecking = true;    // the frame asks for the password, rather than saving one

@@ -50,6 +50,18 @@ QString writeDiffers(Language s, const QStringList& parameters) {
         .arg(parameters.join(QStringLiteral(", ")));
 }
 
+QString difference(Language s, const QString& name, const QString& asked, const QString& held) {
+    return choose(s, QStringLiteral("%1: verlangt %2, das Messgerät hält %3"),
+                  QStringLiteral("%1: asked %2, the meter holds %3"),
+                  QStringLiteral("%1 : demandé %2, l'appareil contient %3"))
+        .arg(name, asked, held);
+}
+
+QString writeNotConfirmed(Language s) {
+    return choose(s, QStringLiteral("Schreiben nicht bestätigt"),
+                  QStringLiteral("Write not confirmed"), QStringLiteral("Écriture non confirmée"));
+}
+
 QString recordingTo(Language s, const QString& file) {
     return choose(s, QStringLiteral("Aufzeichnung: %1"), QStringLiteral("Recording: %1"),
                   QStringLiteral("Enregistrement : %1"))

@@ -173,13 +173,7 @@ Session::WriteResult Session::writeSupportPoints() {
     edit.chkKonfAnalog = {};
     edit.optDigital = -1;
     // All thirty records were sent, so all thirty are compared, beyond the count too.
-    const QStringList differ = differingRecords(table, linkState.EEPromInhalt.mid(1));
-    if (differ.isEmpty()) {
-        setStatus(startTexts::writeDone(language));
-        return endPointWrite(WriteResult::Written);
-    }
-    setStatus(startTexts::writeDiffers(language, differ));
-    return endPointWrite(WriteResult::Differs);
+    return endPointWrite(verdict(differingRecords(table, linkState.EEPromInhalt.mid(1))));
 }
 
 Session::WriteResult Session::endPointWrite(WriteResult r) {
