@@ -100,7 +100,8 @@ private slots:
         QTest::newRow("a second period ends it") << FullScale{200, 0, "1.2.3", "1.2.3", "1.2"};
         QTest::newRow("emptied") << FullScale{200, 0, "", "", ""};
         QTest::newRow("MOG + 0.1") << FullScale{100, 0, "100.1", "100.1", "100.1"};
-        QTest::newRow("above, kept in the box") << FullScale{100, 0, "100.2", "100.2", "10", true};
+        // The new-value label stays blank while the box holds a refused value.
+        QTest::newRow("above, kept in the box") << FullScale{100, 0, "100.2", "100.2", "", true};
         QTest::newRow("overflow, 90.1") << FullScale{100, 1, "90.1", "90.1", "90.1"};
         QTest::newRow("overflow, 90.2") << FullScale{100, 1, "90.2", "90", "90", true};
         QTest::newRow("MOG 12.5, overflow") << FullScale{12.5f, 1, "11.4", "11.25", "11.25", true};

@@ -105,7 +105,8 @@ private slots:
         w.b.clock.schedule(w.b.clock.now() + 6.0,
                            [&] { w.b.sim.meter = Meter(images::standard()); });
         QCOMPARE(w.b.session.KonfigurationSchreiben(), Session::WriteResult::Differs);
-        QVERIFY(w.b.shown("SB1_1").endsWith("Schleichmenge"));
+        QVERIFY(w.b.shown("SB1_1").endsWith("Schleichmenge: verlangt 0.01, das Messgerät hält 0.008333334"));
+        QCOMPARE(w.b.dialogs.shownMessages.size(), 1);
     }
 
     void closing_the_window_during_the_wait_ends_the_write() {

@@ -1,4 +1,6 @@
 #include <QtTest>
+#include <cmath>
+#include <limits>
 
 #include "config/damping.h"
 #include "config/pulse_divider.h"
@@ -55,12 +57,13 @@ private slots:
                })
             << 1.0 << QStringList{"09 0D 08 E0", "08 00 09",    "08 02 84", "08 05 00",
                                   "09 0E 00 0A", "09 0D 08 E0", "08 06 05", "08 07 0A"};
+        // The divisor follows, so the amount per pulse stays 0.1 kg.
         QTest::newRow("overflow limits an unchanged full scale to 90 % of MOG")
             << Edit([](MeterParameters& m, auto&) { m.Ueberlauf = 1, m.MEW = 190; }) << 1.0
-            << QStringList{"0A 02 00 00 34 43"};
+            << QStringList{"0A 02 00 00 34 43", "0A 00 F8 CF 07 00", "08 02 85"};
         QTest::newRow("pulse of 256 ms is sent as 0") << Edit([](MeterParameters& m, EditState& e) {
             e.optDigital = 2, m.Impulsdauer = 256, m.Impulswert = 100, m.MEW = 10;
-        }) << 1.0 << QStringList{"08 00 15", "08 02 85", "08 04 00", "0A 00 F6 5F 09 00"};
+        }) << 1.0 << QStringList{"08 00 15", "08 02 81", "08 04 00", "0A 00 DC 4E 25 02"};
         QTest::newRow("switch, minus")
             << Edit([](auto&, EditState& e) { e.optDigital = 3, e.SchaltPolaritaet = "Minus"; })
             << 1.0 << QStringList{"08 00 41", "08 02 8C", "0A 03 00 00 20 41", "0A 04 00 00 C8 42"};
@@ -68,7 +71,8 @@ private slots:
             << Edit([](MeterParameters& m, EditState& e) {
                    e.chkKonfAnalog = {true, false, true, true, true, true, false};
                    e.ListAnalogAus = 2, e.ListKonfErr = 3, e.SchleichmengeNeu = 0.5f;
-                   e.FilterfaktorNeu = 65469, m.Ueberlauf = 1, m.MEW = 100;
+                   e.Daempfungszeit = 1000, e.FilterfaktorNeu = 65469, m.Ueberlauf = 1;
+                   m.MEW = 100;
                })
             << 60.0 << QStringList{"08 00 16",    "08 01 11", "0A 05 00 00 F0 41",
                                    "09 02 FF BD", "08 01 81", "0F 01 01 D4"};
@@ -77,7 +81,7 @@ private slots:
                    e.chkKonfAnalog[1] = e.chkKonfAnalog[6] = true, e.MEWNeu = 2;
                })
             << 60.0
-            << QStringList{"0A 02 00 00 F0 42", "0A 00 F6 5F 09 00", "08 02 85",
+            << QStringList{"0A 02 00 00 F0 42", "0A 00 41 1D BF 02", "08 02 85",
                            "0A 06 00 80 3B 46"};
     }
     void the_requests_follow_the_edit() {
@@ -87,58 +91,75 @@ private slots:
         MeterParameters m = meter();
         EditState e;
         edit(m, e);
-        const WritePlan p = planConfigurationWrite(m, e, factor);
+        const WritePlan p = planConfigurationWrite(meter(), m, e, factor);
         QVERIFY(!p.refused());
         QCOMPARE(hexFrames(p), frames);
     }
 
-    // A refused write sends nothing at all; a refused frequency band leaves only it out.
+    // A refused write sends nothing at all, and says which value and why.
     void checks_run_before_anything_is_sent_data() {
         QTest::addColumn<Edit>("edit");
+        QTest::addColumn<int>("value");
         QTest::addColumn<int>("text");
         QTest::addColumn<int>("title");
-        QTest::addColumn<int>("frequencyText");
         const auto full = [](float v) {
             return Edit([v](auto&, EditState& e) { e.chkKonfAnalog[1] = true, e.MEWNeu = v; });
         };
-        QTest::newRow("full scale above MOG") << full(201) << 21 << 22 << 0;
-        QTest::newRow("full scale below 1") << full(0.5f) << 45 << 22 << 0;
-        QTest::newRow("a full scale within MOG keeps the pulses in time")
-            << full(199) << 0 << 0 << 0;
+        const auto mew = int(ConfigValue::MEW), pulse = int(ConfigValue::Impulswert);
+        QTest::newRow("full scale above MOG") << full(201) << mew << 21 << 22;
+        QTest::newRow("full scale below 1") << full(0.5f) << mew << 45 << 22;
+        QTest::newRow("full scale nan") << full(std::nanf("")) << mew << 0 << 0;
+        QTest::newRow("full scale infinite")
+            << full(std::numeric_limits<float>::infinity()) << mew << 0 << 0;
+        QTest::newRow("a full scale within MOG keeps the pulses in time") << full(199) << -1 << 0
+                                                                          << 0;
         QTest::newRow("pulses that cannot keep up") << Edit([](MeterParameters& m, EditState& e) {
             e.optDigital = 2, m.Impulswert = 0.001f;
-        }) << 43 << 44 << 0;
+        }) << pulse << 43 << 44;
+        QTest::newRow("an amount per pulse no divisor gives")
+            << Edit([](MeterParameters& m, EditState& e) {
+                   e.optDigital = 2, m.Impulswert = 0.00001f;
+               })
+            << pulse << 29 << 30;
+        QTest::newRow("pulses of 1000 ms") << Edit([](MeterParameters& m, EditState& e) {
+            e.optDigital = 2, m.Impulsdauer = 1000;
+        }) << int(ConfigValue::Impulsdauer) << 0 << 0;
+        QTest::newRow("creep at full scale")
+            << Edit([](auto&, EditState& e) { e.SchleichmengeNeu = 150; })
+            << int(ConfigValue::Schleichmenge) << 0 << 0;
         QTest::newRow("switch above 1.1 MOG")
             << Edit([](MeterParameters& m, EditState& e) { e.optDigital = 3, m.SchaltMax = 221; })
-            << 26 << 52 << 0;
+            << int(ConfigValue::SchaltMax) << 26 << 52;
         QTest::newRow("switch maximum below minimum") << Edit([](MeterParameters& m, EditState& e) {
             e.optDigital = 3, m.SchaltMin = 50, m.SchaltMax = 40;
-        }) << 27 << 52 << 0;
+        }) << int(ConfigValue::SchaltMax) << 27 << 52;
         QTest::newRow("band from 0 Hz")
             << Edit([](MeterParameters& m, EditState& e) { e.optDigital = 1, m.FrequenzMin = 0; })
-            << 0 << 0 << 39;
+            << int(ConfigValue::FrequenzMin) << 39 << 42;
         QTest::newRow("band upside down") << Edit([](MeterParameters& m, EditState& e) {
             e.optDigital = 1, m.FrequenzMin = 1000;
-        }) << 0 << 0 << 41;
+        }) << int(ConfigValue::FrequenzMin) << 41 << 42;
         QTest::newRow("band above 2500 Hz") << Edit([](MeterParameters& m, EditState& e) {
             e.optDigital = 1, m.FrequenzMax = 2600;
-        }) << 0 << 0 << 40;
+        }) << int(ConfigValue::FrequenzMax) << 40 << 42;
     }
     void checks_run_before_anything_is_sent() {
         QFETCH(Edit, edit);
+        QFETCH(int, value);
         QFETCH(int, text);
         QFETCH(int, title);
-        QFETCH(int, frequencyText);
         MeterParameters m = meter();
         EditState e;
         e.chkKonfAnalog[2] = true;  // a creep flow to write besides
         edit(m, e);
-        const WritePlan p = planConfigurationWrite(m, e, 1.0);
-        QCOMPARE(p.refusedText, text);
-        QCOMPARE(p.refusedTitle, title);
-        QCOMPARE(p.frequencyText, frequencyText);
+        const WritePlan p = planConfigurationWrite(meter(), m, e, 1.0);
+        QCOMPARE(p.refused(), value >= 0);
         QCOMPARE(p.frames.isEmpty(), p.refused());
-        if (frequencyText) QCOMPARE(hexFrames(p), QStringList{"0A 05 00 00 00 00"});
+        if (!p.refused()) return;
+        QCOMPARE(int(p.refusal.value), value);
+        QCOMPARE(p.refusal.text, text);
+        QCOMPARE(p.refusal.title, title);
+        QVERIFY(!p.refusal.limit.isEmpty());
     }
 
     // The slider shows the time the coefficient really gives back.

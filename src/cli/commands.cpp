@@ -12,6 +12,7 @@
 #include "files/language_file.h"
 #include "files/program_folder.h"
 #include "session/headless.h"
+#include "session/refusal_texts.h"
 
 namespace cli {
 namespace {
@@ -95,14 +96,7 @@ int runWrite(Headless& tool, const QString& port,
     return NoAnswer;
 }
 
-// Takes what `prepare` puts into the editors and writes the configuration.
-int writePrepared(Headless& tool, const QString& port,
-                  const std::function<void(Session&)>& prepare) {
-    return runWrite(tool, port, [&](Session& s) {
-        prepare(s);
-        return s.KonfigurationSchreiben();
-    });
-}
+
 
 }  // namespace
 
@@ -115,13 +109,23 @@ int writeConfig(const QString& port, const QString& file, const Options& o) {
                             << f.errorNumber << "]" << Qt::endl;
         return Refused;
     }
-    return writePrepared(tool, port, [&](Session& s) { s.loadConfig(f.values); });
+    return runWrite(tool, port, [&](Session& s) {
+        const Refusal refused = s.loadConfig(f.values);
+        if (!refused.refused) return s.KonfigurationSchreiben();
+        QTextStream(stderr) << "orbis-cli: " << refusalTexts::inFile(s.language, file, refused)
+                            << Qt::endl;
+        return Session::WriteResult::Refused;
+    });
 }
 
 int writeFactory(const QString& port, const Options& o) {
     Headless tool(folderOf(o));
     if (!chooseUnit(tool.session, o.unit)) return Usage;
-    return writePrepared(tool, port, [](Session& s) { s.factorySettings(); });
+    return runWrite(tool, port, [](Session& s) {
+        s.factorySettings();
+        return s.state.writeDifferences.isEmpty() ? s.KonfigurationSchreiben()
+                                                  : Session::WriteResult::Refused;
+    });
 }
 
 int readCurve(const QString& port, const QString& file) {

@@ -1,7 +1,5 @@
 #include "config/write_plan.h"
 
-#include <cmath>
-
 #include "device/eeprom_map.h"
 #include "link/protocol.h"
 #include "link/requests.h"
@@ -10,129 +8,93 @@ using namespace protocol;
 
 namespace {
 
-constexpr double OverflowShare = 0.9;  // of MOG: the highest full scale with the overflow on
-constexpr double Tolerance = 0.01;
-constexpr int FrequencyMax = 2500;
-constexpr double SwitchHeadroom = 1.1;
+constexpr int PolarityFlag = 0x01;
+constexpr int FractionFlag = 0x04;
+constexpr int SwitchActive = 0x08;
+constexpr int DigitalConfigured = 0x80;
 
 struct Planner {
+    const WriteIntent& w;
     const MeterParameters& m;
-    const EditState& e;
     double f;
-    WritePlan plan;
+    QVector<QByteArray> frames;
     int ausgangsart = m.Ausgangsart;
     int analogbereich = m.Analogbereich;
 
-    void byte(quint8 k, int v) { plan.frames << request::writeByte(k, quint8(v)); }
-    void word(quint8 k, int v) { plan.frames << request::writeWord(k, quint16(v)); }
-    void flow(quint8 k, double v) { plan.frames << request::writeFloat(k, float(v * f)); }
-    bool refuse(int text, int title) {
-        plan.refusedText = text;
-        plan.refusedTitle = title;
-        return false;
+    void byte(quint8 k, int v) { frames << request::writeByte(k, quint8(v)); }
+    void word(quint8 k, int v) { frames << request::writeWord(k, quint16(v)); }
+    void flow(quint8 k, double v) { frames << request::writeFloat(k, float(v * f)); }
+    void divisor() { frames << request::writeDword(floatparam::Impulsteiler, quint32(w.Impulsteiler)); }
+    int digitalFlags(bool plus) const {
+        return DigitalConfigured | (w.fractionalBits ? FractionFlag : 0) | (plus ? PolarityFlag : 0);
     }
 
-    float fullScale() const { return e.chkKonfAnalog[1] ? e.MEWNeu : m.MEW; }
-    // The pulse output keeps up at full scale: pulses of Impulsdauer ms with 2 ms between.
-    bool pulseTimingOk() const {
-        const double perHour = double(fullScale()) * f / (double(m.Impulswert) * f);
-        return (m.Impulsdauer * perHour / 1000 - 0.002 * perHour) / 3600 < 1;
-    }
-    bool checks() {
-        if (e.chkKonfAnalog[1] && e.MEWNeu > m.MOG) return refuse(21, 22);
-        if (e.chkKonfAnalog[1] && e.MEWNeu < 1) return refuse(45, 22);
-        const bool pulseStays = e.optDigital < 0 && (m.Ausgangsart & 0x04);
-        if ((e.chkKonfAnalog[1] && pulseStays) || e.optDigital == EditState::Pulse)
-            if (!pulseTimingOk()) return refuse(43, 44);
-        if (e.optDigital == EditState::Switch && m.SchaltMax > SwitchHeadroom * m.MOG)
-            return refuse(26, 52);
-        if (e.optDigital == EditState::Switch && m.SchaltMax < m.SchaltMin) return refuse(27, 52);
-        return true;
-    }
-    int frequencyMax() const {
-        return m.Ueberlauf == 1 && m.FrequenzMax > OverflowFrequencyMax ? OverflowFrequencyMax
-                                                                        : m.FrequenzMax;
+    // The divisor and its flag follow a new full scale under a pulse output
+    // that stays, so the amount per pulse stays what was asked.
+    void fullScale() {
+        flow(floatparam::MEW, w.MEW);
+        if (!w.divisor || w.digital >= 0) return;
+        divisor();
+        byte(byteparam::Digitalflags,
+             (m.Digitalflags & ~FractionFlag) | (w.fractionalBits ? FractionFlag : 0));
     }
     void overflowLimits() {
-        if (m.Ueberlauf != 1) return;
-        if (!e.chkKonfAnalog[1] && m.MEW * f > OverflowShare * m.MOG * f + Tolerance)
-            flow(floatparam::MEW, OverflowShare * m.MOG);
-        if (e.optDigital == EditState::VariableFrequency && m.FrequenzMax > OverflowFrequencyMax)
-            word(wordparam::FrequenzMax, OverflowFrequencyMax);
+        if (w.fullScale && !w.analog[1]) fullScale();
+        if (w.digital == EditState::VariableFrequency && w.bandTop() != w.FrequenzMax)
+            word(wordparam::FrequenzMax, w.bandTop());
     }
     void analog() {
-        if (e.chkKonfAnalog[0]) {
-            const bool current = e.ListAnalogAus <= 1;
+        if (w.analog[0]) {
+            const bool current = w.range <= 1;
             ausgangsart = (ausgangsart & ~0x03) | (current ? 0x01 : 0x02);
             byte(byteparam::Ausgangsart, ausgangsart);
             const int bit[] = {2, 3, 0, 1};  // list index to range bit
-            analogbereich = (analogbereich & 0xF0) | (1 << bit[e.ListAnalogAus & 3]);
+            analogbereich = (analogbereich & 0xF0) | (1 << bit[w.range & 3]);
             byte(byteparam::Analogbereich, analogbereich);
         }
-        if (e.chkKonfAnalog[1]) {
-            flow(floatparam::MEW, e.MEWNeu);
-            plan.frames << request::writeDword(floatparam::Impulsteiler, quint32(m.Impulsteiler));
-            byte(byteparam::Digitalflags, m.Digitalflags);
-        }
-        if (e.chkKonfAnalog[6]) flow(floatparam::MOG, m.MOG);
-        if (e.chkKonfAnalog[2]) flow(floatparam::Schleichmenge, e.SchleichmengeNeu);
-        if (e.chkKonfAnalog[3]) word(wordparam::Filterfaktor, e.FilterfaktorNeu & 0xFFFF);
-        if (e.chkKonfAnalog[4]) {
-            analogbereich = (analogbereich & 0x0F) | (0x10 << (e.ListKonfErr & 3));
+        if (w.analog[1]) fullScale();
+        if (w.analog[6]) flow(floatparam::MOG, w.MOG);
+        if (w.analog[2]) flow(floatparam::Schleichmenge, w.Schleichmenge);
+        if (w.analog[3]) word(wordparam::Filterfaktor, w.Filterfaktor & 0xFFFF);
+        if (w.analog[4]) {
+            analogbereich = (analogbereich & 0x0F) | (0x10 << (w.errorOutput & 3));
             byte(byteparam::Analogbereich, analogbereich);
         }
-        if (e.chkKonfAnalog[5])
-            plan.frames << request::eepromByte(quint8(m.Ueberlauf), quint16(address::Ueberlauf));
+        if (w.analog[5])
+            frames << request::eepromByte(quint8(w.Ueberlauf), quint16(address::Ueberlauf));
     }
     void frequency(bool variable) {
-        if (variable) {
-            const int max = frequencyMax();
-            const int problem = m.FrequenzMin < 1              ? 39
-                                : m.FrequenzMin >= max         ? 41
-                                : m.FrequenzMax > FrequencyMax ? 40
-                                                               : 0;
-            if (problem) {
-                plan.frequencyText = problem;
-                return;
-            }
-        }
         byte(byteparam::Ausgangsart, (ausgangsart & 0x03) + 8);
         byte(byteparam::Digitalflags, 132);
-        byte(byteparam::Frequenzbereich, variable ? 0 : e.ListFrequenz == 0 ? 1 : 2);
+        byte(byteparam::Frequenzbereich, w.Frequenzbereich);
         if (!variable) return;
-        word(wordparam::FrequenzMin, m.FrequenzMin);
-        word(wordparam::FrequenzMax, frequencyMax());
-        byte(byteparam::Frequenzvorteiler, frequenzvorteiler(m.FrequenzMin));
-        byte(byteparam::Frequenzteiler, frequenzteiler(m.FrequenzMin));
+        word(wordparam::FrequenzMin, w.FrequenzMin);
+        word(wordparam::FrequenzMax, w.bandTop());
+        byte(byteparam::Frequenzvorteiler, frequenzvorteiler(w.FrequenzMin));
+        byte(byteparam::Frequenzteiler, frequenzteiler(w.FrequenzMin));
     }
     void digital() {
-        const bool plus =
-            e.optDigital == EditState::Switch
-                ? (e.SchaltPolaritaet.isEmpty() ? m.Polaritaet : e.SchaltPolaritaet) ==
-                      QLatin1String("Plus")
-                : m.Polaritaet == QLatin1String("Plus");
-        switch (e.optDigital) {
+        switch (w.digital) {
             case EditState::StandardFrequency:
             case EditState::VariableFrequency:
-                frequency(e.optDigital == EditState::VariableFrequency);
+                frequency(w.digital == EditState::VariableFrequency);
                 break;
             case EditState::Pulse:
                 byte(byteparam::Ausgangsart, (ausgangsart & 0x03) + 20);
-                // Bit 2 says whether the divisor carries eight fractional bits; it is kept.
-                byte(byteparam::Digitalflags, 0x80 | (m.Digitalflags & 0x04) | (plus ? 1 : 0));
-                byte(byteparam::Impulsdauer, m.Impulsdauer & 0xFF);
-                plan.frames << request::writeDword(floatparam::Impulsteiler,
-                                                   quint32(m.Impulsteiler));
+                byte(byteparam::Digitalflags, digitalFlags(w.pulsePlus));
+                byte(byteparam::Impulsdauer, w.Impulsdauer % 256);  // 256 ms is stored as 0
+                divisor();
                 break;
             case EditState::Switch:
                 byte(byteparam::Ausgangsart, (ausgangsart & 0x03) + 64);
-                byte(byteparam::Digitalflags, plus ? 141 : 140);
-                flow(floatparam::SchaltMin, m.SchaltMin);
-                flow(floatparam::SchaltMax, m.SchaltMax);
+                byte(byteparam::Digitalflags, w.switchPlus ? 141 : 140);
+                flow(floatparam::SchaltMin, w.SchaltMin);
+                flow(floatparam::SchaltMax, w.SchaltMax);
                 break;
             case EditState::NoOutput:
                 byte(byteparam::Ausgangsart, ausgangsart & 0x03);
-                if (m.Digitalflags & 0x08) byte(byteparam::Digitalflags, m.Digitalflags & ~0x08);
+                if (m.Digitalflags & SwitchActive)
+                    byte(byteparam::Digitalflags, m.Digitalflags & ~SwitchActive);
                 break;
             default:
                 break;
@@ -142,14 +104,18 @@ struct Planner {
 
 }  // namespace
 
-WritePlan planConfigurationWrite(const MeterParameters& m, const EditState& e,
-                                 double umrechnungsfaktor) {
-    Planner p{m, e, umrechnungsfaktor, {}};
-    if (!p.checks()) return p.plan;
+WritePlan planConfigurationWrite(const MeterParameters& asRead, const MeterParameters& m,
+                                 const EditState& e, double umrechnungsfaktor) {
+    WritePlan plan;
+    plan.intent = writeIntent(asRead, m, e, umrechnungsfaktor);
+    plan.refusal = checkWrite(plan.intent, m, umrechnungsfaktor);
+    if (plan.refused()) return plan;
+    Planner p{plan.intent, m, umrechnungsfaktor, {}};
     p.overflowLimits();
     p.analog();
     p.digital();
-    return p.plan;
+    plan.frames = p.frames;
+    return plan;
 }
 
 int frequenzvorteiler(int frequenzMin) {

@@ -2,7 +2,7 @@
 
 #include "config/damping.h"
 #include "config/numeric_entry.h"
-#include "config/write_plan.h"
+#include "config/output_limits.h"
 #include "device/analog_output.h"
 #include "device/number_format.h"
 #include "device/numbers.h"
@@ -10,6 +10,7 @@
 #include "session/session.h"
 
 using namespace analogOutput;
+using namespace outputLimits;
 
 namespace {
 
@@ -17,14 +18,7 @@ enum Option { OutputType, FullScale, Creep, Damping, OnError, Overflow, RangeLim
 
 constexpr int FullScaleTooHigh = 21;
 constexpr int TitleFullScale = 22;
-constexpr double OverflowShare = 0.9;  // of MOG: the highest full scale with the overflow on
-constexpr float LimitTolerance = 0.1f;
-constexpr double OverflowTolerance = 0.01;  // kg/h
 constexpr int OverviewPage = 0;
-
-float overflowFullScale(float mog) {
-    return float(mog - mog * 10 / 100);
-}
 
 }  // namespace
 
@@ -65,7 +59,8 @@ void Session::refillBox(Box box, const QString& text) {
 }
 
 void Session::dampingMoved(int ms) {
-    const int v = qBound(3, ms, 5000);
+    const int v = qBound(DampingMin, ms, DampingMax);
+    edit.Daempfungszeit = v;  // what a saved file and the write take
     edit.FilterfaktorNeu = filterFactorFor(v);
     showDamping(v, edit.FilterfaktorNeu);
 }
@@ -90,8 +85,11 @@ void Session::leaveOverflow() {
 void Session::fullScaleEntered(double value) {
     edit.MEWNeu = float(value);
     const bool overflow = meter.Ueberlauf == 1;
-    const float limit = (overflow ? overflowFullScale(meter.MOG) : meter.MOG) + LimitTolerance;
+    const float limit =
+        (overflow ? overflowFullScale(meter.MOG) : meter.MOG) + FullScaleTolerance;
     if (edit.MEWNeu > limit) {
+        // Nothing shows a value that a write would refuse.
+        display.setTexts({"lblKonfMEWNeu", "lblNDMew"}, QString());
         message(texts[FullScaleTooHigh], texts[TitleFullScale], Buttons::Ok, Symbol::Critical);
         if (overflow) boxChanged(Box::MEW, boxForm(overflowFullScale(meter.MOG)));
         focus(boxName(Box::MEW));

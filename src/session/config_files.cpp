@@ -1,7 +1,6 @@
 #include <QFile>
 
 #include "config/damping.h"
-#include "config/pulse_divider.h"
 #include "device/analog_output.h"
 #include "session/session.h"
 
@@ -97,31 +96,63 @@ int rangeEntry(int analogbereich) {
 
 }  // namespace
 
-void Session::loadConfig(const ConfigFile& c) {
-    MeterParameters& m = meter;
+namespace {
+
+// What a file holds that the editors cannot show as it is: a range or an
+// error level that is not one choice, a frequency range the editors cannot
+// set, a polarity that is neither word.
+Refusal fileShape(const ConfigFile& c) {
+    const auto bits = [](int v) { return qPopulationCount(quint32(v)); };
+    const auto refuse = [](ConfigValue v, const QString& given, const char* limit) {
+        return Refusal{true, v, given, QString::fromUtf8(limit), 0, 0};
+    };
+    if (c.Analogbereich >= 0 && c.Analogbereich <= 255 &&
+        (bits(c.Analogbereich & 0x0F) != 1 || bits(c.Analogbereich & 0xF0) > 1))
+        return refuse(ConfigValue::Analogbereich, QString::number(c.Analogbereich),
+                      "ein Bereichsbit 0 … 3, höchstens ein Fehlerbit 4 … 7");
+    if ((c.Ausgangsart & 0x08) && !(c.Ausgangsart & 0x04) && c.Frequenzbereich != 0 &&
+        c.Frequenzbereich != 1 && c.Frequenzbereich != 2)
+        return refuse(ConfigValue::Frequenzbereich, QString::number(c.Frequenzbereich), "0 / 1 / 2");
+    for (const auto& [v, word] : {std::pair{ConfigValue::Polaritaet, c.Polaritaet},
+                                  std::pair{ConfigValue::SchaltPolaritaet, c.SchaltPolaritaet}})
+        if (word != QLatin1String("Plus") && word != QLatin1String("Minus"))
+            return refuse(v, word, "Plus / Minus");
+    return {};
+}
+
+}  // namespace
+
+Refusal Session::loadConfig(const ConfigFile& c) {
+    if (const Refusal shape = fileShape(c); shape.refused) return shape;
+    MeterParameters m = meter;
+    EditState e = edit;
     m.Ausgangsart = c.Ausgangsart, m.Analogbereich = c.Analogbereich;
     m.Digitalflags = c.Digitalflags, m.Konfigbyte3 = c.Konfigbyte3;
-    m.MEW = edit.MEWNeu = c.MEW;
-    m.Schleichmenge = edit.SchleichmengeNeu = c.Schleichmenge;
-    edit.Daempfungszeit = c.Daempfungszeit;
+    m.MEW = e.MEWNeu = c.MEW;
+    m.Schleichmenge = e.SchleichmengeNeu = c.Schleichmenge;
+    e.Daempfungszeit = c.Daempfungszeit;
     const bool sameDamping = m.Filterfaktor > 0 && m.Filterfaktor < 65535 &&
                              dampingPosition(m.Filterfaktor) == c.Daempfungszeit;
-    edit.FilterfaktorNeu = sameDamping ? m.Filterfaktor : filterFactorFor(c.Daempfungszeit);
-    m.Frequenzbereich = c.Frequenzbereich, m.FrequenzMin = c.FrequenzMin;
-    m.FrequenzMax = c.FrequenzMax;
+    e.FilterfaktorNeu = sameDamping ? m.Filterfaktor : filterFactorFor(c.Daempfungszeit);
+    m.Frequenzbereich = c.Frequenzbereich, m.FrequenzMin = qint16(c.FrequenzMin);
+    m.FrequenzMax = qint16(c.FrequenzMax);
     m.Impulsbasis16 = impulsbasis16(c.MEW);
-    if (c.Impulswert != m.Impulswert) {
-        m.Impulswert = c.Impulswert;
-        Impulsteilerberechnung(m);
-    }
+    m.Impulswert = c.Impulswert;
     m.Impulsdauer = c.Impulsdauer, m.Polaritaet = c.Polaritaet;
     m.SchaltMin = c.SchaltMin, m.SchaltMax = c.SchaltMax;
-    edit.SchaltPolaritaet = c.SchaltPolaritaet;
+    e.SchaltPolaritaet = c.SchaltPolaritaet;
     m.Ueberlauf = c.Ueberlauf;
-    edit.chkKonfAnalog = {true, true, true, true, true, true, false};
-    edit.ListAnalogAus = rangeEntry(c.Analogbereich);
-    edit.ListKonfErr = qMax(0, analogOutput::errorBehavior(c.Analogbereich));
-    edit.ListFrequenz = c.Frequenzbereich == 2 ? 1 : 0;
-    edit.optDigital = digitalOption(c.Ausgangsart, c.Frequenzbereich);
+    e.chkKonfAnalog = {true, true, true, true, true, true, false};
+    e.ListAnalogAus = rangeEntry(c.Analogbereich);
+    e.ListKonfErr = qMax(0, analogOutput::errorBehavior(c.Analogbereich));
+    e.ListFrequenz = c.Frequenzbereich == 2 ? 1 : 0;
+    e.optDigital = digitalOption(c.Ausgangsart, c.Frequenzbereich);
+    // The file is taken only when the write would take it.
+    const WritePlan plan =
+        planConfigurationWrite(meterAsRead_, m, e, settings.unit.Umrechnungsfaktor);
+    if (plan.refused()) return plan.refusal;
+    meter = m;
+    edit = e;
     refreshControls();
+    return {};
 }

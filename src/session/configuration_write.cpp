@@ -1,8 +1,8 @@
 #include "config/write_plan.h"
-#include "device/write_targets.h"
 #include "link/protocol.h"
 #include "link/requests.h"
 #include "session/session.h"
+#include "session/refusal_texts.h"
 #include "session/status_texts.h"
 
 namespace {
@@ -11,7 +11,7 @@ constexpr double WaitBeforeWriting = 1.0;
 constexpr double WaitForRestart = 40.0;
 constexpr double ShowCheckData = 3.0;
 constexpr double ReplyRest = 1.0;
-constexpr int TitleFrequency = 42;
+constexpr int TitleFrequency = 42;  // the variable band's messages
 constexpr int PulseTimingText = 43;
 constexpr int AnalogPage = 1;
 constexpr int DigitalPage = 2;
@@ -29,47 +29,48 @@ bool Session::ParameterSenden(const QByteArray& frame) {
 
 Session::WriteResult Session::KonfigurationSchreiben() {
     if (busy()) return WriteResult::Failed;
+    // Everything is checked before the first request: a refused write sends nothing.
+    const WritePlan plan =
+        planConfigurationWrite(meterAsRead_, meter, edit, settings.unit.Umrechnungsfaktor);
+    if (plan.refused()) {
+        refuseWrite(plan.refusal);
+        return WriteResult::Refused;
+    }
     Operation operation(*this);
-    display.setText(QStringLiteral("lblAktMW"), QString());
-    display.setText(QStringLiteral("lblANAOUT"), QString());
+    display.setTexts({"lblAktMW", "lblAktMW1", "lblANAOUT", "lblANAOUT1"}, QString());
     display.setValue(QStringLiteral("AnzAnalog"), 0);
     setCountsTimer(false);
     state.writing = true;
     refreshControls();
     setStatus(startTexts::writing(language));
     link_.Warten(WaitBeforeWriting);
-    const WritePlan plan = planConfigurationWrite(meter, edit, settings.unit.Umrechnungsfaktor);
-    if (plan.refused()) {
-        message(texts[plan.refusedText], texts[plan.refusedTitle], Buttons::Ok, Symbol::Critical);
-        if (plan.refusedText == PulseTimingText)
-            display.setSelection(QStringLiteral("regkor2"), AnalogPage);
-        state.writing = false;
-        refreshControls();
-        setCountsTimer(true);  // nothing was sent: the meter goes on as it was
-        return WriteResult::Refused;
-    }
-    if (plan.frequencyText) {
-        message(texts[plan.frequencyText], texts[TitleFrequency], Buttons::Ok, Symbol::Critical);
-        display.setSelection(QStringLiteral("regkor2"), DigitalPage);
-    }
-    QByteArray expected = linkState.EEPromInhalt.mid(1);
     bool sent = linkState.Verbunden;  // without a meter nothing is sent, nor restarted
-    for (const QByteArray& frame : plan.frames) {
+    for (const QByteArray& frame : plan.frames)
         sent = sent && ParameterSenden(frame);
-        applyWrite(expected, frame);
-    }
     if (!sent) {
         state.writing = false;
         refreshControls();
         return WriteResult::Failed;
     }
-    return finishWrite(expected, plan.frames);
+    return finishWrite(plan);
 }
 
-// Store, restart, wait for the meter, read it again and compare.
-Session::WriteResult Session::finishWrite(const QByteArray& expected,
-                                          const QVector<QByteArray>& frames) {
-    if (!frames.isEmpty()) {
+// The editors' own message where one names the refusal, else the value and its limit.
+void Session::refuseWrite(const Refusal& r) {
+    if (r.text)
+        message(texts[r.text], texts[r.title], Buttons::Ok, Symbol::Critical);
+    else
+        message(refusalTexts::value(r), refusalTexts::title(language), Buttons::Ok,
+                Symbol::Critical);
+    state.writeDifferences = {refusalTexts::value(r)};
+    if (r.text == PulseTimingText) display.setSelection(QStringLiteral("regkor2"), AnalogPage);
+    if (r.title == TitleFrequency) display.setSelection(QStringLiteral("regkor2"), DigitalPage);
+}
+
+// Store, restart, wait for the meter, read it again and compare what it
+// holds with what was asked.
+Session::WriteResult Session::finishWrite(const WritePlan& plan) {
+    if (!plan.frames.isEmpty()) {
         timStatus_->on();
         if (!ParameterSenden(request::store()) ||
             !ParameterSenden(request::resetAfterSupportPoints())) {
@@ -80,6 +81,7 @@ Session::WriteResult Session::finishWrite(const QByteArray& expected,
         }
     }
     display.setSelection(QStringLiteral("regkor2"), 0);
+    const int imagesBefore = state.imagesDecoded;
     state.Initialisierung = 1;
     link_.send(request::counts(false));  // answered only once the meter is back
     if (link_.waitForBytes(1, WaitForRestart, Events::All, false)) {
@@ -96,15 +98,12 @@ Session::WriteResult Session::finishWrite(const QByteArray& expected,
     timStatus_->off();
     state.writing = false;
     refreshControls();
-    QStringList differing;
-    const QByteArray now = linkState.EEPromInhalt.mid(1);
-    for (const QByteArray& frame : frames) {
-        const WriteTarget t = writeTarget(frame);
-        if (now.mid(t.address, t.value.size()) != expected.mid(t.address, t.value.size()) &&
-            !differing.contains(t.name))
-            differing << t.name;
-    }
     if (!linkState.Verbunden) return WriteResult::Differs;
+    // Only an image read after the write can tell what the meter holds.
+    if (state.imagesDecoded == imagesBefore) return WriteResult::Failed;
+    QStringList differing;
+    for (const Mismatch& d : mismatches(plan.intent, meterAsRead_))
+        differing << startTexts::difference(language, configValueName(d.value), d.asked, d.held);
     const WriteResult r = verdict(differing);
     if (r == WriteResult::Written) {
         edit.chkKonfAnalog = {};

@@ -87,6 +87,7 @@ void Session::initialised() {
 void Session::decodeAndShow() {
     const DecodeResult r = EEPromAuswerten(linkState.EEPromInhalt, meter, settings.unit);
     meterAsRead_ = meter;
+    ++state.imagesDecoded;
     state.pointsChanged = false;
     if (r.overflowRead) showOverflow();
     if (!r.ok())

@@ -1,6 +1,7 @@
 #include "config/damping.h"
 #include "config/language.h"
 #include "device/numbers.h"
+#include "session/refusal_texts.h"
 #include "session/session.h"
 #include "session/show_values.h"
 
@@ -91,14 +92,24 @@ void Session::loadConfigAs() {
         fileError(r.error, r.errorNumber);
         return;
     }
-    loadConfig(r.values);
+    if (const Refusal refused = loadConfig(r.values); refused.refused) {
+        message(refusalTexts::inFile(language, chosen, refused), refusalTexts::fileTitle(language),
+                Buttons::Ok, Symbol::Critical);
+        return;
+    }
     applyConfiguration();
 }
 
 void Session::factorySettings() {
     const ConfigFile c = configFile::factory(settings.unit.Umrechnungsfaktor);
-    loadConfig(c);
+    // The factory range limit is the factory full scale.
+    const float mog = meter.MOG;
     meter.MOG = c.MEW;
+    if (const Refusal refused = loadConfig(c); refused.refused) {
+        meter.MOG = mog;
+        refuseWrite(refused);
+        return;
+    }
     meter.Filterfaktor = configFile::FactoryFilterfaktor;
     applyConfiguration();
 }

@@ -3,14 +3,15 @@
 #include "config/numeric_entry.h"
 #include "config/pulse_divider.h"
 #include "config/time_base.h"
-#include "config/write_plan.h"
+#include "config/output_limits.h"
 #include "device/number_format.h"
 #include "device/numbers.h"
 #include "session/session.h"
 
 namespace {
 
-constexpr int FrequencyMax = 2500;
+using outputLimits::FrequencyMax;
+using outputLimits::OverflowFrequencyMax;
 constexpr int FrequencyTooHigh = 40;
 constexpr int TitleFrequency = 42;
 constexpr int TitlePulse = 30;
@@ -114,8 +115,11 @@ void Session::pulseValueEntered(double value) {
 
 bool Session::pulseDividerFits() {
     const PulseDivider d = Impulsteilerberechnung(meter);
-    if (d.refusedText)
+    if (d.refusedText) {
+        // Nothing shows an amount per pulse that a write would refuse.
+        display.setTexts({"lblKonfImpWertNeu", "lblNDWertigkeit"}, QString());
         message(texts[d.refusedText], texts[TitlePulse], Buttons::Ok, Symbol::Critical);
+    }
     return !d.refusedText;
 }
 

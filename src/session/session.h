@@ -8,6 +8,7 @@
 #include "config/einheitentabelle.h"
 #include "config/language.h"
 #include "config/texts.h"
+#include "config/write_plan.h"
 #include "device/dac_calibration.h"
 #include "device/meter_parameters.h"
 #include "files/config_file.h"
@@ -100,7 +101,9 @@ public:
     // Takes a configuration as the one to write: every value it holds is
     // marked for writing, the digital option that matches its output kind
     // chosen. A value equal to the meter's keeps the meter's exact setting.
-    void loadConfig(const ConfigFile& c);
+    // A configuration the meter cannot take is refused as the write would
+    // refuse it, and nothing changes.
+    Refusal loadConfig(const ConfigFile& c);
     // The menu entries: ask for the file (and, to delete, for confirmation).
     void saveConfigAs();
     void deleteConfig();
@@ -319,7 +322,8 @@ private:
     bool absoluteWrite(const QByteArray& bytes, int address, const char* label);
     bool logged(const QByteArray& frame, const char* label);
     void log(const QString& line);
-    WriteResult finishWrite(const QByteArray& expected, const QVector<QByteArray>& frames);
+    WriteResult finishWrite(const WritePlan& plan);
+    void refuseWrite(const Refusal& r);
     void showUnitLists(const QStringList& entries);
 
     Port& port_;

@@ -31,6 +31,7 @@ struct SessionState {
     bool pending = false;          // edited values wait to be written
     bool deviceDataShown = false;  // the device data window is open
     bool pointsChanged = false;    // the support-point table was edited since it was read
+    int imagesDecoded = 0;  // EEPROM images read and decoded since the start
     // After the last write: each value asked for that the meter read back does not hold.
     QStringList writeDifferences;
     int tab = 0;                   // the page of regkor2 shown
