@@ -1,4 +1,10 @@
 #include <QtTest>
+#include <cmath>
+
+#include "config/damping.h"
+#include "config/einheitentabelle.h"
+#include "device/analog_output.h"
+#include "device/numbers.h"
 
 #include "device/eeprom_map.h"
 #include "files/config_file.h"
@@ -7,6 +13,7 @@
 #include "session/link_messages.h"
 #include "session/status_texts.h"
 #include "support/bench.h"
+#include "support/property.h"
 
 namespace {
 
@@ -20,6 +27,123 @@ struct WriteBench {
     }
     Bench b;
 };
+
+
+constexpr double MeterMOG = 200;  // kg/h, the simulated meter's range limit
+
+double share() {
+    return *rc::gen::inRange(0, 10001) / 10000.0;
+}
+
+// A configuration the meter can take, flows in a unit of `f` kg/h per unit,
+// for a meter whose byte 3 and range limit are those of `m`.
+rc::Gen<ConfigFile> validConfig(double f, const MeterParameters& m) {
+    return rc::gen::exec([f, m] {
+        using namespace analogOutput;
+        ConfigFile c;
+        const int entry = *rc::gen::inRange(0, 4);
+        const bool current = isCurrent(rangeOfEntry(entry));
+        const QStringList levels = errorChoices(rangeOfEntry(entry));
+        const int level = *rc::gen::suchThat(rc::gen::inRange(0, 4),
+                                             [&](int i) { return !levels[i].isEmpty(); });
+        c.Analogbereich = (1 << int(rangeOfEntry(entry))) | (0x10 << level);
+        c.Konfigbyte3 = m.Konfigbyte3;
+        c.Ueberlauf = *rc::gen::inRange(0, 2);
+        const double mog = MeterMOG / f, top = c.Ueberlauf ? 0.9 * mog : mog;
+        c.MEW = float(1 + (top - 1) * share());
+        c.Schleichmenge = float(roundHalfEven(c.MEW * share() / 2, 4));
+        c.Daempfungszeit = *rc::gen::inRange(3, 5001);
+        const int kind = *rc::gen::inRange(0, 5);
+        const int kindBits[] = {8, 8, 20, 64, 0};
+        c.Ausgangsart = (current ? 1 : 2) | kindBits[kind];
+        const char* const words[] = {"Plus", "Minus"};
+        c.Polaritaet = c.SchaltPolaritaet = words[*rc::gen::inRange(0, 2)];
+        c.Frequenzbereich = kind == 0 ? *rc::gen::inRange(1, 3) : kind == 1 ? 0 : 2;
+        if (kind == 1) {
+            const int highest = c.Ueberlauf ? 2272 : 2500;
+            c.FrequenzMin = *rc::gen::inRange(1, highest);
+            c.FrequenzMax = *rc::gen::inRange(c.FrequenzMin + 1, highest + 1);
+        }
+        if (kind == 2) {
+            c.Impulsdauer = *rc::gen::inRange(1, 257);
+            // Slow enough for the pulses to follow, large enough for a divisor,
+            // or the meter's own amount per pulse under a new full scale.
+            const double least = std::max(double(impulsbasis16(c.MEW)),
+                                          c.MEW * (c.Impulsdauer / 1000.0) / 3600) * 1.01;
+            c.Impulswert = *rc::gen::arbitrary<bool>() && m.Impulswert > least
+                               ? m.Impulswert
+                               : float(least * std::pow(10.0, 3 * share()));
+        }
+        if (kind == 3) {
+            c.SchaltMax = float(1.1 * mog * share());
+            c.SchaltMin = float(c.SchaltMax * share());
+        }
+        return c;
+    });
+}
+
+bool near(double asked, double held, double tolerance) {
+    return std::fabs(asked - held) <= tolerance + 1e-5 * std::fabs(asked);
+}
+
+// What the meter read back holds, as a file, against what was asked: flows
+// within single precision, the amount per pulse within half a divisor step,
+// the damping by the coefficient it gives.
+void assertSame(const ConfigFile& asked, const ConfigFile& held, const MeterParameters& m) {
+    RC_ASSERT(held.Ausgangsart == asked.Ausgangsart);
+    RC_ASSERT(held.Analogbereich == asked.Analogbereich);
+    RC_ASSERT(held.Konfigbyte3 == asked.Konfigbyte3);
+    RC_ASSERT(held.Ueberlauf == asked.Ueberlauf);
+    RC_ASSERT(near(asked.MEW, held.MEW, 1e-6));
+    RC_ASSERT(near(asked.Schleichmenge, held.Schleichmenge, 1e-4));
+    RC_ASSERT(filterFactorFor(held.Daempfungszeit) == filterFactorFor(asked.Daempfungszeit));
+    if (asked.Ausgangsart & 0x08) {
+        RC_ASSERT(held.Frequenzbereich == asked.Frequenzbereich);
+        if (asked.Frequenzbereich == 0)
+            RC_ASSERT(held.FrequenzMin == asked.FrequenzMin &&
+                      held.FrequenzMax == asked.FrequenzMax);
+    }
+    if (asked.Ausgangsart & 0x04) {
+        RC_ASSERT(near(asked.Impulswert, held.Impulswert, m.Impulsbasis / 2 + 1e-7));
+        RC_ASSERT(held.Impulsdauer == asked.Impulsdauer);
+    }
+    if (asked.Ausgangsart & 0x44) RC_ASSERT(held.Polaritaet == asked.Polaritaet);
+    if (asked.Ausgangsart & 0x40)
+        RC_ASSERT(near(asked.SchaltMin, held.SchaltMin, 1e-6) &&
+                  near(asked.SchaltMax, held.SchaltMax, 1e-6));
+}
+
+// A line of a valid file, the output kind that makes the line count, and
+// values it cannot hold there.
+struct Corruption {
+    int line;
+    std::function<void(ConfigFile&)> prepare;
+    QList<QByteArray> tokens;
+};
+
+QList<Corruption> corruptions() {
+    const auto keep = [](ConfigFile&) {};
+    const auto variable = [](ConfigFile& c) { c.Ausgangsart = 9, c.Frequenzbereich = 0; };
+    const auto pulse = [](ConfigFile& c) { c.Ausgangsart = 21, c.Impulswert = 0.1f; };
+    const auto toSwitch = [](ConfigFile& c) { c.Ausgangsart = 65; };
+    const QList<QByteArray> never{"nan", "inf", "-inf", "1e39"};
+    return {{1, keep, never + QList<QByteArray>{"-1", "256", "70000"}},
+            {2, keep, never + QList<QByteArray>{"0", "3", "48", "256"}},
+            {4, keep, never + QList<QByteArray>{"-1", "256"}},
+            {5, keep, never + QList<QByteArray>{"0", "-5", "201", "1e6"}},
+            {6, keep, never + QList<QByteArray>{"-1", "150", "1e6"}},
+            {7, keep, never + QList<QByteArray>{"-5", "0", "2", "5001", "70000"}},
+            {8, variable, never + QList<QByteArray>{"-1", "3", "5"}},
+            {9, variable, never + QList<QByteArray>{"0", "-5", "2500", "3000"}},
+            {10, variable, never + QList<QByteArray>{"0", "100", "2501", "70000"}},
+            {11, pulse, never + QList<QByteArray>{"0", "-1", "1e-9", "1e-5"}},
+            {12, pulse, never + QList<QByteArray>{"-1", "257", "1000"}},
+            {13, keep, {"nan", "", "Plusminus", "plus"}},
+            {14, toSwitch, never + QList<QByteArray>{"1e6"}},
+            {15, toSwitch, never + QList<QByteArray>{"-1", "221", "1e6"}},
+            {16, toSwitch, {"x", "", "Minuss"}},
+            {17, keep, never + QList<QByteArray>{"-1", "2", "70000"}}};
+}
 
 }  // namespace
 
@@ -57,27 +181,51 @@ private slots:
                                       request::writeByte(1, 0x18)}));
     }
 
-    // Writing back what was saved leaves the meter's image as it was; a changed
-    // value arrives stored.
-    void a_saved_configuration_is_written_back_data() {
-        QTest::addColumn<float>("creep");
-        QTest::newRow("unchanged") << 0.5f;
-        QTest::newRow("new creep flow") << 0.75f;
+    // Any configuration the meter can take, in any unit, saved, loaded and
+    // written, reads back as the same file; one that changes the full scale
+    // under a pulse output keeps the amount per pulse it names.
+    void any_valid_configuration_reads_back_as_written() {
+        const QVector<Unit> units = readUnits(QStringLiteral(ORBIS_DATA "/UNIT.CON")).entries;
+        QCHECK_PROPERTY("a written configuration reads back", [&units] {
+            const Unit unit = *rc::gen::suchThat(rc::gen::elementOf(choices(units)), [](const Unit& u) {
+                return MeterMOG / u.Umrechnungsfaktor * 0.9 >= 1.5;
+            });
+            Bench b;
+            b.session.settings.unit = unit;
+            b.start();
+            const ConfigFile asked = *validConfig(unit.Umrechnungsfaktor, b.session.meter);
+            const auto saved = configFile::parse(QString::fromLatin1(configFile::text(asked)));
+            RC_ASSERT(saved.ok() && saved.values == asked);
+            RC_ASSERT(!b.session.loadConfig(saved.values).refused);
+            RC_ASSERT(b.session.KonfigurationSchreiben() == Session::WriteResult::Written);
+            RC_ASSERT(b.dialogs.shownMessages.isEmpty());
+            assertSame(asked, b.session.currentConfig(), b.session.meter);
+        });
     }
-    void a_saved_configuration_is_written_back() {
-        QFETCH(float, creep);
-        Bench b;
-        b.start();
-        const QByteArray before = b.sim.meter.eeprom();
-        ConfigFile c =
-            configFile::parse(QString::fromLatin1(configFile::text(b.session.currentConfig())))
-                .values;
-        c.Schleichmenge = creep;
-        b.session.loadConfig(c);
-        QCOMPARE(b.session.KonfigurationSchreiben(), Session::WriteResult::Written);
-        QByteArray expected = before;
-        expected.replace(address::Schleichmenge, 4, byteOrder::float32(creep));
-        QCOMPARE(b.sim.meter.eeprom(), expected);
+
+    // Any value made invalid, or a file cut short, is refused with nothing
+    // sent and the meter as it was.
+    void any_invalid_value_is_refused_before_anything_is_sent() {
+        QCHECK_PROPERTY("an invalid file sends nothing", [] {
+            Bench b;
+            b.start();
+            const Corruption bad = *rc::gen::elementOf(choices(corruptions()));
+            ConfigFile c = configFile::factory(1.0);
+            c.MEW = 150;
+            bad.prepare(c);
+            QList<QByteArray> lines = configFile::text(c).split('\n');
+            const bool cut = *rc::gen::arbitrary<bool>();
+            if (cut)
+                lines = lines.mid(0, *rc::gen::inRange(0, 17));
+            else
+                lines[bad.line - 1] = *rc::gen::elementOf(choices(bad.tokens)) + "\r";
+            const QByteArray before = b.sim.meter.eeprom();
+            const int sent = b.frames().size();
+            const auto file = configFile::parse(QString::fromLatin1(lines.join('\n')));
+            if (file.ok()) RC_ASSERT(b.session.loadConfig(file.values).refused);
+            RC_ASSERT(b.frames().size() == sent);
+            RC_ASSERT(b.sim.meter.eeprom() == before);
+        });
     }
 
     void a_refused_write_sends_nothing_and_polling_goes_on() {

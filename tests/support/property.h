@@ -7,3 +7,12 @@
 // prints the smallest failing case it finds.
 #define QCHECK_PROPERTY(description, ...) \
     QVERIFY2(rc::check(description, __VA_ARGS__), description)
+
+#include <QList>
+#include <vector>
+
+// RapidCheck chooses from standard containers.
+template <class T>
+std::vector<T> choices(const QList<T>& list) {
+    return std::vector<T>(list.begin(), list.end());
+}
