@@ -237,6 +237,7 @@ private slots:
         QCOMPARE(w.b.frames().size(), sent);
         QCOMPARE(w.b.dialogs.texts(), QStringList{"Text 21"});
         QVERIFY(w.b.session.TimCounts().active());
+        QVERIFY(w.b.shown("SB1_1") != startTexts::writing(Language::German));
     }
 
     void a_meter_that_never_takes_a_write_is_given_up() {

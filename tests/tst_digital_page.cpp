@@ -149,6 +149,7 @@ private slots:
         QCOMPARE(quint32(d.s.meter.Impulsteiler), c.divisor);
         QCOMPARE(d.s.meter.Digitalflags, c.fraction || c.refusal ? 0x85 : 0x81);
         QCOMPARE(d.b.shown("frmND.lblinfo_17"), c.pulseUnit);
+        QCOMPARE(d.b.shown("lblNDWertigkeit").isEmpty(), c.refusal > 0);
         d.s.boxChanged(Box::ImpWert, "0");
         QCOMPARE(d.b.shown("lblKonfImpWertNeu"), QString());
     }

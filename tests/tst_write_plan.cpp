@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "config/damping.h"
-#include "config/pulse_divider.h"
 #include "config/write_plan.h"
 
 namespace {
@@ -42,11 +41,6 @@ private slots:
         QTest::addColumn<Edit>("edit");
         QTest::addColumn<double>("factor");
         QTest::addColumn<QStringList>("frames");
-        QTest::newRow("no digital output") << Edit([](auto&, EditState& e) { e.optDigital = 4; })
-                                           << 1.0 << QStringList{"08 00 01"};
-        QTest::newRow("standard frequency 10 - 1000")
-            << Edit([](auto&, EditState& e) { e.optDigital = 0, e.ListFrequenz = 1; }) << 1.0
-            << QStringList{"08 00 09", "08 02 84", "08 05 02"};
         QTest::newRow("variable frequency from 50 Hz")
             << Edit([](MeterParameters& m, EditState& e) { e.optDigital = 1, m.FrequenzMin = 50; })
             << 1.0 << QStringList{"08 00 09",    "08 02 84", "08 05 00", "09 0E 00 32",
@@ -64,9 +58,6 @@ private slots:
         QTest::newRow("pulse of 256 ms is sent as 0") << Edit([](MeterParameters& m, EditState& e) {
             e.optDigital = 2, m.Impulsdauer = 256, m.Impulswert = 100, m.MEW = 10;
         }) << 1.0 << QStringList{"08 00 15", "08 02 81", "08 04 00", "0A 00 DC 4E 25 02"};
-        QTest::newRow("switch, minus")
-            << Edit([](auto&, EditState& e) { e.optDigital = 3, e.SchaltPolaritaet = "Minus"; })
-            << 1.0 << QStringList{"08 00 41", "08 02 8C", "0A 03 00 00 20 41", "0A 04 00 00 C8 42"};
         QTest::newRow("range 0 - 5 V, error up, creep and filter, overflow byte")
             << Edit([](MeterParameters& m, EditState& e) {
                    e.chkKonfAnalog = {true, false, true, true, true, true, false};
@@ -179,30 +170,6 @@ private slots:
         QCOMPARE(filterFactorFor(ms), coefficient);
         QCOMPARE(dampingPosition(coefficient), shown);
         QCOMPARE(dampingPosition(62000), 18);
-    }
-
-    void the_pulse_divisor_keeps_eight_fractional_bits_when_it_can_data() {
-        QTest::addColumn<float>("amount");
-        QTest::addColumn<int>("refused");
-        QTest::addColumn<qint64>("divisor");
-        QTest::addColumn<bool>("fraction");
-        const float base = 150.0f / 3600 / 1000 * 65536 / 65535;  // full scale 150 kg/h
-        QTest::newRow("0.1 kg") << 0.1f << 0 << qint64(614391) << true;
-        QTest::newRow("smaller than one count") << base / 2 << 29 << qint64(0) << false;
-        QTest::newRow("beyond 32 bits") << base * 5e9f << 28 << qint64(0) << false;
-        QTest::newRow("beyond 24 bits: whole counts")
-            << base * 33554432.0f << 0 << qint64(33554432) << false;
-    }
-    void the_pulse_divisor_keeps_eight_fractional_bits_when_it_can() {
-        QFETCH(float, amount);
-        QFETCH(int, refused);
-        QFETCH(qint64, divisor);
-        QFETCH(bool, fraction);
-        const float base = 150.0f / 3600 / 1000 * 65536 / 65535;
-        const PulseDivider d = Impulsteilerberechnung(amount, base);
-        QCOMPARE(d.refusedText, refused);
-        QCOMPARE(qint64(d.Impulsteiler), divisor);
-        QCOMPARE(d.fractionalBits, fraction);
     }
 
     void the_frequency_dividers_follow_the_lowest_frequency_data() {

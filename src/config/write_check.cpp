@@ -60,7 +60,7 @@ private:
     // A flow must be a number the meter can hold in kg/h as a single.
     bool flow(bool asked, ConfigValue v, float value) {
         return !asked || at(std::isfinite(float(double(value) * f_)), v, value,
-                            "endliche Zahl / finite number");
+                            "|x| < 3.4e38 kg/h");
     }
     bool bytes() {
         const std::pair<ConfigValue, int> fields[] = {{ConfigValue::Ausgangsart, m_.Ausgangsart},
