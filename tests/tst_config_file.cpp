@@ -42,18 +42,6 @@ private slots:
         QCOMPARE(c.Daempfungszeit, 18);  // the slider's position for the meter's 62000
     }
 
-    void a_saved_configuration_reads_back_with_four_decimals_of_creep() {
-        ConfigFile c = configFile::factory(1.0);
-        c.MEW = 12.5f, c.Schleichmenge = 0.123456f, c.SchaltMin = -1, c.Polaritaet = "Minus";
-        const QByteArray text = configFile::text(c);
-        QVERIFY(text.contains("\r\n 12.5\r\n 0.1235\r\n"));
-        QVERIFY(text.contains("\r\n-1\r\n"));
-        const configFile::ReadResult r = configFile::parse(QString::fromLatin1(text));
-        QVERIFY(r.ok());
-        c.Schleichmenge = 0.1235f;
-        QCOMPARE(r.values, c);
-    }
-
     void reading_is_lenient_and_stops_at_the_first_bad_line_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("error");

@@ -51,7 +51,7 @@ rc::Gen<ConfigFile> validConfig(double f, const MeterParameters& m) {
         c.Ueberlauf = *rc::gen::inRange(0, 2);
         const double mog = MeterMOG / f, top = c.Ueberlauf ? 0.9 * mog : mog;
         c.MEW = float(1 + (top - 1) * share());
-        c.Schleichmenge = float(roundHalfEven(c.MEW * share() / 2, 4));
+        c.Schleichmenge = float(c.MEW * share() / 2);
         c.Daempfungszeit = *rc::gen::inRange(3, 5001);
         const int kind = *rc::gen::inRange(0, 5);
         const int kindBits[] = {8, 8, 20, 64, 0};
@@ -193,8 +193,9 @@ private slots:
             Bench b;
             b.session.settings.unit = unit;
             b.start();
-            const ConfigFile asked = *validConfig(unit.Umrechnungsfaktor, b.session.meter);
+            ConfigFile asked = *validConfig(unit.Umrechnungsfaktor, b.session.meter);
             const auto saved = configFile::parse(QString::fromLatin1(configFile::text(asked)));
+            asked.Schleichmenge = float(roundHalfEven(asked.Schleichmenge, 4));  // as saved
             RC_ASSERT(saved.ok() && saved.values == asked);
             RC_ASSERT(!b.session.loadConfig(saved.values).refused);
             RC_ASSERT(b.session.KonfigurationSchreiben() == Session::WriteResult::Written);

@@ -67,18 +67,29 @@ private slots:
         QVERIFY(b.session.display.enabled(QStringLiteral("mnusicher_0")));
     }
 
-    void a_malformed_file_is_reported_and_not_applied() {
+    void a_file_that_cannot_be_read_or_written_is_reported_and_not_applied_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("cut short") << QByteArray(" 10 \r\n 33 \r\n") << "   [Fehlernummer ";
+        QTest::newRow("full scale nan")
+            << QByteArray(configFile::text(configFile::factory(1.0))).replace(" 100\r\n", "nan\r\n")
+            << "b.use, Zeile 5: MEW = nan";
+    }
+    void a_file_that_cannot_be_read_or_written_is_reported_and_not_applied() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, named);
         QTemporaryDir folder;
         Bench b;
         b.start();
-        const QString path = folder.filePath(QStringLiteral("kurz.use"));
-        writeFile(path, " 10 \r\n 33 \r\n");
+        const QString path = folder.filePath(QStringLiteral("b.use"));
+        writeFile(path, file);
         b.dialogs.fileNames << path;
         b.session.loadConfigAs();
         QCOMPARE(b.dialogs.shownMessages.size(), 1);
-        QVERIFY(b.dialogs.shownMessages[0].text.contains(QStringLiteral("   [Fehlernummer ")));
+        QVERIFY(b.dialogs.shownMessages[0].text.contains(named));
         QVERIFY(!b.session.state.deviceDataShown);
         QVERIFY(!b.session.edit.pending());
+        QCOMPARE(b.session.meter.MEW, 150.0f);
     }
 
     // Every button closes the window first.
