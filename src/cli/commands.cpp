@@ -96,8 +96,6 @@ int runWrite(Headless& tool, const QString& port,
     return NoAnswer;
 }
 
-
-
 }  // namespace
 
 int writeConfig(const QString& port, const QString& file, const Options& o) {
@@ -122,9 +120,7 @@ int writeFactory(const QString& port, const Options& o) {
     Headless tool(folderOf(o));
     if (!chooseUnit(tool.session, o.unit)) return Usage;
     return runWrite(tool, port, [](Session& s) {
-        s.factorySettings();
-        return s.state.writeDifferences.isEmpty() ? s.KonfigurationSchreiben()
-                                                  : Session::WriteResult::Refused;
+        return s.factorySettings() ? s.KonfigurationSchreiben() : Session::WriteResult::Refused;
     });
 }
 

@@ -109,7 +109,7 @@ Refusal fileShape(const ConfigFile& c) {
     if (c.Analogbereich >= 0 && c.Analogbereich <= 255 &&
         (bits(c.Analogbereich & 0x0F) != 1 || bits(c.Analogbereich & 0xF0) > 1))
         return refuse(ConfigValue::Analogbereich, QString::number(c.Analogbereich),
-                      "ein Bereichsbit 0 … 3, höchstens ein Fehlerbit 4 … 7");
+                      "Bit 0 … 3: 1, Bit 4 … 7: ≤ 1");
     if ((c.Ausgangsart & 0x08) && !(c.Ausgangsart & 0x04) && c.Frequenzbereich != 0 &&
         c.Frequenzbereich != 1 && c.Frequenzbereich != 2)
         return refuse(ConfigValue::Frequenzbereich, QString::number(c.Frequenzbereich), "0 / 1 / 2");

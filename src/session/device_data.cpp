@@ -100,7 +100,7 @@ void Session::loadConfigAs() {
     applyConfiguration();
 }
 
-void Session::factorySettings() {
+bool Session::factorySettings() {
     const ConfigFile c = configFile::factory(settings.unit.Umrechnungsfaktor);
     // The factory range limit is the factory full scale.
     const float mog = meter.MOG;
@@ -108,8 +108,9 @@ void Session::factorySettings() {
     if (const Refusal refused = loadConfig(c); refused.refused) {
         meter.MOG = mog;
         refuseWrite(refused);
-        return;
+        return false;
     }
     meter.Filterfaktor = configFile::FactoryFilterfaktor;
     applyConfiguration();
+    return true;
 }

@@ -156,7 +156,8 @@ public:
     enum class DeviceDataButton { Write, SaveFile, Read, Analog, Digital, Cancel };
     void deviceDataButton(DeviceDataButton b);
     void loadConfigAs();
-    void factorySettings();
+    // False when the meter cannot take them; the refusal is shown.
+    bool factorySettings();
 
     // Writes the edited configuration: the planned requests, store and
     // restart, the wait for the meter and the re-read. The result says whether
