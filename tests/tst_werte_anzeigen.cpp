@@ -75,9 +75,12 @@ private slots:
         row("filter near 65535", with(&M::Filterfaktor, 65534), "hscKonfFiltfakt:5000");
         row("bits 4 and 6 show min", with(&M::Analogbereich, 0x58), "lblKonfErrNeu=min");
         row("up only", with(&M::Analogbereich, 0x88), "lblKonfErrNeu=up");
-        const QString before = "lblMEW=150; lblSCHLEICH=";  // shown before the failure, not after
-        row("filter 65535", with(&M::Filterfaktor, 65535), before, "kg/h", "Division durch Null");
-        row("filter 0", with(&M::Filterfaktor, 0), before, "kg/h",
+        // A damping without a time constant is left empty, and the rest of the meter shown.
+        const QString rest =
+            "lblFILTFAKT=; lblNDFilterfaktor=; lblSCHLEICH=0.5000; lblFNr=QO24031507";
+        row("filter 65535", with(&M::Filterfaktor, 65535), rest + "; hscKonfFiltfakt:5000", "kg/h",
+            "Division durch Null");
+        row("filter 0", with(&M::Filterfaktor, 0), rest, "kg/h",
             "Ungültiger Prozeduraufruf oder ungültiges Argument");
         // The pulse value follows the time base of the unit.
         const QString pulse =

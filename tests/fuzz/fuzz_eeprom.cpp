@@ -12,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray reply = bytes(data, size);
     // Every field lies inside a full reply; only a support-point count past the
-    // table can stop its decode.
+    // table can fail its decode.
     const bool decodable =
         reply.size() >= protocol::EepromReplyLength &&
         quint8(reply[address::StpAnzahl + 1]) <= MeterParameters::MaxSupportPoints;
@@ -21,9 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         unit.Umrechnungsfaktor = factor;
         MeterParameters p;
         const DecodeResult r = EEPromAuswerten(reply, p, unit);
-        require(!r.ok() || r.overflowRead, "a finished decode got past the overflow state");
         require(!decodable || r.ok(), "a full reply with a valid point count decodes");
         if (r.ok()) overflowKnown(p);
+        for (int i = qMax(0, p.StpAnzahl) + 1; i <= MeterParameters::MaxSupportPoints; ++i)
+            require(p.StpCounts[size_t(i)] == 0 && p.StpFlow[size_t(i)] == 0,
+                    "no entry beyond the count holds a point");
     }
     return 0;
 }
