@@ -98,6 +98,9 @@ private slots:
             "lblNDFrequenzmax=2272");
         frequency.Frequenzbereich = 2;
         row("frequency 10 - 1000", frequency, "lblKonfFrequenzAkt=10 - 1000; ListFrequenz@1");
+        row("switch output", with(&M::Ausgangsart, 0x02 | 0x40),
+            "lblSchaltMax=120; +PicSchaltPolPlus; -PicSchaltPolMinus; lblNDSchaltPol=Positiv; "
+            "ListKonfErr#2=; +raSchalt; -raImpuls; -raFrequenz; lblPulsWert=");
         M points = standard();
         points.StpCounts[16] = 4000;
         points.StpFlow[16] = 12.5f;
@@ -118,28 +121,6 @@ private slots:
         showCalibration(meter, v);
         QCOMPARE(differences(shown), QStringList());
         QCOMPARE(b.Listensperre, 0);
-    }
-
-    void a_switch_output_replaces_the_pulse_and_frequency_outputs() {
-        MeterParameters p = standard();
-        p.Ausgangsart = 0x01 | 0x04 | 0x08;  // current, pulse and frequency output
-        WerteAnzeigen(p, unitNamed("kg/h"), b, Language::German, v);
-        p.Ausgangsart = 0x02 | 0x40;
-        p.Polaritaet = QStringLiteral("Minus");
-        WerteAnzeigen(p, unitNamed("kg/h"), b, Language::German, v);
-        QCOMPARE(differences("lblSchaltMax=120; +PicSchaltPolMinus; -PicSchaltPolPlus; "
-                             "lblNDSchaltPol=Negativ; ListKonfErr#2=; +raSchalt; -raImpuls; "
-                             "-raFrequenz"),
-                 QStringList());
-    }
-
-    // Given a meter with an erased filter factor, the start-up tells that the display failed.
-    void an_erased_filter_factor_is_reported_at_the_start() {
-        Bench bench(images::standard().replace(address::Filterfaktor, 2, hex("FF FF")));
-        bench.start();
-        QCOMPARE(bench.dialogs.texts(), QStringList{"Division durch Null, SUB WerteAnzeigen"});
-        QCOMPARE(bench.dialogs.shownMessages[0].symbol, Symbol::Critical);
-        QCOMPARE(bench.shown("lblMEW"), QStringLiteral("150"));
     }
 };
 

@@ -1,5 +1,5 @@
 // A support-point CSV with any content, as reading the file gives it: every
-// point it yields fits the meter's table, and a table it accepts can be written.
+// point it yields fits the meter's table.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -19,6 +19,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MeterParameters p;
     curveCsv::apply(r, p);
     require(p.StpAnzahl == r.counts.size(), "applying keeps the number of points");
-    require(!r.ok() || curveTable::check(curveTable::entries(p)).ok(), "an accepted table fits");
     return 0;
 }
