@@ -46,18 +46,19 @@ float nonNegative(float value) {
 
 // The whole table or none: a count beyond the record leaves it empty.
 void supportPoints(const Image& a, MeterParameters& p, const Unit&) {
-    MeterParameters table;
-    table.StpAnzahl = a.byte(address::StpAnzahl);
-    for (int i = 1; i <= table.StpAnzahl; ++i) {
-        if (i > MeterParameters::MaxSupportPoints)
-            throw umrechnungen::IndexError("Index außerhalb des gültigen Bereichs");
+    const int n = a.byte(address::StpAnzahl);
+    if (n > MeterParameters::MaxSupportPoints)
+        throw umrechnungen::IndexError("Index außerhalb des gültigen Bereichs");
+    auto counts = p.StpCounts;
+    auto flows = p.StpFlow;
+    for (int i = 1; i <= n; ++i) {
         const int base = address::FirstSupportPoint + address::SupportPointStride * (i - 1);
-        table.StpCounts[size_t(i)] = a.word16(base);
-        table.StpFlow[size_t(i)] = a.float32(base + address::SupportPointFlowOffset);
+        counts[size_t(i)] = a.word16(base);
+        flows[size_t(i)] = a.float32(base + address::SupportPointFlowOffset);
     }
-    p.StpAnzahl = table.StpAnzahl;
-    p.StpCounts = table.StpCounts;
-    p.StpFlow = table.StpFlow;
+    p.StpAnzahl = n;
+    p.StpCounts = counts;
+    p.StpFlow = flows;
 }
 
 void outputBytes(const Image& a, MeterParameters& p, const Unit&) {

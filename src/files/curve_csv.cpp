@@ -85,7 +85,7 @@ bool write(const QString& path, const MeterParameters& p, QString& error) {
 }
 
 void apply(const ReadResult& r, MeterParameters& p) {
-    for (int i = 1; i <= curveTable::MaxPoints; ++i) {
+    for (int i = 1; i <= MeterParameters::MaxSupportPoints; ++i) {
         const bool given = i <= r.counts.size();
         p.StpCounts[size_t(i)] = given ? r.counts[i - 1] : 0;
         p.StpFlow[size_t(i)] = given ? r.flows[i - 1] : 0.0f;

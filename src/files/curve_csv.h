@@ -36,7 +36,7 @@ QByteArray text(const MeterParameters& p, QString& error);
 // Writes the whole file or nothing; false with the reason in `error`.
 bool write(const QString& path, const MeterParameters& p, QString& error);
 
-// Puts the points read at 1..n of the shown table and clears the rest of it.
+// Puts the points read at 1..n of the table and clears the rest of it.
 void apply(const ReadResult& r, MeterParameters& p);
 
 }  // namespace curveCsv

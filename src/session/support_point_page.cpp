@@ -1,11 +1,11 @@
 #include <QLocale>
 
 #include "curve/curve_table.h"
+#include "curve/curve_texts.h"
 #include "curve/support_point_editor.h"
 #include "curve/support_points.h"
 #include "device/numbers.h"
 #include "link/requests.h"
-#include "curve/curve_texts.h"
 #include "session/session.h"
 #include "session/show_tables.h"
 #include "session/status_texts.h"
@@ -97,7 +97,7 @@ void Session::applyPoint() {
     if (a == Applied::Unchanged) {
         message(texts[SameValues], title(), Buttons::Ok, Symbol::Information);
     } else if (a == Applied::Gap) {
-        edit.StpNeu = false;  // the values were taken up, if not stored
+        edit.StpNeu = false;  // an apply ends a pending insert, even one refused for a gap
         message(texts[PointAfterGap], title(), Buttons::Ok, Symbol::Critical);
         fillPointBoxes(p);
     } else {
