@@ -50,17 +50,6 @@ private slots:
         QCOMPARE(frame.size(), protocol::frameLength(quint8(frame[0])));
     }
 
-    void support_point_table_always_carries_thirty_entries() {
-        const QVector<request::SupportPoint> points = {{1000, 0.0f}, {0x12345, 1.0f}};
-        const QByteArray r = request::supportPointTable(2, points);
-        QCOMPARE(r.size(), 183);
-        QCOMPARE(r.left(2), hex("04 02"));
-        QCOMPARE(r.mid(2, 6), hex("03 E8 00 00 00 00"));
-        QCOMPARE(r.mid(8, 6), hex("23 45 00 00 80 3F"));  // only the low 16 bits of the counts
-        QCOMPARE(r.mid(14, 6 * 28), QByteArray(6 * 28, '\0'));
-        QCOMPARE(Pruefsumme(r), quint8(0));
-    }
-
     void meter_errors_have_their_texts_data() {
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("text");

@@ -2,6 +2,7 @@
 #include <array>
 #include <numeric>
 
+#include "curve/curve_texts.h"
 #include "device/eeprom_map.h"
 #include "link/byte_order.h"
 #include "session/link_messages.h"
@@ -12,15 +13,16 @@ namespace {
 
 using Box = Session::Box;
 using Result = Session::WriteResult;
+using Kind = curveTable::Fault::Kind;
 
 // The standard meter with `n` points, point i at 100 i counts and 5 (i - 1) kg/h.
 QByteArray withPoints(int n) {
     QByteArray e = images::standard();
     e[address::StpAnzahl] = char(n);
-    for (int i = 1; i <= 30; ++i) {
+    for (int i = 1; i <= n; ++i) {
         const int a = address::FirstSupportPoint + address::SupportPointStride * (i - 1);
-        e.replace(a, 2, byteOrder::word16(quint16(i <= n ? 100 * i : 0)));
-        e.replace(a + 2, 4, byteOrder::float32(i <= n ? 5.0f * (i - 1) : 0.0f));
+        e.replace(a, 2, byteOrder::word16(quint16(100 * i)));
+        e.replace(a + 2, 4, byteOrder::float32(5.0f * (i - 1)));
     }
     return e;
 }
@@ -34,7 +36,7 @@ QByteArray tableFrame(const MeterParameters& m, int count) {
 }
 
 // Selects `point` and runs the steps: "type c f", "yes"/"no" for the next
-// question, "apply", "insert", "delete".
+// question, "apply", "insert", "delete", "at p" to select point p.
 void edit(Bench& b, int point, const QString& steps) {
     b.session.selectPoint(point);
     const QStringList s = steps.split(' ');
@@ -48,6 +50,7 @@ void edit(Bench& b, int point, const QString& steps) {
         if (s[i] == "apply") b.session.applyPoint();
         if (s[i] == "insert") b.session.insertPoint();
         if (s[i] == "delete") b.session.deletePoint();
+        if (s[i] == "at") b.session.selectPoint(s[++i].toInt());
     }
 }
 
@@ -120,23 +123,13 @@ private slots:
         QCOMPARE(d.background(at("tabStp_1", 8)), color::SystemWindow);  // selected before
     }
 
-    // The count up to the first empty point, all 30 records; 1 s before the
-    // table and after each frame, then 1 s and 35 s for the restart.
-    void a_write_sends_the_table_stores_and_restarts_data() {
-        QTest::addColumn<int>("point");
-        QTest::addColumn<QString>("counts");
-        QTest::addColumn<int>("count");
-        QTest::newRow("a point added") << 13 << "4050" << 13;
-        QTest::newRow("point 4 emptied") << 4 << "0" << 3;
-    }
+    // The count and all 30 records; 1 s before the table and after each frame,
+    // then 1 s and 35 s for the restart.
     void a_write_sends_the_table_stores_and_restarts() {
-        QFETCH(int, point);
-        QFETCH(QString, counts);
-        QFETCH(int, count);
         Bench b;
         b.start();
-        edit(b, point, "type " + counts + " 220 apply");
-        const QByteArray table = tableFrame(b.session.meter, count);
+        edit(b, 13, "type 4050 220 apply");
+        const QByteArray table = tableFrame(b.session.meter, 13);
         const int sent = b.frames().size();
         const double begun = b.clock.now();
         QCOMPARE(b.session.writeSupportPoints(), Result::Written);
@@ -145,34 +138,53 @@ private slots:
         for (int i = 0; i < 4; ++i)
             QCOMPARE(b.sim.line.transcript[sent + i].time - begun,
                      (std::array{1., 2., 3., 40.}[size_t(i)]));
-        QCOMPARE(b.sim.meter.eeprom().mid(address::StpAnzahl, 181), table.mid(1, 181));
         QCOMPARE(b.shown("SB1_1"), startTexts::writeDone(Language::German));
         QVERIFY(b.session.TimCounts().active());
     }
 
-    // A meter that never takes the table is given up after the link's bound of attempts.
-    void a_write_that_cannot_go_through_ends_with_a_message_data() {
-        QTest::addColumn<bool>("insertPending");
+    // A table the meter cannot hold whole is refused before anything is sent;
+    // counts that do not rise are written after a warning; a meter that never
+    // takes the table is given up after the link's bound of attempts, and one
+    // that comes back without it is told point by point.
+    void a_write_ends_as_the_table_and_the_meter_allow_data() {
+        QTest::addColumn<QByteArray>("eeprom");
+        QTest::addColumn<int>("point");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("fault");  // "nak": rejects everything, "lost": forgets the table
         QTest::addColumn<Result>("result");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QStringList>("sent");
-        QTest::newRow("an insert pending")
-            << true << Result::Refused << "Es ist noch ein Stützpunkt zum Einfügen gewählt !"
-            << QStringList();
-        QTest::newRow("a meter rejecting it")
-            << false << Result::Failed << linkTexts::notAccepted(Language::German, 10)
-            << QStringList(Link::MaxSendAttempts, "04 0C");
+        QTest::addColumn<int>("tables");  // table frames sent
+        const QString lost =
+            "Anzahl Stützpunkte: verlangt 13, das Messgerät hält 12\nStützpunkt 13: "
+            "verlangt 4050 Counts, 220 kg/h, das Messgerät hält keinen Stützpunkt";
+        const QByteArray standard = images::standard();
+        // clang-format off
+        QTest::newRow("an insert pending") << standard << 4 << "insert" << "" << Result::Refused << "Es ist noch ein Stützpunkt zum Einfügen gewählt !" << 0;
+        QTest::newRow("point 4 emptied") << standard << 4 << "type 0 20 apply" << "" << Result::Refused << curveTexts::refused(Language::German, {Kind::ZeroBeforeLast, 4, 12}) << 0;
+        QTest::newRow("no points") << withPoints(0) << 1 << "" << "" << Result::Refused << curveTexts::refused(Language::German, {Kind::Empty, 0, 0}) << 0;
+        QTest::newRow("31 points") << withPoints(31) << 1 << "" << "" << Result::Refused << curveTexts::refused(Language::German, {Kind::TooMany, 31, 31}) << 0;
+        QTest::newRow("negative counts") << standard << 13 << "type -5 20 apply" << "" << Result::Refused << curveTexts::refused(Language::German, {Kind::Invalid, 13, 13}) << 0;
+        QTest::newRow("counts that do not rise") << standard << 13 << "type 100 220 apply" << "" << Result::Written << curveTexts::notRising(Language::German, {13}) << 1;
+        QTest::newRow("a gap after an insert") << standard << 13 << "insert at 15 type 1 2 apply" << "" << Result::Written << "Text 60" << 1;
+        QTest::newRow("a meter rejecting it") << standard << 4 << "" << "nak" << Result::Failed << linkTexts::notAccepted(Language::German, 10) << Link::MaxSendAttempts;
+        QTest::newRow("a meter losing it") << standard << 13 << "type 4050 220 apply" << "lost" << Result::Differs << lost << 1;
+        // clang-format on
     }
-    void a_write_that_cannot_go_through_ends_with_a_message() {
-        QFETCH(bool, insertPending);
-        Bench b;
+    void a_write_ends_as_the_table_and_the_meter_allow() {
+        QFETCH(QByteArray, eeprom);
+        QFETCH(int, point);
+        QFETCH(QString, steps);
+        QFETCH(QString, fault);
+        Bench b(eeprom);
         b.start();
-        edit(b, 4, insertPending ? "insert" : "");
-        b.sim.line.fault.nak = insertPending ? 0 : 1000;
+        edit(b, point, steps);
+        b.sim.line.fault.nak = fault == "nak" ? 1000 : 0;
+        if (fault == "lost")
+            b.clock.schedule(b.clock.now() + 6.0, [&] { b.sim.meter = Meter(images::standard()); });
         const int sent = b.frames().size();
         QTEST(b.session.writeSupportPoints(), "result");
         QTEST(b.dialogs.texts().join('|'), "message");
-        QTEST(b.commands(sent), "sent");
+        QTEST(int(b.commands(sent).filter(QRegularExpression("^04 ")).size()), "tables");
         QVERIFY(!b.session.busy());
     }
 };

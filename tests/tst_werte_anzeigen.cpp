@@ -75,9 +75,12 @@ private slots:
         row("filter near 65535", with(&M::Filterfaktor, 65534), "hscKonfFiltfakt:5000");
         row("bits 4 and 6 show min", with(&M::Analogbereich, 0x58), "lblKonfErrNeu=min");
         row("up only", with(&M::Analogbereich, 0x88), "lblKonfErrNeu=up");
-        const QString before = "lblMEW=150; lblSCHLEICH=";  // shown before the failure, not after
-        row("filter 65535", with(&M::Filterfaktor, 65535), before, "kg/h", "Division durch Null");
-        row("filter 0", with(&M::Filterfaktor, 0), before, "kg/h",
+        // A damping without a time constant is left empty, and the rest of the meter shown.
+        const QString rest =
+            "lblFILTFAKT=; lblNDFilterfaktor=; lblSCHLEICH=0.5000; lblFNr=QO24031507";
+        row("filter 65535", with(&M::Filterfaktor, 65535), rest + "; hscKonfFiltfakt:5000", "kg/h",
+            "Division durch Null");
+        row("filter 0", with(&M::Filterfaktor, 0), rest, "kg/h",
             "Ungültiger Prozeduraufruf oder ungültiges Argument");
         // The pulse value follows the time base of the unit.
         const QString pulse =
@@ -95,6 +98,9 @@ private slots:
             "lblNDFrequenzmax=2272");
         frequency.Frequenzbereich = 2;
         row("frequency 10 - 1000", frequency, "lblKonfFrequenzAkt=10 - 1000; ListFrequenz@1");
+        row("switch output", with(&M::Ausgangsart, 0x02 | 0x40),
+            "lblSchaltMax=120; +PicSchaltPolPlus; -PicSchaltPolMinus; lblNDSchaltPol=Positiv; "
+            "ListKonfErr#2=; +raSchalt; -raImpuls; -raFrequenz; lblPulsWert=");
         M points = standard();
         points.StpCounts[16] = 4000;
         points.StpFlow[16] = 12.5f;
@@ -115,28 +121,6 @@ private slots:
         showCalibration(meter, v);
         QCOMPARE(differences(shown), QStringList());
         QCOMPARE(b.Listensperre, 0);
-    }
-
-    void a_switch_output_replaces_the_pulse_and_frequency_outputs() {
-        MeterParameters p = standard();
-        p.Ausgangsart = 0x01 | 0x04 | 0x08;  // current, pulse and frequency output
-        WerteAnzeigen(p, unitNamed("kg/h"), b, Language::German, v);
-        p.Ausgangsart = 0x02 | 0x40;
-        p.Polaritaet = QStringLiteral("Minus");
-        WerteAnzeigen(p, unitNamed("kg/h"), b, Language::German, v);
-        QCOMPARE(differences("lblSchaltMax=120; +PicSchaltPolMinus; -PicSchaltPolPlus; "
-                             "lblNDSchaltPol=Negativ; ListKonfErr#2=; +raSchalt; -raImpuls; "
-                             "-raFrequenz"),
-                 QStringList());
-    }
-
-    // Given a meter with an erased filter factor, the start-up tells that the display failed.
-    void an_erased_filter_factor_is_reported_at_the_start() {
-        Bench bench(images::standard().replace(address::Filterfaktor, 2, hex("FF FF")));
-        bench.start();
-        QCOMPARE(bench.dialogs.texts(), QStringList{"Division durch Null, SUB WerteAnzeigen"});
-        QCOMPARE(bench.dialogs.shownMessages[0].symbol, Symbol::Critical);
-        QCOMPARE(bench.shown("lblMEW"), QStringLiteral("150"));
     }
 };
 

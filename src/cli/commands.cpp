@@ -128,13 +128,17 @@ int readCurve(const QString& port, const QString& file) {
     Headless tool;
     tool.session.settings.unit = Unit{};
     if (const int code = readMeter(tool, port); code != Done) return code;
-    if (file.isEmpty()) {
-        QTextStream(stdout) << curveCsv::text(tool.session.meter);
-        return Done;
-    }
     QString error;
-    if (curveCsv::write(file, tool.session.meter, error)) return Done;
-    QTextStream(stderr) << "orbis-cli: " << file << ": " << error << Qt::endl;
+    if (file.isEmpty()) {
+        const QByteArray csv = curveCsv::text(tool.session.meter, error);
+        if (error.isEmpty()) QTextStream(stdout) << csv;
+    } else {
+        curveCsv::write(file, tool.session.meter, error);
+    }
+    if (error.isEmpty()) return Done;
+    QTextStream(stderr) << "orbis-cli: "
+                        << (file.isEmpty() ? QString() : file + QStringLiteral(": ")) << error
+                        << Qt::endl;
     return Refused;
 }
 
@@ -146,6 +150,7 @@ int writeCurve(const QString& port, const QString& file) {
     }
     Headless tool;
     tool.session.settings.unit = Unit{};
+    tool.session.language = Language::English;
     return runWrite(tool, port, [&](Session& s) {
         curveCsv::apply(table, s.meter);
         return s.writeSupportPoints();

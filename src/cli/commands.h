@@ -26,7 +26,8 @@ int saveConfig(const QString& port, const QString& file, const Options& o);
 int writeConfig(const QString& port, const QString& file, const Options& o);
 // Writes the factory settings to the meter, as the menu and the device data window do.
 int writeFactory(const QString& port, const Options& o);
-// The meter's support points as CSV, on stdout without a file.
+// The meter's support points as CSV, on stdout without a file; a table that
+// could not be written back whole gives neither.
 int readCurve(const QString& port, const QString& file);
 // Writes a CSV table as the service page's write does; a bad table sends nothing.
 int writeCurve(const QString& port, const QString& file);

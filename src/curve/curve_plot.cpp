@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "curve/support_points.h"
+#include "curve/curve_table.h"
 
 namespace curvePlot {
 
@@ -11,13 +11,6 @@ namespace {
 
 QPointF point(qint32 counts, float flow) {
     return {double(quint16(counts)), flow == 0 ? ZeroFlow : double(flow)};
-}
-
-QList<int> notRising(const QList<QPointF>& curve) {
-    QList<int> marked;
-    for (int i = 1; i < curve.size(); ++i)
-        if (curve[i].x() <= curve[i - 1].x()) marked << i + 1;
-    return marked;
 }
 
 QPointF largest(const QList<QPointF>& curve, QPointF top) {
@@ -37,7 +30,7 @@ double axisEnd(double minimum, double largest) {
 
 QList<QPointF> points(const MeterParameters& table) {
     QList<QPointF> curve;
-    for (int i = 1; i <= supportPoints::Shown && table.StpCounts[i] != 0; ++i)
+    for (int i = 1; i <= curveTable::leadingPoints(table); ++i)
         curve << point(table.StpCounts[i], table.StpFlow[i]);
     return curve;
 }
@@ -45,7 +38,7 @@ QList<QPointF> points(const MeterParameters& table) {
 Plot plot(const MeterParameters& edited, const MeterParameters* stored) {
     Plot p;
     p.curve = points(edited);
-    p.notRising = notRising(p.curve);
+    p.notRising = curveTable::notRising(edited);
     QPointF top = largest(p.curve, {});
     if (stored) {
         p.stored = points(*stored);

@@ -48,18 +48,4 @@ void remove(MeterParameters& m, int p) {
     m.StpAnzahl = qMax(0, m.StpAnzahl - 1);
 }
 
-int leadingPoints(const MeterParameters& m) {
-    int n = 0;
-    while (n < MaxPoints && m.StpCounts[size_t(n + 1)] != 0)
-        ++n;
-    return n;
-}
-
-QVector<request::SupportPoint> entries(const MeterParameters& m) {
-    QVector<request::SupportPoint> e;
-    for (int i = 1; i <= MaxPoints; ++i)
-        e.append({quint32(m.StpCounts[size_t(i)]), m.StpFlow[size_t(i)]});
-    return e;
-}
-
 }  // namespace supportPointEditor

@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QVector>
-
+#include "curve/curve_table.h"
 #include "device/meter_parameters.h"
-#include "link/requests.h"
 
 // Editing the support-point table in place: points 1 to StpAnzahl without
-// gaps, at most 30; a point with counts 0 ends what is written to the meter.
+// gaps, at most 30.
 namespace supportPointEditor {
 
-constexpr int MaxPoints = 30;
+constexpr int MaxPoints = curveTable::MaxPoints;
 
 enum class Applied { Stored, Unchanged, Gap };
 
@@ -21,9 +19,5 @@ Applied apply(MeterParameters& m, int p, double c, double f);
 bool insert(MeterParameters& m, int p);
 // Moves the points after p down by one and empties point 30.
 void remove(MeterParameters& m, int p);
-// The points up to the first with counts 0, as the meter counts them.
-int leadingPoints(const MeterParameters& m);
-// All thirty entries as the table request carries them.
-QVector<request::SupportPoint> entries(const MeterParameters& m);
 
 }  // namespace supportPointEditor

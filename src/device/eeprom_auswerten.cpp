@@ -44,14 +44,43 @@ float nonNegative(float value) {
     return std::signbit(value) ? 0.0f : value;
 }
 
-void readSupportPoints(const Image& a, MeterParameters& p) {
-    for (int i = 1; i <= p.StpAnzahl; ++i) {
-        if (i > MeterParameters::MaxSupportPoints)
-            throw umrechnungen::IndexError("Index außerhalb des gültigen Bereichs");
+// The whole table or none: a count beyond the record leaves it empty.
+void supportPoints(const Image& a, MeterParameters& p, const Unit&) {
+    const int n = a.byte(address::StpAnzahl);
+    if (n > MeterParameters::MaxSupportPoints)
+        throw umrechnungen::IndexError("Index außerhalb des gültigen Bereichs");
+    auto counts = p.StpCounts;
+    auto flows = p.StpFlow;
+    for (int i = 1; i <= n; ++i) {
         const int base = address::FirstSupportPoint + address::SupportPointStride * (i - 1);
-        p.StpCounts[size_t(i)] = a.word16(base);
-        p.StpFlow[size_t(i)] = a.float32(base + address::SupportPointFlowOffset);
+        counts[size_t(i)] = a.word16(base);
+        flows[size_t(i)] = a.float32(base + address::SupportPointFlowOffset);
     }
+    p.StpAnzahl = n;
+    p.StpCounts = counts;
+    p.StpFlow = flows;
+}
+
+void outputBytes(const Image& a, MeterParameters& p, const Unit&) {
+    p.Ausgangsart = a.byte(address::Ausgangsart);
+    p.Analogbereich = a.byte(address::Analogbereich);
+    p.Digitalflags = a.byte(address::Digitalflags);
+    p.Konfigbyte3 = a.byte(address::Konfigbyte3);
+    p.Polaritaet = (p.Digitalflags & 0x01) ? QStringLiteral("Plus") : QStringLiteral("Minus");
+}
+
+void pulse(const Image& a, MeterParameters& p, const Unit&) {
+    p.Impulsteiler = qint32(a.dword32(address::Impulsteiler));
+    p.Impulsdauer = a.byte(address::Impulsdauer);
+    if (p.Impulsdauer == 0) p.Impulsdauer = 256;
+}
+
+void frequency(const Image& a, MeterParameters& p, const Unit&) {
+    p.Frequenzbereich = a.byte(address::Frequenzbereich);
+    p.FrequenzMin = a.word16Signed(address::FrequenzMin);
+    p.FrequenzMax = a.word16Signed(address::FrequenzMax);
+    p.Frequenzvorteiler = a.byte(address::Frequenzvorteiler);
+    p.Frequenzteiler = a.byte(address::Frequenzteiler);
 }
 
 void computeImpulsbasis(MeterParameters& p) {
@@ -62,13 +91,38 @@ void computeImpulsbasis(MeterParameters& p) {
     p.Impulswert = float(roundHalfEven(double(p.Impulsbasis) * divisor, 7));
 }
 
-void checkOverflow(const Image& a, MeterParameters& p) {
+// The flows in the unit, and the pulse base that follows the full scale.
+void flows(const Image& a, MeterParameters& p, const Unit& e) {
+    p.Reserve270 = inUnit(a.float32(address::Reserve270), e);
+    p.MEW = inUnit(a.float32(address::MEW), e);
+    computeImpulsbasis(p);
+    p.SchaltMin = inUnit(a.float32(address::SchaltMin), e);
+    p.SchaltMax = inUnit(a.float32(address::SchaltMax), e);
+    p.MOG = inUnit(a.float32(address::MOG), e);
+    p.Schleichmenge = inUnit(a.float32(address::Schleichmenge), e);
+}
+
+void filter(const Image& a, MeterParameters& p, const Unit&) {
+    p.Filterfaktor = a.word16(address::Filterfaktor);
+    if (p.Filterfaktor == 0) p.Filterfaktor = FilterfaktorDefault;
+}
+
+void firmware(const Image& a, MeterParameters& p, const Unit&) {
+    p.Firmwareversion = a.text(address::Firmwareversion, address::FirmwareversionLength);
+}
+
+void serialNumber(const Image& a, MeterParameters& p, const Unit&) {
+    p.Fertigungsnummer = a.text(address::Fertigungsnummer, address::FertigungsnummerLength);
+}
+
+// Firmware before version 3 has no overflow function: its byte means nothing.
+void overflow(const Image& a, MeterParameters& p, const Unit&) {
     if (!overflowKnown(p)) return;
     p.Ueberlauf = a.byte(address::Ueberlauf);
     p.UeberlaufAktiv = p.Ueberlauf == 1 ? 1 : 0;
 }
 
-void readCalibration(const Image& a, MeterParameters& p) {
+void calibration(const Image& a, MeterParameters& p, const Unit&) {
     for (int i = 1; i <= 8; ++i)
         p.DacReferenz[size_t(i)] = nonNegative(a.float32(address::DacReferenz + 4 * (i - 1)));
     for (int i = 1; i <= 3; ++i) {
@@ -85,37 +139,11 @@ void readCalibration(const Image& a, MeterParameters& p) {
         p.AnalogTrim[size_t(i)] = a.word16(address::AnalogTrim[i - 1]);
 }
 
-void decode(const Image& a, MeterParameters& p, const Unit& e, DecodeResult& r) {
-    p.Ausgangsart = a.byte(address::Ausgangsart);
-    p.Analogbereich = a.byte(address::Analogbereich);
-    p.Digitalflags = a.byte(address::Digitalflags);
-    p.Konfigbyte3 = a.byte(address::Konfigbyte3);
-    p.StpAnzahl = a.byte(address::StpAnzahl);
-    readSupportPoints(a, p);
-    p.Impulsteiler = qint32(a.dword32(address::Impulsteiler));
-    p.Impulsdauer = a.byte(address::Impulsdauer);
-    if (p.Impulsdauer == 0) p.Impulsdauer = 256;
-    p.Polaritaet = (p.Digitalflags & 0x01) ? QStringLiteral("Plus") : QStringLiteral("Minus");
-    p.Frequenzbereich = a.byte(address::Frequenzbereich);
-    p.FrequenzMin = a.word16Signed(address::FrequenzMin);
-    p.FrequenzMax = a.word16Signed(address::FrequenzMax);
-    p.Frequenzvorteiler = a.byte(address::Frequenzvorteiler);
-    p.Frequenzteiler = a.byte(address::Frequenzteiler);
-    p.Reserve270 = inUnit(a.float32(address::Reserve270), e);
-    p.MEW = inUnit(a.float32(address::MEW), e);
-    computeImpulsbasis(p);
-    p.SchaltMin = inUnit(a.float32(address::SchaltMin), e);
-    p.SchaltMax = inUnit(a.float32(address::SchaltMax), e);
-    p.MOG = inUnit(a.float32(address::MOG), e);
-    p.Filterfaktor = a.word16(address::Filterfaktor);
-    if (p.Filterfaktor == 0) p.Filterfaktor = FilterfaktorDefault;
-    p.Schleichmenge = inUnit(a.float32(address::Schleichmenge), e);
-    p.Fertigungsnummer = a.text(address::Fertigungsnummer, address::FertigungsnummerLength);
-    p.Firmwareversion = a.text(address::Firmwareversion, address::FirmwareversionLength);
-    checkOverflow(a, p);
-    r.overflowRead = true;
-    readCalibration(a, p);
-}
+// The parts in the order the meter's fields are decoded; the pulse base needs
+// the divisor before the flows, the overflow state the firmware version.
+using Part = void (*)(const Image&, MeterParameters&, const Unit&);
+constexpr Part Parts[] = {outputBytes, supportPoints, pulse,    frequency, flows,
+                          filter,      serialNumber,  firmware, overflow,  calibration};
 
 }  // namespace
 
@@ -125,10 +153,14 @@ bool overflowKnown(const MeterParameters& p) {
 
 DecodeResult EEPromAuswerten(const QByteArray& buffer, MeterParameters& p, const Unit& unit) {
     DecodeResult r;
-    try {
-        decode(Image(buffer), p, unit, r);
-    } catch (const std::exception& fault) {
-        r.failure = QString::fromUtf8(fault.what());
+    const Image image(buffer);
+    p = MeterParameters{};
+    for (const Part part : Parts) {
+        try {
+            part(image, p, unit);
+        } catch (const std::exception& fault) {
+            if (r.ok()) r.failure = QString::fromUtf8(fault.what());
+        }
     }
     return r;
 }

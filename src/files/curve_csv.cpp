@@ -6,7 +6,8 @@
 #include <cmath>
 
 #include "config/saved_file.h"
-#include "curve/support_points.h"
+#include "curve/curve_table.h"
+#include "curve/curve_texts.h"
 #include "files/text_file.h"
 
 namespace curveCsv {
@@ -33,10 +34,11 @@ bool point(const QString& line, int number, ReadResult& r) {
     const float flow = fields.size() == 2 ? fields[1].trimmed().toFloat(&flowOk) : 0;
     if (!countsOk || !flowOk || !std::isfinite(flow))
         return fail(QStringLiteral("not two numbers \"counts,kg/h\""));
-    if (counts < 0 || counts > MaxCounts)
-        return fail(QStringLiteral("counts %1 outside 0..%2").arg(counts).arg(MaxCounts));
-    if (r.counts.size() == supportPoints::Shown)
-        return fail(QStringLiteral("more than %1 points").arg(supportPoints::Shown));
+    if (counts < 1 || counts > curveTable::MaxCounts)
+        return fail(
+            QStringLiteral("counts %1 outside 1..%2").arg(counts).arg(curveTable::MaxCounts));
+    if (r.counts.size() == curveTable::MaxPoints)
+        return fail(QStringLiteral("more than %1 points").arg(curveTable::MaxPoints));
     r.counts.append(counts);
     r.flows.append(flow);
     return true;
@@ -53,8 +55,9 @@ ReadResult parse(const QString& text) {
         if (line.isEmpty()) continue;
         const bool header = headerAllowed && line.compare(Header, Qt::CaseInsensitive) == 0;
         headerAllowed = false;
-        if (!header && !point(line, i + 1, r)) break;
+        if (!header && !point(line, i + 1, r)) return r;
     }
+    if (r.counts.isEmpty()) r.error = QStringLiteral("no support points");
     return r;
 }
 
@@ -64,20 +67,25 @@ ReadResult read(const QString& path) {
     return readLatin1(path, text, r.error) ? parse(text) : r;
 }
 
-QByteArray text(const MeterParameters& p) {
+QByteArray text(const MeterParameters& p, QString& error) {
+    const QVector<curveTable::Point> entries = curveTable::entries(p);
+    if (const curveTable::Fault f = curveTable::check(entries); !f.ok()) {
+        error = curveTexts::refused(Language::English, f);
+        return QByteArray();
+    }
     QByteArray out = Header.toLatin1() + '\n';
-    for (int i = 1; i <= supportPoints::Shown && p.StpCounts[size_t(i)] != 0; ++i)
-        out += QByteArray::number(p.StpCounts[size_t(i)]) + ',' + flowText(p.StpFlow[size_t(i)]) +
-               '\n';
+    for (const curveTable::Point& point : curveTable::points(entries))
+        out += QByteArray::number(point.counts) + ',' + flowText(point.flow) + '\n';
     return out;
 }
 
 bool write(const QString& path, const MeterParameters& p, QString& error) {
-    return saveWhole(path, text(p), error);
+    const QByteArray bytes = text(p, error);
+    return error.isEmpty() && saveWhole(path, bytes, error);
 }
 
 void apply(const ReadResult& r, MeterParameters& p) {
-    for (int i = 1; i <= supportPoints::Shown; ++i) {
+    for (int i = 1; i <= MeterParameters::MaxSupportPoints; ++i) {
         const bool given = i <= r.counts.size();
         p.StpCounts[size_t(i)] = given ? r.counts[i - 1] : 0;
         p.StpFlow[size_t(i)] = given ? r.flows[i - 1] : 0.0f;

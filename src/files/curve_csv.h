@@ -10,10 +10,9 @@
 // "counts,kg/h", then one point a line, "." as the decimal point, LF.
 namespace curveCsv {
 
-constexpr int MaxCounts = 4095;
-
 // The points of a file, or the error, naming its line, that stopped
-// reading (the points before it are kept).
+// reading (the points before it are kept). A file without points is an
+// error too: writing it would erase the meter's table.
 struct ReadResult {
     QVector<qint32> counts;
     QVector<float> flows;
@@ -22,17 +21,22 @@ struct ReadResult {
 };
 
 // The header is optional, blank lines are skipped, CR LF is read as LF.
+// Every point needs counts 1 to 4095: a point without counts would end the
+// meter's table there.
 ReadResult parse(const QString& text);
 ReadResult read(const QString& path);
 
-// The points from point 1 up to the first without counts, at most 30, each
-// flow in the shortest form that reads back as the same float.
-QByteArray text(const MeterParameters& p);
+// The table's points, each flow in the shortest form that reads back as the
+// same float. A table that could not be written back whole (no point, one
+// without counts before the last, more than 30, a value the meter cannot
+// hold) gives nothing but the reason in `error`: a file of part of it would
+// pass for all of it.
+QByteArray text(const MeterParameters& p, QString& error);
 
 // Writes the whole file or nothing; false with the reason in `error`.
 bool write(const QString& path, const MeterParameters& p, QString& error);
 
-// Puts the points read at 1..n of the shown table and clears the rest of it.
+// Puts the points read at 1..n of the table and clears the rest of it.
 void apply(const ReadResult& r, MeterParameters& p);
 
 }  // namespace curveCsv

@@ -89,12 +89,15 @@ void Session::decodeAndShow() {
     meterAsRead_ = meter;
     ++state.imagesDecoded;
     state.pointsChanged = false;
-    if (r.overflowRead) showOverflow();
+    showOverflow();
     if (!r.ok())
         message(r.failure + QStringLiteral(", SUB EEPromAuswerten") + QStringLiteral("\r\n") +
                     texts[textNo::DecodeError],
                 QString(), Buttons::Ok, Symbol::Critical);
     WerteAnzeigen();
+    // The grids too show this meter only, wherever the image was read.
+    showSupportPoints(meter, display);
+    showCalibration(meter, display);
 }
 
 void Session::finishStartUp() {
@@ -148,10 +151,6 @@ void Session::PruefeVerbindung() {
     // The meter that did not deliver its image has already been reported.
     if (!read) return;
     step([&] { decodeAndShow(); });
-    step([&] {
-        showSupportPoints(meter, display);
-        readError();
-        showCalibration(meter, display);
-    });
+    step([&] { readError(); });
     if (!ending()) finishStartUp();
 }

@@ -1,4 +1,5 @@
 #include "config/numeric_entry.h"
+#include "curve/curve_table.h"
 #include "device/number_format.h"
 #include "device/numbers.h"
 #include "session/session.h"
@@ -23,13 +24,11 @@ const BoxNames names[] = {
     {"txtFlow", ""},
 };
 
-constexpr int MaxCounts = 4095;  // the sensor's 12 bits
-
 // The support-point boxes take a comma as a period; counts stop at 4095.
 QString pointEntry(Session::Box b, QString typed) {
     typed.replace(QLatin1Char(','), QLatin1Char('.'));
-    if (b == Session::Box::StpCounts && leadingNumber(typed) > MaxCounts)
-        return QString::number(MaxCounts);
+    if (b == Session::Box::StpCounts && leadingNumber(typed) > curveTable::MaxCounts)
+        return QString::number(curveTable::MaxCounts);
     return typed;
 }
 

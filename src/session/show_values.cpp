@@ -30,6 +30,11 @@ public:
     void setItem(const QString& n, int i, const QString& t) { v_.setItem(n, i, t); }
     void setSelection(const QString& n, int i) { v_.setSelection(n, i); }
     void put(const QString& n, Aspect a, const QVariant& value) { v_.put(n, a, value); }
+    // Keeps the first failure, for the message that names it.
+    void failed(const std::exception& f) {
+        if (failure.isEmpty()) failure = QString::fromUtf8(f.what());
+    }
+    QString failure;
 
 private:
     bool shows(const QString& n) const {
@@ -73,52 +78,65 @@ void polarity(Out& v, bool plus, std::initializer_list<const char*> plusPictures
     visible(v, minusPictures, !plus);
 }
 
-void frequency(const MeterParameters& p, EditState& b, Out& v) {
-    const bool variable = p.Frequenzbereich == 0;
-    v.setVisible(QStringLiteral("raNDFrequenzstandard"), !variable);
-    v.setVisible(QStringLiteral("raNDFrequenzvariabel"), variable);
-    if (variable) {
-        setAll(v, {"lblFrequenzminAkt", "lblFrequenzmin", "lblNDFrequenzmin"},
-               QString::number(p.FrequenzMin));
-        setAll(v, {"lblFrequenzmaxAkt", "lblFrequenzmax", "lblNDFrequenzmax"},
-               QString::number(p.FrequenzMax));
-        return;
+// The labels of an output the meter does not have are emptied, so that none
+// keeps what a meter shown before had there.
+QString when(bool shown, const QString& text) {
+    return shown ? text : QString();
+}
+
+void frequency(const MeterParameters& p, EditState& b, Out& v, bool shown) {
+    const bool variable = shown && p.Frequenzbereich == 0;
+    const bool standard = shown && !variable;
+    if (shown) {
+        v.setVisible(QStringLiteral("raNDFrequenzstandard"), standard);
+        v.setVisible(QStringLiteral("raNDFrequenzvariabel"), variable);
     }
+    setAll(v, {"lblFrequenzminAkt", "lblFrequenzmin", "lblNDFrequenzmin"},
+           when(variable, QString::number(p.FrequenzMin)));
+    setAll(v, {"lblFrequenzmaxAkt", "lblFrequenzmax", "lblNDFrequenzmax"},
+           when(variable, QString::number(p.FrequenzMax)));
     const QString range = p.Frequenzbereich == 1   ? QStringLiteral("1 - 100")
                           : p.Frequenzbereich == 2 ? QStringLiteral("10 - 1000")
                                                    : QStringLiteral("100 - 10000");
-    setAll(v, {"lblKonfFrequenzAkt", "lblKonfFrequenzNeu", "lblFrequenz", "lblNDFrequenz"}, range);
-    if (p.Frequenzbereich == 1 || p.Frequenzbereich == 2) {
+    setAll(v, {"lblKonfFrequenzAkt", "lblKonfFrequenzNeu", "lblFrequenz", "lblNDFrequenz"},
+           when(standard, range));
+    if (standard && (p.Frequenzbereich == 1 || p.Frequenzbereich == 2)) {
         b.ListFrequenz = p.Frequenzbereich - 1;
         v.setSelection(QStringLiteral("ListFrequenz"), b.ListFrequenz);
     }
 }
 
-void switchOutput(const MeterParameters& p, Out& v) {
+QString polarityWord(const MeterParameters& p) {
+    return p.Polaritaet == QLatin1String("Plus") ? QStringLiteral("Positiv")
+                                                 : QStringLiteral("Negativ");
+}
+
+void switchOutput(const MeterParameters& p, Out& v, bool shown) {
     setAll(v, {"lblKonfSchaltMinAkt", "lblKonfSchaltMinNeu", "lblSchaltMin", "lblNDSchaltMin"},
-           numberFormat::shortest(p.SchaltMin));
+           when(shown, numberFormat::shortest(p.SchaltMin)));
     setAll(v, {"lblKonfSchaltMaxAkt", "lblKonfSchaltMaxNeu", "lblSchaltMax", "lblNDSchaltMax"},
-           numberFormat::shortest(p.SchaltMax));
+           when(shown, numberFormat::shortest(p.SchaltMax)));
+    v.setText(QStringLiteral("lblNDSchaltPol"), when(shown, polarityWord(p)));
+    if (!shown) return;
     const bool plus = p.Polaritaet == QLatin1String("Plus");
     polarity(v, plus, {"PicSchaltPolPlus", "PicKonfSchaltPolPlusAkt", "PicKonfSchaltPolPlusNeu"},
              {"PicSchaltPolMinus", "PicKonfSchaltPolMinusAkt", "PicKonfSchaltPolMinusNeu"});
-    v.setText(QStringLiteral("lblNDSchaltPol"),
-              plus ? QStringLiteral("Positiv") : QStringLiteral("Negativ"));
 }
 
-void pulseOutput(const MeterParameters& p, const Unit& e, EditState& b, Out& v) {
-    b.Impulswertigkeit = float(roundHalfEven(p.Impulswert * timeBase::factor(e.Einheit), 1));
-    const QString value = numberFormat::shortest(b.Impulswertigkeit);
-    setAll(v, {"lblKonfImpWertAkt", "lblKonfImpWertNeu", "lblPulsWert", "lblNDWertigkeit"}, value);
+void pulseOutput(const MeterParameters& p, const Unit& e, EditState& b, Out& v, bool shown) {
+    b.Impulswertigkeit =
+        shown ? float(roundHalfEven(p.Impulswert * timeBase::factor(e.Einheit), 1)) : 0.0f;
+    setAll(v, {"lblKonfImpWertAkt", "lblKonfImpWertNeu", "lblPulsWert", "lblNDWertigkeit"},
+           when(shown, numberFormat::shortest(b.Impulswertigkeit)));
+    setAll(v, {"lblKonfImpDauerAkt", "lblKonfImpDauerNeu", "lblPulsDauer", "lblNDDauer"},
+           when(shown, QStringLiteral("%1 ms").arg(p.Impulsdauer)));
+    v.setText(QStringLiteral("lblNDImpulsPol"), when(shown, polarityWord(p)));
+    if (!shown) return;
     v.put(QStringLiteral("txtKonfImpWert"), Aspect::Text,
           QString::number(double(b.Impulswertigkeit)));
-    setAll(v, {"lblKonfImpDauerAkt", "lblKonfImpDauerNeu", "lblPulsDauer", "lblNDDauer"},
-           QStringLiteral("%1 ms").arg(p.Impulsdauer));
     const bool plus = p.Polaritaet == QLatin1String("Plus");
     polarity(v, plus, {"PicKonfImpPolPlusAkt", "picKonfImpPolPlusNeu", "PicImpPolPlus"},
              {"picKonfImpPolMinusAkt", "picKonfImpPolMinusNeu", "PicImpPolMinus"});
-    v.setText(QStringLiteral("lblNDImpulsPol"),
-              plus ? QStringLiteral("Positiv") : QStringLiteral("Negativ"));
 }
 
 void digital(const MeterParameters& p, const Unit& e, EditState& b, Out& v) {
@@ -128,9 +146,9 @@ void digital(const MeterParameters& p, const Unit& e, EditState& b, Out& v) {
     visible(v, {"raFrequenz"}, freq);
     visible(v, {"raSchalt", "raNDSchalt"}, switching);
     visible(v, {"raNDFrequenzstandard", "raNDFrequenzvariabel"}, false);
-    if (freq) frequency(p, b, v);
-    if (switching) switchOutput(p, v);
-    if (pulse) pulseOutput(p, e, b, v);
+    frequency(p, b, v, freq);
+    switchOutput(p, v, switching);
+    pulseOutput(p, e, b, v, pulse);
 }
 
 void errorAndOverflow(const MeterParameters& p, Language s, EditState& b, Out& v) {
@@ -143,14 +161,33 @@ void errorAndOverflow(const MeterParameters& p, Language s, EditState& b, Out& v
            errorText(behavior));
     const bool active = p.Ueberlauf == 1;
     v.setSelection(QStringLiteral("ListUeberlauf"), active ? 0 : 1);
+    // Firmware without the overflow function has no state to show.
     if (s != Language::Unknown)
-        setAll(v, {"lblKonfULAkt", "lblKonfULNeu", "lblNDUL"}, infoTexts::overflowWord(s, active));
+        setAll(v, {"lblKonfULAkt", "lblKonfULNeu", "lblNDUL"},
+               when(overflowKnown(p), infoTexts::overflowWord(s, active)));
 }
 
 // The line under the live values that says whether the overflow range is on.
 void overflowLabel(bool active, Language s, DisplayModel& v) {
     v.setText(QStringLiteral("lblUeberlauf"), infoTexts::overflowText(s, active));
     v.setTextColor(QStringLiteral("lblUeberlauf"), active ? color::Blue : color::Red);
+}
+
+// A coefficient without a time constant (an erased one) leaves the damping
+// labels empty and the slider at the end it comes closest to.
+void damping(const MeterParameters& p, Out& v) {
+    QString ms;
+    int position = 0;
+    try {
+        ms = QString::number(std::lround(filterTime(p.Filterfaktor)));
+        position = dampingPosition(p.Filterfaktor);
+    } catch (const std::exception& f) {
+        v.failed(f);
+        position = dampingPreset(p.Filterfaktor);
+    }
+    setAll(v, {"lblFILTFAKT", "lblKonfFiltfaktAkt", "lblKonfFiltFaktNeu"}, ms);
+    v.setText(QStringLiteral("lblNDFilterfaktor"), when(!ms.isEmpty(), ms + QStringLiteral(" ms")));
+    v.put(QStringLiteral("hscKonfFiltfakt"), Aspect::Value, position);
 }
 
 void rangeValues(const MeterParameters& p, const Unit& e, Out& v) {
@@ -160,11 +197,7 @@ void rangeValues(const MeterParameters& p, const Unit& e, Out& v) {
            numberFormat::withSignPlace(p.MOG));
     if (e.Normzustand.size() > 2)
         v.setText(QStringLiteral("lblNorm"), e.Normzustand + QStringLiteral("  ") + e.Gasart);
-    const double t = filterTime(p.Filterfaktor);
-    const int ms = int(std::lround(t));
-    setAll(v, {"lblFILTFAKT", "lblKonfFiltfaktAkt", "lblKonfFiltFaktNeu"}, QString::number(ms));
-    v.setText(QStringLiteral("lblNDFilterfaktor"), QStringLiteral("%1 ms").arg(ms));
-    v.put(QStringLiteral("hscKonfFiltfakt"), Aspect::Value, dampingPosition(p.Filterfaktor));
+    damping(p, v);
     setAll(v, {"lblSCHLEICH", "lblKonfSchleichAkt", "lblKonfSchleichNeu", "lblNDSchleichmenge"},
            numberFormat::fixed(p.Schleichmenge, 4));
 }
@@ -174,20 +207,19 @@ void rangeValues(const MeterParameters& p, const Unit& e, Out& v) {
 QString WerteAnzeigen(const MeterParameters& p, const Unit& e, EditState& b, Language s,
                       DisplayModel& model, Columns columns) {
     Out v(model, columns);
-    QString failure;
     b.Listensperre = 1;
     try {
+        v.setText(QStringLiteral("lblFNr"), p.Fertigungsnummer);
+        v.setText(QStringLiteral("lblVersion"), p.Firmwareversion);
         analog(p, b, v);
         digital(p, e, b, v);
         errorAndOverflow(p, s, b, v);
         rangeValues(p, e, v);
-        v.setText(QStringLiteral("lblFNr"), p.Fertigungsnummer);
-        v.setText(QStringLiteral("lblVersion"), p.Firmwareversion);
     } catch (const std::exception& f) {
-        failure = QString::fromUtf8(f.what());
+        v.failed(f);
     }
     b.Listensperre = 0;
-    return failure;
+    return v.failure;
 }
 
 void showOverflowState(const MeterParameters& p, Language s, DisplayModel& v) {
@@ -197,7 +229,11 @@ void showOverflowState(const MeterParameters& p, Language s, DisplayModel& v) {
         v.setVisible(QLatin1String(name), active);
     for (const char* name : {"AnzAnalog", "AnzSignal"})
         v.set(QLatin1String(name), Aspect::Maximum, active ? 110 : 100);
-    if (known && s != Language::Unknown) overflowLabel(active, s, v);
+    if (s == Language::Unknown) return;
+    if (known)
+        overflowLabel(active, s, v);
+    else
+        v.setText(QStringLiteral("lblUeberlauf"), QString());
 }
 
 void showOverflowTexts(bool active, Language s, DisplayModel& model) {

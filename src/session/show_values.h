@@ -8,8 +8,11 @@
 
 // Shows the decoded configuration: the summary page, the current and new
 // values of the configuration pages, the list selections, the frames of the
-// active digital output, and the device data window. A failure ends it with
-// the description of the failure; labels set before keep their new texts.
+// active digital output, and the device data window. Every label shows this
+// meter or nothing: those of outputs it does not have are emptied, and a value
+// that cannot be shown (a damping coefficient without a time constant) leaves
+// its labels empty while the others are shown; the description of the first
+// such failure is returned.
 // With the new column only, the current values keep what they show: a
 // configuration loaded from a file is shown beside the meter's.
 enum class Columns { CurrentAndNew, NewOnly };

@@ -1,8 +1,9 @@
 #include <QLocale>
 
+#include "curve/curve_table.h"
+#include "curve/curve_texts.h"
 #include "curve/support_point_editor.h"
 #include "curve/support_points.h"
-#include "device/eeprom_map.h"
 #include "device/numbers.h"
 #include "link/requests.h"
 #include "session/session.h"
@@ -22,23 +23,35 @@ constexpr double WaitBeforeWriting = 1.0;
 constexpr double WaitAfterReset = 1.0;
 constexpr double WaitForInitialisation = 35.0;
 
-// The table frame's count and records against the image the meter holds
-// afterwards: the names of what differs.
-QStringList differingRecords(const QByteArray& table, const QByteArray& image) {
-    QStringList names;
-    if (table[1] != image[address::StpAnzahl]) names << QStringLiteral("StpAnzahl");
-    for (int i = 1; i <= MaxPoints; ++i) {
-        const int at = address::FirstSupportPoint + address::SupportPointStride * (i - 1);
-        const int inFrame = 2 + address::SupportPointStride * (i - 1);
-        if (table.mid(inFrame, address::SupportPointStride) !=
-            image.mid(at, address::SupportPointStride))
-            names << QStringLiteral("Stp %1").arg(i);
-    }
-    return names;
-}
-
 QString title() {
     return QString::fromUtf8(EditTitle);
+}
+
+// The thirty records of the table request: the points, then empty records.
+QVector<request::SupportPoint> records(const QVector<curveTable::Point>& points) {
+    QVector<request::SupportPoint> r(MaxPoints);
+    for (int i = 0; i < points.size(); ++i)
+        r[i] = {quint32(points[i].counts), points[i].flow};
+    return r;
+}
+
+QString pointText(Language s, const QVector<curveTable::Point>& table, int point) {
+    return point <= table.size() ? curveTexts::point(table[point - 1]) : curveTexts::noPoint(s);
+}
+
+// The table asked for against the one the meter holds: a line for the count
+// and for each point that differs.
+QStringList differences(Language s, const QVector<curveTable::Point>& asked,
+                        const MeterParameters& meter) {
+    const QVector<curveTable::Point> held = curveTable::entries(meter).mid(0, meter.StpAnzahl);
+    QStringList lines;
+    if (held.size() != asked.size())
+        lines << startTexts::difference(s, curveTexts::countName(s), QString::number(asked.size()),
+                                        QString::number(held.size()));
+    for (int i : curveTable::differing(asked, held))
+        lines << startTexts::difference(s, curveTexts::pointName(s, i), pointText(s, asked, i),
+                                        pointText(s, held, i));
+    return lines;
 }
 
 // The flow of a point as the edit box takes it: "." as separator.
@@ -84,6 +97,7 @@ void Session::applyPoint() {
     if (a == Applied::Unchanged) {
         message(texts[SameValues], title(), Buttons::Ok, Symbol::Information);
     } else if (a == Applied::Gap) {
+        edit.StpNeu = false;  // an apply ends a pending insert, even one refused for a gap
         message(texts[PointAfterGap], title(), Buttons::Ok, Symbol::Critical);
         fillPointBoxes(p);
     } else {
@@ -139,7 +153,8 @@ void Session::pointsChanged() {
 }
 
 // The whole table to the meter, stored and restarted; the meter is then read
-// again and the table it holds compared with the one sent.
+// again and the table it holds compared with the one asked for. A table the
+// meter cannot hold whole is refused before anything is sent.
 Session::WriteResult Session::writeSupportPoints() {
     if (busy()) return WriteResult::Failed;
     Operation operation(*this);
@@ -150,14 +165,23 @@ Session::WriteResult Session::writeSupportPoints() {
         setCountsTimer(true);
         return WriteResult::Refused;
     }
+    const QVector<curveTable::Point> entries = curveTable::entries(meter);
+    if (const curveTable::Fault f = curveTable::check(entries); !f.ok()) {
+        message(curveTexts::refused(language, f), title(), Buttons::Ok, Symbol::Critical);
+        setCountsTimer(true);
+        return WriteResult::Refused;
+    }
+    if (const QList<int> marked = curveTable::notRising(meter); !marked.isEmpty())
+        message(curveTexts::notRising(language, marked), title(), Buttons::Ok, Symbol::Warning);
+    const QVector<curveTable::Point> asked = curveTable::points(entries);
     state.writing = true;
     refreshControls();
     link_.Warten(WaitBeforeWriting);
     setWaitCursor(true);
-    meter.StpAnzahl = leadingPoints(meter);
+    meter.StpAnzahl = int(asked.size());
     setStatus(QStringLiteral("Bitte warten. Stützpunkte werden geschrieben."));
-    const QByteArray table = request::supportPointTable(meter.StpAnzahl, entries(meter));
-    const QByteArray frames[] = {table, request::store(), request::resetAfterSupportPoints()};
+    const QByteArray frames[] = {request::supportPointTable(meter.StpAnzahl, records(asked)),
+                                 request::store(), request::resetAfterSupportPoints()};
     for (const QByteArray& frame : frames)
         if (!sendRepeated(frame, Repeat::UntilAcknowledged, true).acknowledged())
             return endPointWrite(WriteResult::Failed);
@@ -172,8 +196,7 @@ Session::WriteResult Session::writeSupportPoints() {
     decodeAndShow();
     edit.chkKonfAnalog = {};
     edit.optDigital = -1;
-    // All thirty records were sent, so all thirty are compared, beyond the count too.
-    return endPointWrite(verdict(differingRecords(table, linkState.EEPromInhalt.mid(1))));
+    return endPointWrite(verdict(differences(language, asked, meter)));
 }
 
 Session::WriteResult Session::endPointWrite(WriteResult r) {
