@@ -169,6 +169,37 @@ private slots:
         QCOMPARE(b.session.display.textColor("lblAktMW"), color::SystemTooltipText);
         QCOMPARE(b.session.display.textColor("lblANAOUT"), color::SystemTooltipText);
     }
+
+    // While a write or a connection check has polling off, neither half of a value keeps its
+    // digits: both values read as paused, and the reading after it shows them again.
+    void the_values_pause_while_polling_is_off_data() {
+        QTest::addColumn<QString>("operation");
+        for (const char* op : {"configuration write", "support-point write", "connection check"})
+            QTest::newRow(op) << QString::fromLatin1(op);
+    }
+    void the_values_pause_while_polling_is_off() {
+        QFETCH(QString, operation);
+        Bench b;
+        b.sim.meter.profile = {FlowProfile::Kind::Constant, 98.7};
+        b.start();
+        b.clock.advance(0.5);
+        const auto shown = [&b] {
+            return b.shown("lblAktMW") + '|' + b.shown("lblAktMW1") + '|' + b.shown("lblANAOUT") +
+                   '|' + b.shown("lblANAOUT1");
+        };
+        const QString before = shown();
+        QString meanwhile;
+        b.clock.schedule(b.clock.now() + 1.5, [&] { meanwhile = shown(); });
+        if (operation == "configuration write") {
+            b.session.loadConfig(b.session.currentConfig());
+            b.session.KonfigurationSchreiben();
+        }
+        if (operation == "support-point write") b.session.writeSupportPoints();
+        if (operation == "connection check") b.session.connectMeter();
+        b.clock.advance(5.0);
+        QCOMPARE(meanwhile, QStringLiteral("|pausiert||pausiert"));
+        QCOMPARE(shown(), before);
+    }
 };
 
 QTEST_GUILESS_MAIN(TstMesswertAnzeigen)

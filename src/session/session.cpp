@@ -55,10 +55,13 @@ void Session::refreshControls() {
 }
 
 void Session::setCountsTimer(bool on) {
-    if (on && !ending())
+    if (on && !ending()) {
         timCounts_->on();
-    else
-        timCounts_->off();
+        return;
+    }
+    timCounts_->off();
+    // Without polling the values on screen stop being the meter's.
+    pauseLiveValues();
 }
 
 void Session::setLamp(Color c) {

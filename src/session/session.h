@@ -270,6 +270,7 @@ private:
     void timCountsTick();
     void timStatusTick();
     void StatusAbfragen();
+    void pauseLiveValues();
 
     // Port and language handling of the load.
     void choosePortAtStart();

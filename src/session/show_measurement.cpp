@@ -151,3 +151,13 @@ void MesswertAnzeigen(quint8 high, quint8 low, LiveValues& w, const MeterParamet
         v.setValue(QStringLiteral("AnzSignal"), roundToInt(w.Messwert * 100.0 / p.MEW));
     analogValue(w, p, scale, v);
 }
+
+void showPaused(const QString& mark, DisplayModel& v) {
+    for (const char* lead : {"lblAktMW", "lblANAOUT"}) {
+        const QString tail = QLatin1String(lead) + QLatin1Char('1');
+        v.setText(QLatin1String(lead), QString());
+        v.setText(tail, mark);
+        v.setBackground(QLatin1String(lead), color::SystemTooltip);
+        v.setBackground(tail, color::SystemTooltip);
+    }
+}
