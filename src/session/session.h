@@ -253,6 +253,7 @@ private:
     void brokenLink();  // with the message that the meter does not answer
     bool readEeprom();
     bool rereadEeprom(Reply r);
+    void imageRefused();
     Reply aligned(Reply r);
     void countsReply(const Reply& r);
     void shortReply();
