@@ -195,9 +195,12 @@ private slots:
         s.b.clock.advance(5.0);
         QVERIFY(s.b.frames().isEmpty());
         s.b.sim.line.fault.gone = gone;
-        s.window().element<QComboBox>(QStringLiteral("cbCom"))->activated(0);
+        // OK opens the port the frame shows, and keeps it as the chosen one.
+        QCOMPARE(s.window().element<QComboBox>(QStringLiteral("cbCom"))->currentText(), "1");
         s.use(QStringLiteral("cmdSchnittstellen"));
         QVERIFY(!s.on("raSchnittstellen"));
+        QCOMPARE(s.b.sim.port.commPort(), QStringLiteral("1"));
+        QVERIFY(s.settingsFile().startsWith("Com1\r\n1\r\n"));
         QCOMPARE(s.b.sim.port.portOpen(), !gone);
         QCOMPARE(s.session().TimCheckVerb().active(), !gone);
         s.b.clock.advance(1.0);
