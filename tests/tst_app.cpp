@@ -218,7 +218,8 @@ private slots:
         s.window().regkor2()->setCurrentIndex(0);  // the technician's own choice of page
         s.use(QStringLiteral("mnudatei_7"));
         QCOMPARE(s.on({"raSprache", "raAktuell"}), QStringList{"raSprache"});
-        QVERIFY(!s.session().TimCheckVerb().active());
+        s.b.clock.advance(3.0);  // the check that was due waits for the frame to close
+        QVERIFY(s.b.frames().isEmpty());
         s.use(QStringLiteral("ImSprache_2"));
         QCOMPARE(s.window().menuEntry(Menu::mnuhaupt, 1)->text(), QStringLiteral("&Liaison"));
         QCOMPARE(s.window().windowTitle(),
@@ -229,6 +230,8 @@ private slots:
         QCOMPARE(s.on({"raSprache", "raAktuell"}), QStringList{"raAktuell"});
         QVERIFY(s.session().texts[13].startsWith(QStringLiteral("L'appareil ne répond pas.")));
         QCOMPARE(s.window().regkor2()->currentIndex(), 0);  // new captions, same page
+        s.b.clock.advance(1.0);
+        QCOMPARE(s.b.frames().value(0), hex("00 00"));
     }
 
     // The unit frames are reached from the menu; typing and clicking reach the session.

@@ -47,7 +47,6 @@ void Session::openTask(Task t) {
 
 void Session::openLanguageTask() {
     openTask(Task::Language);
-    timCheckVerb_->off();
 }
 
 void Session::closeTask() {

@@ -30,7 +30,9 @@ Session::Session(Port& port, Clock& clock, Dialogs& dialogs, const QString& prog
       systemPorts_(std::move(systemPorts)),
       link_(port, clock, linkState),
       timCheckVerb_(clock.timer([this] {
-          if (busy()) return;  // tried again a second later
+          // Tried again a second later; the language frame holds the check
+          // back until it closes.
+          if (busy() || state.task == Task::Language) return;
           timCheckVerb_->off();
           PruefeVerbindung();
       })),

@@ -75,7 +75,7 @@ public:
     void connectMeter();
     void openTask(Task t);
     void closeTask();
-    // The language frame; no check starts while it is open.
+    // The language frame; a check that is due waits until it closes.
     void openLanguageTask();
 
     // Checks the connection, cold-starts the meter when needed, reads and
