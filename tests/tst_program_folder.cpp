@@ -4,6 +4,8 @@
 #include <QtTest>
 
 #include "files/program_folder.h"
+#include "support/file_helpers.h"
+#include "support/property.h"
 
 namespace {
 
@@ -49,11 +51,6 @@ private slots:
         QTest::addColumn<QString>("expected");    // "bin" or "user"
         QTest::addColumn<QString>("seededFrom");  // "bin", "share" or "" for nothing
 
-        QTest::newRow("portable build tree") << true << true << false << false << "bin"
-                                             << "";
-        QTest::newRow("portable folder beside an installation")
-            << true << true << true << false << "bin"
-            << "";
         QTest::newRow("installed: bin without the files, share/orbis with them")
             << false << true << true << false << "user"
             << "share";
@@ -123,6 +120,26 @@ private slots:
             else
                 QCOMPARE(contentOf(target), (seededFrom + QLatin1Char(':') + d).toLatin1());
         }
+    }
+
+    // A writable folder is the program folder exactly when it keeps the settings or the units: a
+    // lost language file is reported when loaded and moves nothing, installation beside or not.
+    void a_folder_keeping_settings_or_units_stays_the_program_folder() {
+        QCHECK_PROPERTY("kept settings or units keep the folder", [] {
+            QTemporaryDir root;
+            const QString bin = root.filePath(QStringLiteral("bin"));
+            const QString share = root.filePath(QStringLiteral("share/orbis"));
+            bool keeps = false;
+            for (const QString& d : programFolder::shippedFiles() + QStringList{"Q_orbis.CON"}) {
+                const QString folder = *rc::gen::element(bin, share, QString());
+                if (folder.isEmpty()) continue;
+                QDir().mkpath(folder);
+                writeFile(QDir(folder).filePath(d), d.toLatin1());
+                keeps |= folder == bin && d.endsWith(QLatin1String(".CON"));
+            }
+            RC_ASSERT((programFolder::determine(bin, root.filePath("user"), share) == bin) ==
+                      keeps);
+        });
     }
 
     // orbis-cli and the window share the per-user folder, whatever their names.
