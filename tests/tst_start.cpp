@@ -142,6 +142,17 @@ private slots:
         QVERIFY(b.dialogs.shownMessages.isEmpty());
     }
 
+    // With no port listed and none configured, OK in the port frame has no port to open and says
+    // so.
+    void without_any_port_ok_names_the_port_invalid() {
+        Bench b;
+        b.session.settings.PortNumber = 0;
+        b.session.configurePort();
+        b.session.confirmPort();
+        QCOMPARE(b.dialogs.texts(), QStringList{"Text 7"});
+        QVERIFY(!b.sim.port.portOpen() && !b.session.TimCheckVerb().active());
+    }
+
     // An adapter pulled and plugged in again: the connection menu opens the
     // port afresh and the meter is read and polled again, without a restart.
     void a_replugged_adapter_reconnects_from_the_menu() {
