@@ -28,9 +28,9 @@ void Session::timCountsTick() {
 }
 
 void Session::countsReply(const Reply& r) {
+    if (r.kind != ReplyKind::Short) live.shortReplies = 0;  // the run of short replies is over
     switch (r.kind) {
         case ReplyKind::Acknowledged:
-            live.shortReplies = 0;
             setLamp(color::Green);
             state.connected = true;
             state.liveShown = true;
