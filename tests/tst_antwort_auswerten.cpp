@@ -45,7 +45,7 @@ private slots:
             QTest::newRow(name) << faults << latency << polls << answer << shown << failures
                                 << received;
         };
-        const QList<Fault> cut{Fault::Truncated}, naks(20, Fault::Nak);
+        const QList<Fault> cut{Fault::Truncated}, cuts(7, Fault::Truncated), naks(20, Fault::Nak);
         const QString broken = "Text 13 (Text 14)", wrong = "Text 18 (Text 19)";
         const auto ok = Answer::Ok, cancel = Answer::Cancel;
         row("raw counts follow the curve", {}, 1, ok, "", 0, 3);
@@ -53,6 +53,8 @@ private slots:
         row("no reply, Cancel ends the program, nothing more is sent", {Fault::Silent}, 1, cancel,
             broken, 0, 0);
         row("short, Cancel ends the program", cut, 1, cancel, wrong, 0, 2);
+        // The meter answers, if short: a run of short replies is reported once, polling goes on.
+        row("seven short replies, OK polls on", cuts, 7, ok, wrong, 0, 2);
         // Two of the three reply bytes arrive before the half second is over; OK polls on.
         row("third byte later than half a second", {}, 1, ok, wrong, 0, 2, 0.494);
         // The fifth NAK in a row is reported once.

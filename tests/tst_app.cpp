@@ -195,9 +195,12 @@ private slots:
         s.b.clock.advance(5.0);
         QVERIFY(s.b.frames().isEmpty());
         s.b.sim.line.fault.gone = gone;
-        s.window().element<QComboBox>(QStringLiteral("cbCom"))->activated(0);
+        // OK opens the port the frame shows, and keeps it as the chosen one.
+        QCOMPARE(s.window().element<QComboBox>(QStringLiteral("cbCom"))->currentText(), "1");
         s.use(QStringLiteral("cmdSchnittstellen"));
         QVERIFY(!s.on("raSchnittstellen"));
+        QCOMPARE(s.b.sim.port.commPort(), QStringLiteral("1"));
+        QVERIFY(s.settingsFile().startsWith("Com1\r\n1\r\n"));
         QCOMPARE(s.b.sim.port.portOpen(), !gone);
         QCOMPARE(s.session().TimCheckVerb().active(), !gone);
         s.b.clock.advance(1.0);
@@ -215,7 +218,8 @@ private slots:
         s.window().regkor2()->setCurrentIndex(0);  // the technician's own choice of page
         s.use(QStringLiteral("mnudatei_7"));
         QCOMPARE(s.on({"raSprache", "raAktuell"}), QStringList{"raSprache"});
-        QVERIFY(!s.session().TimCheckVerb().active());
+        s.b.clock.advance(3.0);  // the check that was due waits for the frame to close
+        QVERIFY(s.b.frames().isEmpty());
         s.use(QStringLiteral("ImSprache_2"));
         QCOMPARE(s.window().menuEntry(Menu::mnuhaupt, 1)->text(), QStringLiteral("&Liaison"));
         QCOMPARE(s.window().windowTitle(),
@@ -226,6 +230,8 @@ private slots:
         QCOMPARE(s.on({"raSprache", "raAktuell"}), QStringList{"raAktuell"});
         QVERIFY(s.session().texts[13].startsWith(QStringLiteral("L'appareil ne répond pas.")));
         QCOMPARE(s.window().regkor2()->currentIndex(), 0);  // new captions, same page
+        s.b.clock.advance(1.0);
+        QCOMPARE(s.b.frames().value(0), hex("00 00"));
     }
 
     // The unit frames are reached from the menu; typing and clicking reach the session.

@@ -2,7 +2,6 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QtTest>
@@ -115,17 +114,6 @@ private slots:
         QCOMPARE(fr.count(QStringLiteral("\r\n")), 8);
     }
 
-    void menus_have_their_entries_and_separators() {
-        MainWindow f;
-        QList<int> separators;
-        for (int i = 0; i < 16; ++i)
-            if (f.menuEntry(Menu::mnudatei, i)->isSeparator()) separators << i;
-        QCOMPARE(separators, (QList<int>{1, 6, 9, 12, 14}));
-        for (Menu m : {Menu::mnuhaupt, Menu::mnuverbindung, Menu::mnusicher, Menu::mnuHilfe})
-            for (int i = 0; i < (m == Menu::mnuhaupt ? 4 : 2); ++i)
-                QVERIFY(f.menuEntry(m, i));
-    }
-
     void the_grids_show_their_headers_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("rows");
@@ -155,33 +143,6 @@ private slots:
         QCOMPARE(t->item(1, 1)->textAlignment(), int(Qt::AlignCenter));
         QVERIFY(t->item(1, 1)->text().isEmpty());
         QVERIFY(t->rowHeight(0) > t->rowHeight(1));
-    }
-
-    void the_windows_carry_every_named_control() {
-        MainWindow f;
-        for (const QString& n :
-             QStringLiteral(
-                 "chkKonfAnalog_0 chkKonfAnalog_6 ListAnalogAus ListKonfErr ListUeberlauf "
-                 "txtKonfMEW txtKonfSchleich txtKonfMOG hscKonfFiltfakt optDigital_0 optDigital_4 "
-                 "ListFrequenz txtFrequenzmin txtFrequenzmax txtKonfImpWert hscKonfImpDauer "
-                 "ListKonfImpPol ListkonfSchaltPol txtKonfSchaltMin txtKonfSchaltMax vscrStp "
-                 "lblStpNr txtCounts txtFlow cmdAnders cmdlösch cmdeinf cmdStpSichern cmdDACReset "
-                 "lst_rs232 cmdCounts cmdKennlinie cmdDruckeStp cmdAusdruckEEProm raPasswortWD "
-                 "raPasswortAna txtPasswortWD txtPasswortAna raEinheiten raEinheitenAdd "
-                 "raEinheitenloesch ListeEinheiten ListeEinheitenAnz ListeEinheitenloesch "
-                 "TxtEinheitFaktor raweiteredaten lblAktMW lblAktMW1 lblANAOUT lblANAOUT1 "
-                 "AnzAnalog AnzSignal Picconnect Picdisconnect Lampe cbCom optLPT_0 optLPT_1 "
-                 "ImDeutsch ImEng ImFranz cmdAbbruch raSpracheBeginn raKopf SB1_1")
-                 .split(' '))
-            QVERIFY2(f.element(n), qPrintable(n));
-        for (const QString& n :
-             QStringLiteral(
-                 "lblNDAnalogausgang lblNDMew lblNDMog lblNDUL lblNDAusgangFehler "
-                 "lblNDFilterfaktor lblNDSchleichmenge lblNDFrequenz lblNDFrequenzmin "
-                 "lblNDFrequenzmax lblNDWertigkeit lblNDDauer lblNDImpulsPol lblNDSchaltMin "
-                 "lblNDSchaltMax lblNDSchaltPol cmdNDspeichern cmdNDLesen raNDImpuls")
-                 .split(' '))
-            QVERIFY2(f.frmND().findChild<QWidget*>(n), qPrintable(n));
     }
 };
 

@@ -4,6 +4,8 @@
 #include <QtTest>
 
 #include "files/program_folder.h"
+#include "support/file_helpers.h"
+#include "support/property.h"
 
 namespace {
 
@@ -41,37 +43,25 @@ class TstProgramFolder : public QObject {
     Q_OBJECT
 
 private slots:
+    // Where the executable's folder cannot serve, the per-user folder is seeded with what shipped.
     void determine_data() {
         QTest::addColumn<bool>("binHoldsFiles");
         QTest::addColumn<bool>("binWritable");
         QTest::addColumn<bool>("shareHoldsFiles");
         QTest::addColumn<bool>("userHasOwnUnits");
-        QTest::addColumn<QString>("expected");    // "bin" or "user"
         QTest::addColumn<QString>("seededFrom");  // "bin", "share" or "" for nothing
 
-        QTest::newRow("portable build tree") << true << true << false << false << "bin"
-                                             << "";
-        QTest::newRow("portable folder beside an installation")
-            << true << true << true << false << "bin"
-            << "";
         QTest::newRow("installed: bin without the files, share/orbis with them")
-            << false << true << true << false << "user"
-            << "share";
-        QTest::newRow("installed in a read-only bin") << false << false << true << false << "user"
-                                                      << "share";
+            << false << true << true << false << "share";
+        QTest::newRow("installed in a read-only bin") << false << false << true << false << "share";
         QTest::newRow("installed: the user's own files stay")
-            << false << true << true << true << "user"
-            << "share";
-        QTest::newRow("read-only portable folder") << true << false << false << false << "user"
-                                                   << "bin";
+            << false << true << true << true << "share";
+        QTest::newRow("read-only portable folder") << true << false << false << false << "bin";
         QTest::newRow("read-only portable folder: the user's own files stay")
-            << true << false << false << true << "user"
-            << "bin";
+            << true << false << false << true << "bin";
         QTest::newRow("read-only portable folder beside an installation")
-            << true << false << true << false << "user"
-            << "share";
-        QTest::newRow("nothing shipped anywhere") << false << true << false << false << "user"
-                                                  << "";
+            << true << false << true << false << "share";
+        QTest::newRow("nothing shipped anywhere") << false << true << false << false << "";
     }
 
     void determine() {
@@ -79,7 +69,6 @@ private slots:
         QFETCH(bool, binWritable);
         QFETCH(bool, shareHoldsFiles);
         QFETCH(bool, userHasOwnUnits);
-        QFETCH(QString, expected);
         QFETCH(QString, seededFrom);
 
         // The installed layout: <prefix>/bin, <prefix>/share/orbis and a home.
@@ -107,11 +96,6 @@ private slots:
         const QString chosen = programFolder::determine(
             bin, user, QDir(bin).filePath(QStringLiteral("../share/orbis")));
 
-        if (expected == QLatin1String("bin")) {
-            QCOMPARE(chosen, bin);
-            QVERIFY(!QFileInfo::exists(user));
-            return;
-        }
         QCOMPARE(chosen, user);
         QVERIFY(QFileInfo(user).isDir());
         for (const QString& d : programFolder::shippedFiles()) {
@@ -123,6 +107,27 @@ private slots:
             else
                 QCOMPARE(contentOf(target), (seededFrom + QLatin1Char(':') + d).toLatin1());
         }
+    }
+
+    // A writable folder is the program folder exactly when it keeps the settings or the units: a
+    // lost language file is reported when loaded and moves nothing, installation beside or not.
+    void a_folder_keeping_settings_or_units_stays_the_program_folder() {
+        QCHECK_PROPERTY("kept settings or units keep the folder", [] {
+            QTemporaryDir root;
+            const QString bin = root.filePath(QStringLiteral("bin"));
+            const QString share = root.filePath(QStringLiteral("share/orbis"));
+            bool keeps = false;
+            for (const QString& d : programFolder::shippedFiles() + QStringList{"Q_orbis.CON"}) {
+                const QString folder = *rc::gen::element(bin, share, QString());
+                if (folder.isEmpty()) continue;
+                QDir().mkpath(folder);
+                writeFile(QDir(folder).filePath(d), d.toLatin1());
+                keeps |= folder == bin && d.endsWith(QLatin1String(".CON"));
+            }
+            const QString user = root.filePath("user");  // made only when it is chosen
+            RC_ASSERT((programFolder::determine(bin, user, share) == bin) == keeps);
+            RC_ASSERT(QFileInfo::exists(user) != keeps);
+        });
     }
 
     // orbis-cli and the window share the per-user folder, whatever their names.

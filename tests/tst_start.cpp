@@ -142,35 +142,15 @@ private slots:
         QVERIFY(b.dialogs.shownMessages.isEmpty());
     }
 
-    void a_fault_while_polling_is_reported_once_data() {
-        QTest::addColumn<QList<Fault>>("faults");  // a short reply keeps DLE and one byte
-        QTest::addColumn<bool>("gone");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("five NAKs in a row") << QList<Fault>(7, Fault::Nak) << false << "Text 17";
-        QTest::newRow("short counts reply") << QList<Fault>{Fault::Truncated} << false << "Text 18";
-        QTest::newRow("link broken") << QList<Fault>() << true << "Text 13";
-    }
-    void a_fault_while_polling_is_reported_once() {
-        QFETCH(QList<Fault>, faults);
-        QFETCH(bool, gone);
-        QFETCH(QString, text);
+    // With no port listed and none configured, OK in the port frame has no port to open and says
+    // so.
+    void without_any_port_ok_names_the_port_invalid() {
         Bench b;
-        b.start();
-        b.sim.line.fault.script = faults;
-        b.sim.line.fault.truncateTo = 2;
-        b.sim.line.fault.gone = gone;
-        b.clock.advance(5.0);
-        QCOMPARE(b.dialogs.texts(), QStringList{text});
-        QCOMPARE(b.session.display.background("Lampe"), gone ? color::Grey : color::Green);
-        QCOMPARE(unlike(b.session.display,
-                        gone ? "+mnuhaupt_1 -mnudatei_7 -frmND.cmdNDspeichern -frmND.cmdNDLesen "
-                               "-AnzAnalog -raAktuell -Picconnect +Picdisconnect"
-                             : "+mnudatei_7 +frmND.cmdNDLesen +AnzAnalog +raAktuell +Picconnect "
-                               "-Picdisconnect"),
-                 QString());
-        const int sent = b.frames().size();
-        b.clock.advance(5.0);
-        QCOMPARE(b.frames().size() > sent, !gone);  // polling goes on unless the link is broken
+        b.session.settings.PortNumber = 0;
+        b.session.configurePort();
+        b.session.confirmPort();
+        QCOMPARE(b.dialogs.texts(), QStringList{"Text 7"});
+        QVERIFY(!b.sim.port.portOpen() && !b.session.TimCheckVerb().active());
     }
 
     // An adapter pulled and plugged in again: the connection menu opens the

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include "config/einheitentabelle.h"
+#include "files/settings_file.h"
 
 namespace programFolder {
 namespace {
@@ -15,6 +16,15 @@ bool holdsFiles(const QString& folder) {
     for (const QString& d : shippedFiles())
         if (!QFileInfo::exists(QDir(folder).filePath(d))) return false;
     return true;
+}
+
+// A folder the tool keeps its settings or units in stays its program folder
+// whatever else is missing there: a lost language file is reported when it is
+// loaded, and must not move the tool to another folder with other settings.
+bool keepsSettings(const QString& folder) {
+    for (const char* name : {settingsFile::FileName, Einheitentabelle::FileName})
+        if (QFileInfo::exists(QDir(folder).filePath(QLatin1String(name)))) return true;
+    return false;
 }
 
 }  // namespace
@@ -28,7 +38,7 @@ const QStringList& shippedFiles() {
 
 QString determine(const QString& exeFolder, const QString& userDataFolder, const QString& shipped) {
     const QFileInfo own(exeFolder);
-    if (own.isWritable() && holdsFiles(exeFolder)) return exeFolder;
+    if (own.isWritable() && keepsSettings(exeFolder)) return exeFolder;
     QDir().mkpath(userDataFolder);
     // An installation keeps its files in share/orbis; a portable folder on a
     // read-only medium carries them beside the executable instead.

@@ -128,8 +128,7 @@ void Session::PruefeVerbindung() {
         return;
     }
     step([&] {
-        display.setText(QStringLiteral("lblAktMW"), QString());
-        display.setText(QStringLiteral("lblANAOUT"), QString());
+        pauseLiveValues();
         port_.clearInBuffer();
         link_.send(request::eepromImage());
         state.Initialisierung = 1;

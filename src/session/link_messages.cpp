@@ -24,6 +24,17 @@ QString eepromGaveUp(Language s, int attempts) {
         .arg(attempts);
 }
 
+QString imageRefused(Language s) {
+    return choose(s,
+                  QStringLiteral("Das Messgerät hat das Lesen seines EEPROM abgelehnt (NAK). "
+                                 "Bitte prüfen Sie das Gerät und testen Sie die Verbindung "
+                                 "erneut."),
+                  QStringLiteral("The meter refused to send its EEPROM (NAK). Please check the "
+                                 "meter and test the connection again."),
+                  QStringLiteral("L'appareil a refusé la lecture de son EEPROM (NAK). Vérifiez "
+                                 "l'appareil et testez la liaison de nouveau S.V.P."));
+}
+
 QString errorQueryIncomplete(Language s) {
     return choose(s, QStringLiteral("Keine vollständige Antwort auf die Fehlerabfrage"),
                   QStringLiteral("No complete answer to the error query"),

@@ -11,6 +11,7 @@ namespace linkTexts {
 QString restartProgram(Language s);  // after the fifth short EEPROM reply
 QString criticalError(Language s);   // its title
 QString eepromGaveUp(Language s, int attempts);
+QString imageRefused(Language s);  // a NAK to the EEPROM request
 QString errorQueryIncomplete(Language s);
 QString notAccepted(Language s, int attempts);
 // A request of a sequence the meter refused, which ends the sequence.

@@ -12,7 +12,6 @@ namespace {
 
 constexpr int StatusEveryCycle = 5;
 constexpr quint8 ErrorUndervoltage = 17;
-constexpr int MaxShortReplies = 5;
 
 }  // namespace
 
@@ -29,9 +28,9 @@ void Session::timCountsTick() {
 }
 
 void Session::countsReply(const Reply& r) {
+    if (r.kind != ReplyKind::Short) live.shortReplies = 0;  // the run of short replies is over
     switch (r.kind) {
         case ReplyKind::Acknowledged:
-            live.shortReplies = 0;
             setLamp(color::Green);
             state.connected = true;
             state.liveShown = true;
@@ -55,19 +54,22 @@ void Session::countsReply(const Reply& r) {
     }
 }
 
-// A short reply is reported once and polling goes on; when the replies stay
-// short, the link counts as broken instead of showing the message again and again.
+// A short reply carries no value: the values pause and a recording skips it.
+// The first of a run is reported and the technician decides: OK polls on,
+// Cancel ends the program. Later short replies of the same run are not
+// reported again, so a lasting fault does not bury the window in messages.
 void Session::shortReply() {
-    if (++live.shortReplies >= MaxShortReplies) {
-        live.shortReplies = 0;
-        brokenLink();
-        return;
-    }
-    if (live.shortReplies == 1 &&
+    pauseLiveValues();
+    recordingInterrupted();
+    if (++live.shortReplies == 1 &&
         cancelledBy(message(texts[textNo::CountsReplyWrong], texts[textNo::TitleCountsReplyWrong],
                             Buttons::OkCancel, Symbol::Critical)))
         return;
     setCountsTimer(true);
+}
+
+void Session::pauseLiveValues() {
+    showPaused(startTexts::livePaused(language), display);
 }
 
 void Session::StatusAbfragen() {

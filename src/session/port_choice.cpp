@@ -47,7 +47,6 @@ void Session::openTask(Task t) {
 
 void Session::openLanguageTask() {
     openTask(Task::Language);
-    timCheckVerb_->off();
 }
 
 void Session::closeTask() {
@@ -81,9 +80,20 @@ void Session::connectMeter() {
     timCheckVerb_->on();
 }
 
+// OK opens the port the frame shows. The list may show a port the settings
+// do not name yet (none configured, or the configured one is gone), so the
+// shown one becomes the chosen one; with an empty list the configured one is
+// all there is, and without that there is no port to open.
 void Session::confirmPort() {
     state.task = Task::None;
     refreshControls();
+    const int shown = display.selection(QStringLiteral("cbCom"));
+    if (shown >= 0 && shown < ports_.size() && ports_[shown].number != settings.PortNumber)
+        choosePort(shown);
+    if (settings.PortNumber <= 0) {
+        reportOpenFailure({PortError::NotFound, QString()});
+        return;
+    }
     port_.setCommPort(QString::number(settings.PortNumber));
     const OpenResult r = port_.openPort();
     if (!r.ok()) {

@@ -67,7 +67,7 @@ bool Session::readEeprom() {
             read = rereadEeprom(r);
             break;
         case ReplyKind::Rejected:
-            rejected();
+            imageRefused();
             break;
         case ReplyKind::NoAnswer:
             brokenLink();
@@ -98,7 +98,7 @@ bool Session::rereadEeprom(Reply r) {
         if (r.kind == ReplyKind::Cancelled) return false;
         if (r.kind == ReplyKind::Rejected) {
             linkState.Fehlversuche += 1;
-            rejected();
+            imageRefused();
             return false;
         }
         if (r.kind == ReplyKind::NoAnswer) {
@@ -109,7 +109,16 @@ bool Session::rereadEeprom(Reply r) {
             message(linkTexts::restartProgram(language), linkTexts::criticalError(language),
                     Buttons::Ok, Symbol::Critical);
     }
+    // The whole image is a DLE reply like any other: the run of failures is over.
+    if (r.kind == ReplyKind::Acknowledged) linkState.Fehlversuche = 0;
     return r.kind == ReplyKind::Acknowledged;
+}
+
+// The meter refused to send its image: without one there is nothing to show
+// or to poll against, so polling stays as it was and the technician is told.
+void Session::imageRefused() {
+    message(linkTexts::imageRefused(language), linkTexts::criticalError(language), Buttons::Ok,
+            Symbol::Critical);
 }
 
 // An image with more bytes behind it is as wrong as a short one.

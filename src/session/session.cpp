@@ -30,7 +30,9 @@ Session::Session(Port& port, Clock& clock, Dialogs& dialogs, const QString& prog
       systemPorts_(std::move(systemPorts)),
       link_(port, clock, linkState),
       timCheckVerb_(clock.timer([this] {
-          if (busy()) return;  // tried again a second later
+          // Tried again a second later; the language frame holds the check
+          // back until it closes.
+          if (busy() || state.task == Task::Language) return;
           timCheckVerb_->off();
           PruefeVerbindung();
       })),
@@ -55,10 +57,13 @@ void Session::refreshControls() {
 }
 
 void Session::setCountsTimer(bool on) {
-    if (on && !ending())
+    if (on && !ending()) {
         timCounts_->on();
-    else
-        timCounts_->off();
+        return;
+    }
+    timCounts_->off();
+    // Without polling the values on screen stop being the meter's.
+    pauseLiveValues();
 }
 
 void Session::setLamp(Color c) {

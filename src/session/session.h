@@ -76,7 +76,7 @@ public:
     void connectMeter();
     void openTask(Task t);
     void closeTask();
-    // The language frame; no check starts while it is open.
+    // The language frame; a check that is due waits until it closes.
     void openLanguageTask();
 
     // Checks the connection, cold-starts the meter when needed, reads and
@@ -257,6 +257,7 @@ private:
     void brokenLink();  // with the message that the meter does not answer
     bool readEeprom();
     bool rereadEeprom(Reply r);
+    void imageRefused();
     Reply aligned(Reply r);
     void countsReply(const Reply& r);
     void shortReply();
@@ -274,6 +275,7 @@ private:
     void timCountsTick();
     void timStatusTick();
     void StatusAbfragen();
+    void pauseLiveValues();
 
     // Port and language handling of the load.
     void choosePortAtStart();

@@ -1,6 +1,5 @@
 #include "session/show_measurement.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "device/analog_output.h"
@@ -15,29 +14,21 @@ constexpr qint32 CountsFull = 65535;
 constexpr qint32 CountsLimit = 65533;
 constexpr int SwitchOutputChosen = 0x40;
 
-// The shortest fixed-point text of a single-precision value, with ".".
-QString fixedText(float value) {
-    char buffer[64];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    return QString::fromLatin1(buffer, int(r.ptr - buffer));
-}
-
-// A value over two adjacent labels: the leading digits in `lead`, the rest in
-// `tail`, so that together they read as one number.
+// A value over two adjacent labels that together read as the value: it is
+// formatted whole first ("0.00", from 100 up with `places100` decimals) and
+// then split after its leading digits, one from 10 up and two from 100 up, so
+// a rounding carry or a zero after them stays in the number.
 void splitOverTwo(DisplayModel& v, const QString& lead, const QString& tail, float value,
                   int places100) {
     if (value == 0) {
         v.setText(lead, QString());
         v.setText(tail, QStringLiteral("0"));
-    } else if (value < 10) {
-        v.setText(lead, QString());
-        v.setText(tail, numberFormat::fixed(value, 2));
-    } else {
-        const QString t = fixedText(value);
-        const int n = value < 100 ? 1 : 2;
-        v.setText(lead, t.left(n));
-        v.setText(tail, numberFormat::fixed(leadingNumber(t.mid(n)), value < 100 ? 2 : places100));
+        return;
     }
+    const QString text = numberFormat::fixed(value, value < 100 ? 2 : places100);
+    const int n = value < 10 ? 0 : value < 100 ? 1 : 2;
+    v.setText(lead, text.left(n));
+    v.setText(tail, text.mid(n));
 }
 
 int roundToInt(double x) {
@@ -159,4 +150,14 @@ void MesswertAnzeigen(quint8 high, quint8 low, LiveValues& w, const MeterParamet
     if ((p.Ausgangsart & 0xFC) == SwitchOutputChosen && p.MEW > 0)
         v.setValue(QStringLiteral("AnzSignal"), roundToInt(w.Messwert * 100.0 / p.MEW));
     analogValue(w, p, scale, v);
+}
+
+void showPaused(const QString& mark, DisplayModel& v) {
+    for (const char* lead : {"lblAktMW", "lblANAOUT"}) {
+        const QString tail = QLatin1String(lead) + QLatin1Char('1');
+        v.setText(QLatin1String(lead), QString());
+        v.setText(tail, mark);
+        v.setBackground(QLatin1String(lead), color::SystemTooltip);
+        v.setBackground(tail, color::SystemTooltip);
+    }
 }

@@ -31,6 +31,11 @@ QString undervoltage(Language s) {
                   QStringLiteral("Attention sous-tension! Sorties desactivées."));
 }
 
+QString livePaused(Language s) {
+    return choose(s, QStringLiteral("pausiert"), QStringLiteral("paused"),
+                  QStringLiteral("en pause"));
+}
+
 QString writing(Language s) {
     return choose(s, QStringLiteral("Bitte warten. Neue Daten werden in oQ EEProm geschrieben."),
                   QStringLiteral("Please wait. New Data will write to oQ EEProm."),

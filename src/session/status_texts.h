@@ -12,6 +12,8 @@ QString connectionOk(Language s);
 QString pleaseWait(Language s);
 QString initialized(Language s);
 QString undervoltage(Language s);
+// In place of the live values while polling is off: they are not the meter's now.
+QString livePaused(Language s);
 
 // The configuration write.
 QString writing(Language s);
