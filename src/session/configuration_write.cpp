@@ -30,6 +30,7 @@ bool Session::ParameterSenden(const QByteArray& frame) {
 Session::WriteResult Session::KonfigurationSchreiben() {
     if (busy()) return WriteResult::Failed;
     Operation operation(*this);
+    if (!keepSnapshot("write-config")) return WriteResult::Refused;
     display.setText(QStringLiteral("lblAktMW"), QString());
     display.setText(QStringLiteral("lblANAOUT"), QString());
     display.setValue(QStringLiteral("AnzAnalog"), 0);
