@@ -91,7 +91,8 @@ int main(int argc, char** argv) {
             session.meter.StpFlow[3] += 0.5f;
             return session.writeSupportPoints() == Session::WriteResult::Written;
         };
-    if (what == QLatin1String("calibration")) write = [&] { return session.calibrationReset(); };
+    if (what == QLatin1String("calibration"))
+        write = [&] { return session.calibrationReset() == Session::WriteResult::Written; };
 
     clock.fixedWaits = clock.answeredWaits = 0;
     const qint64 bytesBefore = port.bytes();

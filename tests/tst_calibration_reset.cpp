@@ -1,11 +1,16 @@
 #include <QtTest>
 
 #include "device/eeprom_map.h"
+#include "link/byte_order.h"
 #include "link/link.h"
-#include "session/link_messages.h"
 #include "support/bench.h"
 
+Q_DECLARE_METATYPE(Session::WriteResult)
+
 namespace {
+
+using Result = Session::WriteResult;
+using byteOrder::readWord16;
 
 // The standard meter with its output trim words and DAC points erased to 0.
 QByteArray uncalibrated() {
@@ -53,17 +58,17 @@ private slots:
         QByteArray erased = uncalibrated();  // the meter's references too, as the session read them
         erased.replace(address::DacReferenz, 32, QByteArray(32, '\0'));
         r.b.sim.meter = Meter(erased);
-        QVERIFY(r.b.session.calibrationReset());
+        QCOMPARE(r.b.session.calibrationReset(), Result::Written);
         const QVector<QByteArray> f = r.frames();
-        QCOMPARE(runs(f),
+        QCOMPARE(runs(f.mid(0, f.indexOf(hex("02 00 02")) + 1)),
                  (QStringList{"0D x1", "0F x18", "09 x4", "0E x1", "0D x1", "0F x18", "09 x4",
                               "0E x1", "0F x32", "12 x1", "05 x1", "12 x1", "02 x1"}));
         QCOMPARE(f.first(), hex("0D 04 09"));
         QCOMPARE(f[1], hex("0F 01 01 C2 CD"));              // 0x01 to 450, address high byte first
         QCOMPARE(f[23].mid(1, 4), uncalibrated().left(4));  // the configuration as kept
-        QCOMPARE(f.last(), hex("02 00 02"));
         QCOMPARE(r.b.sim.meter.eeprom(), images::standard());  // points, words and references
         QVERIFY(r.b.dialogs.shownMessages.isEmpty());
+        QVERIFY(r.b.session.TimCounts().active());  // read again, and polling goes on
         const QStringList log = r.b.session.display.get("lst_rs232", Aspect::Items).toStringList();
         QVERIFY2(log.value(0).startsWith("CONFIG : "), qPrintable(log.value(0)));
         for (const char* line : {"WRITE I ADD. : DLE", "WRITE F ADD. : DLE", "OFFSET 1 : DLE",
@@ -71,57 +76,59 @@ private slots:
             QVERIFY2(log.contains(line), line);
     }
 
-    // Offset 1, factor 1, offset 2, factor 2 of the current stage, then of the
-    // voltage stage; a negative offset is sent as sign bit and magnitude.
-    void each_stage_sends_four_words_data() {
+    // The words of each stage, offset 1, factor 1, offset 2, factor 2, follow
+    // from the references read; a negative offset is sent as sign bit and
+    // magnitude. A request the meter still rejects after the link's bound of
+    // tries is named, and the sequence goes on: the configuration is given
+    // back after each stage, the meter stores, restarts and is read again, and
+    // each value it holds otherwise is named. Only a silent meter ends it early.
+    void each_request_is_taken_or_named_data() {
         QTest::addColumn<float>("reference");  // the first voltage reference level
-        QTest::addColumn<QString>("words");    // index:value
-        QTest::addColumn<QString>("message");
-        QTest::newRow("default references")
-            << 0.0f << "7:143 8:52550 9:10895 10:41810 5:44 6:58406 3:44 4:29193"
-            << "";
+        QTest::addColumn<int>("answered");     // replies before the meter refuses ...
+        QTest::addColumn<bool>("silent");      // ... or falls silent, as often as the link tries
+        QTest::addColumn<Result>("result");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<int>("givenBack");  // times the configuration was given back
         QTest::newRow("a negative voltage offset")
-            << -0.008f << "7:143 8:52550 9:10895 10:41810 5:32771 6:58453 3:44 4:29193"
-            << "Analog Offset außerhalb Toleranz";
+            << -0.008f << 1000 << false << Result::Written
+            << QStringList{"Analog Offset außerhalb Toleranz"} << 2;
+        QTest::newRow("the first offset word refused")
+            << 0.0f << 19 << false << Result::Differs
+            << QStringList{"Das Messgerät hat OFFSET 1 (I) abgelehnt.\n"
+                           "AnalogTrim[3]: verlangt 143, das Messgerät hält 0"}
+            << 2;
+        QTest::newRow("the first point refused")
+            << 0.0f << 1 << false << Result::Differs
+            << QStringList{"Das Messgerät hat WRITE I ADD. 450 abgelehnt.\n"
+                           "DacCountsI[1]: verlangt 511, das Messgerät hält 0"}
+            << 2;
+        QTest::newRow("silent at the configuration read")
+            << 0.0f << 0 << true << Result::Failed << QStringList{"Text 13"} << 0;
+        QTest::newRow("silent at the references")
+            << 0.0f << 50 << true << Result::Failed << QStringList{"Text 13"} << 2;
     }
-    void each_stage_sends_four_words() {
+    void each_request_is_taken_or_named() {
         QFETCH(float, reference);
-        ResetBench r;
-        r.b.session.meter.DacReferenz[1] = reference;
-        QVERIFY(r.b.session.calibrationReset());
-        QStringList sent;
-        for (const QByteArray& f : r.frames())
-            if (f[0] == 0x09)
-                sent << QString("%1:%2").arg(quint8(f[1])).arg(quint8(f[2]) << 8 | quint8(f[3]));
-        QTEST(sent.join(' '), "words");
-        QTEST(r.b.dialogs.texts().join('|'), "message");
-        QCOMPARE(r.frames().last(), hex("02 00 02"));  // the sequence went on
-    }
-
-    // Whether the meter falls silent or rejects, the reset ends with one
-    // message, before anything is stored or the meter restarted.
-    void a_meter_that_stops_acknowledging_ends_the_reset_data() {
-        QTest::addColumn<int>("answered");  // replies before the meter stops
-        QTest::addColumn<bool>("silent");   // otherwise NAK
-        QTest::addColumn<QString>("message");
-        const QString gaveUp = linkTexts::notAccepted(Language::German, Link::MaxSendAttempts);
-        QTest::newRow("silent at the configuration read") << 0 << true << "Text 13";
-        QTest::newRow("rejecting the absolute writes") << 3 << false << gaveUp;
-        QTest::newRow("silent at the words") << 19 << true << "Text 13";
-        QTest::newRow("silent at the references") << 50 << true << gaveUp;
-    }
-    void a_meter_that_stops_acknowledging_ends_the_reset() {
         QFETCH(int, answered);
         QFETCH(bool, silent);
-        QFETCH(QString, message);
+        QFETCH(int, givenBack);
+        QFETCH(Result, result);
         ResetBench r;
-        r.b.sim.line.fault.script = QList<Fault>(answered, Fault::None);
-        (silent ? r.b.sim.line.fault.silent : r.b.sim.line.fault.nak) = 1000;
-        QVERIFY(!r.b.session.calibrationReset());
-        QCOMPARE(r.b.dialogs.texts(), QStringList{message});
-        const QStringList sent = runs(r.frames());
-        QVERIFY(!sent.contains("05 x1") && !sent.contains("02 x1"));
-        QVERIFY(r.frames().size() - answered <= Link::MaxSendAttempts);  // tried, then given up
+        r.b.session.meter.DacReferenz[1] = reference;
+        r.b.sim.line.fault.script =
+            QList<Fault>(answered, Fault::None) +
+            QList<Fault>(Link::MaxSendAttempts, silent ? Fault::Silent : Fault::Nak);
+        const Result got = r.b.session.calibrationReset();
+        QStringList words, sent = runs(r.frames());
+        for (const QByteArray& f : r.frames())
+            if (f[0] == 0x09) words << QString("%1:%2").arg(quint8(f[1])).arg(readWord16(f, 2));
+        if (reference < 0)  // offset 1, factor 1, offset 2, factor 2 of each stage
+            QCOMPARE(words.join(' '),
+                     "7:143 8:52550 9:10895 10:41810 5:32771 6:58453 3:44 4:29193");
+        QCOMPARE(sent.count("0E x1"), givenBack);
+        QCOMPARE(sent.contains("02 x1"), !silent);  // stored and restarted
+        QCOMPARE(got, result);
+        QTEST(r.b.dialogs.texts(), "messages");
         QVERIFY(!r.b.session.busy());
     }
 };

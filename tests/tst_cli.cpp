@@ -4,6 +4,7 @@
 
 #include "config/einheitentabelle.h"
 #include "files/program_folder.h"
+#include "files/snapshot_store.h"
 #include "support/cli_process.h"
 #include "support/file_helpers.h"
 
@@ -71,6 +72,19 @@ private slots:
         QCOMPARE(r.code, code);
         QVERIFY2(r.fault.contains(message, Qt::CaseInsensitive), qPrintable(r.fault));
         QCOMPARE(readFile(f.dir.filePath("UNIT.CON")), before);
+    }
+
+    // A snapshot is listed with its meter, time, operation and file; a serial
+    // number unsafe as a folder name is kept under a safe one.
+    void snapshots_are_listed_by_meter() {
+        Folder f;
+        QString error;
+        const QString path = snapshotStore::keep(snapshotStore::folder(f.dir.path(), "QO 7/1"),
+                                                 QDateTime({2026, 12, 7}, {9, 30, 12}), "restore",
+                                                 QByteArray(512, '\0'), nullptr, error);
+        QCOMPARE(path, f.dir.filePath("snapshots/QO_7_1/2026-12-07_093012_restore.bin"));
+        QCOMPARE(f.run({"snapshots"}).out, "QO_7_1  2026-12-07 09:30:12  restore  " + path + "\n");
+        QCOMPARE(f.run({"snapshots", "QO9"}).out, QString());
     }
 };
 

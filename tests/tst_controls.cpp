@@ -8,7 +8,7 @@ namespace {
 
 // The controls a technician relies on to tell what the tool can do next.
 const QStringList Usable = {"mnuhaupt_0", "mnuhaupt_1",       "mnuhaupt_2",
-                            "mnuhaupt_3", "mnusicher_0",      "mnusicher_1",
+                            "mnuhaupt_3", "mnusicher_0",      "mnusicher_1",      "mnusicher_2",
                             "mnudatei_7", "regkor2_1",        "regkor2_2",
                             "regkor2_3",  "frmND.cmdNDLesen", "frmND.cmdNDspeichern"};
 const QStringList Shown = {"raSpracheBeginn", "raKopf",    "raSchnittstellen", "raSprache",
@@ -63,13 +63,13 @@ private slots:
             << QStringList{"mnuhaupt_0",  "mnuhaupt_1",       "mnuhaupt_2", "mnuhaupt_3",
                            "mnusicher_1", "mnudatei_7",       "regkor2_1",  "regkor2_2",
                            "regkor2_3",   "frmND.cmdNDLesen", "raKopf",     "raAktuell",
-                           "AnzAnalog",   "Picconnect"};
+                           "AnzAnalog",   "Picconnect",       "mnusicher_2"};
         QTest::newRow("language frame open after the start-up")
             << with(started(), [](SessionState& s) { s.task = Task::Language; })
             << QStringList{"mnuhaupt_0",  "mnuhaupt_1",       "mnuhaupt_2", "mnuhaupt_3",
                            "mnusicher_1", "mnudatei_7",       "regkor2_1",  "regkor2_2",
                            "regkor2_3",   "frmND.cmdNDLesen", "raKopf",     "raSprache",
-                           "AnzAnalog",   "Picconnect"};
+                           "AnzAnalog",   "Picconnect",       "mnusicher_2"};
         QTest::newRow("check found no meter") << with(loaded(), [](SessionState& s) {
             s.checked = s.linkDown = true;
             s.currentShown = false;
@@ -85,7 +85,8 @@ private slots:
             << QStringList{"mnuhaupt_0",  "mnuhaupt_1",  "mnuhaupt_2",       "mnuhaupt_3",
                            "mnusicher_0", "mnusicher_1", "mnudatei_7",       "regkor2_1",
                            "regkor2_2",   "regkor2_3",   "frmND.cmdNDLesen", "frmND.cmdNDspeichern",
-                           "raKopf",      "raAktuell",   "AnzAnalog",        "Picconnect"};
+                           "raKopf",      "raAktuell",   "AnzAnalog",        "Picconnect",
+                           "mnusicher_2"};
         QTest::newRow("an edit waits while the link is down")
             << with(loaded(), [](SessionState& s) { s.pending = s.checked = s.linkDown = true; })
             << QStringList{"mnuhaupt_0", "mnuhaupt_1", "mnusicher_0", "regkor2_1", "regkor2_2",

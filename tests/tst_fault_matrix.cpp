@@ -130,7 +130,7 @@ std::map<QString, Action> windowAndConsoleOperations() {
           }}},
         {"calibration reset",
          {Reach::StartUp, [](Rig& r) { r.b.sim.meter = Meter(uncalibrated()); },
-          [](Rig& r) { return r.b.session.calibrationReset(); },
+          [](Rig& r) { return r.b.session.calibrationReset() == Result::Written; },
           [](Rig& r) { return r.b.sim.meter.eeprom() == images::standard(); }}},
         {"unit change",
          {Reach::StartUp, [](Rig& r) { r.b.session.openUnitTask(Task::Units); },

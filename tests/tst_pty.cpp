@@ -3,8 +3,11 @@
 #include <QtTest>
 
 #include "device/eeprom_auswerten.h"
+#include "device/eeprom_map.h"
 #include "session/headless.h"
+#include "sim/images.h"
 #include "support/cli_process.h"
+#include "support/file_helpers.h"
 #include "support/sim_process.h"
 
 // Given the simulator on a pseudo-terminal, the production serial port and
@@ -12,7 +15,20 @@
 class TstPty : public QObject {
     Q_OBJECT
 
+    // A program folder with a service password, a curve table and two snapshots.
+    QTemporaryDir folder_;
+    QString file(const char* name) const { return folder_.filePath(name); }
+
 private slots:
+    void initTestCase() {
+        writeFile(file("Pass"), "\xB0\r\n");  // the password "a", as the tool stores it
+        writeFile(file("c.csv"), "10,1\n");
+        QByteArray e = images::standard();
+        e[address::StpAnzahl] = 3;
+        writeFile(file("curve.bin"), e);
+        writeFile(file("other.bin"), e.replace(address::Fertigungsnummer, 2, "XX"));
+    }
+
     void the_real_port_reads_decodes_and_polls_the_meter() {
         SimProcess sim;
         QVERIFY(!sim.path().isEmpty());
@@ -95,18 +111,9 @@ private slots:
             << QStringList{"--silent"} << QStringList{"read", "PORT"} << 3 << "does not answer";
         QTest::newRow("no such port")
             << QStringList() << QStringList{"read", "/dev/does-not-exist"} << 2 << "cannot open";
-        QTest::newRow("silent meter, save")
-            << QStringList{"--silent"} << QStringList{"save-config", "PORT", "/tmp/x.use"} << 3
-            << "does not answer";
-        QTest::newRow("silent meter, factory settings")
-            << QStringList{"--silent"} << QStringList{"write-factory", "PORT"} << 3
-            << "does not answer";
         QTest::newRow("an empty curve file is not written")
             << QStringList() << QStringList{"write-curve", "PORT", "/dev/null"} << 6
             << "/dev/null: no support points";
-        QTest::newRow("silent meter, curve")
-            << QStringList{"--silent"} << QStringList{"read-curve", "PORT"} << 3
-            << "does not answer";
         QTest::newRow("unknown unit")
             << QStringList()
             << QStringList{"save-config", "PORT", "/tmp/x.use", "--unit", "furlong"} << 1
@@ -114,23 +121,18 @@ private slots:
         QTest::newRow("file cannot be written")
             << QStringList() << QStringList{"save-config", "PORT", "/nonexistent/dir/x.use"} << 6
             << "Fehlernummer 75";
-        // A meter that rejects every request, or answers only after 5 s, is as good as silent.
-        QTest::newRow("NAK storm, read") << QStringList{"--nak", "100000"}
-                                         << QStringList{"read", "PORT"} << 3 << "does not answer";
-        QTest::newRow("late by 5 s, read") << QStringList{"--latency", "5000"}
-                                           << QStringList{"read", "PORT"} << 3 << "does not answer";
-        QTest::newRow("NAK storm, report")
-            << QStringList{"--nak", "100000"}
-            << QStringList{"report", "config", "PORT", "--pdf", "/tmp/x.pdf"} << 3
-            << "does not answer";
-        QTest::newRow("silent meter, log")
-            << QStringList{"--silent"}
-            << QStringList{"log", "PORT", "/tmp/md", "--interval", "0.1", "--records", "3"} << 3
-            << "does not answer";
-        QTest::newRow("silent meter, calibration reset")
-            << QStringList{"--silent"} << QStringList{"calibrate-reset", "PORT"} << 3
-            << "does not answer";
         QTest::newRow("no subcommand") << QStringList() << QStringList{"PORT"} << 1 << "usage";
+        const QStringList in{"--folder", folder_.path()};
+        QTest::newRow("a curve without the service password")
+            << QStringList() << QStringList{"write-curve", "PORT", file("c.csv")} + in << 6
+            << "needs the service password";
+        QTest::newRow("a restore of the curve with a wrong service password")
+            << QStringList()
+            << QStringList{"restore", "PORT", file("curve.bin"), "--password", "x"} + in << 6
+            << "wrong service password";
+        QTest::newRow("a snapshot of another meter")
+            << QStringList() << QStringList{"restore", "PORT", file("other.bin")} + in << 6
+            << "--other-meter";
         QTest::newRow("a file that cannot be read is not written")
             << QStringList() << QStringList{"write-config", "PORT", "/nonexistent.use"} << 6
             << "Fehlernummer 53";

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/common.h"
+#include "cli/service_password.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -77,23 +78,8 @@ int runWrite(Headless& tool, const QString& port,
              const std::function<Session::WriteResult(Session&)>& write) {
     Session& s = tool.session;
     if (const int code = readMeter(tool, port); code != Done) return code;
-    s.display.setListener([](const QString& name, Aspect a, const QVariant& v) {
-        if (name == QLatin1String("SB1_1") && a == Aspect::Text && !v.toString().isEmpty())
-            QTextStream(stderr) << v.toString() << Qt::endl;
-    });
-    switch (write(s)) {
-        case Session::WriteResult::Written:
-            return Done;
-        case Session::WriteResult::Refused:
-            return Refused;
-        case Session::WriteResult::Differs:
-            for (const QString& d : s.state.writeDifferences)
-                QTextStream(stderr) << "orbis-cli: " << d << Qt::endl;
-            return Differs;
-        case Session::WriteResult::Failed:
-            break;
-    }
-    return NoAnswer;
+    showProgress(s);
+    return writeExit(s, write(s));
 }
 
 }  // namespace
@@ -142,13 +128,14 @@ int readCurve(const QString& port, const QString& file) {
     return Refused;
 }
 
-int writeCurve(const QString& port, const QString& file) {
+int writeCurve(const QString& port, const QString& file, const Options& o) {
     const curveCsv::ReadResult table = curveCsv::read(file);
     if (!table.ok()) {
         QTextStream(stderr) << "orbis-cli: " << file << ": " << table.error << Qt::endl;
         return Refused;
     }
-    Headless tool;
+    Headless tool(folderOf(o));
+    if (const int code = servicePassword(tool.session, o); code != Done) return code;
     tool.session.settings.unit = Unit{};
     tool.session.language = Language::English;
     return runWrite(tool, port, [&](Session& s) {
@@ -161,6 +148,7 @@ int calibrateReset(const QString& port, const Options& o) {
     Headless tool(folderOf(o));
     Session& s = tool.session;
     loadFolder(s);
+    if (const int code = servicePassword(s, o); code != Done) return code;
     if (const int code = readMeter(tool, port); code != Done) return code;
     int logged = 0;
     s.display.setListener([&logged](const QString& name, Aspect a, const QVariant& v) {
@@ -172,7 +160,7 @@ int calibrateReset(const QString& port, const Options& o) {
         for (; logged < lines.size(); ++logged)
             out << lines[logged] << Qt::endl;
     });
-    return s.calibrationReset() ? Done : NoAnswer;
+    return writeExit(s, s.calibrationReset());
 }
 
 int listUnits(const Options& o) {

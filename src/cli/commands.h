@@ -18,6 +18,10 @@ constexpr int Differs = 7;  // after a write the meter does not hold what was wr
 struct Options {
     QString unit;    // a unit of UNIT.CON for the flows of a file; empty: the settings' unit
     QString folder;  // the program folder; empty: the one the window uses
+    // The service password, when it was given; otherwise a terminal is asked for it.
+    QString password;
+    bool passwordGiven = false;
+    bool otherMeter = false;  // a restore may write another meter's snapshot
 };
 
 int read(const QString& port);
@@ -30,9 +34,13 @@ int writeFactory(const QString& port, const Options& o);
 // could not be written back whole gives neither.
 int readCurve(const QString& port, const QString& file);
 // Writes a CSV table as the service page's write does; a bad table sends nothing.
-int writeCurve(const QString& port, const QString& file);
+int writeCurve(const QString& port, const QString& file, const Options& o);
 // Resets the analog output calibration; the exchanges on stdout, progress on stderr.
 int calibrateReset(const QString& port, const Options& o);
+// The snapshots kept before writes, of one meter when `serial` is given.
+int listSnapshots(const QString& serial, const Options& o);
+// Writes a snapshot back to the meter: what differs, each part with its own sequence.
+int restore(const QString& port, const QString& file, const Options& o);
 int listUnits(const Options& o);
 // Records the measured value like the logging dialog, until `records` records
 // (0: until Ctrl-C); progress on stderr.

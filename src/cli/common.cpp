@@ -45,4 +45,27 @@ void loadFolder(Session& s) {
     s.loadUnits(s.file(QLatin1String(Einheitentabelle::FileName)));
 }
 
+void showProgress(Session& s) {
+    s.display.setListener([](const QString& name, Aspect a, const QVariant& v) {
+        if (name == QLatin1String("SB1_1") && a == Aspect::Text && !v.toString().isEmpty())
+            QTextStream(stderr) << v.toString() << Qt::endl;
+    });
+}
+
+int writeExit(const Session& s, Session::WriteResult r) {
+    switch (r) {
+        case Session::WriteResult::Written:
+            return Done;
+        case Session::WriteResult::Refused:
+            return Refused;
+        case Session::WriteResult::Differs:
+            for (const QString& d : s.state.writeDifferences)
+                QTextStream(stderr) << "orbis-cli: " << d << Qt::endl;
+            return Differs;
+        case Session::WriteResult::Failed:
+            break;
+    }
+    return NoAnswer;
+}
+
 }  // namespace cli

@@ -14,5 +14,9 @@ int readMeter(Headless& tool, const QString& port);
 QString folderOf(const Options& o);
 // The settings, the English texts and the units of the program folder, as the window loads them.
 void loadFolder(Session& s);
+// The session's status texts on standard error, as progress.
+void showProgress(Session& s);
+// The exit code of a write; each value the meter does not hold on standard error.
+int writeExit(const Session& s, Session::WriteResult r);
 
 }  // namespace cli

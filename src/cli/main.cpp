@@ -8,6 +8,8 @@
 //   orbis-cli read-curve PORT [FILE.csv]           the support points as CSV
 //   orbis-cli write-curve PORT FILE.csv            write a CSV table of support points
 //   orbis-cli calibrate-reset PORT                 reset the analog output calibration
+//   orbis-cli snapshots [SERIAL]                   list the snapshots kept before writes
+//   orbis-cli restore PORT FILE [--other-meter]    write a snapshot back to the meter
 //   orbis-cli log PORT BASE --interval S [--records N]  record the measured value
 //   orbis-cli report config|service|eeprom PORT --pdf FILE [--language de|en|fr]
 //   orbis-cli units                                list the units of UNIT.CON
@@ -20,6 +22,10 @@
 // completely, 5 the image cannot be decoded, 6 a file cannot be read or
 // written or a check refused the change, 7 the meter does not hold what was
 // written.
+//
+// --password TEXT gives the service password that write-curve,
+// calibrate-reset and a restore of the curve or the calibration need when
+// one is set; without it a terminal is asked.
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -38,6 +44,8 @@ int usage() {
                            "       orbis-cli read-curve PORT [FILE.csv]\n"
                            "       orbis-cli write-curve PORT FILE.csv\n"
                            "       orbis-cli calibrate-reset PORT\n"
+                           "       orbis-cli snapshots [SERIAL]\n"
+                           "       orbis-cli restore PORT FILE.bin [--other-meter]\n"
                            "       orbis-cli log PORT BASE --interval S [--records N]\n"
                            "       orbis-cli report config|service|eeprom PORT --pdf FILE "
                            "[--language de|en|fr]\n"
@@ -45,7 +53,8 @@ int usage() {
                            "       orbis-cli unit-add NAME FACTOR CONDITION GAS\n"
                            "       orbis-cli unit-delete NAME\n"
                            "PORT is a port number or a device path; --folder DIR names the "
-                           "program folder."
+                           "program folder;\n--password TEXT gives the service password of "
+                           "write-curve, calibrate-reset and restore."
                         << Qt::endl;
     return cli::Usage;
 }
@@ -60,6 +69,11 @@ bool takeOption(QStringList& args, const QString& name, QString& value) {
     return true;
 }
 
+// Takes the flag `name` out of the arguments and says whether it was there.
+bool takeFlag(QStringList& args, const QString& name) {
+    return args.removeAll(name) > 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -72,7 +86,10 @@ int main(int argc, char** argv) {
     QStringList args = QCoreApplication::arguments().mid(1);
     cli::Options o;
     QString interval, records, pdf, language;
-    if (!takeOption(args, QStringLiteral("--unit"), o.unit) ||
+    o.passwordGiven = args.contains(QStringLiteral("--password"));
+    o.otherMeter = takeFlag(args, QStringLiteral("--other-meter"));
+    if (!takeOption(args, QStringLiteral("--password"), o.password) ||
+        !takeOption(args, QStringLiteral("--unit"), o.unit) ||
         !takeOption(args, QStringLiteral("--folder"), o.folder) ||
         !takeOption(args, QStringLiteral("--interval"), interval) ||
         !takeOption(args, QStringLiteral("--records"), records) ||
@@ -90,9 +107,13 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("read-curve") && (args.size() == 2 || args.size() == 3))
         return cli::readCurve(args[1], args.value(2));
     if (command == QLatin1String("write-curve") && args.size() == 3)
-        return cli::writeCurve(args[1], args[2]);
+        return cli::writeCurve(args[1], args[2], o);
     if (command == QLatin1String("calibrate-reset") && args.size() == 2)
         return cli::calibrateReset(args[1], o);
+    if (command == QLatin1String("snapshots") && args.size() <= 2)
+        return cli::listSnapshots(args.value(1), o);
+    if (command == QLatin1String("restore") && args.size() == 3)
+        return cli::restore(args[1], args[2], o);
     if (command == QLatin1String("log") && args.size() == 3 && !interval.isEmpty())
         return cli::log(args[1], args[2], interval, records.toInt(), o);
     if (command == QLatin1String("report") && args.size() == 3 && !pdf.isEmpty())

@@ -37,7 +37,7 @@ Session::WriteResult Session::KonfigurationSchreiben() {
         return WriteResult::Refused;
     }
     Operation operation(*this);
-    display.setTexts({"lblAktMW", "lblAktMW1", "lblANAOUT", "lblANAOUT1"}, QString());
+    if (!keepSnapshot("write-config")) return WriteResult::Refused;
     display.setValue(QStringLiteral("AnzAnalog"), 0);
     setCountsTimer(false);
     state.writing = true;

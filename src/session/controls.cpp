@@ -20,6 +20,9 @@ void menus(QVector<ControlSetting>& out, const SessionState& s) {
     // Writing the configuration waits for something to write.
     enable(out, QStringLiteral("mnusicher_0"), s.pending && !s.writing);
     enable(out, QStringLiteral("mnusicher_1"), s.meterRead);
+    // A snapshot is written back only to a meter that answers, while nothing else runs.
+    enable(out, QStringLiteral("mnusicher_2"),
+           s.connected && s.meterRead && !s.writing && s.Initialisierung == 0);
     // The language can be changed while the meter answers or has not been asked yet.
     enable(out, QStringLiteral("mnudatei_7"), !s.linkDown);
 }

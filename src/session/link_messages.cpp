@@ -42,10 +42,9 @@ QString errorQueryIncomplete(Language s) {
 }
 
 QString refusedStep(Language s, const QString& step) {
-    return choose(s,
-                  QStringLiteral("Das Messgerät hat %1 abgelehnt; der Vorgang wurde abgebrochen."),
-                  QStringLiteral("The meter refused %1; the sequence was stopped."),
-                  QStringLiteral("L'appareil a refusé %1 ; l'opération a été interrompue."))
+    return choose(s, QStringLiteral("Das Messgerät hat %1 abgelehnt."),
+                  QStringLiteral("The meter refused %1."),
+                  QStringLiteral("L'appareil a refusé %1."))
         .arg(step);
 }
 

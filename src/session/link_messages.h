@@ -14,7 +14,7 @@ QString eepromGaveUp(Language s, int attempts);
 QString imageRefused(Language s);  // a NAK to the EEPROM request
 QString errorQueryIncomplete(Language s);
 QString notAccepted(Language s, int attempts);
-// A request of a sequence the meter refused, which ends the sequence.
+// A request of a sequence the meter did not take within the link's bound.
 QString refusedStep(Language s, const QString& step);
 
 }  // namespace linkTexts

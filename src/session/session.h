@@ -223,9 +223,24 @@ public:
     report::Document reportDocument(Report r) const;
     void printReport(Report r);
 
-    // Resets the analog output calibration of both stages to the defaults;
-    // false when the meter stopped taking the requests.
-    bool calibrationReset();
+    // Resets the analog output calibration of both stages to the defaults and
+    // reads the meter back: Differs names the refused steps and the values
+    // not held; Failed when the meter stopped answering.
+    WriteResult calibrationReset();
+
+    // Snapshots: the meter's image kept before every write, in the connected
+    // meter's folder under the program folder, and writing one back.
+    QString snapshotFolder() const;
+    // What restoring the image (512 bytes) would change, one line a value;
+    // whether that touches the curve or the calibration, which the service password guards.
+    QStringList restoreChanges(const QByteArray& image);
+    bool restoreTouchesService(const QByteArray& image) const;
+    // Writes back what differs: the configuration, the support points and the
+    // calibration area, each with its own sequence, then holds the meter
+    // against the snapshot.
+    WriteResult restoreSnapshot(const QByteArray& image);
+    // The menu entry: a snapshot chosen, the changes confirmed, then restored.
+    void restoreFromMenu();
 
     // Publishes which controls are usable and shown after a change of state.
     void refreshControls();
@@ -320,11 +335,28 @@ private:
     void pointsChanged();
     WriteResult endPointWrite(WriteResult r);
 
-    // Steps of the calibration reset, with the exchanges logged in lst_rs232.
-    bool resetStage(dacCalibration::Stage stage);
-    bool absoluteWrite(const QByteArray& bytes, int address, const char* label);
-    bool logged(const QByteArray& frame, const char* label);
+    // Steps of the calibration reset and of a restore, with the exchanges
+    // logged in lst_rs232: the image they ask the meter to hold, and the steps
+    // it refused. A step returns false only when the meter no longer answers.
+    struct Steps {
+        QByteArray asked;
+        QStringList refused;
+    };
+    bool resetStage(dacCalibration::Stage stage, Steps& steps);
+    bool storeCalibration(Steps& steps);
+    QStringList calibrationDifferences(const Steps& steps) const;
+    bool absoluteWrite(const QByteArray& bytes, int address, const char* label, Steps& steps);
+    Reply exchangeLogged(const QByteArray& frame, const char* label);
+    bool taken(const Reply& r, const QString& step, Steps& steps);
     void log(const QString& line);
+    bool readAfterRestart();
+    // The snapshot before a write; false, reported, when it cannot be kept.
+    bool keepSnapshot(const char* operation);
+    bool serviceLocked();
+    WriteResult restoreParts(const QByteArray& image, const MeterParameters& snapshot);
+    WriteResult restoreConfiguration(const MeterParameters& snapshot);
+    WriteResult restoreCurve(const QByteArray& image, const MeterParameters& snapshot);
+    WriteResult restoreRest(const QByteArray& image, int points);
     WriteResult finishWrite(const WritePlan& plan);
     void refuseWrite(const Refusal& r);
     void showUnitLists(const QStringList& entries);
@@ -347,6 +379,7 @@ private:
     QStringList rs232Log_;
     MeterParameters meterAsRead_;
     QString Zugangspasswort;
+    bool snapshotKept_ = false;  // a restore keeps one snapshot for its writes
 };
 
 // Marks an exchange with the meter as running while it lives.

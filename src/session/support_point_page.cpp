@@ -158,6 +158,7 @@ void Session::pointsChanged() {
 Session::WriteResult Session::writeSupportPoints() {
     if (busy()) return WriteResult::Failed;
     Operation operation(*this);
+    if (!keepSnapshot("write-curve")) return WriteResult::Refused;
     setCountsTimer(false);
     if (edit.StpNeu) {
         message(QStringLiteral("Es ist noch ein Stützpunkt zum Einfügen gewählt !"), title(),

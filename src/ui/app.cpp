@@ -58,6 +58,7 @@ void App::applyCaptions(Language s) {
 
 void App::wireMenus() {
     onMenu(window_, Menu::mnusicher, 0, [this] { session_.KonfigurationSchreiben(); });
+    onMenu(window_, Menu::mnusicher, 2, [this] { session_.restoreFromMenu(); });
     onMenu(window_, Menu::mnudatei, 2, [this] { session_.saveConfigAs(); });
     onMenu(window_, Menu::mnudatei, 4, [this] { session_.deleteConfig(); });
     onMenu(window_, Menu::mnudatei, 7, [this] { session_.openLanguageTask(); });

@@ -28,6 +28,8 @@ const QVector<Caption>& captions() {
          "&Sauvegarder &Données de l'appareil"},
         {"frmkor2", "mnusicher_1", "&Messdaten speichern", "&save measuring data",
          "&Sauvegarder Données de measure"},
+        {"frmkor2", "mnusicher_2", "Sicherung &wiederherstellen", "&restore snapshot",
+         "&Restaurer une sauvegarde"},
         {"frmkor2", "mnuhaupt_3", "&Hilfe", "&help", "&Aide"},
         {"frmkor2", "mnuHilfe_0", "&Inhalt", "&index", "&Table des matières"},
         {"frmkor2", "mnuHilfe_1", "I&nfo", "i&nfo", "&Information"},

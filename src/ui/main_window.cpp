@@ -29,7 +29,7 @@ struct MenuField {
 const MenuField MenuFields[] = {
     {Menu::mnudatei, 16, {1, 6, 9, 12, 14}},
     {Menu::mnuverbindung, 2, {}},
-    {Menu::mnusicher, 2, {}},
+    {Menu::mnusicher, 3, {}},
     {Menu::mnuHilfe, 2, {}},
 };
 

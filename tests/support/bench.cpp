@@ -4,7 +4,9 @@
 #include "support/file_helpers.h"
 
 Bench::Bench(const QByteArray& eeprom, const QString& programFolder)
-    : sim(clock, eeprom), session(sim.port, clock, dialogs, programFolder) {
+    : sim(clock, eeprom),
+      session(sim.port, clock, dialogs,
+              programFolder.isEmpty() ? ownFolder.path() : programFolder) {
     session.texts = numberedTexts();
     session.language = Language::German;
     session.settings.PortName = QStringLiteral("Com1");

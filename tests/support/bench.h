@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QVector>
 
 #include "session/session.h"
@@ -14,10 +15,12 @@
 // scripted message boxes: port 1 open, kg/h, German, and text n of the
 // language table reading "Text n", so a test can tell which text was shown.
 struct Bench {
-    // `programFolder` holds the settings and units files the session writes.
+    // `programFolder` holds the settings, units and snapshot files the session
+    // writes; without one, a folder of the bench's own.
     explicit Bench(const QByteArray& eeprom = images::standard(),
                    const QString& programFolder = QString());
 
+    QTemporaryDir ownFolder;
     VirtualClock clock;
     Simulator sim;
     ScriptedDialogs dialogs;
