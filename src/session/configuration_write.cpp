@@ -8,9 +8,7 @@
 namespace {
 
 constexpr double WaitBeforeWriting = 1.0;
-constexpr double WaitForRestart = 40.0;
 constexpr double ShowCheckData = 3.0;
-constexpr double ReplyRest = 1.0;
 constexpr int TitleFrequency = 42;  // the variable band's messages
 constexpr int PulseTimingText = 43;
 constexpr int AnalogPage = 1;
@@ -82,20 +80,11 @@ Session::WriteResult Session::finishWrite(const WritePlan& plan) {
     }
     display.setSelection(QStringLiteral("regkor2"), 0);
     const int imagesBefore = state.imagesDecoded;
-    state.Initialisierung = 1;
-    link_.send(request::counts(false));  // answered only once the meter is back
-    if (link_.waitForBytes(1, WaitForRestart, Events::All, false)) {
-        // The rest of that reply must not be taken for the answer to the check.
-        link_.waitForBytes(protocol::CountsReplyLength, ReplyRest, Events::All, false);
-        link_.discardInput();
-    }
-    PruefeVerbindung();
+    readAfterRestart();
     if (!linkState.Verbunden) {
         setStatus(QString::fromUtf8(startTexts::CheckData));
         link_.Warten(ShowCheckData);
     }
-    state.Initialisierung = 0;
-    timStatus_->off();
     state.writing = false;
     refreshControls();
     if (!linkState.Verbunden) return WriteResult::Differs;
