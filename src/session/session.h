@@ -8,6 +8,7 @@
 #include "config/einheitentabelle.h"
 #include "config/language.h"
 #include "config/texts.h"
+#include "config/units_file.h"
 #include "device/dac_calibration.h"
 #include "device/meter_parameters.h"
 #include "files/config_file.h"
@@ -321,6 +322,8 @@ private:
     void log(const QString& line);
     WriteResult finishWrite(const QByteArray& expected, const QVector<QByteArray>& frames);
     void showUnitLists(const QStringList& entries);
+    QString unitsPath() const;
+    bool unitsFileEdited(unitsFile::Result r, const QString& error);
 
     Port& port_;
     Clock& clock_;
