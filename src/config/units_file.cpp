@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QLocale>
+#include <algorithm>
 
 #include "config/einheitentabelle.h"
 #include "config/saved_file.h"

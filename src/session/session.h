@@ -306,6 +306,7 @@ private:
     void recordingResumed();
     void reconnectForRecording();
     void showLogFile();
+    void moveLog();
     void logFailure(MeasurementLog::Result r);
     bool PasswortLesen();
     void askServicePassword();
