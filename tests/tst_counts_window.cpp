@@ -42,12 +42,14 @@ private slots:
     void the_counts_request_switches_the_poll_until_unticked_or_closed() {
         CountsBench c;
         c.s.requestCounts(true);
+        c.s.readingsTyped("5");
         QVERIFY(c.d().enabled("frmCounts.raMittelwerte"));
         QCOMPARE(c.nextPoll(), QStringLiteral("03 01"));
         c.s.requestCounts(false);
         QVERIFY(!c.d().enabled("frmCounts.raMittelwerte"));
         QCOMPARE(c.nextPoll(), QStringLiteral("03 02"));
         c.s.requestCounts(true);
+        QVERIFY(!c.d().enabled("frmCounts.chkMittelwert"));  // until a number is typed afresh
         c.s.readingsTyped("5");
         c.s.startAveraging(true);
         QCOMPARE(c.nextPoll(), QStringLiteral("03 01"));
@@ -109,6 +111,8 @@ private slots:
             << 100 << QList<int>{100, 101} << 102 << QStringList{"100", "100", "0", "102", "2"};
         QTest::newRow("a half rounded up")
             << 101 << QList<int>{101, 102} << 50 << QStringList{"102", "50", "-52", "102", "0"};
+        QTest::newRow("unticked after one of three readings: no results")
+            << 101 << QList<int>{101} << 50 << QStringList{"", "", "", "", ""};
     }
     void a_run_shows_the_mean_and_the_range_after_its_last_reading() {
         QFETCH(int, before);
@@ -117,15 +121,18 @@ private slots:
         CountsBench c;
         c.s.requestCounts(true);
         c.reading(before);
-        c.s.readingsTyped(QString::number(run.size()));
+        const bool unticked = run.size() == 1;  // a run of three ended by hand
+        c.s.readingsTyped(QString::number(unticked ? 3 : run.size()));
         c.s.startAveraging(true);
-        QCOMPARE(c.d().get("frmCounts.AnzeigeAnzW", Aspect::Maximum).toInt(), run.size());
+        QCOMPARE(c.d().get("frmCounts.AnzeigeAnzW", Aspect::Maximum).toInt(), unticked ? 3 : 2);
         for (int i = 0; i < run.size(); ++i) {
             c.reading(run[i]);
             QCOMPARE(c.d().value("frmCounts.AnzeigeAnzW"), i + 1);
             QCOMPARE(c.d().text("frmCounts.lblMittelwert"), QString());
         }
+        if (unticked) c.s.startAveraging(false);
         c.reading(after);
+        QCOMPARE(c.d().value("frmCounts.AnzeigeAnzW"), run.size());
         QStringList shown;
         for (const char* l : {"Mittelwert", "MinWert", "MinwertDiff", "MaxWert", "MaxwertDiff"})
             shown << c.d().text(QString("frmCounts.lbl") + l);
