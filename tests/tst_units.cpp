@@ -19,8 +19,8 @@ struct UnitBench {
     QStringList list() const {
         return b.session.display.get("ListeEinheitenloesch", Aspect::Items).toStringList();
     }
-    void type(Session::UnitField field, const QString& text) {
-        b.session.unitFieldChanged(field, text);
+    QString type(Session::UnitField field, const QString& text) {
+        return b.session.unitFieldChanged(field, text);
     }
     void add(const QString& name, const QString& factor, const QString& condition) {
         b.session.openUnitTask(Task::UnitAdd);
@@ -75,63 +75,18 @@ private slots:
         if (portOpen) QVERIFY(qAbs(u.b.sim.line.transcript[sent].time - chosen - 0.5) < 0.01);
     }
 
-    void the_factor_box_takes_digits_and_a_period_only_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("digits") << "60"
-                                << "60";
-        QTest::newRow("a period") << "1."
-                                  << "1.";
-        QTest::newRow("a comma is dropped, not converted") << "1,"
-                                                           << "1";
-        QTest::newRow("a letter") << "2x"
-                                  << "2";
-    }
-    void the_factor_box_takes_digits_and_a_period_only() {
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        UnitBench u;
-        QCOMPARE(u.b.session.unitFieldChanged(Session::UnitField::Factor, typed), shown);
-    }
-
-    // Typed, pasted or emptied, the box never holds a factor it does not show.
-    void the_factor_held_is_the_number_the_box_shows() {
-        UnitBench u;
-        QCHECK_PROPERTY("the factor is the number shown", [&u] {
-            const auto typed = *rc::gen::container<std::string>(
-                rc::gen::element('0', '5', '.', ',', 'e', '-', ' ', 'x'));
-            const QString shown = u.b.session.unitFieldChanged(Session::UnitField::Factor,
-                                                               QString::fromStdString(typed));
-            RC_ASSERT(QRegularExpression("^[0-9]*\\.?[0-9]*$").match(shown).hasMatch());
-            RC_ASSERT(u.b.session.edit.newUnit.Umrechnungsfaktor == shown.toDouble());
-        });
-    }
-
-    // Its list entry has no blanks before the parenthesis until the table is read again.
-    void a_new_unit_is_listed() {
-        UnitBench u;
-        const QString longName(40, 'x');
-        QCOMPARE(u.b.session.unitFieldChanged(Session::UnitField::Name, longName),
-                 longName.left(30));
-        u.add("lb/min", "15", "0 °C");
-        QCOMPARE(u.list().last(), QStringLiteral("lb/min(0 °C)  Luft"));
-        QCOMPARE(u.b.session.units.entries.size(), 13);
-        QVERIFY(!u.b.session.display.visible("raEinheitenAdd"));
-    }
-
     // A file edited by hand, with records the table skips or cannot take,
     // loses none of them: an add or a delete changes its one record only.
     void any_units_file_keeps_every_other_record_across_add_and_delete() {
         QCHECK_PROPERTY("only the one record changes", [] {
-            const QByteArray eol =
-                QByteArray::fromStdString(*rc::gen::element<std::string>("\r\n", "\n"));
+            const QByteArray eol = *rc::gen::element(QByteArray("\r\n"), QByteArray("\n"));
             const auto kinds = *rc::gen::container<std::vector<int>>(rc::gen::inRange(0, 7));
             const QByteArray tail = *rc::gen::element(QByteArray(), QByteArray("Notiz, x\r\n"));
             const QStringList factors = {" .06", " 2", "7.25", " .45359237", " 0", "-2", "abc"};
             QByteArray shipped = readFile(QStringLiteral(ORBIS_DATA "/UNIT.CON"));
             shipped = shipped.left(shipped.indexOf("Ende")).replace("\r\n", eol);
             QVector<QByteArray> extras;
-            QVector<int> offered;  // the extra records the table takes
+            QVector<int> offered;  // the extra records the table takes, as deleting shows
             for (int i = 0; i < int(kinds.size()); ++i) {
                 extras << lines({QString("u%1/h").arg(i), factors[kinds[i]], "(-)", "Luft"}, eol);
                 if (kinds[i] < 4 && offered.size() < Einheitentabelle::Max - 12) offered << i;
@@ -149,11 +104,14 @@ private slots:
             const QString path = u.folder.filePath("UNIT.CON");
             writeFile(path, file(-1, QByteArray()));
             u.b.session.loadUnits(path);
+            RC_ASSERT(u.list().size() == 12 + offered.size());
+            RC_ASSERT(u.b.dialogs.texts().isEmpty() == (offered.size() == extras.size()));
             u.b.dialogs.shownMessages.clear();
 
-            u.add("neu/h", "12.5", "0 °C");
+            u.add("neu/h", "12.5", "0 °C");  // listed without blanks until read again
             RC_ASSERT(readFile(path) == file(-1, added));
             RC_ASSERT(u.b.dialogs.texts().join("").contains("höchstens 50") == full);
+            RC_ASSERT((u.list().last() == "neu/h(0 °C)  Luft") == !full);
 
             const int units = int(u.b.session.units.entries.size());
             const int p = *rc::gen::oneOf(rc::gen::inRange(0, units), rc::gen::just(units - 1),
@@ -169,41 +127,53 @@ private slots:
         });
     }
 
-    void a_unit_that_cannot_be_stored_leaves_the_file_alone_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("factor");
-        QTest::addColumn<QString>("condition");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("factor 0") << "new/h"
-                                  << "0"
-                                  << "-"
-                                  << "Text 48";
-        QTest::newRow("a comma would split the record") << "new/h"
-                                                        << "2"
-                                                        << "0 °C, 1 bar"
-                                                        << "Normzustand \"0 °C, 1 bar\": Ein Komma";
-        QTest::newRow("a name outside Latin-1") << "€/h"
-                                                << "2"
-                                                << "-"
-                                                << "Name \"€/h\": UNIT.CON "
-                                                   "nimmt nur Zeichen des Zeichensatzes Latin-1";
-        QTest::newRow("the end marker as a name") << "Ende"
-                                                  << "2"
-                                                  << "-"
-                                                  << "\"Ende\" beendet";
-    }
-    void a_unit_that_cannot_be_stored_leaves_the_file_alone() {
-        QFETCH(QString, name);
-        QFETCH(QString, factor);
-        QFETCH(QString, condition);
-        QFETCH(QString, message);
+    // Whatever is typed, the unit is stored so that the file reads it back as
+    // the boxes show it (texts without blanks around them), or it is refused
+    // with a message naming what is wrong and the file is left alone: no
+    // factor above 0, a text outside Latin-1 or with a comma, a double quote
+    // or a control character, a name "Ende". The factor box keeps the digits
+    // and the first period typed and drops the rest, a comma too.
+    void a_unit_reads_back_as_shown_or_is_refused() {
         UnitBench u;
-        const QByteArray before = readFile(u.folder.filePath("UNIT.CON"));
-        u.add(name, factor, condition);
-        QCOMPARE(readFile(u.folder.filePath("UNIT.CON")), before);
-        QVERIFY2(u.b.dialogs.texts().last().contains(message),
-                 qPrintable(u.b.dialogs.texts().last()));
-        QVERIFY(u.b.session.display.visible("raEinheitenAdd"));
+        const QString path = u.folder.filePath("UNIT.CON");
+        const QByteArray before = readFile(path);
+        using F = Session::UnitField;
+        QCHECK_PROPERTY("read back as shown or refused", [&] {
+            const auto text = [](auto... chars) {
+                return QString::fromStdU16String(
+                    *rc::gen::container<std::u16string>(rc::gen::element(chars...)));
+            };
+            const auto anyText = [&] {
+                return text(u'x', u' ', u'\u00B0', u'\u20AC', u',', u'"', u'\t');
+            };
+            const QString typed = text(u'0', u'5', u'.', u',', u'e', u'-');
+            u.b.dialogs.shownMessages.clear();
+            u.b.session.openUnitTask(Task::UnitAdd);
+            u.type(F::Factor, text(u'5', u'.'));  // typed over or emptied
+            const QString f = u.type(F::Factor, typed);
+            const QString n =
+                u.type(F::Name, *rc::gen::element(0, 1) ? QString("Ende") : anyText());
+            const QString c = u.type(F::Condition, anyText()), g = u.type(F::Gas, anyText());
+            u.b.session.storeUnit();
+            const QRegularExpression notDigit("[^0-9]");
+            RC_ASSERT(QRegularExpression("^[0-9]*\\.?[0-9]*$").match(f).hasMatch());
+            RC_ASSERT(QString(f).remove(notDigit) == QString(typed).remove(notDigit));
+            RC_ASSERT(f.contains('.') == typed.contains('.'));
+            if (!(f.toDouble() > 0) || n.trimmed() == "Ende" ||
+                QRegularExpression("[\u20AC,\"\t]").match(n + c + g).hasMatch()) {
+                RC_ASSERT(readFile(path) == before);
+                RC_ASSERT(QRegularExpression("^(Text 48|Name|Normzustand|Gasart|\"Ende\")")
+                              .match(u.b.dialogs.texts().value(0))
+                              .hasMatch());
+                return;
+            }
+            const Unit read = readUnits(path).entries.last();
+            RC_ASSERT(read.Umrechnungsfaktor == f.toDouble());
+            RC_ASSERT(QStringList({read.Einheit, read.Normzustand, read.Gasart}) ==
+                      QStringList({n.trimmed(), "(" + c.trimmed() + ")", g.trimmed()}));
+            u.b.session.deleteUnit(Einheitentabelle::BuiltIn);
+            RC_ASSERT(readFile(path) == before);
+        });
     }
 };
 
