@@ -54,8 +54,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("factor 0") << QStringList{"unit-add", "x/h", "0", "-", "Luft"} << 6
                                   << "factor";
-        QTest::newRow("factor not a number")
-            << QStringList{"unit-add", "x/h", "1,5", "-", "Luft"} << 1 << "number with a period";
+        QTest::newRow("an exponent") << QStringList{"unit-add", "x/h", "1e5", "-", "Luft"} << 6
+                                     << "not a plain positive decimal number";
         QTest::newRow("a comma in the gas")
             << QStringList{"unit-add", "x/h", "2", "-", "Luft, N2"} << 6 << "comma";
         QTest::newRow("a built-in unit") << QStringList{"unit-delete", "kg/h"} << 6 << "";

@@ -38,19 +38,25 @@ class TstCountsWindow : public QObject {
 
 private slots:
     // Unticking the request returns the poll to the measured value, and so does
-    // closing the window, which also ends a run.
+    // closing the window; unticking averaging ends a run.
     void the_counts_request_switches_the_poll_until_unticked_or_closed() {
         CountsBench c;
         c.s.requestCounts(true);
+        c.s.readingsTyped("5");
         QVERIFY(c.d().enabled("frmCounts.raMittelwerte"));
         QCOMPARE(c.nextPoll(), QStringLiteral("03 01"));
         c.s.requestCounts(false);
         QVERIFY(!c.d().enabled("frmCounts.raMittelwerte"));
         QCOMPARE(c.nextPoll(), QStringLiteral("03 02"));
         c.s.requestCounts(true);
-        c.s.readingsTyped("5");
+        QVERIFY(!c.d().enabled("frmCounts.chkMittelwert"));  // until a number is typed afresh
+        c.s.readingsTyped("50");
         c.s.startAveraging(true);
         QCOMPARE(c.nextPoll(), QStringLiteral("03 01"));
+        c.s.startAveraging(false);  // unticked: the run ends, readings no longer count
+        const int taken = c.d().value("frmCounts.AnzeigeAnzW");
+        c.reading(100);
+        QCOMPARE(c.d().value("frmCounts.AnzeigeAnzW"), taken);
         c.s.closeCountsWindow();
         QVERIFY(!c.ticked("frmCounts.chkMittelwert") && !c.ticked("frmCounts.chkCountsanf"));
         QVERIFY(!c.s.live.averaging && !c.s.live.CountsRequestActive);

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "config/einheitentabelle.h"
+#include "config/units_file.h"
 #include "files/config_file.h"
 #include "files/curve_csv.h"
 #include "files/password_file.h"
@@ -31,8 +32,8 @@ const QList<QPair<const char*, Writer>>& writers() {
         {"units",
          [](const QString& p, bool big) {
              QString error;
-             return writeUnits(p, QVector<Unit>(big ? 40 : 1, Unit{"kg/h", 1, "(-)", "Luft"}),
-                               error);
+             return unitsFile::add(p, readUnits(p).entries, Unit{longText(big), 1, "(-)", "Luft"},
+                                   error) == unitsFile::Result::Done;
          }},
         {"password",
          [](const QString& p, bool big) {

@@ -148,6 +148,28 @@ private slots:
         QCOMPARE(readFile(dir.filePath("md.2")).count('\n'), 13);
     }
 
+    // The dialog names the file written while another folder and name wait for
+    // the next file; a folder chosen with the name emptied ends the recording.
+    void another_folder_and_name_take_effect_at_the_next_file() {
+        QTemporaryDir a, b;
+        writeFile(a.filePath("mess.1"), records(Full - 1));
+        LogBench l;
+        l.record(a.path(), "mess");
+        l.b.session.chooseLogFolder(b.path());
+        l.b.session.logNameTyped("neu");
+        l.ticks(1);
+        QCOMPARE(l.d().text("frmMdSave.lblDateiname"),
+                 QDir::toNativeSeparators(a.filePath("mess.1")));
+        l.ticks(1);
+        QCOMPARE(l.d().text("frmMdSave.lblDateiname"), QStringLiteral("neu.1"));
+        QCOMPARE(readFile(a.filePath("mess.1")).count('\n'), Full);
+        QCOMPARE(readFile(b.filePath("neu.1")).count('\n'), 1);
+        l.b.session.logNameTyped("");
+        l.b.session.chooseLogFolder(a.path());
+        QCOMPARE(l.b.dialogs.texts(), QStringList("Kein Dateiname angegeben !"));
+        QVERIFY(!l.ticked() && !l.b.session.logging.MdAktiv);
+    }
+
     // The adapter is pulled during a recording and comes back under the same
     // path: connected again from the menu, or on its own for a recording nobody
     // watches (the command-line tool).

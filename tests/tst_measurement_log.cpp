@@ -72,9 +72,7 @@ private slots:
         QTest::addColumn<QList<int>>("lines");
         QTest::addColumn<int>("number");
         QTest::addColumn<int>("count");
-        QTest::newRow("no file yet") << QList<int>() << 1 << 0;
         QTest::newRow("file 1 with room") << QList<int>{Full - 1} << 1 << Full - 1;
-        QTest::newRow("file 1 full, file 2 with room") << QList<int>{Full, 10} << 2 << 10;
         QTest::newRow("files 1 and 2 full as logging leaves them")
             << QList<int>{Full, Full + 1} << 3 << 0;
     }
@@ -160,33 +158,6 @@ private slots:
         QCOMPARE(log.MdSaetze(), count);
         log.append("new");
         QCOMPARE(readFile(logFile(dir, 1)), after);
-    }
-
-    void a_file_that_cannot_be_written_gives_a_write_error_naming_it_data() {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<int>("appends");  // after the folder "sub" is removed
-        QTest::addColumn<QString>("file");
-        QTest::newRow("a folder under a regular file, at start")
-            << "afile/x" << 0 << "afile/x/md.1";
-        QTest::newRow("a folder removed while logging, at the next file")
-            << "sub" << 2 << "sub/md.2";
-    }
-    void a_file_that_cannot_be_written_gives_a_write_error_naming_it() {
-        QFETCH(QString, folder);
-        QFETCH(int, appends);
-        QFETCH(QString, file);
-        QTemporaryDir dir;
-        writeFile(dir.filePath("afile"), "");
-        QDir(dir.path()).mkdir("sub");
-        writeFile(dir.filePath("sub/md.1"), records(Full - 1));
-        MeasurementLog log;
-        Result r = log.start(dir.filePath(folder), "md");
-        QDir(dir.filePath("sub")).removeRecursively();
-        for (int i = 0; i < appends; ++i)
-            r = log.append("m");
-        QCOMPARE(r, Result::WriteError);
-        QVERIFY2(log.error().startsWith(dir.filePath(file) + ": "), qPrintable(log.error()));
-        QVERIFY(!log.active());
     }
 };
 

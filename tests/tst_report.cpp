@@ -184,9 +184,9 @@ private slots:
         const Document d = serviceReport(m, Now);
         const QVector<Line> points = linesWithItemAt(d, 33);
         QCOMPARE(points.size(), 30);
-        QCOMPARE(texts(points[0]), QStringList({"1", "120", " 0.5 "}));
-        QCOMPARE(texts(points[1]), QStringList({"2", "0", "-1.25 "}));
-        QCOMPARE(texts(points[29]), QStringList({"30", "0", " 0 "}));
+        QCOMPARE(texts(points[0]), QStringList({" 1 ", " 120 ", " 0.5 "}));
+        QCOMPARE(texts(points[1]), QStringList({" 2 ", " 0 ", "-1.25 "}));
+        QCOMPARE(texts(points[29]), QStringList({" 30 ", " 0 ", " 0 "}));
         const QVector<Line> heads = linesWithItemAt(d, 30);
         QCOMPARE(heads.size(), 2);
         QCOMPARE(heads[0].items[1].text, "gemessene Spannung");

@@ -2,7 +2,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "config/einheitentabelle.h"
 #include "files/settings_file.h"
 #include "support/file_helpers.h"
 
@@ -98,11 +97,6 @@ private slots:
 
     void a_failed_write_reports_itself() {
         QVERIFY(!settingsFile::write(QStringLiteral("/nonexistent/dir/Q_orbis.CON"), Settings{}));
-    }
-
-    void commas_are_not_allowed_in_fields() {
-        QVERIFY(fieldUsable(QStringLiteral("(20 °C 1013 mbar)")));
-        QVERIFY(!fieldUsable(QStringLiteral("(20 °C, 1013 mbar)")));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "config/einheitentabelle.h"
 #include "support/bench.h"
 #include "support/file_helpers.h"
+#include "support/property.h"
 
 namespace {
 
@@ -18,8 +19,8 @@ struct UnitBench {
     QStringList list() const {
         return b.session.display.get("ListeEinheitenloesch", Aspect::Items).toStringList();
     }
-    void type(Session::UnitField field, const QString& text) {
-        b.session.unitFieldChanged(field, text);
+    QString type(Session::UnitField field, const QString& text) {
+        return b.session.unitFieldChanged(field, text);
     }
     void add(const QString& name, const QString& factor, const QString& condition) {
         b.session.openUnitTask(Task::UnitAdd);
@@ -33,6 +34,14 @@ struct UnitBench {
     QTemporaryDir folder;
     Bench b;
 };
+
+// Lines as a units file holds them, each ended by `eol`.
+QByteArray lines(const QStringList& fields, const QByteArray& eol) {
+    QByteArray b;
+    for (const QString& f : fields)
+        b += f.toLatin1() + eol;
+    return b;
+}
 
 }  // namespace
 
@@ -66,88 +75,105 @@ private slots:
         if (portOpen) QVERIFY(qAbs(u.b.sim.line.transcript[sent].time - chosen - 0.5) < 0.01);
     }
 
-    void the_factor_box_takes_digits_and_a_period_only_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("digits") << "60"
-                                << "60";
-        QTest::newRow("a period") << "1."
-                                  << "1.";
-        QTest::newRow("a comma is dropped, not converted") << "1,"
-                                                           << "1";
-        QTest::newRow("a letter") << "2x"
-                                  << "2";
-    }
-    void the_factor_box_takes_digits_and_a_period_only() {
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        UnitBench u;
-        QCOMPARE(u.b.session.unitFieldChanged(Session::UnitField::Factor, typed), shown);
+    // A file edited by hand, with records the table skips or cannot take,
+    // loses none of them: an add or a delete changes its one record only.
+    void any_units_file_keeps_every_other_record_across_add_and_delete() {
+        QCHECK_PROPERTY("only the one record changes", [] {
+            const QByteArray eol = *rc::gen::element(QByteArray("\r\n"), QByteArray("\n"));
+            const auto kinds = *rc::gen::container<std::vector<int>>(rc::gen::inRange(0, 7));
+            const QByteArray tail = *rc::gen::element(QByteArray(), QByteArray("Notiz, x\r\n"));
+            const QStringList factors = {" .06", " 2", "7.25", " .45359237", " 0", "-2", "abc"};
+            QByteArray shipped = readFile(QStringLiteral(ORBIS_DATA "/UNIT.CON"));
+            shipped = shipped.left(shipped.indexOf("Ende")).replace("\r\n", eol);
+            QVector<QByteArray> extras;
+            QVector<int> offered;  // the extra records the table takes, as deleting shows
+            for (int i = 0; i < int(kinds.size()); ++i) {
+                extras << lines({QString("u%1/h").arg(i), factors[kinds[i]], "(-)", "Luft"}, eol);
+                if (kinds[i] < 4 && offered.size() < Einheitentabelle::Max - 12) offered << i;
+            }
+            const bool full = offered.size() == Einheitentabelle::Max - 12;
+            const QByteArray added =
+                full ? QByteArray() : lines({"neu/h", " 12.5", "(0 °C)", "Luft"}, eol);
+            const auto file = [&](int without, const QByteArray& newRecord) {
+                QByteArray b = shipped;
+                for (int i = 0; i < extras.size(); ++i)
+                    if (i != without) b += extras[i];
+                return b + newRecord + "Ende" + eol + tail;
+            };
+            UnitBench u;
+            const QString path = u.folder.filePath("UNIT.CON");
+            writeFile(path, file(-1, QByteArray()));
+            u.b.session.loadUnits(path);
+            RC_ASSERT(u.list().size() == 12 + offered.size());
+            RC_ASSERT(u.b.dialogs.texts().isEmpty() == (offered.size() == extras.size()));
+            u.b.dialogs.shownMessages.clear();
+
+            u.add("neu/h", "12.5", "0 °C");  // listed without blanks until read again
+            RC_ASSERT(readFile(path) == file(-1, added));
+            RC_ASSERT(u.b.dialogs.texts().join("").contains("höchstens 50") == full);
+            RC_ASSERT((u.list().last() == "neu/h(0 °C)  Luft") == !full);
+
+            const int units = int(u.b.session.units.entries.size());
+            const int p = *rc::gen::oneOf(rc::gen::inRange(0, units), rc::gen::just(units - 1),
+                                          rc::gen::inRange(12, units));
+            u.b.session.openUnitTask(Task::UnitDelete);
+            u.b.session.deleteUnit(p);
+            const QByteArray left = p < 12                    ? file(-1, added)
+                                    : !full && p == units - 1 ? file(-1, QByteArray())
+                                                              : file(offered[p - 12], added);
+            RC_ASSERT(readFile(path) == left);
+            RC_ASSERT(u.b.dialogs.texts().contains("Text 46") == (p < 12));
+            RC_ASSERT(u.list().size() == readUnits(path).entries.size());
+        });
     }
 
-    // A new unit is appended to the file; its list entry has no blanks before the
-    // parenthesis until the table is read again.
-    void a_new_unit_is_stored_and_listed() {
+    // Whatever is typed, the unit is stored so that the file reads it back as
+    // the boxes show it (texts without blanks around them), or it is refused
+    // with a message naming what is wrong and the file is left alone: no
+    // factor above 0, a text outside Latin-1 or with a comma, a double quote
+    // or a control character, a name "Ende". The factor box keeps the digits
+    // and the first period typed and drops the rest, a comma too.
+    void a_unit_reads_back_as_shown_or_is_refused() {
         UnitBench u;
-        const QString longName(40, 'x');
-        QCOMPARE(u.b.session.unitFieldChanged(Session::UnitField::Name, longName),
-                 longName.left(30));
-        u.add("lb/min", "15", "0 °C");
-        const QByteArray file = readFile(u.folder.filePath("UNIT.CON"));
-        QVERIFY(
-            file.endsWith("lb/min\r\n 15\r\n(0 \xB0"
-                          "C)\r\nLuft\r\nEnde\r\n"));
-        QCOMPARE(u.list().last(), QStringLiteral("lb/min(0 °C)  Luft"));
-        QCOMPARE(u.b.session.units.entries.size(), 13);
-        QVERIFY(!u.b.session.display.visible("raEinheitenAdd"));
-        QCOMPARE(readUnits(u.folder.filePath("UNIT.CON")).entries.last().Umrechnungsfaktor, 15.0);
-    }
-
-    void a_unit_that_cannot_be_stored_leaves_the_file_alone_data() {
-        QTest::addColumn<QString>("factor");
-        QTest::addColumn<QString>("condition");
-        QTest::addColumn<int>("extra");  // units added before
-        QTest::addColumn<QString>("message");
-        QTest::newRow("factor 0") << "0"
-                                  << "-" << 0 << "Text 48";
-        QTest::newRow("a comma would split the record") << "2"
-                                                        << "0 °C, 1 bar" << 0 << "Komma";
-        QTest::newRow("the 51st unit") << "2"
-                                       << "-" << 38 << "höchstens 50";
-    }
-    void a_unit_that_cannot_be_stored_leaves_the_file_alone() {
-        QFETCH(QString, factor);
-        QFETCH(QString, condition);
-        QFETCH(int, extra);
-        QFETCH(QString, message);
-        UnitBench u;
-        for (int i = 0; i < extra; ++i)
-            u.add(QStringLiteral("u%1/h").arg(i), "2", "-");
-        const QByteArray before = readFile(u.folder.filePath("UNIT.CON"));
-        u.add("new/h", factor, condition);
-        QCOMPARE(readFile(u.folder.filePath("UNIT.CON")), before);
-        QVERIFY2(u.b.dialogs.texts().last().contains(message),
-                 qPrintable(u.b.dialogs.texts().last()));
-        QVERIFY(u.b.session.display.visible("raEinheitenAdd"));
-    }
-
-    void only_units_after_the_twelve_built_in_ones_can_be_deleted_data() {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<int>("left");
-        QTest::newRow("a built-in unit") << 11 << 13;
-        QTest::newRow("the thirteenth") << 12 << 12;
-    }
-    void only_units_after_the_twelve_built_in_ones_can_be_deleted() {
-        QFETCH(int, position);
-        QFETCH(int, left);
-        UnitBench u;
-        u.add("lb/min", "15", "-");
-        u.b.session.openUnitTask(Task::UnitDelete);
-        u.b.session.deleteUnit(position);
-        QCOMPARE(readUnits(u.folder.filePath("UNIT.CON")).entries.size(), left);
-        QCOMPARE(u.list().size(), left);
-        QCOMPARE(u.b.dialogs.texts(), left == 13 ? QStringList{"Text 46"} : QStringList());
-        QCOMPARE(u.b.session.display.visible("raEinheitenloesch"), left == 13);
+        const QString path = u.folder.filePath("UNIT.CON");
+        const QByteArray before = readFile(path);
+        using F = Session::UnitField;
+        QCHECK_PROPERTY("read back as shown or refused", [&] {
+            const auto text = [](auto... chars) {
+                return QString::fromStdU16String(
+                    *rc::gen::container<std::u16string>(rc::gen::element(chars...)));
+            };
+            const auto anyText = [&] {
+                return text(u'x', u' ', u'\u00B0', u'\u20AC', u',', u'"', u'\t');
+            };
+            const QString typed = text(u'0', u'5', u'.', u',', u'e', u'-');
+            u.b.dialogs.shownMessages.clear();
+            u.b.session.openUnitTask(Task::UnitAdd);
+            u.type(F::Factor, text(u'5', u'.'));  // typed over or emptied
+            const QString f = u.type(F::Factor, typed);
+            const QString n =
+                u.type(F::Name, *rc::gen::element(0, 1) ? QString("Ende") : anyText());
+            const QString c = u.type(F::Condition, anyText()), g = u.type(F::Gas, anyText());
+            u.b.session.storeUnit();
+            const QRegularExpression notDigit("[^0-9]");
+            RC_ASSERT(QRegularExpression("^[0-9]*\\.?[0-9]*$").match(f).hasMatch());
+            RC_ASSERT(QString(f).remove(notDigit) == QString(typed).remove(notDigit));
+            RC_ASSERT(f.contains('.') == typed.contains('.'));
+            if (!(f.toDouble() > 0) || n.trimmed() == "Ende" ||
+                QRegularExpression("[\u20AC,\"\t]").match(n + c + g).hasMatch()) {
+                RC_ASSERT(readFile(path) == before);
+                RC_ASSERT(QRegularExpression("^(Text 48|Name|Normzustand|Gasart|\"Ende\")")
+                              .match(u.b.dialogs.texts().value(0))
+                              .hasMatch());
+                return;
+            }
+            const Unit read = readUnits(path).entries.last();
+            RC_ASSERT(read.Umrechnungsfaktor == f.toDouble());
+            RC_ASSERT(QStringList({read.Einheit, read.Normzustand, read.Gasart}) ==
+                      QStringList({n.trimmed(), "(" + c.trimmed() + ")", g.trimmed()}));
+            u.b.session.deleteUnit(Einheitentabelle::BuiltIn);
+            RC_ASSERT(readFile(path) == before);
+        });
     }
 };
 

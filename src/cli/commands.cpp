@@ -172,13 +172,10 @@ int listUnits(const Options& o) {
     return Done;
 }
 
+// Each field is taken as given or not at all: a text the frame's boxes
+// would change (a factor that is not plain digits with one period, a text
+// beyond 30 characters) is refused, not stored changed.
 int addUnit(const QStringList& fields, const Options& o) {
-    bool number = false;
-    fields.value(1).toDouble(&number);
-    if (!number) {
-        QTextStream(stderr) << "orbis-cli: the factor must be a number with a period" << Qt::endl;
-        return Usage;
-    }
     Headless tool(folderOf(o));
     Session& s = tool.session;
     loadFolder(s);
@@ -186,8 +183,16 @@ int addUnit(const QStringList& fields, const Options& o) {
     s.openUnitTask(Task::UnitAdd);
     const Session::UnitField order[] = {Session::UnitField::Name, Session::UnitField::Factor,
                                         Session::UnitField::Condition, Session::UnitField::Gas};
-    for (int i = 0; i < 4; ++i)
-        s.unitFieldChanged(order[i], fields[i]);
+    const char* const rules[] = {
+        "a name of at most 30 characters", "a plain positive decimal number such as 0.45",
+        "a standard condition of at most 30 characters", "a gas of at most 30 characters"};
+    for (int i = 0; i < 4; ++i) {
+        if (s.unitFieldChanged(order[i], fields[i]) != fields[i]) {
+            QTextStream(stderr) << "orbis-cli: \"" << fields[i] << "\" is not " << rules[i]
+                                << "; nothing was added" << Qt::endl;
+            return Refused;
+        }
+    }
     s.storeUnit();
     return s.units.entries.size() > before ? Done : Refused;
 }

@@ -2,54 +2,20 @@
 
 #include <QFile>
 
-#include "config/saved_file.h"
-#include "config/sequential_input.h"
-#include "device/numbers.h"
+#include "config/unit_records.h"
 
-namespace {
-
-const QString EndMarker = QStringLiteral("Ende");
-
-Unit kgh() {
+Unit fallbackUnit() {
     return {QStringLiteral("kg/h"), 1.0, QStringLiteral("(-)"), QStringLiteral("Luft")};
 }
-
-}  // namespace
 
 Einheitentabelle readUnits(const QString& path) {
     Einheitentabelle t;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (file.open(QIODevice::ReadOnly))
+        t = scanUnits(file.readAll()).table;
+    else
         t.problems.append({UnitProblem::Kind::Missing, file.errorString()});
-    } else {
-        SequentialInput reader(QString::fromLatin1(file.readAll()));
-        QString name, factor;
-        for (;;) {
-            if (!reader.next(name)) {
-                t.problems.append({UnitProblem::Kind::NoEnd, QString()});
-                break;
-            }
-            if (name == EndMarker) break;
-            Unit e{name, 0.0, QString(), QString()};
-            if (!reader.next(factor) || !reader.next(e.Normzustand) || !reader.next(e.Gasart)) {
-                t.problems.append({UnitProblem::Kind::Incomplete, name});
-                break;
-            }
-            bool ok = false;
-            e.Umrechnungsfaktor = factor.toDouble(&ok);
-            if (!ok || !(e.Umrechnungsfaktor > 0)) {
-                t.problems.append({UnitProblem::Kind::Factor, name});
-                continue;
-            }
-            if (t.entries.size() == Einheitentabelle::Max) {
-                t.problems.append(
-                    {UnitProblem::Kind::TooMany, QString::number(Einheitentabelle::Max)});
-                break;
-            }
-            t.entries.append(e);
-        }
-    }
-    if (t.entries.isEmpty()) t.entries.append(kgh());
+    if (t.entries.isEmpty()) t.entries.append(fallbackUnit());
     return t;
 }
 
@@ -59,20 +25,6 @@ QString listText(const Unit& e) {
 
 QString addedListText(const Unit& e) {
     return e.Einheit + e.Normzustand + QStringLiteral("  ") + e.Gasart;
-}
-
-bool fieldUsable(const QString& text) {
-    return !text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'));
-}
-
-bool writeUnits(const QString& path, const QVector<Unit>& units, QString& error) {
-    QByteArray text;
-    for (const Unit& u : units)
-        for (const QString& line :
-             {u.Einheit, strForm(u.Umrechnungsfaktor), u.Normzustand, u.Gasart})
-            text += line.toLatin1() + "\r\n";
-    text += EndMarker.toLatin1() + "\r\n";
-    return saveWhole(path, text, error);
 }
 
 namespace {

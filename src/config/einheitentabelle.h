@@ -30,18 +30,13 @@ struct Einheitentabelle {
 // empty holds kg/h with factor 1, so there is always a unit to work in.
 Einheitentabelle readUnits(const QString& path);
 
-// Writes the whole file, records in order and "Ende", or nothing; false
-// with the reason in `error`.
-bool writeUnits(const QString& path, const QVector<Unit>& units, QString& error);
+// kg/h with factor 1: the unit a table without any holds.
+Unit fallbackUnit();
 
 // The list entry of a unit as the unit lists show it after reading.
 QString listText(const Unit& e);
 // The list entry of a unit just added: no blanks before its standard condition.
 QString addedListText(const Unit& e);
-
-// A text a unit field can hold: the file's fields end at a comma, and a
-// double quote would start a quoted field.
-bool fieldUsable(const QString& text);
 
 // One message that names every problem, in the language.
 QString problemMessage(const QVector<UnitProblem>& problems, Language s);

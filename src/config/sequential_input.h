@@ -13,6 +13,8 @@ public:
     bool next(QString& value);
     bool asNumber(int& value);
     bool asNumber(double& value);
+    // Where the next value's field begins: after the separator of the last one.
+    int position() const { return i_; }
 
 private:
     static bool separators(QChar c);

@@ -22,8 +22,8 @@ QString MeasurementLog::MdDatei() const {
 MeasurementLog::Result MeasurementLog::start(const QString& MdPfad, const QString& MdDateiname) {
     stop();
     error_.clear();
-    MdPfad_ = MdPfad;
-    MdDateiname_ = MdDateiname;
+    MdPfad_ = nextPfad_ = MdPfad;
+    MdDateiname_ = nextDateiname_ = MdDateiname;
     for (MdNummer_ = 1; MdNummer_ <= MaxFiles; ++MdNummer_) {
         QFile f(MdDatei());
         if (!f.exists()) {
@@ -45,10 +45,7 @@ MeasurementLog::Result MeasurementLog::start(const QString& MdPfad, const QStrin
 MeasurementLog::Result MeasurementLog::append(const QString& record) {
     if (!active()) return fail(QStringLiteral("not open"));
     if (++MdSaetze_ > MaxRecords) {
-        MdSaetze_ = 0;
-        stop();
-        if (++MdNummer_ > MaxFiles) return Result::Exhausted;
-        const Result opened = openForAppend();
+        const Result opened = nextFile();
         if (opened != Result::Ok) return opened;
     }
     const QByteArray line = record.toLatin1() + "\r\n";
@@ -58,6 +55,23 @@ MeasurementLog::Result MeasurementLog::append(const QString& record) {
 
 void MeasurementLog::stop() {
     file_.close();
+}
+
+void MeasurementLog::moveTo(const QString& MdPfad, const QString& MdDateiname) {
+    nextPfad_ = MdPfad;
+    nextDateiname_ = MdDateiname;
+}
+
+MeasurementLog::Result MeasurementLog::nextFile() {
+    stop();
+    if (nextPfad_ != MdPfad_ || nextDateiname_ != MdDateiname_) {
+        const Result started = start(nextPfad_, nextDateiname_);
+        ++MdSaetze_;
+        return started;
+    }
+    MdSaetze_ = 0;
+    if (++MdNummer_ > MaxFiles) return Result::Exhausted;
+    return openForAppend();
 }
 
 MeasurementLog::Result MeasurementLog::openForAppend() {

@@ -24,13 +24,21 @@ public:
     // MaxRecords, and the count starts again at 0 with the record that opens
     // the next file, so the first file holds MaxRecords records and every
     // later one MaxRecords + 1. Exhausted past the last file, with nothing
-    // written. Any result but Ok stops the log.
+    // written. Any result but Ok stops the log. After moveTo() the next file
+    // is the one start() takes in the new place, and the record counts as
+    // the first one after a start.
     Result append(const QString& record);
 
     void stop();
 
+    // Where the files go from the next file switch on; the file being written
+    // is kept. Another folder or base name begins there as start() does.
+    void moveTo(const QString& MdPfad, const QString& MdDateiname);
+
     int MdNummer() const { return MdNummer_; }
     int MdSaetze() const { return MdSaetze_; }
+    QString MdPfad() const { return MdPfad_; }
+    QString MdDateiname() const { return MdDateiname_; }
     QString MdDatei() const;
     QString MdEndung() const;
     // The file and the system's reason after a write error.
@@ -38,11 +46,14 @@ public:
     bool active() const { return file_.isOpen(); }
 
 private:
+    Result nextFile();
     Result openForAppend();
     Result fail(const QString& reason);
 
     QString MdPfad_;
     QString MdDateiname_;
+    QString nextPfad_;
+    QString nextDateiname_;
     int MdNummer_ = 0;
     int MdSaetze_ = 0;
     QFile file_;

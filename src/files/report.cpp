@@ -232,8 +232,8 @@ Document serviceReport(const MeterParameters& m, const QDateTime& now) {
             {28, QStringLiteral("Luftmasse [kg/h]")}});
     addEmpty(d);
     for (size_t i = 1; i <= supportPoints::Shown; ++i)
-        add(d, {{LabelTab, boxForm(double(i))},
-                {18, boxForm(m.StpCounts[i])},
+        add(d, {{LabelTab, printed(double(i))},
+                {18, printed(m.StpCounts[i])},
                 {33, printed(m.StpFlow[i])}});
     addRuleAndGap(d);
     dacSection(d, QStringLiteral("DAC Abgleich (Spannung)"), QStringLiteral("gemessene Spannung"),

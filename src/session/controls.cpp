@@ -120,7 +120,8 @@ void countsWindow(QVector<ControlSetting>& out, const SessionState& s, const Liv
     show(out, QStringLiteral("frmCounts"), s.countsWindowShown);
     show(out, QStringLiteral("frmMdSave"), s.loggingDialogShown);
     enable(out, QStringLiteral("frmCounts.raMittelwerte"), l.CountsRequestActive);
-    enable(out, QStringLiteral("frmCounts.chkMittelwert"), l.MwAnzahl >= 2);
+    enable(out, QStringLiteral("frmCounts.chkMittelwert"),
+           l.averaging || (l.readingsGiven && l.MwAnzahl >= 2));
 }
 
 }  // namespace

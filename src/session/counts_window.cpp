@@ -13,15 +13,19 @@ void Session::openCountsWindow() {
     refreshControls();
 }
 
-// Ticking asks the poll for raw counts instead of the measured value.
+// Ticking asks the poll for raw counts instead of the measured value;
+// averaging waits for a number of readings typed afresh. Unticking ends a
+// run, whose readings would no longer be counts.
 void Session::requestCounts(bool on) {
     live.CountsRequestActive = on;
+    live.readingsGiven = false;
     display.put(QStringLiteral("frmCounts.chkCountsanf"), Aspect::Value, on);
     if (on) {
         setCountsTimer(state.PortOk);
         focus(QStringLiteral("frmCounts.txtMittelwerte"));
     } else {
         display.setText(QStringLiteral("frmCounts.lblCountsanf"), QString());
+        startAveraging(false);
     }
     refreshControls();
 }
@@ -32,6 +36,7 @@ QString Session::readingsTyped(const QString& text) {
     display.put(box, Aspect::Text, text);
     if (text.isEmpty()) {
         live.MwAnzahl = 0;
+        live.readingsGiven = false;
     } else if (!text.back().isDigit() || text.back() > QLatin1Char('9')) {
         message(QStringLiteral("Nur Zahlen von 0 - 9 !"), QString::fromUtf8(InputTitle),
                 Buttons::Ok, Symbol::Information);
@@ -41,15 +46,22 @@ QString Session::readingsTyped(const QString& text) {
             live.MwAnzahl = MaxReadings;
             message(QStringLiteral("Anzahl Werte nicht > 1000 !"), QString::fromUtf8(InputTitle),
                     Buttons::Ok, Symbol::Information);
+        } else {
+            live.readingsGiven = true;
         }
     }
     refreshControls();
     return display.text(box);
 }
 
+// Unticking ends a run; its readings so far are dropped.
 void Session::startAveraging(bool on) {
-    if (!on) return;
     const QString tick = QStringLiteral("frmCounts.chkMittelwert");
+    if (!on) {
+        live.averaging = false;
+        display.put(tick, Aspect::Value, false);
+        return refreshControls();
+    }
     if (!live.CountsRequestActive) {
         message(QStringLiteral("Zunächst muß die Counts Anforderung aktiviert werden !"),
                 QStringLiteral("Fehler vor Mittelwertbildung"), Buttons::Ok, Symbol::Information);
@@ -73,10 +85,9 @@ void Session::startAveraging(bool on) {
     display.setText(QStringLiteral("frmCounts.lblMittelwert"), QString());
 }
 
-// Closing returns the poll to the measured value; the run's results stay.
+// Closing ends a run and returns the poll to the measured value; the
+// results of the last complete run stay.
 void Session::closeCountsWindow() {
-    live.averaging = false;
-    display.put(QStringLiteral("frmCounts.chkMittelwert"), Aspect::Value, false);
     readingsTyped(QStringLiteral("0"));
     requestCounts(false);
     state.countsWindowShown = false;

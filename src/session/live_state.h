@@ -18,4 +18,6 @@ struct LiveValues {
     qint32 MwSumme = 0;      // their sum
     qint32 MwWert = 0;       // mean of the last completed run
     bool averaging = false;  // a run is going on (chkMittelwert ticked)
+    // A number of readings to average was typed since counts were requested.
+    bool readingsGiven = false;
 };

@@ -54,9 +54,17 @@ void Session::closeLoggingDialog() {
     refreshControls();
 }
 
+// A folder chosen while recording takes effect at the next file switch.
 void Session::chooseLogFolder(const QString& path) {
     logging.MdPfad = path;
     display.setText(QStringLiteral("frmMdSave.lblMdPfad"), path);
+    if (display.get(QStringLiteral("frmMdSave.chkMdSave"), Aspect::Value).toBool() &&
+        logging.MdDateiname.isEmpty()) {
+        message(QStringLiteral("Kein Dateiname angegeben !"),
+                QStringLiteral("Fehler bei Eingabe Dateiname"), Buttons::Ok, Symbol::Critical);
+        return stopLogging();
+    }
+    moveLog();
 }
 
 QString Session::logNameTyped(QString text) {
@@ -71,7 +79,16 @@ QString Session::logNameTyped(QString text) {
     }
     logging.MdDateiname = text;
     display.put(QStringLiteral("frmMdSave.txtDateiname"), Aspect::Text, text);
+    moveLog();
     return text;
+}
+
+// While recording, the folder and name shown are where the next file goes;
+// a name being retyped keeps the one last given.
+void Session::moveLog() {
+    if (!logging.MdAktiv || logging.MdDateiname.isEmpty()) return;
+    log_.moveTo(logging.MdPfad, logging.MdDateiname);
+    showLogFile();
 }
 
 // A typed interval outside what the buttons reach is not used; one above
@@ -169,6 +186,7 @@ void Session::timMdsaveTick() {
     display.setBackground(QStringLiteral("shpMdSave"), first ? RecordB : RecordA);
     const QString record = recordText(QDateTime::currentDateTime(), logging.MdInterval,
                                       live.Messwert, settings.unit.Einheit, QLocale());
+    const QString before = log_.MdDatei();
     const MeasurementLog::Result r = log_.append(record);
     if (r != MeasurementLog::Result::Ok) {
         stopLogging();
@@ -176,6 +194,8 @@ void Session::timMdsaveTick() {
     }
     display.setText(QStringLiteral("frmMdSave.lblSaetze"), QString::number(log_.MdSaetze()));
     showLogFile();
+    if (log_.MdDatei() != before)
+        announceRecording(startTexts::recordingTo(language, log_.MdDatei()));
 }
 
 void Session::recordingInterrupted() {
@@ -210,9 +230,12 @@ void Session::reconnectForRecording() {
     connectMeter();
 }
 
+// The file being written: its name beside the folder shown, its whole path
+// while another folder is chosen for the next file.
 void Session::showLogFile() {
     display.setText(QStringLiteral("frmMdSave.lblDateiname"),
-                    logging.MdDateiname + log_.MdEndung());
+                    log_.MdPfad() == logging.MdPfad ? log_.MdDateiname() + log_.MdEndung()
+                                                    : QDir::toNativeSeparators(log_.MdDatei()));
 }
 
 // The numbers of a name used up, or a file that cannot be written: the

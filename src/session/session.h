@@ -9,6 +9,7 @@
 #include "config/language.h"
 #include "config/texts.h"
 #include "config/write_plan.h"
+#include "config/units_file.h"
 #include "device/dac_calibration.h"
 #include "device/meter_parameters.h"
 #include "files/config_file.h"
@@ -326,6 +327,7 @@ private:
     void recordingResumed();
     void reconnectForRecording();
     void showLogFile();
+    void moveLog();
     void logFailure(MeasurementLog::Result r);
     bool PasswortLesen();
     void askServicePassword();
@@ -360,6 +362,8 @@ private:
     WriteResult finishWrite(const WritePlan& plan);
     void refuseWrite(const Refusal& r);
     void showUnitLists(const QStringList& entries);
+    QString unitsPath() const;
+    bool unitsFileEdited(unitsFile::Result r, const QString& error);
 
     Port& port_;
     Clock& clock_;

@@ -13,14 +13,83 @@ QString tableFull(Language s, int max) {
         .arg(max);
 }
 
-QString fieldRefused(Language s) {
+namespace {
+
+QString fieldName(Language s, Session::UnitField field) {
+    switch (field) {
+        case Session::UnitField::Name:
+            return choose(s, QStringLiteral("Name"), QStringLiteral("Name"), QStringLiteral("Nom"));
+        case Session::UnitField::Condition:
+            return choose(s, QStringLiteral("Normzustand"), QStringLiteral("Standard condition"),
+                          QStringLiteral("État normal"));
+        case Session::UnitField::Gas:
+        case Session::UnitField::Factor:
+            break;
+    }
+    return choose(s, QStringLiteral("Gasart"), QStringLiteral("Gas"), QStringLiteral("Gaz"));
+}
+
+QString reason(Language s, unitsFile::FieldFault fault) {
+    switch (fault) {
+        case unitsFile::FieldFault::NotLatin1:
+            return choose(s,
+                          QStringLiteral("UNIT.CON nimmt nur Zeichen des Zeichensatzes Latin-1 "
+                                         "(Westeuropa) auf."),
+                          QStringLiteral("UNIT.CON holds only characters of the Latin-1 (Western "
+                                         "European) character set."),
+                          QStringLiteral("UNIT.CON ne contient que des caractères du jeu Latin-1 "
+                                         "(Europe occidentale)."));
+        case unitsFile::FieldFault::EndMarker:
+            return choose(s,
+                          QStringLiteral("\"Ende\" beendet die Tabelle in UNIT.CON und kann "
+                                         "keine Einheit benennen."),
+                          QStringLiteral("\"Ende\" ends the table in UNIT.CON and cannot name a "
+                                         "unit."),
+                          QStringLiteral("\"Ende\" termine la table dans UNIT.CON et ne peut pas "
+                                         "nommer une unité."));
+        case unitsFile::FieldFault::Unreadable:
+        case unitsFile::FieldFault::None:
+            break;
+    }
     return choose(s,
-                  QStringLiteral("Name, Normzustand und Gasart dürfen weder Komma noch "
-                                 "Anführungszeichen enthalten."),
-                  QStringLiteral("Name, standard condition and gas must contain neither a comma "
-                                 "nor a double quote."),
-                  QStringLiteral("Le nom, l'état normal et le gaz ne doivent contenir ni virgule "
-                                 "ni guillemet."));
+                  QStringLiteral("Ein Komma, ein Anführungszeichen oder ein Steuerzeichen kann "
+                                 "UNIT.CON nicht zurücklesen."),
+                  QStringLiteral("UNIT.CON cannot read back a comma, a double quote or a control "
+                                 "character."),
+                  QStringLiteral("UNIT.CON ne peut pas relire une virgule, un guillemet ou un "
+                                 "caractère de contrôle."));
+}
+
+}  // namespace
+
+QString fieldRefused(Language s, Session::UnitField field, const QString& text,
+                     unitsFile::FieldFault fault) {
+    return fieldName(s, field) + QStringLiteral(" \"") + text + QStringLiteral("\": ") +
+           reason(s, fault);
+}
+
+QString fileChanged(Language s) {
+    return choose(s,
+                  QStringLiteral("UNIT.CON wurde geändert, seit die Einheiten gelesen wurden; "
+                                 "die Listen zeigen jetzt die Datei. Bitte wählen Sie erneut."),
+                  QStringLiteral("UNIT.CON has changed since the units were read; the lists now "
+                                 "show the file. Please choose again."),
+                  QStringLiteral("UNIT.CON a été modifié depuis la lecture des unités ; les "
+                                 "listes montrent maintenant le fichier. Choisissez de nouveau "
+                                 "S.V.P."));
+}
+
+QString fileEntangled(Language s) {
+    return choose(s,
+                  QStringLiteral("UNIT.CON bleibt unverändert: die Änderung würde dort weitere "
+                                 "Einträge verändern (ein nicht geschlossenes "
+                                 "Anführungszeichen?). Bitte prüfen Sie die Datei."),
+                  QStringLiteral("UNIT.CON is left unchanged: the change would alter further "
+                                 "entries in it (a double quote never closed?). Please check the "
+                                 "file."),
+                  QStringLiteral("UNIT.CON reste inchangé : la modification y changerait "
+                                 "d'autres entrées (un guillemet jamais fermé ?). Vérifiez le "
+                                 "fichier S.V.P."));
 }
 
 QString fileNotWritten(Language s, const QString& reason) {

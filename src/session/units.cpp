@@ -1,4 +1,6 @@
-#include "device/numbers.h"
+#include <cmath>
+
+#include "config/units_file.h"
 #include "session/session.h"
 #include "session/unit_messages.h"
 
@@ -51,15 +53,20 @@ void Session::selectUnit(int position) {
     setCountsTimer(true);
 }
 
+// The factor box keeps digits and one period, so the factor held is always
+// the number it shows (0 while it shows none).
 QString Session::unitFieldChanged(UnitField field, const QString& text) {
     Unit& u = edit.newUnit;
     if (field == UnitField::Factor) {
-        const QChar last = text.isEmpty() ? QChar() : text.back();
-        if (last.isDigit() || last == QLatin1Char('.')) {
-            u.Umrechnungsfaktor = leadingNumber(text);
-            return text;
-        }
-        return text.left(text.size() - 1);  // anything else, a comma too, is dropped
+        QString shown;
+        for (const QChar c : text)
+            if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+                (c == QLatin1Char('.') && !shown.contains(c)))
+                shown += c;  // anything else, a comma too, is dropped
+        bool number = false;
+        const double factor = shown.toDouble(&number);
+        u.Umrechnungsfaktor = number && std::isfinite(factor) ? factor : 0.0;
+        return shown;
     }
     const QString cut = text.left(MaxFieldLength);
     (field == UnitField::Name        ? u.Einheit
@@ -68,6 +75,7 @@ QString Session::unitFieldChanged(UnitField field, const QString& text) {
     return cut;
 }
 
+// The file reads its fields without the blanks around them, and so does the table.
 void Session::storeUnit() {
     Unit u = edit.newUnit;
     if (!(u.Umrechnungsfaktor > 0)) {
@@ -76,10 +84,17 @@ void Session::storeUnit() {
         focus(QStringLiteral("TxtEinheitFaktor"));
         return;
     }
-    if (!fieldUsable(u.Einheit) || !fieldUsable(u.Normzustand) || !fieldUsable(u.Gasart)) {
-        message(unitMessages::fieldRefused(language), unitMessages::title(language), Buttons::Ok,
-                Symbol::Critical);
-        return;
+    const std::pair<UnitField, QString*> fields[] = {{UnitField::Name, &u.Einheit},
+                                                     {UnitField::Condition, &u.Normzustand},
+                                                     {UnitField::Gas, &u.Gasart}};
+    for (const auto& [field, text] : fields) {
+        *text = text->trimmed();
+        const auto fault = unitsFile::fieldFault(*text, field == UnitField::Name);
+        if (fault != unitsFile::FieldFault::None) {
+            message(unitMessages::fieldRefused(language, field, *text, fault),
+                    unitMessages::title(language), Buttons::Ok, Symbol::Critical);
+            return;
+        }
     }
     if (units.entries.size() >= Einheitentabelle::Max) {
         message(unitMessages::tableFull(language, Einheitentabelle::Max),
@@ -88,12 +103,7 @@ void Session::storeUnit() {
     }
     u.Normzustand = QStringLiteral("(") + u.Normzustand + QStringLiteral(")");
     QString error;
-    if (!writeUnits(file(QLatin1String(Einheitentabelle::FileName)),
-                    units.entries + QVector<Unit>{u}, error)) {
-        message(unitMessages::fileNotWritten(language, error), unitMessages::title(language),
-                Buttons::Ok, Symbol::Critical);
-        return;
-    }
+    if (!unitsFileEdited(unitsFile::add(unitsPath(), units.entries, u, error), error)) return;
     units.entries.append(u);
     showUnitLists(display.get(QStringLiteral("ListeEinheiten"), Aspect::Items).toStringList()
                   << addedListText(u));
@@ -107,15 +117,25 @@ void Session::deleteUnit(int position) {
                 Symbol::Information);
         return;
     }
-    QVector<Unit> kept = units.entries;
-    kept.remove(position);
     QString error;
-    if (!writeUnits(file(QLatin1String(Einheitentabelle::FileName)), kept, error)) {
-        message(unitMessages::fileNotWritten(language, error), unitMessages::title(language),
-                Buttons::Ok, Symbol::Critical);
+    if (!unitsFileEdited(unitsFile::remove(unitsPath(), units.entries, position, error), error))
         return;
-    }
-    loadUnits(
-        file(QLatin1String(Einheitentabelle::FileName)));  // a deleted unit stays the one selected
+    loadUnits(unitsPath());  // a deleted unit stays the one selected
     closeTask();
+}
+
+QString Session::unitsPath() const {
+    return file(QLatin1String(Einheitentabelle::FileName));
+}
+
+// A file changed behind the table is read again, so the lists show what an edit would change.
+bool Session::unitsFileEdited(unitsFile::Result r, const QString& error) {
+    if (r == unitsFile::Result::Done) return true;
+    const bool changed = r == unitsFile::Result::Changed;
+    message(changed                             ? unitMessages::fileChanged(language)
+            : r == unitsFile::Result::Entangled ? unitMessages::fileEntangled(language)
+                                                : unitMessages::fileNotWritten(language, error),
+            unitMessages::title(language), Buttons::Ok, Symbol::Critical);
+    if (changed) loadUnits(unitsPath());
+    return false;
 }
