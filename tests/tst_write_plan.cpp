@@ -2,7 +2,6 @@
 #include <cmath>
 #include <limits>
 
-#include "config/damping.h"
 #include "config/write_plan.h"
 
 namespace {
@@ -151,25 +150,6 @@ private slots:
         QCOMPARE(p.refusal.text, text);
         QCOMPARE(p.refusal.title, title);
         QVERIFY(!p.refusal.limit.isEmpty());
-    }
-
-    // The slider shows the time the coefficient really gives back.
-    void the_damping_time_gives_its_coefficient_data() {
-        QTest::addColumn<int>("ms");
-        QTest::addColumn<int>("coefficient");
-        QTest::addColumn<int>("shown");
-        QTest::newRow("3 ms") << 3 << 46958 << 3;
-        QTest::newRow("20 ms, the factory setting") << 20 << 62339 << 20;
-        QTest::newRow("1000 ms") << 1000 << 65469 << 992;
-        QTest::newRow("5000 ms") << 5000 << 65522 << 5000;  // 5041 ms, held at the slider's end
-    }
-    void the_damping_time_gives_its_coefficient() {
-        QFETCH(int, ms);
-        QFETCH(int, coefficient);
-        QFETCH(int, shown);
-        QCOMPARE(filterFactorFor(ms), coefficient);
-        QCOMPARE(dampingPosition(coefficient), shown);
-        QCOMPARE(dampingPosition(62000), 18);
     }
 
     void the_frequency_dividers_follow_the_lowest_frequency_data() {
