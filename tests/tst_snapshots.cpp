@@ -133,6 +133,8 @@ private slots:
         const QString base = kept[0].path.chopped(4);
         QCOMPARE(QString::fromLatin1(readFile(base + ".use")), saved);
         QCOMPARE(readFile(base + ".csv"), curve);
+        b.session.restoreFromMenu();  // cancelled; the dialog opens where the snapshot is
+        QCOMPARE(b.dialogs.fileQuestions.last().initialName, QFileInfo(base).path() + '/');
     }
 
     void a_restored_snapshot_reproduces_the_image() {

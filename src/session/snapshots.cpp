@@ -1,4 +1,5 @@
 #include <QDateTime>
+#include <QFileInfo>
 
 #include "device/eeprom_auswerten.h"
 #include "files/snapshot_store.h"
@@ -29,8 +30,12 @@ bool Session::keepSnapshot(const char* operation) {
 void Session::restoreFromMenu() {
     if (busy() || !linkState.Verbunden) return;
     const QString title = snapshotTexts::title(language);
+    // The meter's own snapshots first; before its first write, those of the others.
+    QString start = snapshotFolder();
+    if (!QFileInfo(start).isDir()) start = QFileInfo(start).path();
+    if (!QFileInfo(start).isDir()) start = folder_;
     const QString path = dialogs_.fileName(
-        {FileQuestion::Open, title, snapshotFolder(), snapshotTexts::filter(language)});
+        {FileQuestion::Open, title, start + QLatin1Char('/'), snapshotTexts::filter(language)});
     if (path.isEmpty()) return;
     QString error;
     const QByteArray image = snapshotStore::read(path, error);
