@@ -89,6 +89,7 @@ FieldFault fieldFault(const QString& text, bool isName) {
             c.unicode() == 0x7F)
             return FieldFault::Unreadable;
     if (isName && text.trimmed() == QLatin1String("Ende")) return FieldFault::EndMarker;
+    if (isName && text.trimmed().isEmpty()) return FieldFault::NoName;
     return FieldFault::None;
 }
 

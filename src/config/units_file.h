@@ -17,6 +17,7 @@ enum class FieldFault {
     NotLatin1,   // the file holds Latin-1 characters only
     Unreadable,  // a comma or a line end ends the field, a double quote starts a quoted one
     EndMarker,   // a name "Ende" ends the table
+    NoName,      // a unit without a name could not be chosen or deleted by it
 };
 FieldFault fieldFault(const QString& text, bool isName);
 

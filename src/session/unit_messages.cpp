@@ -47,6 +47,10 @@ QString reason(Language s, unitsFile::FieldFault fault) {
                                          "unit."),
                           QStringLiteral("\"Ende\" termine la table dans UNIT.CON et ne peut pas "
                                          "nommer une unité."));
+        case unitsFile::FieldFault::NoName:
+            return choose(s, QStringLiteral("Eine Einheit braucht einen Namen."),
+                          QStringLiteral("A unit needs a name."),
+                          QStringLiteral("Une unité a besoin d'un nom."));
         case unitsFile::FieldFault::Unreadable:
         case unitsFile::FieldFault::None:
             break;
