@@ -28,7 +28,6 @@ struct WriteBench {
     Bench b;
 };
 
-
 constexpr double MeterMOG = 200;  // kg/h, the simulated meter's range limit
 
 double share() {
@@ -44,8 +43,8 @@ rc::Gen<ConfigFile> validConfig(double f, const MeterParameters& m) {
         const int entry = *rc::gen::inRange(0, 4);
         const bool current = isCurrent(rangeOfEntry(entry));
         const QStringList levels = errorChoices(rangeOfEntry(entry));
-        const int level = *rc::gen::suchThat(rc::gen::inRange(0, 4),
-                                             [&](int i) { return !levels[i].isEmpty(); });
+        const int level =
+            *rc::gen::suchThat(rc::gen::inRange(0, 4), [&](int i) { return !levels[i].isEmpty(); });
         c.Analogbereich = (1 << int(rangeOfEntry(entry))) | (0x10 << level);
         c.Konfigbyte3 = m.Konfigbyte3;
         c.Ueberlauf = *rc::gen::inRange(0, 2);
@@ -68,8 +67,9 @@ rc::Gen<ConfigFile> validConfig(double f, const MeterParameters& m) {
             c.Impulsdauer = *rc::gen::inRange(1, 257);
             // Slow enough for the pulses to follow, large enough for a divisor,
             // or the meter's own amount per pulse under a new full scale.
-            const double least = std::max(double(impulsbasis16(c.MEW)),
-                                          c.MEW * (c.Impulsdauer / 1000.0) / 3600) * 1.01;
+            const double least =
+                std::max(double(impulsbasis16(c.MEW)), c.MEW * (c.Impulsdauer / 1000.0) / 3600) *
+                1.01;
             c.Impulswert = *rc::gen::arbitrary<bool>() && m.Impulswert > least
                                ? m.Impulswert
                                : float(least * std::pow(10.0, 3 * share()));
@@ -187,9 +187,9 @@ private slots:
     void any_valid_configuration_reads_back_as_written() {
         const QVector<Unit> units = readUnits(QStringLiteral(ORBIS_DATA "/UNIT.CON")).entries;
         QCHECK_PROPERTY("a written configuration reads back", [&units] {
-            const Unit unit = *rc::gen::suchThat(rc::gen::elementOf(choices(units)), [](const Unit& u) {
-                return MeterMOG / u.Umrechnungsfaktor * 0.9 >= 1.5;
-            });
+            const Unit unit = *rc::gen::suchThat(
+                rc::gen::elementOf(choices(units)),
+                [](const Unit& u) { return MeterMOG / u.Umrechnungsfaktor * 0.9 >= 1.5; });
             Bench b;
             b.session.settings.unit = unit;
             b.start();
@@ -258,7 +258,8 @@ private slots:
         w.b.clock.schedule(w.b.clock.now() + 6.0,
                            [&] { w.b.sim.meter = Meter(images::standard()); });
         QCOMPARE(w.b.session.KonfigurationSchreiben(), Session::WriteResult::Differs);
-        QVERIFY(w.b.shown("SB1_1").endsWith("Schleichmenge: verlangt 0.01, das Messgerät hält 0.008333334"));
+        QVERIFY(w.b.shown("SB1_1").endsWith(
+            "Schleichmenge: verlangt 0.01, das Messgerät hält 0.008333334"));
         QCOMPARE(w.b.dialogs.shownMessages.size(), 1);
     }
 

@@ -47,7 +47,8 @@ void anyConfiguration(QByteArray& e) {
     put(e, address::Filterfaktor, byteOrder::word16(quint16(any(1, 65535))));
     put(e, address::Impulsteiler, byteOrder::dword32(quint32(any(100000, 50000000))));
     e[address::Impulsdauer] = char(any(1, 256));
-    const int low = any(1, 2000), high = any(low + 1, overflow ? outputLimits::OverflowFrequencyMax : 2501);
+    const int low = any(1, 2000),
+              high = any(low + 1, overflow ? outputLimits::OverflowFrequencyMax : 2501);
     e[address::Frequenzbereich] = char(any(0, 3));
     put(e, address::FrequenzMin, byteOrder::word16(quint16(low)));
     put(e, address::FrequenzMax, byteOrder::word16(quint16(high)));

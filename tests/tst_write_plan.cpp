@@ -101,8 +101,8 @@ private slots:
         QTest::newRow("full scale nan") << full(std::nanf("")) << mew << 0 << 0;
         QTest::newRow("full scale infinite")
             << full(std::numeric_limits<float>::infinity()) << mew << 0 << 0;
-        QTest::newRow("a full scale within MOG keeps the pulses in time") << full(199) << -1 << 0
-                                                                          << 0;
+        QTest::newRow("a full scale within MOG keeps the pulses in time")
+            << full(199) << -1 << 0 << 0;
         QTest::newRow("pulses that cannot keep up") << Edit([](MeterParameters& m, EditState& e) {
             e.optDigital = 2, m.Impulswert = 0.001f;
         }) << pulse << 43 << 44;
@@ -113,7 +113,8 @@ private slots:
             << pulse << 29 << 30;
         QTest::newRow("pulses of 1000 ms") << Edit([](MeterParameters& m, EditState& e) {
             e.optDigital = 2, m.Impulsdauer = 1000;
-        }) << int(ConfigValue::Impulsdauer) << 0 << 0;
+        }) << int(ConfigValue::Impulsdauer) << 0
+                                           << 0;
         QTest::newRow("creep at full scale")
             << Edit([](auto&, EditState& e) { e.SchleichmengeNeu = 150; })
             << int(ConfigValue::Schleichmenge) << 0 << 0;
@@ -128,10 +129,12 @@ private slots:
             << int(ConfigValue::FrequenzMin) << 39 << 42;
         QTest::newRow("band upside down") << Edit([](MeterParameters& m, EditState& e) {
             e.optDigital = 1, m.FrequenzMin = 1000;
-        }) << int(ConfigValue::FrequenzMin) << 41 << 42;
+        }) << int(ConfigValue::FrequenzMin)
+                                          << 41 << 42;
         QTest::newRow("band above 2500 Hz") << Edit([](MeterParameters& m, EditState& e) {
             e.optDigital = 1, m.FrequenzMax = 2600;
-        }) << int(ConfigValue::FrequenzMax) << 40 << 42;
+        }) << int(ConfigValue::FrequenzMax) << 40
+                                            << 42;
     }
     void checks_run_before_anything_is_sent() {
         QFETCH(Edit, edit);

@@ -25,8 +25,7 @@ public:
             m_.Ueberlauf == 1 ? overflowFullScale(w_.MOG) + FullScaleTolerance : w_.MOG;
         return bytes() && flow(w_.analog[6], ConfigValue::MOG, w_.MOG) &&
                (!w_.analog[6] || at(w_.MOG > 0, ConfigValue::MOG, w_.MOG, "MOG > 0")) &&
-               flow(w_.fullScale, ConfigValue::MEW, w_.MEW) &&
-               fullScale(top) &&
+               flow(w_.fullScale, ConfigValue::MEW, w_.MEW) && fullScale(top) &&
                flow(w_.analog[2], ConfigValue::Schleichmenge, w_.Schleichmenge) &&
                (!w_.analog[2] || creep()) && (!w_.analog[3] || damping()) &&
                (!w_.analog[5] || overflowWord());
@@ -53,20 +52,20 @@ private:
         r = {true, v, number(given), limit, text, title};
         return false;
     }
-    bool at(bool ok, ConfigValue v, double given, const char* limit, int text = 0,
-            int title = 0) {
+    bool at(bool ok, ConfigValue v, double given, const char* limit, int text = 0, int title = 0) {
         return at(ok, v, given, QString::fromUtf8(limit), text, title);
     }
     // A flow must be a number the meter can hold in kg/h as a single.
     bool flow(bool asked, ConfigValue v, float value) {
-        return !asked || at(std::isfinite(float(double(value) * f_)), v, value,
-                            "|x| < 3.4e38 kg/h");
+        return !asked ||
+               at(std::isfinite(float(double(value) * f_)), v, value, "|x| < 3.4e38 kg/h");
     }
     bool bytes() {
-        const std::pair<ConfigValue, int> fields[] = {{ConfigValue::Ausgangsart, m_.Ausgangsart},
-                                                      {ConfigValue::Analogbereich, m_.Analogbereich},
-                                                      {ConfigValue::Digitalflags, m_.Digitalflags},
-                                                      {ConfigValue::Konfigbyte3, m_.Konfigbyte3}};
+        const std::pair<ConfigValue, int> fields[] = {
+            {ConfigValue::Ausgangsart, m_.Ausgangsart},
+            {ConfigValue::Analogbereich, m_.Analogbereich},
+            {ConfigValue::Digitalflags, m_.Digitalflags},
+            {ConfigValue::Konfigbyte3, m_.Konfigbyte3}};
         for (const auto& [v, value] : fields)
             if (!at(value >= 0 && value <= ByteMax, v, value, "0 … 255")) return false;
         return true;
@@ -114,8 +113,7 @@ private:
     }
     bool switchThresholds() {
         const double top = SwitchHeadroom * w_.MOG;
-        const QString limit =
-            QStringLiteral("SchaltMin ≤ SchaltMax ≤ %1").arg(number(float(top)));
+        const QString limit = QStringLiteral("SchaltMin ≤ SchaltMax ≤ %1").arg(number(float(top)));
         return flow(true, ConfigValue::SchaltMin, w_.SchaltMin) &&
                flow(true, ConfigValue::SchaltMax, w_.SchaltMax) &&
                at(w_.SchaltMax <= top, ConfigValue::SchaltMax, w_.SchaltMax, limit, 26, 52) &&

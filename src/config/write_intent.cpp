@@ -86,8 +86,8 @@ void digitalIntent(WriteIntent& w, const MeterParameters& m, const EditState& e)
     w.pulsePlus = m.Polaritaet == QLatin1String("Plus");
     w.SchaltMin = m.SchaltMin;
     w.SchaltMax = m.SchaltMax;
-    w.switchPlus = (e.SchaltPolaritaet.isEmpty() ? m.Polaritaet : e.SchaltPolaritaet) ==
-                   QLatin1String("Plus");
+    w.switchPlus =
+        (e.SchaltPolaritaet.isEmpty() ? m.Polaritaet : e.SchaltPolaritaet) == QLatin1String("Plus");
 }
 
 }  // namespace
@@ -104,8 +104,8 @@ int configFileLine(ConfigValue v) {
     return int(v) <= int(ConfigValue::Ueberlauf) ? int(v) : 0;
 }
 
-WriteIntent writeIntent(const MeterParameters& asRead, const MeterParameters& m,
-                        const EditState& e, double factor) {
+WriteIntent writeIntent(const MeterParameters& asRead, const MeterParameters& m, const EditState& e,
+                        double factor) {
     WriteIntent w;
     analogIntent(w, asRead, m, e, factor);
     digitalIntent(w, m, e);

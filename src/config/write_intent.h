@@ -44,8 +44,8 @@ int configFileLine(ConfigValue v);
 // overflow caps, the pulse divisor for the asked amount per pulse).
 struct WriteIntent {
     std::array<bool, EditState::AnalogOptions> analog{};  // the analog options asked for
-    int range = 0;        // 0 "0 - 20 mA", 1 "4 - 20 mA", 2 "0 - 5 V", 3 "0 - 10 V"
-    int errorOutput = 0;  // 0 min, 1 max, 2 down, 3 up
+    int range = 0;           // 0 "0 - 20 mA", 1 "4 - 20 mA", 2 "0 - 5 V", 3 "0 - 10 V"
+    int errorOutput = 0;     // 0 min, 1 max, 2 down, 3 up
     bool fullScale = false;  // MEW is asked: edited, or lowered for the overflow
     float MEW = 0;
     float Schleichmenge = 0;
@@ -79,8 +79,8 @@ struct WriteIntent {
 
 // `asRead` is the meter as last read, `m` the record with the values edited
 // in place, `e` the editors; flows are in the unit of `factor` (kg/h per unit).
-WriteIntent writeIntent(const MeterParameters& asRead, const MeterParameters& m,
-                        const EditState& e, double factor);
+WriteIntent writeIntent(const MeterParameters& asRead, const MeterParameters& m, const EditState& e,
+                        double factor);
 
 // A value the meter read back does not hold as asked.
 struct Mismatch {

@@ -24,9 +24,12 @@ struct Planner {
     void byte(quint8 k, int v) { frames << request::writeByte(k, quint8(v)); }
     void word(quint8 k, int v) { frames << request::writeWord(k, quint16(v)); }
     void flow(quint8 k, double v) { frames << request::writeFloat(k, float(v * f)); }
-    void divisor() { frames << request::writeDword(floatparam::Impulsteiler, quint32(w.Impulsteiler)); }
+    void divisor() {
+        frames << request::writeDword(floatparam::Impulsteiler, quint32(w.Impulsteiler));
+    }
     int digitalFlags(bool plus) const {
-        return DigitalConfigured | (w.fractionalBits ? FractionFlag : 0) | (plus ? PolarityFlag : 0);
+        return DigitalConfigured | (w.fractionalBits ? FractionFlag : 0) |
+               (plus ? PolarityFlag : 0);
     }
 
     // The divisor and its flag follow a new full scale under a pulse output

@@ -57,8 +57,7 @@ QString kindName(int kind) {
 int kindOf(const MeterParameters& m) {
     if (m.Ausgangsart & outputLimits::PulseBit) return EditState::Pulse;
     if (m.Ausgangsart & 0x08)
-        return m.Frequenzbereich == 0 ? EditState::VariableFrequency
-                                      : EditState::StandardFrequency;
+        return m.Frequenzbereich == 0 ? EditState::VariableFrequency : EditState::StandardFrequency;
     if (m.Ausgangsart & 0x40) return EditState::Switch;
     return EditState::NoOutput;
 }

@@ -85,8 +85,7 @@ void Session::leaveOverflow() {
 void Session::fullScaleEntered(double value) {
     edit.MEWNeu = float(value);
     const bool overflow = meter.Ueberlauf == 1;
-    const float limit =
-        (overflow ? overflowFullScale(meter.MOG) : meter.MOG) + FullScaleTolerance;
+    const float limit = (overflow ? overflowFullScale(meter.MOG) : meter.MOG) + FullScaleTolerance;
     if (edit.MEWNeu > limit) {
         // Nothing shows a value that a write would refuse.
         display.setTexts({"lblKonfMEWNeu", "lblNDMew"}, QString());

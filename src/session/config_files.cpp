@@ -112,7 +112,8 @@ Refusal fileShape(const ConfigFile& c) {
                       "Bit 0 … 3: 1, Bit 4 … 7: ≤ 1");
     if ((c.Ausgangsart & 0x08) && !(c.Ausgangsart & 0x04) && c.Frequenzbereich != 0 &&
         c.Frequenzbereich != 1 && c.Frequenzbereich != 2)
-        return refuse(ConfigValue::Frequenzbereich, QString::number(c.Frequenzbereich), "0 / 1 / 2");
+        return refuse(ConfigValue::Frequenzbereich, QString::number(c.Frequenzbereich),
+                      "0 / 1 / 2");
     for (const auto& [v, word] : {std::pair{ConfigValue::Polaritaet, c.Polaritaet},
                                   std::pair{ConfigValue::SchaltPolaritaet, c.SchaltPolaritaet}})
         if (word != QLatin1String("Plus") && word != QLatin1String("Minus"))

@@ -1,8 +1,8 @@
 #include "config/write_plan.h"
 #include "link/protocol.h"
 #include "link/requests.h"
-#include "session/session.h"
 #include "session/refusal_texts.h"
+#include "session/session.h"
 #include "session/status_texts.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include <cmath>
 
 #include "config/numeric_entry.h"
+#include "config/output_limits.h"
 #include "config/pulse_divider.h"
 #include "config/time_base.h"
-#include "config/output_limits.h"
 #include "device/number_format.h"
 #include "device/numbers.h"
 #include "session/session.h"

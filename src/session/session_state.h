@@ -31,10 +31,10 @@ struct SessionState {
     bool pending = false;          // edited values wait to be written
     bool deviceDataShown = false;  // the device data window is open
     bool pointsChanged = false;    // the support-point table was edited since it was read
-    int imagesDecoded = 0;  // EEPROM images read and decoded since the start
+    int imagesDecoded = 0;         // EEPROM images read and decoded since the start
     // After the last write: each value asked for that the meter read back does not hold.
     QStringList writeDifferences;
-    int tab = 0;                   // the page of regkor2 shown
+    int tab = 0;  // the page of regkor2 shown
     PasswordFrame passwordFrame = PasswordFrame::None;
     bool passwordChecking = true;    // the frame asks for the password, rather than saving one
     bool Passwortaenderung = false;  // the change dialog waits for the current password
