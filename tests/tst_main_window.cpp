@@ -6,7 +6,6 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "session/info_texts.h"
 #include "ui/captions.h"
 #include "ui/frm_nd.h"
 #include "ui/main_window.h"
@@ -98,20 +97,6 @@ private slots:
             QVERIFY(!f.regkor2()->tabText(i).isEmpty());
         QVERIFY(!f.frmND().windowTitle().isEmpty());
         QCOMPARE(f.menuEntry(Menu::mnudatei, 7)->text(), menu);
-    }
-
-    void the_first_start_message_has_its_separators() {
-        const QString de = infoTexts::firstStart(Language::German).text;
-        QVERIFY(
-            de.startsWith(QStringLiteral("Bitte beachten !\r\n\nDefault Einstellungen sind "
-                                         ":\r\n\nSchnittstelle - Com1\r\nEinheit - kg/h\r\n\n")));
-        QVERIFY(de.endsWith(QStringLiteral(
-            "Konfiguration <<\r\nMenüpunkt >> Einheit wählen << eine andere Einheit auszuwählen")));
-        const QString fr = infoTexts::firstStart(Language::French).text;
-        QVERIFY(
-            fr.endsWith(QStringLiteral("sous menu >> choix de l'unité <<.\r\n\nchoisir veuillez "
-                                       "agréer mes salutations distinguées")));
-        QCOMPARE(fr.count(QStringLiteral("\r\n")), 8);
     }
 
     void the_grids_show_their_headers_data() {
