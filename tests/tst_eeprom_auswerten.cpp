@@ -64,6 +64,34 @@ class TstEEPromAuswerten : public QObject {
     Q_OBJECT
 
 private slots:
+    // The memory map as the meter lays it out, written with the addresses
+    // themselves, so that a moved constant cannot move the simulated meter along.
+    void the_fields_stand_at_their_addresses() {
+        QByteArray e(512, '\0');
+        const std::pair<int, QByteArray> bytes[] = {{4, hex("01")},
+                                                    {5, hex("0F FF 00 00 48 43")},
+                                                    {210, hex("00 10 00 00")},
+                                                    {214, hex("32")},
+                                                    {221, hex("03 E8 00 0A")},
+                                                    {244, hex("F2 30")},
+                                                    {274, hex("00 00 16 43")},
+                                                    {286, hex("00 00 00 3F")},
+                                                    {290, hex("00 00 48 43")},
+                                                    {468, hex("01")},
+                                                    {492, "V3.1 R03"},
+                                                    {500, "QO24031507"}};
+        for (const auto& [a, b] : bytes)
+            e.replace(a, b.size(), b);
+        MeterParameters m;
+        QVERIFY(EEPromAuswerten(replyWith(e), m, Unit{}).ok());
+        for (const char* f :
+             {"StpAnzahl 1", "StpCounts[1] 4095", "StpFlow[1] 200", "Impulsteiler 4096",
+              "Impulsdauer 50", "FrequenzMin 10", "FrequenzMax 1000", "Filterfaktor 62000",
+              "MEW 150", "Schleichmenge 0.5", "MOG 200", "Ueberlauf 1", "Firmwareversion V3.1 R03",
+              "Fertigungsnummer QO24031507"})
+            QVERIFY2(fields(m).contains(QLatin1String(f)), f);
+    }
+
     void the_record_holds_what_the_meter_holds_data() {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<double>("factor");

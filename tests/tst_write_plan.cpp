@@ -139,6 +139,34 @@ private slots:
         QVERIFY(!p.refusal.limit.isEmpty());
     }
 
+    // The meter read back holds a flow as a single through the unit's factor,
+    // and an amount per pulse as whole divisor steps: what rounding gives is
+    // the value asked for, a step more is not.
+    void the_comparison_tells_rounding_from_a_different_value_data() {
+        QTest::addColumn<bool>("pulse");
+        QTest::addColumn<double>("held");  // as a share of the value asked
+        QTest::addColumn<bool>("differs");
+        QTest::newRow("flow, one unit in the last place") << false << 1 + 1.2e-7 << false;
+        QTest::newRow("flow, a ten-thousandth off") << false << 1 + 1e-4 << true;
+        QTest::newRow("pulse, half a divisor step") << true << 1.005 << false;
+        QTest::newRow("pulse, two divisor steps") << true << 1.02 << true;
+    }
+    void the_comparison_tells_rounding_from_a_different_value() {
+        QFETCH(bool, pulse);
+        QFETCH(double, held);
+        QFETCH(bool, differs);
+        WriteIntent w;
+        MeterParameters m;
+        (pulse ? w.divisor : w.analog[2]) = true;
+        (pulse ? w.Impulswert : w.Schleichmenge) = 0.5f;
+        (pulse ? m.Impulswert : m.Schleichmenge) = float(0.5 * held);
+        m.Impulsbasis = 0.005f;  // one divisor step: a hundredth of the amount
+        const QVector<Mismatch> found = mismatches(w, m);
+        QCOMPARE(found.size(), differs ? 1 : 0);
+        if (differs)
+            QCOMPARE(found[0].value, pulse ? ConfigValue::Impulswert : ConfigValue::Schleichmenge);
+    }
+
     void the_frequency_dividers_follow_the_lowest_frequency_data() {
         QTest::addColumn<int>("min");
         QTest::addColumn<int>("pre");
