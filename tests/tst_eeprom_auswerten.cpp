@@ -73,7 +73,7 @@ private slots:
                                                     {210, hex("00 10 00 00")},
                                                     {214, hex("32")},
                                                     {221, hex("03 E8 00 0A")},
-                                                    {244, hex("F2 30")},
+                                                    {244, hex("FF BD")},
                                                     {274, hex("00 00 16 43")},
                                                     {286, hex("00 00 00 3F")},
                                                     {290, hex("00 00 48 43")},
@@ -86,7 +86,7 @@ private slots:
         QVERIFY(EEPromAuswerten(replyWith(e), m, Unit{}).ok());
         for (const char* f :
              {"StpAnzahl 1", "StpCounts[1] 4095", "StpFlow[1] 200", "Impulsteiler 4096",
-              "Impulsdauer 50", "FrequenzMin 10", "FrequenzMax 1000", "Filterfaktor 62000",
+              "Impulsdauer 50", "FrequenzMin 10", "FrequenzMax 1000", "Filterfaktor 65469",
               "MEW 150", "Schleichmenge 0.5", "MOG 200", "Ueberlauf 1", "Firmwareversion V3.1 R03",
               "Fertigungsnummer QO24031507"})
             QVERIFY2(fields(m).contains(QLatin1String(f)), f);
