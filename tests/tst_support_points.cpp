@@ -1,7 +1,9 @@
 #include <QtTest>
 #include <array>
+#include <cmath>
 #include <numeric>
 
+#include "curve/curve_table.h"
 #include "curve/curve_texts.h"
 #include "device/eeprom_map.h"
 #include "link/byte_order.h"
@@ -186,6 +188,16 @@ private slots:
         QTEST(b.dialogs.texts().join('|'), "message");
         QTEST(int(b.commands(sent).filter(QRegularExpression("^04 ")).size()), "tables");
         QVERIFY(!b.session.busy());
+    }
+
+    // A flow read back differs from the one asked by a single's rounding at most.
+    void a_point_read_back_is_compared_within_single_rounding() {
+        const QVector<curveTable::Point> asked{{100, 5.0f}, {200, 50.0f}};
+        const QVector<curveTable::Point> rounded{{100, std::nextafter(5.0f, 6.0f)}, {200, 50.0f}};
+        const QVector<curveTable::Point> off{{100, 5.0f}, {200, 50.005f}};
+        QCOMPARE(curveTable::differing(asked, rounded), QList<int>());
+        QCOMPARE(curveTable::differing(asked, off), QList<int>{2});
+        QCOMPARE(curveTable::differing(asked, asked.mid(0, 1)), QList<int>{2});
     }
 };
 
