@@ -268,6 +268,21 @@ private slots:
         QCOMPARE(w.b.dialogs.shownMessages.size(), 1);
     }
 
+    // A meter whose image cannot be read again is never taken to hold what was
+    // asked, even when it held it before.
+    void a_meter_that_cannot_be_read_back_is_not_reported_written() {
+        Bench b;
+        b.start();
+        b.session.edit.chkKonfAnalog[2] = true;
+        b.session.edit.SchleichmengeNeu = 0.5f;  // what the meter holds already
+        b.clock.schedule(b.clock.now() + 6.0, [&] {
+            b.sim.line.fault.truncated = 100000;
+            b.sim.line.fault.truncateTo = 1;
+        });
+        QVERIFY(b.session.KonfigurationSchreiben() != Session::WriteResult::Written);
+        QVERIFY(b.shown("SB1_1") != startTexts::writeDone(Language::German));
+    }
+
     void closing_the_window_during_the_wait_ends_the_write() {
         WriteBench w;
         w.b.sim.line.restartTime = 30.0;
