@@ -160,7 +160,9 @@ private slots:
             RC_ASSERT(QString(f).remove(notDigit) == QString(typed).remove(notDigit));
             RC_ASSERT(f.contains('.') == typed.contains('.'));
             if (!(f.toDouble() > 0) || n.trimmed() == "Ende" ||
-                QRegularExpression("[\u20AC,\"\t]").match(n + c + g).hasMatch()) {
+                QRegularExpression("[\u20AC,\"\t]")
+                    .match(n.trimmed() + c.trimmed() + g.trimmed())
+                    .hasMatch()) {
                 RC_ASSERT(readFile(path) == before);
                 RC_ASSERT(QRegularExpression("^(Text 48|Name|Normzustand|Gasart|\"Ende\")")
                               .match(u.b.dialogs.texts().value(0))
