@@ -130,14 +130,6 @@ private slots:
                                       "AnzAnalog", "Picconnect"}));
     }
 
-    void without_a_meter_the_connection_and_the_pages_stay_usable() {
-        Start s(Com1German, [](Start& t) { t.b.sim.line.fault.silent = 1; });
-        s.b.clock.advance(5.0);
-        QCOMPARE(s.b.dialogs.shownMessages.size(), 1);
-        QCOMPARE(s.on(), QStringList({"mnuhaupt_0", "mnuhaupt_1", "regkor2_1", "regkor2_2",
-                                      "regkor2_3", "raKopf", "AnzAnalog", "Picdisconnect"}));
-    }
-
     void a_port_that_cannot_be_opened_is_stored_as_zero() {
         Start s(Com1German, [](Start& t) { t.b.sim.line.fault.gone = true; });
         QVERIFY(s.b.dialogs.shownMessages.isEmpty());

@@ -112,7 +112,6 @@ private slots:
         QFETCH(int, answered);
         QFETCH(bool, silent);
         QFETCH(int, givenBack);
-        QFETCH(Result, result);
         ResetBench r;
         r.b.session.meter.DacReferenz[1] = reference;
         r.b.sim.line.fault.script =
@@ -127,7 +126,7 @@ private slots:
                      "7:143 8:52550 9:10895 10:41810 5:32771 6:58453 3:44 4:29193");
         QCOMPARE(sent.count("0E x1"), givenBack);
         QCOMPARE(sent.contains("02 x1"), !silent);  // stored and restarted
-        QCOMPARE(got, result);
+        QTEST(got, "result");
         QTEST(r.b.dialogs.texts(), "messages");
         QVERIFY(!r.b.session.busy());
     }

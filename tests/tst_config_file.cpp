@@ -12,14 +12,6 @@ class TstConfigFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void factory_settings_are_written_byte_for_byte() {
-        // kg/min: the full scale is 100 kg/h in that unit, cut to a whole number.
-        QCOMPARE(configFile::text(configFile::factory(60.0)),
-                 QByteArray(" 10 \r\n 33 \r\n 132 \r\n 127 \r\n 1\r\n 0\r\n 20 \r\n 2 \r\n"
-                            " 200\r\n 2500\r\n 5\r\n 250 \r\nPlus\r\n 0\r\n 100\r\nPlus\r\n"
-                            " 0\r\n"));
-    }
-
     // Without a meter the flows come from the editor; with one, from the meter.
     void the_flows_saved_follow_the_connection_data() {
         QTest::addColumn<bool>("connected");
@@ -62,10 +54,9 @@ private slots:
     void reading_is_lenient_and_stops_at_the_first_bad_line() {
         QFETCH(QByteArray, file);
         QFETCH(QString, error);
-        QFETCH(float, mew);
         const configFile::ReadResult r = configFile::parse(QString::fromLatin1(file));
         QCOMPARE(r.error, error);
-        QCOMPARE(r.values.MEW, mew);
+        QTEST(r.values.MEW, "mew");
         if (r.ok()) QCOMPARE(r.values.SchaltPolaritaet, QStringLiteral("Plus"));
     }
 
@@ -83,8 +74,7 @@ private slots:
     }
     void the_saved_name_ends_in_use() {
         QFETCH(QString, chosen);
-        QFETCH(QString, saved);
-        QCOMPARE(configFile::saveName(chosen), saved);
+        QTEST(configFile::saveName(chosen), "saved");
     }
 
     void saving_asks_for_the_file_and_cancel_writes_nothing_data() {

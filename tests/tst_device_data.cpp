@@ -36,15 +36,17 @@ private slots:
                  62339);
     }
 
+    // In kg/min the full scale is 100 kg/h in that unit, cut to a whole number.
     void the_factory_settings_are_saved_without_a_meter() {
         QTemporaryDir folder;
         Bench b;
+        b.session.settings.unit = {"kg/min", 60.0, "(-)", "Luft"};
         b.session.factorySettings();
         b.dialogs.fileNames << folder.filePath(QStringLiteral("werk.txt"));
         b.session.saveConfigAs();
         QCOMPARE(
             readFile(folder.filePath(QStringLiteral("werk.use"))),
-            QByteArray(" 10 \r\n 33 \r\n 132 \r\n 127 \r\n 100\r\n 0\r\n 20 \r\n 2 \r\n"
+            QByteArray(" 10 \r\n 33 \r\n 132 \r\n 127 \r\n 1\r\n 0\r\n 20 \r\n 2 \r\n"
                        " 200\r\n 2500\r\n 5\r\n 250 \r\nPlus\r\n 0\r\n 100\r\nPlus\r\n 0\r\n"));
     }
 

@@ -136,7 +136,6 @@ private slots:
         QFETCH(QByteArray, reply);
         QFETCH(double, factor);
         QFETCH(QString, failure);
-        QFETCH(QStringList, unlike);
         MeterParameters par;
         const DecodeResult r = EEPromAuswerten(reply, par, Unit{"kg/h", factor, {}, {}});
         QCOMPARE(r.failure, failure);
@@ -146,7 +145,7 @@ private slots:
             const QStringList got = fields(par).filter(QRegularExpression('^' + name + ' '));
             if (got != QStringList{expected}) differing << got;
         }
-        QCOMPARE(differing, unlike);
+        QTEST(differing, "unlike");
         if (reply.size() != 513) return;
 
         // Given such a meter, when the tool starts, then the technician is told what could not

@@ -37,9 +37,10 @@ private slots:
 
     // Whatever was read stays, kg/h where nothing was, and the problem is named.
     void faulty_files_data() {
-        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("content");  // none: no file
         QTest::addColumn<int>("problem");
-        QTest::newRow("empty file") << QByteArray() << int(UnitProblem::Kind::NoEnd);
+        QTest::newRow("missing file") << QByteArray() << int(UnitProblem::Kind::Missing);
+        QTest::newRow("empty file") << QByteArray("") << int(UnitProblem::Kind::NoEnd);
         QTest::newRow("no end marker")
             << QByteArray("kg/h\r\n 1\r\n(-)\r\nLuft\r\n") << int(UnitProblem::Kind::NoEnd);
         QTest::newRow("cut inside a record")
@@ -47,23 +48,14 @@ private slots:
     }
     void faulty_files() {
         QFETCH(QByteArray, content);
-        QFETCH(int, problem);
-        const Einheitentabelle t = readUnits(file(content));
+        const Einheitentabelle t =
+            readUnits(content.isNull() ? dir.filePath("gibtsnicht") : file(content));
         QCOMPARE(t.entries.size(), 1);
         QCOMPARE(t.entries[0].Einheit, QStringLiteral("kg/h"));
-        QCOMPARE(t.problems.size(), 1);
-        QCOMPARE(int(t.problems[0].kind), problem);
-        QVERIFY(!problemMessage(t.problems, Language::English).isEmpty());
-    }
-
-    void a_missing_file_gives_kg_h() {
-        const Einheitentabelle t = readUnits(dir.filePath(QStringLiteral("gibtsnicht")));
-        QCOMPARE(t.entries.size(), 1);
         QCOMPARE(t.entries[0].Umrechnungsfaktor, 1.0);
-        QCOMPARE(int(t.problems.value(0).kind), int(UnitProblem::Kind::Missing));
-        QVERIFY(problemMessage(t.problems, Language::German)
-                    .startsWith(QStringLiteral(
-                        "Einheitendatei UNIT.CON:\r\nDie Datei kann nicht gelesen werden")));
+        QCOMPARE(t.problems.size(), 1);
+        QTEST(int(t.problems[0].kind), "problem");
+        QVERIFY(!problemMessage(t.problems, Language::English).isEmpty());
     }
 };
 

@@ -88,7 +88,6 @@ private slots:
     }
     void every_caption_is_set_in_each_language() {
         QFETCH(Language, language);
-        QFETCH(QString, menu);
         MainWindow f;
         TexteAnwenden(f, language);
         QCOMPARE(emptyCaptions(&f, false).join(' '), QString());
@@ -96,7 +95,7 @@ private slots:
         for (int i = 0; i < 4; ++i)
             QVERIFY(!f.regkor2()->tabText(i).isEmpty());
         QVERIFY(!f.frmND().windowTitle().isEmpty());
-        QCOMPARE(f.menuEntry(Menu::mnudatei, 7)->text(), menu);
+        QTEST(f.menuEntry(Menu::mnudatei, 7)->text(), "menu");
     }
 
     void the_grids_show_their_headers_data() {
@@ -115,16 +114,13 @@ private slots:
     }
     void the_grids_show_their_headers() {
         QFETCH(QString, name);
-        QFETCH(int, rows);
-        QFETCH(QStringList, header);
-        QFETCH(QString, firstRow);
         MainWindow f;
         auto* t = f.element<QTableWidget>(name);
         QVERIFY(t);
-        QCOMPARE(t->rowCount(), rows);
+        QTEST(t->rowCount(), "rows");
         QCOMPARE(t->columnCount(), 3);
-        QCOMPARE((QStringList{t->item(0, 1)->text(), t->item(0, 2)->text()}), header);
-        QCOMPARE(t->item(1, 0)->text(), firstRow);
+        QTEST((QStringList{t->item(0, 1)->text(), t->item(0, 2)->text()}), "header");
+        QTEST(t->item(1, 0)->text(), "firstRow");
         QCOMPARE(t->item(1, 1)->textAlignment(), int(Qt::AlignCenter));
         QVERIFY(t->item(1, 1)->text().isEmpty());
         QVERIFY(t->rowHeight(0) > t->rowHeight(1));

@@ -41,14 +41,12 @@ private slots:
     }
     void each_report_goes_to_the_printer_dialog_once() {
         QFETCH(Report, report);
-        QFETCH(QString, title);
-        QFETCH(int, byteRows);
         Bench b;
         b.start();
         b.session.printReport(report);
         QCOMPARE(b.dialogs.printed.size(), 1);
-        QCOMPARE(::title(b.dialogs.printed[0]), title);
-        QCOMPARE(::byteRows(b.dialogs.printed[0]), byteRows);
+        QTEST(title(b.dialogs.printed[0]), "title");
+        QTEST(byteRows(b.dialogs.printed[0]), "byteRows");
     }
 
     void a_printer_failure_is_reported_and_cancel_is_silent_data() {
@@ -64,7 +62,6 @@ private slots:
     }
     void a_printer_failure_is_reported_and_cancel_is_silent() {
         QFETCH(PrintOutcome, outcome);
-        QFETCH(QStringList, messages);
         Bench b;
         b.start();
         b.dialogs.shownMessages.clear();
@@ -73,7 +70,7 @@ private slots:
         QStringList shown;
         for (const ShownMessage& m : b.dialogs.shownMessages)
             shown << m.text + " (" + m.title + ")";
-        QCOMPARE(shown, messages);
+        QTEST(shown, "messages");
         QVERIFY(!b.dialogs.ended);
     }
 };

@@ -12,16 +12,8 @@ namespace {
 // Each file names the place it came from, so a copy shows its source.
 void fillFolder(const QString& folder, const QString& origin) {
     QDir().mkpath(folder);
-    for (const QString& d : programFolder::shippedFiles()) {
-        QFile f(QDir(folder).filePath(d));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write((origin + QLatin1Char(':') + d).toLatin1());
-    }
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    for (const QString& d : programFolder::shippedFiles())
+        writeFile(QDir(folder).filePath(d), (origin + QLatin1Char(':') + d).toLatin1());
 }
 
 // Gives a folder its write permission back, so that the temporary folder can
@@ -73,19 +65,14 @@ private slots:
 
         // The installed layout: <prefix>/bin, <prefix>/share/orbis and a home.
         QTemporaryDir root;
-        QVERIFY(root.isValid());
         const QString bin = root.filePath(QStringLiteral("bin"));
         const QString share = root.filePath(QStringLiteral("share/orbis"));
         const QString user = root.filePath(QStringLiteral("home/.local/share/orbis"));
         QVERIFY(QDir().mkpath(bin));
         if (binHoldsFiles) fillFolder(bin, QStringLiteral("bin"));
         if (shareHoldsFiles) fillFolder(share, QStringLiteral("share"));
-        if (userHasOwnUnits) {
-            QVERIFY(QDir().mkpath(user));
-            QFile f(QDir(user).filePath(QStringLiteral("UNIT.CON")));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(ownUnits);
-        }
+        if (userHasOwnUnits && QDir().mkpath(user))
+            writeFile(QDir(user).filePath(QStringLiteral("UNIT.CON")), ownUnits);
         const WritableAgain restore{bin};
         if (!binWritable) {
             QVERIFY(QFile::setPermissions(bin, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
@@ -101,11 +88,11 @@ private slots:
         for (const QString& d : programFolder::shippedFiles()) {
             const QString target = QDir(user).filePath(d);
             if (userHasOwnUnits && d == QLatin1String("UNIT.CON"))
-                QCOMPARE(contentOf(target), ownUnits);
+                QCOMPARE(readFile(target), ownUnits);
             else if (seededFrom.isEmpty())
                 QVERIFY(!QFileInfo::exists(target));
             else
-                QCOMPARE(contentOf(target), (seededFrom + QLatin1Char(':') + d).toLatin1());
+                QCOMPARE(readFile(target), (seededFrom + QLatin1Char(':') + d).toLatin1());
         }
     }
 

@@ -117,8 +117,6 @@ private slots:
     void logging_shows_its_note_while_on() {
         VirtualClock clock;
         FrmTrend w(nullptr, clock);
-        QCOMPARE(w.objectName(), QStringLiteral("frmTrend"));
-        QCOMPARE(w.windowTitle(), QStringLiteral("Trend"));
         auto* label = w.findChild<QLabel*>("lblTrendLog");
         QVERIFY(label->isHidden());
         w.setLogging("Aufzeichnung: trend.csv");

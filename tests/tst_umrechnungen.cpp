@@ -41,23 +41,9 @@ private slots:
         QCOMPARE(byteOrder::float32(3.14159f), hex("D0 0F 49 40"));  // as the meter stores it
     }
 
-    // Single is written most significant byte first but read least significant byte first;
-    // Long and Integer go least significant byte first; each at any start inside the array.
-    void scratch_layout_and_range_of_the_six_procedures() {
+    // A position outside the array is reported by all but BytesNachSingle.
+    void a_position_outside_the_array_is_reported() {
         QByteArray a(4, '\0');
-        SingleNachBytes(1.0f, a, 0);
-        QCOMPARE(a, hex("3F 80 00 00"));
-        QCOMPARE(BytesNachSingle(hex("AA 00 00 80 3F BB"), 1), 1.0f);
-        LongNachBytes(-123456789, a, 0);
-        QCOMPARE(a, hex("EB 32 A4 F8"));
-        QCOMPARE(BytesNachLong(a, 0), -123456789);
-        IntegerNachBytes(-32768, a, 1);
-        QCOMPARE(a, hex("EB 00 80 F8"));
-        QCOMPARE(BytesNachInteger(a, 1), qint16(-32768));
-        IntegerNachBytes(-12345, a, 2);
-        QCOMPARE(a, hex("EB 00 C7 CF"));
-        QCOMPARE(BytesNachInteger(a, 2), qint16(-12345));
-        // Only BytesNachSingle answers a position outside the array; the others report it.
         QVERIFY_THROWS_EXCEPTION(IndexError, LongNachBytes(1, a, 1));
         QVERIFY_THROWS_EXCEPTION(IndexError, BytesNachLong(a, -1));
         QVERIFY_THROWS_EXCEPTION(IndexError, IntegerNachBytes(1, a, 3));
@@ -82,10 +68,9 @@ private slots:
     void bytes_to_single_gives_nan() {
         QFETCH(QByteArray, bytes);
         QFETCH(int, start);
-        QFETCH(quint32, nan);
         const float f = BytesNachSingle(bytes, start);
         QVERIFY(std::isnan(f));
-        QCOMPARE(bits(f), nan);
+        QTEST(bits(f), "nan");
     }
 };
 
