@@ -4,7 +4,6 @@
 // before a write and the write itself share.
 namespace outputLimits {
 
-constexpr double OverflowShare = 0.9;       // of MOG: the highest full scale with the overflow on
 constexpr double OverflowTolerance = 0.01;  // kg/h
 constexpr float FullScaleTolerance =
     0.1f;  // the editors take a full scale this far above its limit
