@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr double ByteTime = 10.0 / 9600.0;
 constexpr double PollSeconds = 5.0;
 constexpr int EepromReads = 5;
 
@@ -56,7 +55,7 @@ int main(int argc, char** argv) {
     Link& link = tool.session.link();
     Clock& clock = tool.clock;
 
-    const double limit = 1.0 / (6 * ByteTime);
+    const double limit = 1.0 / (6 * protocol::ByteTime);
     const Measurement duration = pollFor(link, clock, 0.0);
     out << QStringLiteral("counts exchanges: %1 /s, wire limit %2 /s (%3 %)\n")
                .arg(duration.perSecond, 0, 'f', 1)
@@ -74,7 +73,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < EepromReads; ++i)
         if (!tool.session.EEPromLesen()) return 3;
     const double read = double(wallClock.nsecsElapsed()) / 1e9 / EepromReads;
-    const double wireTime = 516 * ByteTime;
+    const double wireTime = 516 * protocol::ByteTime;
     out << QStringLiteral("EEPROM read: %1 ms, wire time %2 ms (%3 x)\n")
                .arg(read * 1000, 0, 'f', 1)
                .arg(wireTime * 1000, 0, 'f', 1)

@@ -30,7 +30,6 @@
 
 namespace {
 
-constexpr double ByteTime = 10.0 / 9600.0;
 constexpr double PollSeconds = 10.0;
 constexpr double LogSeconds = 60.0;
 
@@ -91,7 +90,7 @@ int main(int argc, char** argv) {
     const double firstValue = double(start.nsecsElapsed()) / 1e9;
     const double fixedWaitTimes =
         1.0 + 1.0 + 1.0 + 0.010;  // TimCheckVerb, after the first byte, readError, TimCounts
-    const double eeprom = 516 * ByteTime;
+    const double eeprom = 516 * protocol::ByteTime;
     out << QStringLiteral(
                "first live value after %1 s; fixed waits %2 s (+ %3 s EEPROM wire time): %4 s over "
                "the waits\n")
@@ -107,8 +106,8 @@ int main(int argc, char** argv) {
     runFor(PollSeconds, [] { return false; });
     const double seconds = double(duration.nsecsElapsed()) / 1e9;
     const double cycles = (port.amount(protocol::Counts) - counts0) / seconds;
-    const double cycle = 0.010 + 6 * ByteTime;
-    const double limit = 5.0 / (5 * cycle + 4 * ByteTime);
+    const double cycle = 0.010 + 6 * protocol::ByteTime;
+    const double limit = 5.0 / (5 * cycle + 4 * protocol::ByteTime);
     out << QStringLiteral("live-value cycles: %1 /s, limit %2 /s (%3 %)\n")
                .arg(cycles, 0, 'f', 1)
                .arg(limit, 0, 'f', 1)

@@ -16,14 +16,13 @@
 #include "bench/counting_port.h"
 #include "bench/simulator.h"
 #include "device/eeprom_auswerten.h"
+#include "link/protocol.h"
 #include "link/qt_serial_port.h"
 #include "link/steady_clock.h"
 #include "session/console_dialogs.h"
 #include "session/session.h"
 
 namespace {
-
-constexpr double ByteTime = 10.0 / 9600.0;
 
 // The real clock, keeping account of the waits: those that ran to their
 // deadline and those that data ended.
@@ -100,7 +99,7 @@ int main(int argc, char** argv) {
     wallClock.start();
     const bool done = write();
     const double wall = double(wallClock.nsecsElapsed()) / 1e9;
-    const double wire = double(port.bytes() - bytesBefore) * ByteTime;
+    const double wire = double(port.bytes() - bytesBefore) * protocol::ByteTime;
     out << QStringLiteral(
                "%1 write %2: wall %3 s; fixed waits %4 s; waits the meter ended %5 s "
                "(%6 bytes, %7 s on the wire)\n")

@@ -9,6 +9,7 @@ scripts/setup.sh build
 scripts/setup.sh build-sanitize -DORBIS_SANITIZE=ON -DORBIS_BENCH=OFF
 
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure
+jobs=$(nproc)
+ctest --test-dir build --output-on-failure -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build-sanitize --output-on-failure
+    ctest --test-dir build-sanitize --output-on-failure -j "$jobs"

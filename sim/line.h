@@ -5,6 +5,7 @@
 #include <QVector>
 #include <functional>
 
+#include "link/protocol.h"
 #include "sim/meter.h"
 #include "sim/scheduler.h"
 
@@ -34,8 +35,8 @@ struct ReceivedFrame {
 // and records every frame received.
 class Line {
 public:
-    static constexpr double ByteTime = 10.0 / 9600.0;  // start, 8 data and stop bit
-    static constexpr double FrameGap = 0.05;           // a pause this long drops a partial frame
+    static constexpr double ByteTime = protocol::ByteTime;
+    static constexpr double FrameGap = 0.05;  // a pause this long drops a partial frame
 
     Line(Meter& meter, Scheduler& time, std::function<void(const QByteArray&)> sink);
 

@@ -58,13 +58,13 @@ private slots:
         b.start();
         const DisplayModel& d = b.session.display;
         // The EEPROM is read again 1 s after the answer's first byte, the error query once it is
-        // in and nothing followed it for 0.1 s; a cold-started meter sends one byte: 10 s, two
+        // in and nothing followed it for four byte times; a cold-started meter sends one byte: 10 s, two
         // resets 4 s apart, then the full 35 s.
         const QStringList commands =
             coldStart ? QStringList{"00 00", "0B 00", "02 00", "02 00", "0B 00", "12 12"}
                       : QStringList{"00 00", "0B 00", "0B 00", "12 12"};
         const QVector<double> gaps = coldStart ? QVector<double>{0.006, 11.0, 4.0, 4.0 + 35.0}
-                                               : QVector<double>{0.006, 1.006, 0.64};
+                                               : QVector<double>{0.006, 1.006, 0.542};
         QCOMPARE(b.commands().mid(0, commands.size()), commands);
         for (int i = 0; i < gaps.size(); ++i)  // within 20 ms
             QVERIFY(qAbs(b.gaps().value(i, -1) - gaps[i]) < 0.02);

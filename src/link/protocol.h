@@ -50,9 +50,13 @@ constexpr double WaitCounts = 0.5;
 constexpr double WaitStatus = 2.0;
 constexpr double FixedWaitTime = 1.0;
 constexpr double PauseBeforeEepromRetry = 1.0;
-// Bytes still coming this long after a whole image show that it was led by
-// a late reply to an earlier request; the meter sends its image in one go.
-constexpr double ImageTrailingGap = 0.1;
+// The meter's line: 9600 baud, a start bit, 8 data bits and a stop bit.
+constexpr int BaudRate = 9600;
+constexpr double ByteTime = 10.0 / BaudRate;
+// The meter sends its image in one go: bytes still coming within a few byte
+// times of a whole image show that it was led by a late reply to an earlier
+// request. Waiting longer would only add dead time to every read.
+constexpr double ImageTrailingGap = 4 * ByteTime;
 
 // Length of a request frame including its checksum, or 0 for an unknown code.
 int frameLength(quint8 command);

@@ -2,6 +2,8 @@
 
 #include <QMetaObject>
 
+#include "link/protocol.h"
+
 QString defaultDeviceName(int number) {
 #ifdef Q_OS_WIN
     return QStringLiteral("COM%1").arg(number);
@@ -32,7 +34,7 @@ QString QtSerialPort::systemName() const {
 OpenResult QtSerialPort::openPort() {
     if (serial_.isOpen()) return {PortError::AlreadyOpen, QStringLiteral("Port already open")};
     serial_.setPortName(systemName());
-    serial_.setBaudRate(QSerialPort::Baud9600);
+    serial_.setBaudRate(protocol::BaudRate);
     serial_.setDataBits(QSerialPort::Data8);
     serial_.setParity(QSerialPort::NoParity);
     serial_.setStopBits(QSerialPort::OneStop);

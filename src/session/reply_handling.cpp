@@ -59,6 +59,7 @@ bool Session::EEPromLesen() {
 bool Session::readEeprom() {
     const QByteArray before = linkState.EEPromInhalt;
     linkState.EEPromInhalt.clear();
+    link_.discardInput();  // what is pending now belongs to no request and would lead the image
     const Reply r = aligned(link_.exchange(request::eepromImage(), EepromReplyLength, WaitEeprom));
     bool read = false;
     switch (r.kind) {
