@@ -13,7 +13,7 @@
 #include "bench/cpu_time.h"
 #include "bench/tool_run.h"
 #include "config/einheitentabelle.h"
-#include "session/headless.h"
+#include "features/headless.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "bench/simulator.h"
 #include "link/protocol.h"
 #include "link/requests.h"
-#include "session/headless.h"
+#include "features/headless.h"
 
 namespace {
 

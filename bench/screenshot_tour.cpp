@@ -446,7 +446,7 @@ public:
         settle();
 
         // logging: the logging dialog with a folder and a base name.
-        s.openLoggingDialog();
+        tool_.features().recording.openLoggingDialog();
         settle();
         FrmMdSave& logging = w.frmMdSave();
         const QString logs = QDir(folder).filePath(QStringLiteral("measurements"));
@@ -466,7 +466,7 @@ public:
         }
         settle(1.0);
         save(&logging, QStringLiteral("07-logging"), QStringLiteral("logging dialog"));
-        s.closeLoggingDialog();
+        tool_.features().recording.closeLoggingDialog();
         settle();
 
         // reports: File > print configuration, rendered by the print seam.

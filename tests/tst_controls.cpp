@@ -2,7 +2,7 @@
 
 #include "session/controls.h"
 
-Q_DECLARE_METATYPE(SessionState)
+Q_DECLARE_METATYPE(ControlInputs)
 
 namespace {
 
@@ -14,23 +14,23 @@ const QStringList Usable = {"mnuhaupt_0", "mnuhaupt_1",       "mnuhaupt_2",
 const QStringList Shown = {"raSpracheBeginn", "raKopf",    "raSchnittstellen", "raSprache",
                            "raAktuell",       "AnzAnalog", "Picconnect",       "Picdisconnect"};
 
-SessionState loaded() {
-    SessionState s;
+ControlInputs loaded() {
+    ControlInputs s;
     s.PortOk = true;
     s.Startphase = true;
     s.languageChosen = true;
     return s;
 }
 
-SessionState started() {
-    SessionState s = loaded();
+ControlInputs started() {
+    ControlInputs s = loaded();
     s.Startphase = false;
     s.checked = s.meterRead = s.connected = true;
     return s;
 }
 
 template <typename F>
-SessionState with(SessionState s, F change) {
+ControlInputs with(ControlInputs s, F change) {
     change(s);
     return s;
 }
@@ -44,16 +44,16 @@ class TstControls : public QObject {
 
 private slots:
     void controls_follow_the_state_and_are_set_once_data() {
-        QTest::addColumn<SessionState>("state");
+        QTest::addColumn<ControlInputs>("state");
         QTest::addColumn<QStringList>("on");  // usable or shown; every other control is not
         QTest::newRow("loaded, before any check")
             << loaded() << QStringList{"mnuhaupt_1", "mnudatei_7", "frmND.cmdNDLesen", "raKopf",
                                        "raAktuell",  "AnzAnalog",  "Picdisconnect"};
         QTest::newRow("first start, no language chosen yet")
-            << with(loaded(), [](SessionState& s) { s.languageChosen = false; })
+            << with(loaded(), [](ControlInputs& s) { s.languageChosen = false; })
             << QStringList{"mnuhaupt_1", "mnudatei_7", "frmND.cmdNDLesen", "raSpracheBeginn",
                            "raAktuell",  "AnzAnalog",  "Picdisconnect"};
-        QTest::newRow("port frame open at load") << with(loaded(), [](SessionState& s) {
+        QTest::newRow("port frame open at load") << with(loaded(), [](ControlInputs& s) {
             s.PortOk = false;
             s.task = Task::Port;
         }) << QStringList{"mnuhaupt_1",       "mnudatei_7", "frmND.cmdNDLesen", "raKopf",
@@ -65,39 +65,39 @@ private slots:
                            "regkor2_3",   "frmND.cmdNDLesen", "raKopf",     "raAktuell",
                            "AnzAnalog",   "Picconnect",       "mnusicher_2"};
         QTest::newRow("language frame open after the start-up")
-            << with(started(), [](SessionState& s) { s.task = Task::Language; })
+            << with(started(), [](ControlInputs& s) { s.task = Task::Language; })
             << QStringList{"mnuhaupt_0",  "mnuhaupt_1",       "mnuhaupt_2", "mnuhaupt_3",
                            "mnusicher_1", "mnudatei_7",       "regkor2_1",  "regkor2_2",
                            "regkor2_3",   "frmND.cmdNDLesen", "raKopf",     "raSprache",
                            "AnzAnalog",   "Picconnect",       "mnusicher_2"};
-        QTest::newRow("check found no meter") << with(loaded(), [](SessionState& s) {
+        QTest::newRow("check found no meter") << with(loaded(), [](ControlInputs& s) {
             s.checked = s.linkDown = true;
             s.currentShown = false;
         }) << QStringList{"mnuhaupt_0", "mnuhaupt_1", "regkor2_1", "regkor2_2",
                           "regkor2_3",  "raKopf",     "AnzAnalog", "Picdisconnect"};
-        QTest::newRow("link broke while polling") << with(started(), [](SessionState& s) {
+        QTest::newRow("link broke while polling") << with(started(), [](ControlInputs& s) {
             s.linkDown = true;
             s.connected = s.currentShown = s.liveShown = false;
         }) << QStringList{"mnuhaupt_0", "mnuhaupt_1", "mnuhaupt_2", "mnuhaupt_3", "mnusicher_1",
                           "regkor2_1",  "regkor2_2",  "regkor2_3",  "raKopf",     "Picdisconnect"};
         QTest::newRow("an edit waits to be written")
-            << with(started(), [](SessionState& s) { s.pending = true; })
+            << with(started(), [](ControlInputs& s) { s.pending = true; })
             << QStringList{"mnuhaupt_0",  "mnuhaupt_1",  "mnuhaupt_2",       "mnuhaupt_3",
                            "mnusicher_0", "mnusicher_1", "mnudatei_7",       "regkor2_1",
                            "regkor2_2",   "regkor2_3",   "frmND.cmdNDLesen", "frmND.cmdNDspeichern",
                            "raKopf",      "raAktuell",   "AnzAnalog",        "Picconnect",
                            "mnusicher_2"};
         QTest::newRow("an edit waits while the link is down")
-            << with(loaded(), [](SessionState& s) { s.pending = s.checked = s.linkDown = true; })
+            << with(loaded(), [](ControlInputs& s) { s.pending = s.checked = s.linkDown = true; })
             << QStringList{"mnuhaupt_0", "mnuhaupt_1", "mnusicher_0", "regkor2_1", "regkor2_2",
                            "regkor2_3",  "raKopf",     "raAktuell",   "AnzAnalog", "Picdisconnect"};
         QTest::newRow("a start-up step failed before the meter was read")
-            << with(loaded(), [](SessionState& s) { s.connected = s.stepFailed = true; })
+            << with(loaded(), [](ControlInputs& s) { s.connected = s.stepFailed = true; })
             << QStringList{"mnuhaupt_0", "mnuhaupt_1", "mnudatei_7", "frmND.cmdNDLesen",
                            "raKopf",     "raAktuell",  "AnzAnalog",  "Picconnect"};
     }
     void controls_follow_the_state_and_are_set_once() {
-        QFETCH(SessionState, state);
+        QFETCH(ControlInputs, state);
         QFETCH(QStringList, on);
         QHash<QString, ControlSetting> got;
         for (const ControlSetting& c : controlState(state)) {

@@ -143,23 +143,24 @@ std::map<QString, Action> windowAndConsoleOperations() {
         {"logging",
          {Reach::StartUp,
           [](Rig& r) {
-              r.b.session.openLoggingDialog();
-              r.b.session.chooseLogFolder(r.folder.path());
-              r.b.session.logNameTyped(QStringLiteral("md"));
-              r.b.session.logIntervalTyped(QStringLiteral("0,1"));
+              r.b.features.recording.openLoggingDialog();
+              r.b.features.recording.chooseLogFolder(r.folder.path());
+              r.b.features.recording.logNameTyped(QStringLiteral("md"));
+              r.b.features.recording.logIntervalTyped(QStringLiteral("0,1"));
           },
           // Recording goes on; a broken link interrupts it instead of
           // repeating the last value.
           [](Rig& r) {
-              r.b.session.switchLogging(true);
+              r.b.features.recording.switchLogging(true);
               r.b.clock.advance(3.0);
-              const LoggingState& g = r.b.session.logging;
-              return g.MdAktiv && (g.interrupted || r.b.session.measurementLog().MdSaetze() >= 29);
+              const LoggingState& g = r.b.features.recording.logging;
+              return g.MdAktiv &&
+                     (g.interrupted || r.b.features.recording.measurementLog().MdSaetze() >= 29);
           },
           [](Rig& r) {
               QFile f(r.folder.filePath(QStringLiteral("md.1")));
               return f.open(QIODevice::ReadOnly) &&
-                     f.readAll().count('\n') == r.b.session.measurementLog().MdSaetze();
+                     f.readAll().count('\n') == r.b.features.recording.measurementLog().MdSaetze();
           }}},
         {"write-config",
          {Reach::Console, readAsConsole,
@@ -214,7 +215,7 @@ std::map<QString, Action> windowAndConsoleOperations() {
     log.prepare = [setUp = log.prepare](Rig& r) {
         readAsConsole(r);
         setUp(r);
-        r.b.session.logging.reconnect = true;
+        r.b.features.recording.logging.reconnect = true;
     };
     log.run = [record = log.run](Rig& r) {
         r.b.session.setCountsTimer(true);
@@ -383,7 +384,7 @@ private slots:
         const int sent = int(b.frames().size());
         b.clock.advance(IdleTime);
         const QStringList commands = b.commands(sent);
-        const LoggingState& g = b.session.logging;
+        const LoggingState& g = b.features.recording.logging;
         const bool quiet =
             b.session.TimCounts().active() ||
             (g.reconnect && g.interrupted

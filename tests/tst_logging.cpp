@@ -26,12 +26,14 @@ struct LogBench {
     bool ticked() { return d().get("frmMdSave.chkMdSave", Aspect::Value).toBool(); }
     // The dialog opened on `folder`, the name typed and recording switched on.
     void record(const QString& folder, const QString& name = "md") {
-        b.session.openLoggingDialog();
-        b.session.chooseLogFolder(folder);
-        b.session.logNameTyped(name);
-        b.session.switchLogging(true);
+        b.features.recording.openLoggingDialog();
+        b.features.recording.chooseLogFolder(folder);
+        b.features.recording.logNameTyped(name);
+        b.features.recording.switchLogging(true);
     }
-    void ticks(int n) { b.clock.advance(n * b.session.TimMdsave().intervalMs() / 1000.0); }
+    void ticks(int n) {
+        b.clock.advance(n * b.features.recording.TimMdsave().intervalMs() / 1000.0);
+    }
     Bench b;
 };
 
@@ -54,12 +56,12 @@ private slots:
     void the_menu_warning_opens_the_dialog_only_on_yes() {
         LogBench l;
         l.b.dialogs.answers = {Answer::No, Answer::Yes};
-        l.b.session.startLoggingFromMenu();
+        l.b.features.recording.startLoggingFromMenu();
         QVERIFY(!l.d().visible("frmMdSave"));
-        l.b.session.startLoggingFromMenu();
+        l.b.features.recording.startLoggingFromMenu();
         QVERIFY(l.d().visible("frmMdSave"));
         QCOMPARE(l.d().get("frmMdSave.txtInterval", Aspect::Text).toString(), QStringLiteral("1"));
-        QCOMPARE(l.b.session.logging.MdInterval, 1.0f);
+        QCOMPARE(l.b.features.recording.logging.MdInterval, 1.0f);
     }
 
     void a_typed_name_loses_what_a_file_name_cannot_take_data() {
@@ -76,8 +78,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, name);
         LogBench l;
-        QCOMPARE(l.b.session.logNameTyped(typed), name);
-        QCOMPARE(l.b.session.logging.MdDateiname, name);
+        QCOMPARE(l.b.features.recording.logNameTyped(typed), name);
+        QCOMPARE(l.b.features.recording.logging.MdDateiname, name);
         QTEST(l.b.dialogs.texts().join(""), "message");
     }
 
@@ -99,15 +101,15 @@ private slots:
         QFETCH(QString, action);
         QFETCH(float, seconds);
         LogBench l;
-        l.b.session.openLoggingDialog();
-        l.b.session.logIntervalTyped(before);
+        l.b.features.recording.openLoggingDialog();
+        l.b.features.recording.logIntervalTyped(before);
         if (action == "+" || action == "-")
-            l.b.session.stepInterval(action == "+");
+            l.b.features.recording.stepInterval(action == "+");
         else
-            l.b.session.logIntervalTyped(action);
+            l.b.features.recording.logIntervalTyped(action);
         QTEST(l.d().get("frmMdSave.txtInterval", Aspect::Text).toString(), "box");
-        QCOMPARE(l.b.session.logging.MdInterval, seconds);
-        QCOMPARE(l.b.session.TimMdsave().intervalMs(), qRound(seconds * 1000));
+        QCOMPARE(l.b.features.recording.logging.MdInterval, seconds);
+        QCOMPARE(l.b.features.recording.TimMdsave().intervalMs(), qRound(seconds * 1000));
         QTEST(l.b.dialogs.texts().join(""), "message");
     }
 
@@ -139,7 +141,7 @@ private slots:
              QString::fromLatin1(readFile(dir.filePath("md.2"))).split("\r\n").mid(10))
             values << line.section(' ', 2);
         QCOMPARE(values, QStringList({" 12,5  Nm3/h", "-3,75  Nm3/h", " 0  Nm3/h", ""}));
-        l.b.session.switchLogging(false);
+        l.b.features.recording.switchLogging(false);
         l.ticks(1);
         QCOMPARE(l.d().background("shpMdSave"), Color(0xC0C0C0));
         QCOMPARE(readFile(dir.filePath("md.2")).count('\n'), 13);
@@ -152,8 +154,8 @@ private slots:
         writeFile(a.filePath("mess.1"), records(Full - 1));
         LogBench l;
         l.record(a.path(), "mess");
-        l.b.session.chooseLogFolder(b.path());
-        l.b.session.logNameTyped("neu");
+        l.b.features.recording.chooseLogFolder(b.path());
+        l.b.features.recording.logNameTyped("neu");
         l.ticks(1);
         QCOMPARE(l.d().text("frmMdSave.lblDateiname"),
                  QDir::toNativeSeparators(a.filePath("mess.1")));
@@ -161,10 +163,10 @@ private slots:
         QCOMPARE(l.d().text("frmMdSave.lblDateiname"), QStringLiteral("neu.1"));
         QCOMPARE(readFile(a.filePath("mess.1")).count('\n'), Full);
         QCOMPARE(readFile(b.filePath("neu.1")).count('\n'), 1);
-        l.b.session.logNameTyped("");
-        l.b.session.chooseLogFolder(a.path());
+        l.b.features.recording.logNameTyped("");
+        l.b.features.recording.chooseLogFolder(a.path());
         QCOMPARE(l.b.dialogs.texts(), QStringList("Kein Dateiname angegeben !"));
-        QVERIFY(!l.ticked() && !l.b.session.logging.MdAktiv);
+        QVERIFY(!l.ticked() && !l.b.features.recording.logging.MdAktiv);
     }
 
     // The adapter is pulled during a recording and comes back under the same
@@ -182,27 +184,27 @@ private slots:
         l.b.sim.meter.profile = {FlowProfile::Kind::Constant, 60.0};
         l.b.start();
         QString trendNote;
-        l.b.session.onLoggingChanged([&](const QString& note) { trendNote = note; });
+        l.b.features.recording.onLoggingChanged([&](const QString& note) { trendNote = note; });
         l.record(dir.path());
-        l.b.session.logging.reconnect = !byHand;
+        l.b.features.recording.logging.reconnect = !byHand;
         l.ticks(10);
         l.b.sim.line.fault.gone = true;
         l.ticks(5);
-        const int before = l.b.session.measurementLog().MdSaetze();
-        const QString file = l.b.session.measurementLog().MdDatei();
+        const int before = l.b.features.recording.measurementLog().MdSaetze();
+        const QString file = l.b.features.recording.measurementLog().MdDatei();
         l.ticks(60);
-        QCOMPARE(l.b.session.measurementLog().MdSaetze(), before);
+        QCOMPARE(l.b.features.recording.measurementLog().MdSaetze(), before);
         QCOMPARE(l.b.dialogs.texts().first(), QStringLiteral("Text 13"));
         QCOMPARE(l.b.shown("SB1_1"), startTexts::recordingInterrupted(Language::German, file));
         QCOMPARE(trendNote, l.b.shown("SB1_1"));
         QVERIFY(l.d().visible("frmMdSave.lblDateipruefen"));
         QCOMPARE(l.d().background("shpMdSave"), Color(0xC0C0C0));
-        QVERIFY(l.b.session.logging.MdAktiv && l.ticked());
+        QVERIFY(l.b.features.recording.logging.MdAktiv && l.ticked());
 
         l.b.sim.line.fault.gone = false;
         if (byHand) l.b.session.connectMeter();
         l.ticks(60);
-        const int after = l.b.session.measurementLog().MdSaetze();
+        const int after = l.b.features.recording.measurementLog().MdSaetze();
         QVERIFY2(after > before + 40, qPrintable(QString::number(after)));
         QCOMPARE(l.b.shown("SB1_1"), startTexts::recordingResumed(Language::German, file));
         QCOMPARE(trendNote, "Aufzeichnung: " + file);
@@ -243,7 +245,8 @@ private slots:
         QCOMPARE(l.b.dialogs.texts().size(), 1);
         const QString shown = l.b.dialogs.texts()[0].replace(base.path() + "/", "");
         QVERIFY2(shown.startsWith(message), qPrintable(shown));
-        QVERIFY(!l.b.session.logging.MdAktiv && !l.b.session.TimMdsave().active());
+        QVERIFY(!l.b.features.recording.logging.MdAktiv &&
+                !l.b.features.recording.TimMdsave().active());
         QVERIFY(!l.ticked() && !l.b.dialogs.ended);
     }
 };

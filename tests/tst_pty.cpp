@@ -4,7 +4,7 @@
 
 #include "device/eeprom_auswerten.h"
 #include "device/eeprom_map.h"
-#include "session/headless.h"
+#include "features/headless.h"
 #include "sim/images.h"
 #include "support/cli_process.h"
 #include "support/file_helpers.h"

@@ -12,7 +12,7 @@
 #include "files/curve_csv.h"
 #include "files/language_file.h"
 #include "files/program_folder.h"
-#include "session/headless.h"
+#include "features/headless.h"
 #include "session/refusal_texts.h"
 
 namespace cli {

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "cli/commands.h"
-#include "session/headless.h"
+#include "features/headless.h"
 
 // What the subcommands share: the program folder, its files, and reading the meter.
 namespace cli {

@@ -7,8 +7,8 @@
 
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "features/headless.h"
 #include "files/report_painter.h"
-#include "session/headless.h"
 
 namespace cli {
 namespace {
@@ -28,11 +28,13 @@ int log(const QString& port, const QString& base, const QString& interval, int r
         const Options& o) {
     Headless tool(folderOf(o));
     Session& s = tool.session;
+    Recording& recording = tool.features.recording;
     loadFolder(s);
     if (const int code = readMeter(tool, port); code != Done) return code;
-    s.logging.MdPfad = QFileInfo(base).absolutePath();
-    if (s.logNameTyped(QFileInfo(base).fileName()) != QFileInfo(base).fileName()) return Usage;
-    s.logIntervalTyped(interval);
+    recording.logging.MdPfad = QFileInfo(base).absolutePath();
+    if (recording.logNameTyped(QFileInfo(base).fileName()) != QFileInfo(base).fileName())
+        return Usage;
+    recording.logIntervalTyped(interval);
     int written = 0;
     QString status;
     QTextStream err(stderr);
@@ -44,23 +46,25 @@ int log(const QString& port, const QString& base, const QString& interval, int r
         }
         if (name != QLatin1String("frmMdSave.lblSaetze")) return;
         ++written;
-        err << '\r' << written << " records in " << s.measurementLog().MdDatei() << Qt::flush;
+        err << '\r' << written << " records in " << recording.measurementLog().MdDatei()
+            << Qt::flush;
         if (records > 0 && written >= records) QCoreApplication::quit();
     });
-    s.switchLogging(true);
-    if (!s.logging.MdAktiv) return Refused;
-    s.logging.reconnect = true;
+    recording.switchLogging(true);
+    if (!recording.logging.MdAktiv) return Refused;
+    recording.logging.reconnect = true;
     tool.dialogs.goOn = true;
     s.setCountsTimer(true);
     std::signal(SIGINT, onInterrupt);
     const auto watch = tool.clock.timer([&] {
-        if (interrupted || !s.logging.MdAktiv || tool.dialogs.ended()) QCoreApplication::quit();
+        if (interrupted || !recording.logging.MdAktiv || tool.dialogs.ended())
+            QCoreApplication::quit();
     });
     watch->setIntervalMs(100);
     watch->on();
     QCoreApplication::exec();
-    const bool stoppedByFault = !s.logging.MdAktiv || tool.dialogs.ended();
-    s.switchLogging(false);
+    const bool stoppedByFault = !recording.logging.MdAktiv || tool.dialogs.ended();
+    recording.switchLogging(false);
     err << "\n" << Qt::flush;
     return stoppedByFault ? Refused : Done;
 }

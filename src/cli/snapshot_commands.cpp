@@ -4,7 +4,7 @@
 #include "cli/common.h"
 #include "cli/service_password.h"
 #include "files/snapshot_store.h"
-#include "session/headless.h"
+#include "features/headless.h"
 
 namespace cli {
 

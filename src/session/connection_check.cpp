@@ -34,7 +34,7 @@ void Session::withoutMeter() {
     state.connected = false;
     state.currentShown = false;
     linkState.Verbunden = false;
-    recordingInterrupted();
+    readingsLost();
     refreshControls();
     if (cancelledBy(message(texts[textNo::ConnectionBroken], texts[textNo::TitleConnectionBroken],
                             Buttons::OkCancel, Symbol::Critical)))

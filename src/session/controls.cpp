@@ -10,7 +10,7 @@ void show(QVector<ControlSetting>& out, const QString& name, bool on) {
     out.append({name, ControlSetting::Visible, on});
 }
 
-void menus(QVector<ControlSetting>& out, const SessionState& s) {
+void menus(QVector<ControlSetting>& out, const ControlInputs& s) {
     // The file menu opens once a check has ended; help and security once
     // the meter was read; the connection menu always.
     enable(out, QStringLiteral("mnuhaupt_0"), s.checked || s.stepFailed);
@@ -27,7 +27,7 @@ void menus(QVector<ControlSetting>& out, const SessionState& s) {
     enable(out, QStringLiteral("mnudatei_7"), !s.linkDown);
 }
 
-void pages(QVector<ControlSetting>& out, const SessionState& s) {
+void pages(QVector<ControlSetting>& out, const ControlInputs& s) {
     // A configuration can be prepared without a meter, so the pages open
     // after any check.
     for (int tab = 1; tab <= 3; ++tab)
@@ -36,7 +36,7 @@ void pages(QVector<ControlSetting>& out, const SessionState& s) {
     enable(out, QStringLiteral("frmND.cmdNDspeichern"), s.pending && !s.linkDown && !s.writing);
 }
 
-void frames(QVector<ControlSetting>& out, const SessionState& s) {
+void frames(QVector<ControlSetting>& out, const ControlInputs& s) {
     show(out, QStringLiteral("raSpracheBeginn"), !s.languageChosen);
     show(out, QStringLiteral("raKopf"), s.languageChosen);
     show(out, QStringLiteral("raSchnittstellen"), s.task == Task::Port);
@@ -104,7 +104,7 @@ void digitalEditor(QVector<ControlSetting>& out, const EditState& e) {
 }
 
 // The service page opens to the password; the upper range limit is a service setting.
-void service(QVector<ControlSetting>& out, const SessionState& s) {
+void service(QVector<ControlSetting>& out, const ControlInputs& s) {
     const bool prompt = s.passwordFrame == PasswordFrame::Service,
                change = s.passwordFrame == PasswordFrame::Change;
     show(out, QStringLiteral("raPasswortWD"), prompt);
@@ -116,7 +116,7 @@ void service(QVector<ControlSetting>& out, const SessionState& s) {
     enable(out, QStringLiteral("cmdStpSichern"), s.pointsChanged && !s.writing);
 }
 
-void countsWindow(QVector<ControlSetting>& out, const SessionState& s, const LiveValues& l) {
+void countsWindow(QVector<ControlSetting>& out, const ControlInputs& s, const LiveValues& l) {
     show(out, QStringLiteral("frmCounts"), s.countsWindowShown);
     show(out, QStringLiteral("frmMdSave"), s.loggingDialogShown);
     enable(out, QStringLiteral("frmCounts.raMittelwerte"), l.CountsRequestActive);
@@ -126,7 +126,7 @@ void countsWindow(QVector<ControlSetting>& out, const SessionState& s, const Liv
 
 }  // namespace
 
-QVector<ControlSetting> controlState(const SessionState& s, const EditState& e,
+QVector<ControlSetting> controlState(const ControlInputs& s, const EditState& e,
                                      const LiveValues& l) {
     QVector<ControlSetting> out;
     menus(out, s);

@@ -7,6 +7,11 @@
 #include "session/live_state.h"
 #include "session/session_state.h"
 
+// The core's state with what each feature reports of its own.
+struct ControlInputs : SessionState {
+    bool loggingDialogShown = false;
+};
+
 // Whether a control is usable, shown, or (an option) ticked.
 struct ControlSetting {
     enum Kind { Enabled, Visible, Checked };
@@ -17,5 +22,5 @@ struct ControlSetting {
 
 // The one rule for which menus, tabs, buttons, frames and editor inputs are
 // usable and shown in a given state of the session and its edit.
-QVector<ControlSetting> controlState(const SessionState& s, const EditState& e = EditState(),
+QVector<ControlSetting> controlState(const ControlInputs& s, const EditState& e = EditState(),
                                      const LiveValues& l = LiveValues());

@@ -36,8 +36,9 @@ void Session::countsReply(const Reply& r) {
             state.liveShown = true;
             refreshControls();
             MesswertAnzeigen(quint8(r.bytes[1]), quint8(r.bytes[2]), live, meter, display);
-            if (measured_ && !live.CountsRequestActive) measured_(clock_.now(), live.Messwert);
-            recordingResumed();
+            if (!live.CountsRequestActive)
+                for (const auto& f : measured_) f(clock_.now(), live.Messwert);
+            for (const auto& f : reading_) f();
             setCountsTimer(true);
             break;
         case ReplyKind::Short:
@@ -60,7 +61,7 @@ void Session::countsReply(const Reply& r) {
 // reported again, so a lasting fault does not bury the window in messages.
 void Session::shortReply() {
     pauseLiveValues();
-    recordingInterrupted();
+    readingsLost();
     if (++live.shortReplies == 1 &&
         cancelledBy(message(texts[textNo::CountsReplyWrong], texts[textNo::TitleCountsReplyWrong],
                             Buttons::OkCancel, Symbol::Critical)))

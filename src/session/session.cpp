@@ -37,8 +37,7 @@ Session::Session(Port& port, Clock& clock, Dialogs& dialogs, const QString& prog
           PruefeVerbindung();
       })),
       timStatus_(clock.timer([this] { timStatusTick(); })),
-      timCounts_(clock.timer([this] { timCountsTick(); })),
-      timMdsave_(clock.timer([this] { timMdsaveTick(); })) {
+      timCounts_(clock.timer([this] { timCountsTick(); })) {
     timCheckVerb_->setIntervalMs(CheckConnectionMs);
     timStatus_->setIntervalMs(StatusMs);
     timCounts_->setIntervalMs(CountsMs);
@@ -52,7 +51,11 @@ QString Session::file(const QString& name) const {
 
 void Session::refreshControls() {
     state.pending = edit.pending();
-    for (const ControlSetting& c : controlState(state, edit, live))
+    ControlInputs in;
+    static_cast<SessionState&>(in) = state;
+    for (const auto& f : controls_)
+        f(in);
+    for (const ControlSetting& c : controlState(in, edit, live))
         display.set(c.name, aspectOf(c.kind), c.on);
 }
 
@@ -127,10 +130,16 @@ void Session::EinheitenAnzeigen() {
 void Session::endProgram() {
     if (ending()) return;
     link_.cancel();
-    for (Timer* t : {timCheckVerb_.get(), timStatus_.get(), timCounts_.get(), timMdsave_.get()})
+    for (Timer* t : {timCheckVerb_.get(), timStatus_.get(), timCounts_.get()})
         t->off();
-    log_.stop();  // every record written so far is on disk already
+    for (const auto& f : ending_)
+        f();
     dialogs_.endProgram();
+}
+
+void Session::readingsLost() {
+    for (const auto& f : readingsLost_)
+        f();
 }
 
 void Session::showHint(hintTexts::Area area, int index) {

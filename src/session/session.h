@@ -3,6 +3,7 @@
 #include <QVector>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "config/edit_state.h"
 #include "config/einheitentabelle.h"
@@ -18,11 +19,11 @@
 #include "link/clock.h"
 #include "link/link.h"
 #include "link/port.h"
+#include "session/controls.h"
 #include "session/dialogs.h"
 #include "session/display_model.h"
 #include "session/hint_texts.h"
 #include "session/live_state.h"
-#include "session/logging_state.h"
 #include "session/port_list.h"
 #include "session/session_state.h"
 
@@ -199,24 +200,15 @@ public:
     void startAveraging(bool on);
     void closeCountsWindow();
 
-    // Measured-data logging: the warning, the dialog's fields and buttons, and
-    // recording on and off. Recording goes on while the dialog is closed.
-    LoggingState logging;
-    void startLoggingFromMenu();
-    void openLoggingDialog();
-    void closeLoggingDialog();
-    void chooseLogFolder(const QString& path);
-    QString logNameTyped(QString text);
-    QString logIntervalTyped(QString text);
-    void stepInterval(bool up);
-    void switchLogging(bool on);
-    const MeasurementLog& measurementLog() const { return log_; }
-    Timer& TimMdsave() { return *timMdsave_; }
-    // Told of every measured value polling shows (seconds on the clock, kg/h
-    // in the unit), and of what the recording has to say beside the trend:
-    // its file, its interruption, or nothing once it is off.
-    void onMeasurement(std::function<void(double, float)> f) { measured_ = std::move(f); }
-    void onLoggingChanged(std::function<void(const QString&)> f) { loggingChanged_ = std::move(f); }
+    // What the features and the window hear of the core: every measured value
+    // polling shows (seconds on the clock, kg/h in the unit), a counts reply
+    // read, the readings lost to a broken link, and the program ending.
+    void onMeasurement(std::function<void(double, float)> f) { measured_.push_back(std::move(f)); }
+    void onReading(std::function<void()> f) { reading_.push_back(std::move(f)); }
+    void onReadingsLost(std::function<void()> f) { readingsLost_.push_back(std::move(f)); }
+    void onEnd(std::function<void()> f) { ending_.push_back(std::move(f)); }
+    // A feature tells the control rule what it holds.
+    void addControls(std::function<void(ControlInputs&)> f) { controls_.push_back(std::move(f)); }
 
     // The three reports: laid out from what the tool holds, and offered for
     // preview, printing or PDF.
@@ -249,6 +241,8 @@ public:
 
     // A message box of the tool.
     Answer message(const QString& text, const QString& title, Buttons buttons, Symbol icon);
+    void setStatus(const QString& text) { display.setText(QStringLiteral("SB1_1"), text); }
+    void focus(const QString& box) { display.put(box, Aspect::Focus, true); }
 
 private:
     friend class Operation;
@@ -264,7 +258,6 @@ private:
     void notWritten(const QString& path);
     QString askFile(FileQuestion::Kind kind, const QString& title);
     void setLamp(Color c);
-    void setStatus(const QString& text) { display.setText(QStringLiteral("SB1_1"), text); }
     void setWaitCursor(bool on);
 
     // Reactions to the replies of the counted exchanges.
@@ -304,7 +297,6 @@ private:
     void readMeterAgain();
     void applyConfiguration();
     void discardEdit();
-    void focus(const QString& box) { display.put(box, Aspect::Focus, true); }
 
     // Steps of the editors.
     void refillBox(Box box, const QString& text);
@@ -318,17 +310,7 @@ private:
     void switchThresholdEntered(Box box, double value);
     void preparePulseEditor();
 
-    void intervalLimitMessage(bool upper);
-    void setInterval(double seconds);
-    void stopLogging();
-    void timMdsaveTick();
-    void announceRecording(const QString& note);
-    void recordingInterrupted();
-    void recordingResumed();
-    void reconnectForRecording();
-    void showLogFile();
-    void moveLog();
-    void logFailure(MeasurementLog::Result r);
+    void readingsLost();
     bool PasswortLesen();
     void askServicePassword();
     void showPasswordFrame(PasswordFrame f, const QString& text, bool checking);
@@ -376,10 +358,9 @@ private:
     std::unique_ptr<Timer> timCheckVerb_;
     std::unique_ptr<Timer> timStatus_;
     std::unique_ptr<Timer> timCounts_;
-    std::unique_ptr<Timer> timMdsave_;
-    MeasurementLog log_;
-    std::function<void(double, float)> measured_;
-    std::function<void(const QString&)> loggingChanged_;
+    std::vector<std::function<void(double, float)>> measured_;
+    std::vector<std::function<void()>> reading_, readingsLost_, ending_;
+    std::vector<std::function<void(ControlInputs&)>> controls_;
     QStringList rs232Log_;
     MeterParameters meterAsRead_;
     QString Zugangspasswort;

@@ -41,5 +41,4 @@ struct SessionState {
     bool serviceOpen = false;        // the service page shows its data
     bool serviceUnlocked = false;    // the service password was accepted; until the program ends
     bool countsWindowShown = false;
-    bool loggingDialogShown = false;
 };

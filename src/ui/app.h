@@ -3,6 +3,7 @@
 #include <QObject>
 #include <functional>
 
+#include "features/features.h"
 #include "session/session.h"
 #include "ui/display_renderer.h"
 #include "ui/main_window.h"
@@ -26,6 +27,7 @@ public:
 
     MainWindow& window() { return window_; }
     Session& session() { return session_; }
+    Features& features() { return features_; }
 
 private:
     void wireMenus();
@@ -49,6 +51,7 @@ private:
     MainWindow window_;
     DisplayRenderer renderer_;
     Session session_;
+    Features features_{session_};
     FrmKennlinie* kennlinie_ = nullptr;  // built on first use
     FrmTrend* trend_ = nullptr;
 };

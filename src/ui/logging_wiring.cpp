@@ -11,28 +11,30 @@
 
 void App::wireLogging() {
     connect(window_.menuEntry(Menu::mnusicher, 1), &QAction::triggered, this,
-            [this] { session_.startLoggingFromMenu(); });
+            [this] { features_.recording.startLoggingFromMenu(); });
     FrmMdSave& dialog = window_.frmMdSave();
     const auto part = [&dialog](const char* name) {
         return dialog.findChild<QWidget*>(QLatin1String(name));
     };
     QTreeView* folders = dialog.folders();
     connect(folders, &QTreeView::clicked, this, [this, folders](const QModelIndex& i) {
-        session_.chooseLogFolder(static_cast<QFileSystemModel*>(folders->model())->filePath(i));
+        features_.recording.chooseLogFolder(
+            static_cast<QFileSystemModel*>(folders->model())->filePath(i));
     });
     connect(static_cast<QLineEdit*>(part("txtDateiname")), &QLineEdit::textEdited, this,
-            [this](const QString& t) { session_.logNameTyped(t); });
+            [this](const QString& t) { features_.recording.logNameTyped(t); });
     connect(static_cast<QLineEdit*>(part("txtInterval")), &QLineEdit::textEdited, this,
-            [this](const QString& t) { session_.logIntervalTyped(t); });
+            [this](const QString& t) { features_.recording.logIntervalTyped(t); });
     connect(static_cast<QAbstractButton*>(part("cmdauf")), &QAbstractButton::clicked, this,
-            [this] { session_.stepInterval(true); });
+            [this] { features_.recording.stepInterval(true); });
     connect(static_cast<QAbstractButton*>(part("cmdab")), &QAbstractButton::clicked, this,
-            [this] { session_.stepInterval(false); });
+            [this] { features_.recording.stepInterval(false); });
     connect(static_cast<QCheckBox*>(part("chkMdSave")), &QCheckBox::clicked, this,
-            [this](bool on) { session_.switchLogging(on); });
+            [this](bool on) { features_.recording.switchLogging(on); });
     connect(static_cast<QAbstractButton*>(part("cmdMdSaveEnde")), &QAbstractButton::clicked, this,
-            [this] { session_.closeLoggingDialog(); });
-    connect(&dialog, &QDialog::rejected, this, [this] { session_.closeLoggingDialog(); });
+            [this] { features_.recording.closeLoggingDialog(); });
+    connect(&dialog, &QDialog::rejected, this,
+            [this] { features_.recording.closeLoggingDialog(); });
 }
 
 // The trend shows what polling receives anyway; it asks the meter for nothing.
@@ -40,7 +42,7 @@ void App::wireTrend() {
     trend_ = new FrmTrend(&window_, session_.clock());
     session_.onMeasurement(
         [this](double seconds, float value) { trend_->addValue(seconds, value); });
-    session_.onLoggingChanged([this](const QString& note) { trend_->setLogging(note); });
+    features_.recording.onLoggingChanged([this](const QString& note) { trend_->setLogging(note); });
     connect(find<QAbstractButton>("cmdTrend"), &QAbstractButton::clicked, this, [this] {
         trend_->setUnit(session_.settings.unit.Einheit);
         trend_->show();

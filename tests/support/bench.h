@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QVector>
 
+#include "features/features.h"
 #include "session/session.h"
 #include "sim/images.h"
 #include "sim/sim_port.h"
@@ -25,6 +26,7 @@ struct Bench {
     Simulator sim;
     ScriptedDialogs dialogs;
     Session session;
+    Features features{session};
 
     // Runs the start-up as the one-shot timer does and returns when it is done.
     void start();

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+#include "features/features.h"
 #include "link/qt_serial_port.h"
 #include "link/steady_clock.h"
 #include "session/console_dialogs.h"
@@ -24,4 +25,5 @@ struct Headless {
     QtSerialPort port;
     ConsoleDialogs dialogs;
     Session session;
+    Features features{session};
 };

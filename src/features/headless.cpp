@@ -1,4 +1,4 @@
-#include "session/headless.h"
+#include "features/headless.h"
 
 Headless::Headless(const QString& programFolder, std::function<QString(int)> deviceName)
     : port(std::move(deviceName)), session(port, clock, dialogs, programFolder) {

@@ -3,8 +3,8 @@
 #include <QLocale>
 
 #include "device/numbers.h"
+#include "features/recording.h"
 #include "files/log_record.h"
-#include "session/session.h"
 #include "session/status_texts.h"
 
 namespace {
@@ -29,13 +29,26 @@ QString utf8(const char* s) {
 
 }  // namespace
 
-void Session::startLoggingFromMenu() {
-    if (message(utf8(WarningText), QStringLiteral("Information zu Datenspeicherung"),
-                Buttons::YesNo, Symbol::Information) == Answer::Yes)
+Recording::Recording(Session& core)
+    : core_(core),
+      display(core.display),
+      timMdsave_(core.clock().timer([this] { timMdsaveTick(); })) {
+    core.onReading([this] { recordingResumed(); });
+    core.onReadingsLost([this] { recordingInterrupted(); });
+    core.onEnd([this] {
+        timMdsave_->off();
+        log_.stop();  // every record written so far is on disk already
+    });
+    core.addControls([this](ControlInputs& in) { in.loggingDialogShown = dialogShown_; });
+}
+
+void Recording::startLoggingFromMenu() {
+    if (core_.message(utf8(WarningText), QStringLiteral("Information zu Datenspeicherung"),
+                      Buttons::YesNo, Symbol::Information) == Answer::Yes)
         openLoggingDialog();
 }
 
-void Session::openLoggingDialog() {
+void Recording::openLoggingDialog() {
     LoggingState& g = logging;
     if (g.MdPfad.isEmpty()) g.MdPfad = QDir::homePath();
     display.setText(QStringLiteral("frmMdSave.lblMdPfad"), g.MdPfad);
@@ -44,37 +57,38 @@ void Session::openLoggingDialog() {
     display.put(QStringLiteral("frmMdSave.chkMdSave"), Aspect::Value, g.MdAktiv);
     if (g.MdAktiv)
         display.put(QStringLiteral("frmMdSave.txtDateiname"), Aspect::Text, g.MdDateiname);
-    state.loggingDialogShown = true;
-    refreshControls();
-    focus(QStringLiteral("frmMdSave.txtDateiname"));
+    dialogShown_ = true;
+    core_.refreshControls();
+    core_.focus(QStringLiteral("frmMdSave.txtDateiname"));
 }
 
-void Session::closeLoggingDialog() {
-    state.loggingDialogShown = false;
-    refreshControls();
+void Recording::closeLoggingDialog() {
+    dialogShown_ = false;
+    core_.refreshControls();
 }
 
 // A folder chosen while recording takes effect at the next file switch.
-void Session::chooseLogFolder(const QString& path) {
+void Recording::chooseLogFolder(const QString& path) {
     logging.MdPfad = path;
     display.setText(QStringLiteral("frmMdSave.lblMdPfad"), path);
     if (display.get(QStringLiteral("frmMdSave.chkMdSave"), Aspect::Value).toBool() &&
         logging.MdDateiname.isEmpty()) {
-        message(QStringLiteral("Kein Dateiname angegeben !"),
-                QStringLiteral("Fehler bei Eingabe Dateiname"), Buttons::Ok, Symbol::Critical);
+        core_.message(QStringLiteral("Kein Dateiname angegeben !"),
+                      QStringLiteral("Fehler bei Eingabe Dateiname"), Buttons::Ok,
+                      Symbol::Critical);
         return stopLogging();
     }
     moveLog();
 }
 
-QString Session::logNameTyped(QString text) {
+QString Recording::logNameTyped(QString text) {
     if (text.size() > MaxNameLength) {
-        message(QStringLiteral("Länge des Dateinamens nicht mehr als 256 Zeichen !"),
-                QStringLiteral("Fehler Eingabe Dateiname"), Buttons::Ok, Symbol::Critical);
+        core_.message(QStringLiteral("Länge des Dateinamens nicht mehr als 256 Zeichen !"),
+                      QStringLiteral("Fehler Eingabe Dateiname"), Buttons::Ok, Symbol::Critical);
         text.chop(text.size() - MaxNameLength);
     } else if (text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char(','))) {
-        message(QStringLiteral("Keine Punkte oder Kommas !"), QStringLiteral("Unzulässige Eingabe"),
-                Buttons::Ok, Symbol::Critical);
+        core_.message(QStringLiteral("Keine Punkte oder Kommas !"),
+                      QStringLiteral("Unzulässige Eingabe"), Buttons::Ok, Symbol::Critical);
         text.chop(1);
     }
     logging.MdDateiname = text;
@@ -85,7 +99,7 @@ QString Session::logNameTyped(QString text) {
 
 // While recording, the folder and name shown are where the next file goes;
 // a name being retyped keeps the one last given.
-void Session::moveLog() {
+void Recording::moveLog() {
     if (!logging.MdAktiv || logging.MdDateiname.isEmpty()) return;
     log_.moveTo(logging.MdPfad, logging.MdDateiname);
     showLogFile();
@@ -94,7 +108,7 @@ void Session::moveLog() {
 // A typed interval outside what the buttons reach is not used; one above
 // the maximum is refused at once, one below the minimum when recording is
 // switched on, since more digits may still follow ("0" on the way to "0.5").
-QString Session::logIntervalTyped(QString text) {
+QString Recording::logIntervalTyped(QString text) {
     text.replace(QLatin1Char(','), QLatin1Char('.'));
     display.put(QStringLiteral("frmMdSave.txtInterval"), Aspect::Text, text);
     const double v = leadingNumber(text);
@@ -105,7 +119,7 @@ QString Session::logIntervalTyped(QString text) {
     return text;
 }
 
-void Session::stepInterval(bool up) {
+void Recording::stepInterval(bool up) {
     double v = roundHalfEven(logging.MdInterval + (up ? IntervalStep : -IntervalStep), 1);
     if (v > MaxInterval || v < MinInterval) {
         v = up ? MaxInterval : MinInterval;
@@ -115,28 +129,28 @@ void Session::stepInterval(bool up) {
     display.put(QStringLiteral("frmMdSave.txtInterval"), Aspect::Text, boxForm(v));
 }
 
-void Session::intervalLimitMessage(bool upper) {
-    message(upper ? QStringLiteral("Größtmögliches Speicherinterval = 60 sec")
-                  : QStringLiteral("Kleinstmögliches Speicherinterval = 0,1 sec"),
-            QStringLiteral("Info zur Speicherzeit"), Buttons::Ok, Symbol::Information);
+void Recording::intervalLimitMessage(bool upper) {
+    core_.message(upper ? QStringLiteral("Größtmögliches Speicherinterval = 60 sec")
+                        : QStringLiteral("Kleinstmögliches Speicherinterval = 0,1 sec"),
+                  QStringLiteral("Info zur Speicherzeit"), Buttons::Ok, Symbol::Information);
 }
 
-void Session::setInterval(double seconds) {
+void Recording::setInterval(double seconds) {
     logging.MdInterval = float(seconds);
     timMdsave_->setIntervalMs(int(std::lround(seconds * 1000)));
 }
 
-void Session::switchLogging(bool on) {
+void Recording::switchLogging(bool on) {
     if (!on) return stopLogging();
     const QString tick = QStringLiteral("frmMdSave.chkMdSave");
     if (logging.MdDateiname.isEmpty() ||
         display.text(QStringLiteral("frmMdSave.txtInterval")).isEmpty()) {
         const bool name = logging.MdDateiname.isEmpty();
-        message(name ? QStringLiteral("Kein Dateiname angegeben !")
-                     : QStringLiteral("Kein Speicherinterval angegeben !"),
-                name ? QStringLiteral("Fehler bei Eingabe Dateiname")
-                     : QStringLiteral("Fehler bei Eingabe Speicherinterval"),
-                Buttons::Ok, Symbol::Critical);
+        core_.message(name ? QStringLiteral("Kein Dateiname angegeben !")
+                           : QStringLiteral("Kein Speicherinterval angegeben !"),
+                      name ? QStringLiteral("Fehler bei Eingabe Dateiname")
+                           : QStringLiteral("Fehler bei Eingabe Speicherinterval"),
+                      Buttons::Ok, Symbol::Critical);
         display.put(tick, Aspect::Value, false);
         return;
     }
@@ -158,17 +172,17 @@ void Session::switchLogging(bool on) {
         return logFailure(r);
     }
     showLogFile();
-    link_.Warten(ShowCheckNotice);
+    core_.link().Warten(ShowCheckNotice);
     display.setVisible(QStringLiteral("frmMdSave.lblDateipruefen"), false);
     logging.MdAktiv = true;
     display.put(tick, Aspect::Value, true);
     display.setBackground(QStringLiteral("shpMdSave"), RecordA);
     timMdsave_->on();
-    announceRecording(startTexts::recordingTo(language, log_.MdDatei()));
-    if (state.linkDown) recordingInterrupted();
+    announceRecording(startTexts::recordingTo(core_.language, log_.MdDatei()));
+    if (core_.state.linkDown) recordingInterrupted();
 }
 
-void Session::stopLogging() {
+void Recording::stopLogging() {
     timMdsave_->off();
     log_.stop();
     logging.MdAktiv = false;
@@ -180,12 +194,12 @@ void Session::stopLogging() {
 }
 
 // One record of the last measured value; the logger never asks the meter.
-void Session::timMdsaveTick() {
+void Recording::timMdsaveTick() {
     if (logging.interrupted) return reconnectForRecording();
     const bool first = display.background(QStringLiteral("shpMdSave")) == RecordA;
     display.setBackground(QStringLiteral("shpMdSave"), first ? RecordB : RecordA);
     const QString record = recordText(QDateTime::currentDateTime(), logging.MdInterval,
-                                      live.Messwert, settings.unit.Einheit, QLocale());
+                                      core_.live.Messwert, core_.settings.unit.Einheit, QLocale());
     const QString before = log_.MdDatei();
     const MeasurementLog::Result r = log_.append(record);
     if (r != MeasurementLog::Result::Ok) {
@@ -195,44 +209,45 @@ void Session::timMdsaveTick() {
     display.setText(QStringLiteral("frmMdSave.lblSaetze"), QString::number(log_.MdSaetze()));
     showLogFile();
     if (log_.MdDatei() != before)
-        announceRecording(startTexts::recordingTo(language, log_.MdDatei()));
+        announceRecording(startTexts::recordingTo(core_.language, log_.MdDatei()));
 }
 
-void Session::recordingInterrupted() {
+void Recording::recordingInterrupted() {
     if (!logging.MdAktiv || logging.interrupted) return;
     logging.interrupted = true;
-    logging.lastReconnect = clock_.now();
-    const QString note = startTexts::recordingInterrupted(language, log_.MdDatei());
+    logging.lastReconnect = core_.clock().now();
+    const QString note = startTexts::recordingInterrupted(core_.language, log_.MdDatei());
     display.setBackground(QStringLiteral("shpMdSave"), Idle);
     display.setText(QStringLiteral("frmMdSave.lblDateipruefen"), note);
     display.setVisible(QStringLiteral("frmMdSave.lblDateipruefen"), true);
-    setStatus(note);
+    core_.setStatus(note);
     announceRecording(note);
 }
 
-void Session::recordingResumed() {
+void Recording::recordingResumed() {
     if (!logging.interrupted) return;
     logging.interrupted = false;
     display.setVisible(QStringLiteral("frmMdSave.lblDateipruefen"), false);
     display.setBackground(QStringLiteral("shpMdSave"), RecordA);
-    setStatus(startTexts::recordingResumed(language, log_.MdDatei()));
-    announceRecording(startTexts::recordingTo(language, log_.MdDatei()));
+    core_.setStatus(startTexts::recordingResumed(core_.language, log_.MdDatei()));
+    announceRecording(startTexts::recordingTo(core_.language, log_.MdDatei()));
 }
 
-void Session::announceRecording(const QString& note) {
+void Recording::announceRecording(const QString& note) {
     if (loggingChanged_) loggingChanged_(note);
 }
 
-void Session::reconnectForRecording() {
-    if (!logging.reconnect || busy() || clock_.now() - logging.lastReconnect < ReconnectEvery)
+void Recording::reconnectForRecording() {
+    if (!logging.reconnect || core_.busy() ||
+        core_.clock().now() - logging.lastReconnect < ReconnectEvery)
         return;
-    logging.lastReconnect = clock_.now();
-    connectMeter();
+    logging.lastReconnect = core_.clock().now();
+    core_.connectMeter();
 }
 
 // The file being written: its name beside the folder shown, its whole path
 // while another folder is chosen for the next file.
-void Session::showLogFile() {
+void Recording::showLogFile() {
     display.setText(QStringLiteral("frmMdSave.lblDateiname"),
                     log_.MdPfad() == logging.MdPfad ? log_.MdDateiname() + log_.MdEndung()
                                                     : QDir::toNativeSeparators(log_.MdDatei()));
@@ -240,12 +255,13 @@ void Session::showLogFile() {
 
 // The numbers of a name used up, or a file that cannot be written: the
 // recording stops with the message, the program and the files stay.
-void Session::logFailure(MeasurementLog::Result r) {
+void Recording::logFailure(MeasurementLog::Result r) {
     if (r == MeasurementLog::Result::Exhausted)
-        message(QStringLiteral("Dateiname ist mit 999 Dateien erschöpft ! Bitte einen anderen "
-                               "Namen wählen oder Dateien löschen."),
-                QStringLiteral("999 Dateien mit gleichem Namen"), Buttons::Ok, Symbol::Critical);
+        core_.message(
+            QStringLiteral("Dateiname ist mit 999 Dateien erschöpft ! Bitte einen anderen "
+                           "Namen wählen oder Dateien löschen."),
+            QStringLiteral("999 Dateien mit gleichem Namen"), Buttons::Ok, Symbol::Critical);
     else
-        message(log_.error(), QStringLiteral("Fehler bei Datenspeicherung"), Buttons::Ok,
-                Symbol::Critical);
+        core_.message(log_.error(), QStringLiteral("Fehler bei Datenspeicherung"), Buttons::Ok,
+                      Symbol::Critical);
 }

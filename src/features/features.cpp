@@ -1,0 +1,3 @@
+#include "features/features.h"
+
+Features::Features(Session& core) : recording(core) {}
