@@ -402,7 +402,7 @@ public:
         save(&w, QStringLiteral("02-read"), QStringLiteral("overview page with the meter's data"));
 
         // connect: the port frame of Connection > Port, then OK connects again.
-        s.configurePort();
+        tool_.features().ports.configurePort();
         settle();
         save(&w, QStringLiteral("01-connect"),
              QStringLiteral("port frame, port 1 on the simulator"));

@@ -83,15 +83,15 @@ int main(int argc, char** argv) {
     const QString what = app.arguments().value(1, QStringLiteral("config"));
     std::function<bool()> write = [&] {
         editEverything(session);
-        return session.KonfigurationSchreiben() == Session::WriteResult::Written;
+        return session.KonfigurationSchreiben() == WriteResult::Written;
     };
     if (what == QLatin1String("curve"))
         write = [&] {
             session.meter.StpFlow[3] += 0.5f;
-            return session.writeSupportPoints() == Session::WriteResult::Written;
+            return session.writeSupportPoints() == WriteResult::Written;
         };
     if (what == QLatin1String("calibration"))
-        write = [&] { return session.calibrationReset() == Session::WriteResult::Written; };
+        write = [&] { return session.calibrationReset() == WriteResult::Written; };
 
     clock.fixedWaits = clock.answeredWaits = 0;
     const qint64 bytesBefore = port.bytes();

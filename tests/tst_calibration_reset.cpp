@@ -5,11 +5,11 @@
 #include "link/link.h"
 #include "support/bench.h"
 
-Q_DECLARE_METATYPE(Session::WriteResult)
+Q_DECLARE_METATYPE(WriteResult)
 
 namespace {
 
-using Result = Session::WriteResult;
+using Result = WriteResult;
 using byteOrder::readWord16;
 
 // The standard meter with its output trim words and DAC points erased to 0.

@@ -156,7 +156,7 @@ private slots:
     void a_write_is_stored_restarted_and_read_back() {
         WriteBench w;
         const int sent = w.b.frames().size();
-        QCOMPARE(w.b.session.KonfigurationSchreiben(), Session::WriteResult::Written);
+        QCOMPARE(w.b.session.KonfigurationSchreiben(), WriteResult::Written);
         const QStringList commands = w.b.commands(sent);
         QCOMPARE(commands.mid(0, 5), (QStringList{"0A 05", "05 05", "02 01", "03 02", "00 00"}));
         const float kgh = float(double(0.01f) * 60.0);  // the flow in kg/h, as the meter works
@@ -175,7 +175,7 @@ private slots:
         b.start();
         b.session.tickAnalog(0, true);
         const int sent = b.frames().size();
-        QCOMPARE(b.session.KonfigurationSchreiben(), Session::WriteResult::Written);
+        QCOMPARE(b.session.KonfigurationSchreiben(), WriteResult::Written);
         QCOMPARE(b.frames().mid(sent, 3),
                  (QVector<QByteArray>{request::writeByte(0, 0x15), request::writeByte(1, 0x18),
                                       request::writeByte(1, 0x18)}));
@@ -198,7 +198,7 @@ private slots:
             asked.Schleichmenge = float(roundHalfEven(asked.Schleichmenge, 4));  // as saved
             RC_ASSERT(saved.ok() && saved.values == asked);
             RC_ASSERT(!b.session.loadConfig(saved.values).refused);
-            RC_ASSERT(b.session.KonfigurationSchreiben() == Session::WriteResult::Written);
+            RC_ASSERT(b.session.KonfigurationSchreiben() == WriteResult::Written);
             RC_ASSERT(b.dialogs.shownMessages.isEmpty());
             assertSame(asked, b.session.currentConfig(), b.session.meter);
         });
@@ -242,7 +242,7 @@ private slots:
         w.b.session.edit.chkKonfAnalog[1] = true;
         w.b.session.edit.MEWNeu = 1000;  // above MOG
         const int sent = w.b.frames().size();
-        QCOMPARE(w.b.session.KonfigurationSchreiben(), Session::WriteResult::Refused);
+        QCOMPARE(w.b.session.KonfigurationSchreiben(), WriteResult::Refused);
         QCOMPARE(w.b.frames().size(), sent);
         QCOMPARE(w.b.dialogs.texts(), QStringList{"Text 21"});
         QVERIFY(w.b.session.TimCounts().active());
@@ -252,7 +252,7 @@ private slots:
     void a_meter_that_never_takes_a_write_is_given_up() {
         WriteBench w;
         w.b.sim.line.fault.script = QList<Fault>(30, Fault::Nak);
-        QCOMPARE(w.b.session.KonfigurationSchreiben(), Session::WriteResult::Failed);
+        QCOMPARE(w.b.session.KonfigurationSchreiben(), WriteResult::Failed);
         QCOMPARE(w.b.dialogs.texts(), QStringList{linkTexts::notAccepted(Language::German, 10)});
         QVERIFY(!w.b.commands().contains("05 05"));  // nothing is stored
     }
@@ -262,7 +262,7 @@ private slots:
         WriteBench w;
         w.b.clock.schedule(w.b.clock.now() + 6.0,
                            [&] { w.b.sim.meter = Meter(images::standard()); });
-        QCOMPARE(w.b.session.KonfigurationSchreiben(), Session::WriteResult::Differs);
+        QCOMPARE(w.b.session.KonfigurationSchreiben(), WriteResult::Differs);
         QVERIFY(w.b.shown("SB1_1").endsWith(
             "Schleichmenge: verlangt 0.01, das Messgerät hält 0.008333334"));
         QCOMPARE(w.b.dialogs.shownMessages.size(), 1);
@@ -279,7 +279,7 @@ private slots:
             b.sim.line.fault.truncated = 100000;
             b.sim.line.fault.truncateTo = 1;
         });
-        QVERIFY(b.session.KonfigurationSchreiben() != Session::WriteResult::Written);
+        QVERIFY(b.session.KonfigurationSchreiben() != WriteResult::Written);
         QVERIFY(b.shown("SB1_1") != startTexts::writeDone(Language::German));
     }
 
@@ -288,7 +288,7 @@ private slots:
         w.b.sim.line.restartTime = 30.0;
         const double closed = w.b.clock.now() + 10.0;
         w.b.clock.schedule(closed, [&] { w.b.session.endProgram(); });
-        QVERIFY(w.b.session.KonfigurationSchreiben() != Session::WriteResult::Written);
+        QVERIFY(w.b.session.KonfigurationSchreiben() != WriteResult::Written);
         QVERIFY(w.b.clock.now() < closed + 0.1);  // no wait runs on
         QVERIFY(w.b.dialogs.ended);
         QVERIFY(!w.b.session.busy());

@@ -10,7 +10,7 @@ struct CountsBench {
     CountsBench() {
         b.start();
         b.dialogs.shownMessages.clear();
-        s.openCountsWindow();
+        b.features.counts.openCountsWindow();
     }
     DisplayModel& d() { return s.display; }
     bool ticked(const QString& box) { return d().get(box, Aspect::Value).toBool(); }
@@ -41,23 +41,24 @@ private slots:
     // closing the window; unticking averaging ends a run.
     void the_counts_request_switches_the_poll_until_unticked_or_closed() {
         CountsBench c;
-        c.s.requestCounts(true);
-        c.s.readingsTyped("5");
+        c.b.features.counts.requestCounts(true);
+        c.b.features.counts.readingsTyped("5");
         QVERIFY(c.d().enabled("frmCounts.raMittelwerte"));
         QCOMPARE(c.nextPoll(), QStringLiteral("03 01"));
-        c.s.requestCounts(false);
+        c.b.features.counts.requestCounts(false);
         QVERIFY(!c.d().enabled("frmCounts.raMittelwerte"));
         QCOMPARE(c.nextPoll(), QStringLiteral("03 02"));
-        c.s.requestCounts(true);
+        c.b.features.counts.requestCounts(true);
         QVERIFY(!c.d().enabled("frmCounts.chkMittelwert"));  // until a number is typed afresh
-        c.s.readingsTyped("50");
-        c.s.startAveraging(true);
+        c.b.features.counts.readingsTyped("50");
+        c.b.features.counts.startAveraging(true);
         QCOMPARE(c.nextPoll(), QStringLiteral("03 01"));
-        c.s.startAveraging(false);  // unticked: the run ends, readings no longer count
+        c.b.features.counts.startAveraging(
+            false);  // unticked: the run ends, readings no longer count
         const int taken = c.d().value("frmCounts.AnzeigeAnzW");
         c.reading(100);
         QCOMPARE(c.d().value("frmCounts.AnzeigeAnzW"), taken);
-        c.s.closeCountsWindow();
+        c.b.features.counts.closeCountsWindow();
         QVERIFY(!c.ticked("frmCounts.chkMittelwert") && !c.ticked("frmCounts.chkCountsanf"));
         QVERIFY(!c.s.live.averaging && !c.s.live.CountsRequestActive);
         QCOMPARE(c.d().text("frmCounts.txtMittelwerte"), QStringLiteral("0"));
@@ -89,13 +90,13 @@ private slots:
         QFETCH(int, readings);
         QFETCH(bool, starts);
         CountsBench c;
-        c.s.requestCounts(request);
-        c.s.readingsTyped("7");
-        c.s.readingsTyped(typed);
+        c.b.features.counts.requestCounts(request);
+        c.b.features.counts.readingsTyped("7");
+        c.b.features.counts.readingsTyped(typed);
         QCOMPARE(c.s.live.MwAnzahl, readings);
         QCOMPARE(c.d().enabled("frmCounts.chkMittelwert"), readings > 1);
         c.d().put("frmCounts.chkMittelwert", Aspect::Value, true);  // as the technician ticked it
-        c.s.startAveraging(true);
+        c.b.features.counts.startAveraging(true);
         QStringList shown;
         for (const ShownMessage& m : c.b.dialogs.shownMessages)
             shown << m.text + " (" + m.title + ")";
@@ -121,10 +122,10 @@ private slots:
         QFETCH(QList<int>, run);
         QFETCH(int, after);
         CountsBench c;
-        c.s.requestCounts(true);
+        c.b.features.counts.requestCounts(true);
         c.reading(before);
-        c.s.readingsTyped(QString::number(run.size()));
-        c.s.startAveraging(true);
+        c.b.features.counts.readingsTyped(QString::number(run.size()));
+        c.b.features.counts.startAveraging(true);
         QCOMPARE(c.d().get("frmCounts.AnzeigeAnzW", Aspect::Maximum).toInt(), run.size());
         for (int i = 0; i < run.size(); ++i) {
             c.reading(run[i]);

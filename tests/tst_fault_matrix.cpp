@@ -14,7 +14,7 @@
 
 namespace {
 
-using Result = Session::WriteResult;
+using Result = WriteResult;
 
 constexpr double Settle = 5.0;          // seconds the tool's own timers run after an operation
 constexpr double Bound = 600.0;         // no operation may take longer than ten minutes
@@ -133,9 +133,9 @@ std::map<QString, Action> windowAndConsoleOperations() {
           [](Rig& r) { return r.b.session.calibrationReset() == Result::Written; },
           [](Rig& r) { return r.b.sim.meter.eeprom() == images::standard(); }}},
         {"unit change",
-         {Reach::StartUp, [](Rig& r) { r.b.session.openUnitTask(Task::Units); },
+         {Reach::StartUp, [](Rig& r) { r.b.features.units.openUnitTask(Task::Units); },
           [](Rig& r) {
-              r.b.session.selectUnit(1);  // kg/min: the full scale of 150 kg/h reads 2.5
+              r.b.features.units.selectUnit(1);  // kg/min: the full scale of 150 kg/h reads 2.5
               return r.b.shown(QStringLiteral("lblMEW")) == QStringLiteral("2.5") &&
                      r.b.session.TimCounts().active();
           },
@@ -191,8 +191,8 @@ std::map<QString, Action> windowAndConsoleOperations() {
         {"port frame OK",
          {Reach::ByItself, [](Rig& r) { r.b.start(); },
           [](Rig& r) {
-              r.b.session.configurePort();
-              r.b.session.confirmPort();
+              r.b.features.ports.configurePort();
+              r.b.features.ports.confirmPort();
               r.b.clock.advance(Settle);
               return r.b.session.linkState.Verbunden && r.b.session.state.meterRead;
           },

@@ -69,7 +69,7 @@ private slots:
         QFETCH(QByteArray, file);
         PasswordBench p(password);
         if (!file.isNull()) writeFile(p.path(), file);
-        p.s.tabChanged(ServicePage);
+        p.b.features.password.tabChanged(ServicePage);
         QTEST(p.messages(), "messages");
         QFETCH(QString, shown);
         QCOMPARE(p.misshown(shown), {});
@@ -77,13 +77,13 @@ private slots:
 
     void the_right_password_unlocks_the_service_page_until_the_program_ends() {
         PasswordBench p("Orbis");
-        p.s.tabChanged(ServicePage);
+        p.b.features.password.tabChanged(ServicePage);
         QVERIFY(p.masked("txtPasswortWD"));
-        p.s.PasswortPruefen("Orbis");
+        p.b.features.password.PasswortPruefen("Orbis");
         QCOMPARE(p.misshown("raweiteredaten chkKonfAnalog_6 !raPasswortWD"), {});
         QCOMPARE(p.d().text("raweiteredaten"), "Fertigungsnummer = " + p.s.meter.Fertigungsnummer);
-        p.s.tabChanged(OverviewPage);
-        p.s.tabChanged(ServicePage);
+        p.b.features.password.tabChanged(OverviewPage);
+        p.b.features.password.tabChanged(ServicePage);
         QCOMPARE(p.messages(), "Text 50 (Text 51)");
         QCOMPARE(p.misshown("raweiteredaten !raPasswortWD"), {});
     }
@@ -92,14 +92,14 @@ private slots:
     void a_password_in_another_case_is_refused() {
         PasswordBench p("Orbis");
         p.s.display.setSelection("regkor2", ServicePage);
-        p.s.tabChanged(ServicePage);
+        p.b.features.password.tabChanged(ServicePage);
         p.b.dialogs.answers = {Answer::Retry, Answer::Cancel};
         p.s.display.put("txtPasswortWD", Aspect::Text, "orbis");
-        p.s.PasswortPruefen("orbis");
+        p.b.features.password.PasswortPruefen("orbis");
         QCOMPARE(p.d().text("txtPasswortWD"), QString());
         QCOMPARE(p.misshown("raPasswortWD !raweiteredaten !chkKonfAnalog_6"), {});
         QCOMPARE(p.d().selection("regkor2"), ServicePage);
-        p.s.PasswortPruefen("ORBIS");
+        p.b.features.password.PasswortPruefen("ORBIS");
         QCOMPARE(p.misshown("!raPasswortWD !raweiteredaten !chkKonfAnalog_6"), {});
         QCOMPARE(p.d().selection("regkor2"), OverviewPage);
         const QString refused = "Text 9 (Text 11)";
@@ -134,17 +134,17 @@ private slots:
         QFETCH(QString, entered);
         QFETCH(Answer, answer);
         PasswordBench p(current);
-        p.s.changePassword();
+        p.b.features.password.changePassword();
         QCOMPARE(p.d().selection("regkor2"), AnalogPage);
         if (!current.isEmpty()) {
             QVERIFY(p.masked("txtPasswortAna"));
             QCOMPARE(p.misshown("raPasswortAna !raKonfAnaOut !cmdPasswortAnaspeichern"), {});
-            p.s.PasswortPruefen(current);
+            p.b.features.password.PasswortPruefen(current);
         }
         QCOMPARE(p.d().text("txtPasswortAna"), current.isEmpty() ? QString("kein") : current);
         QVERIFY(!p.masked("txtPasswortAna"));
         p.b.dialogs.answers = {answer};
-        p.s.storePassword(entered);
+        p.b.features.password.storePassword(entered);
         QTEST(passwordFile::PasswortLesen(p.path()).password, "stored");
         QTEST(p.messages(), "message");
         QFETCH(bool, asked);
@@ -155,11 +155,11 @@ private slots:
 
     void leaving_the_service_page_ends_the_counts_request() {
         PasswordBench p;
-        p.s.tabChanged(ServicePage);
-        p.s.requestCounts(true);
-        p.s.tabChanged(ServicePage);
+        p.b.features.password.tabChanged(ServicePage);
+        p.b.features.counts.requestCounts(true);
+        p.b.features.password.tabChanged(ServicePage);
         QVERIFY(p.s.live.CountsRequestActive);
-        p.s.tabChanged(AnalogPage);
+        p.b.features.password.tabChanged(AnalogPage);
         QVERIFY(!p.s.live.CountsRequestActive);
         QVERIFY(!p.d().get("frmCounts.chkCountsanf", Aspect::Value).toBool());
     }

@@ -2,7 +2,7 @@
 
 #include "support/bench.h"
 
-using Report = Session::Report;
+using Report = Reports::Report;
 
 Q_DECLARE_METATYPE(Report)
 Q_DECLARE_METATYPE(PrintOutcome)
@@ -43,7 +43,7 @@ private slots:
         QFETCH(Report, report);
         Bench b;
         b.start();
-        b.session.printReport(report);
+        b.features.reports.printReport(report);
         QCOMPARE(b.dialogs.printed.size(), 1);
         QTEST(title(b.dialogs.printed[0]), "title");
         QTEST(byteRows(b.dialogs.printed[0]), "byteRows");
@@ -66,7 +66,7 @@ private slots:
         b.start();
         b.dialogs.shownMessages.clear();
         b.dialogs.printOutcomes = {outcome};
-        b.session.printReport(Report::Configuration);
+        b.features.reports.printReport(Report::Configuration);
         QStringList shown;
         for (const ShownMessage& m : b.dialogs.shownMessages)
             shown << m.text + " (" + m.title + ")";

@@ -13,7 +13,7 @@
 
 namespace {
 
-using Result = Session::WriteResult;
+using Result = WriteResult;
 
 void put(QByteArray& e, int address, const QByteArray& bytes) {
     e.replace(address, bytes.size(), bytes);
@@ -85,7 +85,8 @@ Result write(Bench& b, const QString& operation) {
     if (operation == "calibrate-reset") return s.calibrationReset();
     QByteArray e = images::standard();
     if (operation == "restore")
-        return s.restoreSnapshot(e.replace(address::Schleichmenge, 4, byteOrder::float32(0.75f)));
+        return b.features.snapshots.restoreSnapshot(
+            e.replace(address::Schleichmenge, 4, byteOrder::float32(0.75f)));
     s.tickAnalog(2, true);
     s.boxChanged(Session::Box::Schleich, QStringLiteral("0.75"));
     return s.KonfigurationSchreiben();
@@ -134,7 +135,8 @@ private slots:
         const QString base = kept[0].path.chopped(4);
         QCOMPARE(QString::fromLatin1(readFile(base + ".use")), saved);
         QCOMPARE(readFile(base + ".csv"), curve);
-        b.session.restoreFromMenu();  // cancelled; the dialog opens where the snapshot is
+        b.features.snapshots
+            .restoreFromMenu();  // cancelled; the dialog opens where the snapshot is
         QCOMPARE(b.dialogs.fileQuestions.last().initialName, QFileInfo(base).path() + '/');
     }
 
@@ -147,8 +149,8 @@ private slots:
             writeFile(file, snapshot);
             b.dialogs.fileNames << file;
             b.dialogs.answers << Answer::Yes;
-            const QStringList changes = b.session.restoreChanges(snapshot);
-            b.session.restoreFromMenu();
+            const QStringList changes = b.features.snapshots.restoreChanges(snapshot);
+            b.features.snapshots.restoreFromMenu();
             RC_ASSERT(b.session.state.writeDifferences.isEmpty());
             const int points = quint8(snapshot[address::StpAnzahl]);
             for (const imageFields::Field& f : imageFields::configuration() +

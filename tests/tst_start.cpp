@@ -58,8 +58,8 @@ private slots:
         b.start();
         const DisplayModel& d = b.session.display;
         // The EEPROM is read again 1 s after the answer's first byte, the error query once it is
-        // in and nothing followed it for four byte times; a cold-started meter sends one byte: 10 s, two
-        // resets 4 s apart, then the full 35 s.
+        // in and nothing followed it for four byte times; a cold-started meter sends one byte: 10
+        // s, two resets 4 s apart, then the full 35 s.
         const QStringList commands =
             coldStart ? QStringList{"00 00", "0B 00", "02 00", "02 00", "0B 00", "12 12"}
                       : QStringList{"00 00", "0B 00", "0B 00", "12 12"};
@@ -146,8 +146,8 @@ private slots:
     void without_any_port_ok_names_the_port_invalid() {
         Bench b;
         b.session.settings.PortNumber = 0;
-        b.session.configurePort();
-        b.session.confirmPort();
+        b.features.ports.configurePort();
+        b.features.ports.confirmPort();
         QCOMPARE(b.dialogs.texts(), QStringList{"Text 7"});
         QVERIFY(!b.sim.port.portOpen() && !b.session.TimCheckVerb().active());
     }

@@ -14,7 +14,7 @@
 namespace {
 
 using Box = Session::Box;
-using Result = Session::WriteResult;
+using Result = WriteResult;
 using Kind = curveTable::Fault::Kind;
 
 // The standard meter with `n` points, point i at 100 i counts and 5 (i - 1) kg/h.

@@ -19,16 +19,16 @@ struct UnitBench {
     QStringList list() const {
         return b.session.display.get("ListeEinheitenloesch", Aspect::Items).toStringList();
     }
-    QString type(Session::UnitField field, const QString& text) {
-        return b.session.unitFieldChanged(field, text);
+    QString type(UnitField field, const QString& text) {
+        return b.features.units.unitFieldChanged(field, text);
     }
     void add(const QString& name, const QString& factor, const QString& condition) {
-        b.session.openUnitTask(Task::UnitAdd);
-        type(Session::UnitField::Name, name);
-        type(Session::UnitField::Factor, factor);
-        type(Session::UnitField::Condition, condition);
-        type(Session::UnitField::Gas, "Luft");
-        b.session.storeUnit();
+        b.features.units.openUnitTask(Task::UnitAdd);
+        type(UnitField::Name, name);
+        type(UnitField::Factor, factor);
+        type(UnitField::Condition, condition);
+        type(UnitField::Gas, "Luft");
+        b.features.units.storeUnit();
     }
 
     QTemporaryDir folder;
@@ -61,10 +61,10 @@ private slots:
         QFETCH(bool, portOpen);
         UnitBench u;
         if (!portOpen) u.b.sim.port.closePort();
-        u.b.session.openUnitTask(Task::Units);
+        u.b.features.units.openUnitTask(Task::Units);
         const int sent = u.b.frames().size();
         const double chosen = u.b.clock.now();
-        u.b.session.selectUnit(1);  // kg/min
+        u.b.features.units.selectUnit(1);  // kg/min
         QVERIFY(readFile(u.folder.filePath("Q_orbis.CON")).contains("\r\nkg/min\r\n60\r\n"));
         QCOMPARE(u.b.shown("lblinfo_15"), QStringLiteral("kg/min"));
         QVERIFY(!u.b.session.display.visible("raEinheiten"));
@@ -116,8 +116,8 @@ private slots:
             const int units = int(u.b.session.units.entries.size());
             const int p = *rc::gen::oneOf(rc::gen::inRange(0, units), rc::gen::just(units - 1),
                                           rc::gen::inRange(12, units));
-            u.b.session.openUnitTask(Task::UnitDelete);
-            u.b.session.deleteUnit(p);
+            u.b.features.units.openUnitTask(Task::UnitDelete);
+            u.b.features.units.deleteUnit(p);
             const QByteArray left = p < 12                    ? file(-1, added)
                                     : !full && p == units - 1 ? file(-1, QByteArray())
                                                               : file(offered[p - 12], added);
@@ -137,7 +137,7 @@ private slots:
         UnitBench u;
         const QString path = u.folder.filePath("UNIT.CON");
         const QByteArray before = readFile(path);
-        using F = Session::UnitField;
+        using F = UnitField;
         QCHECK_PROPERTY("read back as shown or refused", [&] {
             const auto text = [](auto... chars) {
                 return QString::fromStdU16String(
@@ -148,13 +148,13 @@ private slots:
             };
             const QString typed = text(u'0', u'5', u'.', u',', u'e', u'-');
             u.b.dialogs.shownMessages.clear();
-            u.b.session.openUnitTask(Task::UnitAdd);
+            u.b.features.units.openUnitTask(Task::UnitAdd);
             u.type(F::Factor, text(u'5', u'.'));  // typed over or emptied
             const QString f = u.type(F::Factor, typed);
             const QString n =
                 u.type(F::Name, *rc::gen::element(0, 1) ? QString("Ende") : anyText());
             const QString c = u.type(F::Condition, anyText()), g = u.type(F::Gas, anyText());
-            u.b.session.storeUnit();
+            u.b.features.units.storeUnit();
             const QRegularExpression notDigit("[^0-9]");
             RC_ASSERT(QRegularExpression("^[0-9]*\\.?[0-9]*$").match(f).hasMatch());
             RC_ASSERT(QString(f).remove(notDigit) == QString(typed).remove(notDigit));
@@ -172,7 +172,7 @@ private slots:
             RC_ASSERT(read.Umrechnungsfaktor == f.toDouble());
             RC_ASSERT(QStringList({read.Einheit, read.Normzustand, read.Gasart}) ==
                       QStringList({n.trimmed(), "(" + c.trimmed() + ")", g.trimmed()}));
-            u.b.session.deleteUnit(Einheitentabelle::BuiltIn);
+            u.b.features.units.deleteUnit(Einheitentabelle::BuiltIn);
             RC_ASSERT(readFile(path) == before);
         });
     }

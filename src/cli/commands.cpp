@@ -9,10 +9,10 @@
 #include "config/einheitentabelle.h"
 #include "device/eeprom_auswerten.h"
 #include "device/parameter_list.h"
+#include "features/headless.h"
 #include "files/curve_csv.h"
 #include "files/language_file.h"
 #include "files/program_folder.h"
-#include "features/headless.h"
 #include "session/refusal_texts.h"
 
 namespace cli {
@@ -75,7 +75,7 @@ namespace {
 
 // Reads the meter and runs a write on it, with the write's status texts as progress.
 int runWrite(Headless& tool, const QString& port,
-             const std::function<Session::WriteResult(Session&)>& write) {
+             const std::function<WriteResult(Session&)>& write) {
     Session& s = tool.session;
     if (const int code = readMeter(tool, port); code != Done) return code;
     showProgress(s);
@@ -98,7 +98,7 @@ int writeConfig(const QString& port, const QString& file, const Options& o) {
         if (!refused.refused) return s.KonfigurationSchreiben();
         QTextStream(stderr) << "orbis-cli: " << refusalTexts::inFile(s.language, file, refused)
                             << Qt::endl;
-        return Session::WriteResult::Refused;
+        return WriteResult::Refused;
     });
 }
 
@@ -106,7 +106,7 @@ int writeFactory(const QString& port, const Options& o) {
     Headless tool(folderOf(o));
     if (!chooseUnit(tool.session, o.unit)) return Usage;
     return runWrite(tool, port, [](Session& s) {
-        return s.factorySettings() ? s.KonfigurationSchreiben() : Session::WriteResult::Refused;
+        return s.factorySettings() ? s.KonfigurationSchreiben() : WriteResult::Refused;
     });
 }
 
@@ -135,7 +135,7 @@ int writeCurve(const QString& port, const QString& file, const Options& o) {
         return Refused;
     }
     Headless tool(folderOf(o));
-    if (const int code = servicePassword(tool.session, o); code != Done) return code;
+    if (const int code = servicePassword(tool, o); code != Done) return code;
     tool.session.settings.unit = Unit{};
     tool.session.language = Language::English;
     return runWrite(tool, port, [&](Session& s) {
@@ -148,7 +148,7 @@ int calibrateReset(const QString& port, const Options& o) {
     Headless tool(folderOf(o));
     Session& s = tool.session;
     loadFolder(s);
-    if (const int code = servicePassword(s, o); code != Done) return code;
+    if (const int code = servicePassword(tool, o); code != Done) return code;
     if (const int code = readMeter(tool, port); code != Done) return code;
     int logged = 0;
     s.display.setListener([&logged](const QString& name, Aspect a, const QVariant& v) {
@@ -180,20 +180,20 @@ int addUnit(const QStringList& fields, const Options& o) {
     Session& s = tool.session;
     loadFolder(s);
     const int before = int(s.units.entries.size());
-    s.openUnitTask(Task::UnitAdd);
-    const Session::UnitField order[] = {Session::UnitField::Name, Session::UnitField::Factor,
-                                        Session::UnitField::Condition, Session::UnitField::Gas};
+    tool.features.units.openUnitTask(Task::UnitAdd);
+    const UnitField order[] = {UnitField::Name, UnitField::Factor, UnitField::Condition,
+                               UnitField::Gas};
     const char* const rules[] = {
         "a name of at most 30 characters", "a plain positive decimal number such as 0.45",
         "a standard condition of at most 30 characters", "a gas of at most 30 characters"};
     for (int i = 0; i < 4; ++i) {
-        if (s.unitFieldChanged(order[i], fields[i]) != fields[i]) {
+        if (tool.features.units.unitFieldChanged(order[i], fields[i]) != fields[i]) {
             QTextStream(stderr) << "orbis-cli: \"" << fields[i] << "\" is not " << rules[i]
                                 << "; nothing was added" << Qt::endl;
             return Refused;
         }
     }
-    s.storeUnit();
+    tool.features.units.storeUnit();
     return s.units.entries.size() > before ? Done : Refused;
 }
 
@@ -204,7 +204,7 @@ int deleteUnit(const QString& name, const Options& o) {
     const int i = unitPosition(s, name);
     if (i < 0) return Usage;
     const int before = int(s.units.entries.size());
-    s.deleteUnit(i);
+    tool.features.units.deleteUnit(i);
     return s.units.entries.size() < before ? Done : Refused;
 }
 

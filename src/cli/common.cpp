@@ -52,17 +52,17 @@ void showProgress(Session& s) {
     });
 }
 
-int writeExit(const Session& s, Session::WriteResult r) {
+int writeExit(const Session& s, WriteResult r) {
     switch (r) {
-        case Session::WriteResult::Written:
+        case WriteResult::Written:
             return Done;
-        case Session::WriteResult::Refused:
+        case WriteResult::Refused:
             return Refused;
-        case Session::WriteResult::Differs:
+        case WriteResult::Differs:
             for (const QString& d : s.state.writeDifferences)
                 QTextStream(stderr) << "orbis-cli: " << d << Qt::endl;
             return Differs;
-        case Session::WriteResult::Failed:
+        case WriteResult::Failed:
             break;
     }
     return NoAnswer;

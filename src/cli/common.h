@@ -17,6 +17,6 @@ void loadFolder(Session& s);
 // The session's status texts on standard error, as progress.
 void showProgress(Session& s);
 // The exit code of a write; each value the meter does not hold on standard error.
-int writeExit(const Session& s, Session::WriteResult r);
+int writeExit(const Session& s, WriteResult r);
 
 }  // namespace cli

@@ -86,7 +86,8 @@ int report(const QString& kind, const QString& port, const QString& pdf, const Q
     if (file.open(QIODevice::WriteOnly)) {
         QPdfWriter writer(&file);
         writer.setTitle(QStringLiteral("KRN410-Q Orbis"));
-        report::paintReport(s.reportDocument(Session::Report(kinds.indexOf(kind))), writer);
+        report::paintReport(
+            tool.features.reports.reportDocument(Reports::Report(kinds.indexOf(kind))), writer);
     }
     if (file.flush() && file.commit()) return Done;
     file.cancelWriting();

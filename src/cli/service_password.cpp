@@ -26,9 +26,9 @@ QString prompted() {
 
 }  // namespace
 
-int servicePassword(Session& s, const Options& o) {
+int servicePassword(Headless& tool, const Options& o) {
     QTextStream err(stderr);
-    const QString path = s.file(QLatin1String(passwordFile::FileName));
+    const QString path = tool.session.file(QLatin1String(passwordFile::FileName));
     const passwordFile::ReadResult stored = passwordFile::PasswortLesen(path);
     if (!stored.ok()) {
         err << "orbis-cli: " << path << ": " << stored.error << Qt::endl;
@@ -45,7 +45,7 @@ int servicePassword(Session& s, const Options& o) {
             return Refused;
         }
     }
-    s.state.serviceUnlocked = true;
+    tool.features.password.serviceGranted();
     return Done;
 }
 

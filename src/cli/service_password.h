@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/commands.h"
-#include "session/session.h"
+#include "features/headless.h"
 
 namespace cli {
 
@@ -11,6 +11,6 @@ namespace cli {
 // standard input is a terminal. Done when none is set or it matches, and the
 // session's service is unlocked; Refused, with the reason on standard error,
 // before anything is sent.
-int servicePassword(Session& s, const Options& o);
+int servicePassword(Headless& tool, const Options& o);
 
 }  // namespace cli

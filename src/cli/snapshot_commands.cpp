@@ -3,8 +3,8 @@
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "cli/service_password.h"
-#include "files/snapshot_store.h"
 #include "features/headless.h"
+#include "files/snapshot_store.h"
 
 namespace cli {
 
@@ -36,17 +36,17 @@ int restore(const QString& port, const QString& file, const Options& o) {
             << "; --other-meter writes it all the same" << Qt::endl;
         return Refused;
     }
-    const QStringList changes = s.restoreChanges(image);
+    const QStringList changes = tool.features.snapshots.restoreChanges(image);
     if (changes.isEmpty()) {
         err << "orbis-cli: the meter already holds what the snapshot holds" << Qt::endl;
         return Done;
     }
-    if (s.restoreTouchesService(image))
-        if (const int code = servicePassword(s, o); code != Done) return code;
+    if (tool.features.snapshots.restoreTouchesService(image))
+        if (const int code = servicePassword(tool, o); code != Done) return code;
     for (const QString& c : changes)
         err << "orbis-cli: " << c << Qt::endl;
     showProgress(s);
-    return writeExit(s, s.restoreSnapshot(image));
+    return writeExit(s, tool.features.snapshots.restoreSnapshot(image));
 }
 
 }  // namespace cli

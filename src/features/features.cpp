@@ -1,3 +1,11 @@
 #include "features/features.h"
 
-Features::Features(Session& core) : recording(core) {}
+Features::Features(Session& core)
+    : ports(core),
+      languages(core),
+      units(core),
+      counts(core),
+      password(core, counts),
+      recording(core),
+      reports(core),
+      snapshots(core, password) {}

@@ -1,12 +1,27 @@
 #pragma once
 
+#include "features/counts_window.h"
+#include "features/language_choice.h"
+#include "features/password.h"
+#include "features/port_choice.h"
 #include "features/recording.h"
+#include "features/reports.h"
+#include "features/snapshots.h"
+#include "features/units.h"
 #include "session/session.h"
 
 // Every feature of the tool over one core. The window and the command line
-// reach a feature here and call it directly.
+// reach a feature here and call it directly; a feature that needs another
+// is given it when it is made.
 struct Features {
     explicit Features(Session& core);
 
+    PortChoice ports;
+    LanguageChoice languages;
+    Units units;
+    CountsWindow counts;
+    Password password;
     Recording recording;
+    Reports reports;
+    Snapshots snapshots;
 };

@@ -28,7 +28,7 @@ QString stageMark(Stage s) {
 // on, so that the configuration is always given back and the meter restarted;
 // only a meter that no longer answers ends it early. The meter is then read
 // again, polling resumes, and what it holds is held against what was asked.
-Session::WriteResult Session::calibrationReset() {
+WriteResult Session::calibrationReset() {
     if (busy() || !linkState.Verbunden) return WriteResult::Failed;
     Operation operation(*this);
     if (!keepSnapshot("calibrate-reset")) return WriteResult::Refused;

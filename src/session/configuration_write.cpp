@@ -25,7 +25,7 @@ bool Session::ParameterSenden(const QByteArray& frame) {
     return r.acknowledged();
 }
 
-Session::WriteResult Session::KonfigurationSchreiben() {
+WriteResult Session::KonfigurationSchreiben() {
     if (busy()) return WriteResult::Failed;
     // Everything is checked before the first request: a refused write sends nothing.
     const WritePlan plan =
@@ -67,7 +67,7 @@ void Session::refuseWrite(const Refusal& r) {
 
 // Store, restart, wait for the meter, read it again and compare what it
 // holds with what was asked.
-Session::WriteResult Session::finishWrite(const WritePlan& plan) {
+WriteResult Session::finishWrite(const WritePlan& plan) {
     if (!plan.frames.isEmpty()) {
         timStatus_->on();
         if (!ParameterSenden(request::store()) ||
@@ -102,7 +102,7 @@ Session::WriteResult Session::finishWrite(const WritePlan& plan) {
     return r;
 }
 
-Session::WriteResult Session::verdict(const QStringList& differences) {
+WriteResult Session::verdict(const QStringList& differences) {
     state.writeDifferences = differences;
     if (differences.isEmpty()) {
         setStatus(startTexts::writeDone(language));

@@ -7,9 +7,17 @@
 #include "session/live_state.h"
 #include "session/session_state.h"
 
+// The password frame shown: the service page's prompt, or the change dialog.
+enum class PasswordFrame { None, Service, Change };
+
 // The core's state with what each feature reports of its own.
 struct ControlInputs : SessionState {
     bool loggingDialogShown = false;
+    bool countsWindowShown = false;
+    PasswordFrame passwordFrame = PasswordFrame::None;
+    bool passwordChecking = true;  // the frame asks for the password, rather than saving one
+    bool serviceOpen = false;      // the service page shows its data
+    bool serviceUnlocked = false;  // the service password was accepted
 };
 
 // Whether a control is usable, shown, or (an option) ticked.

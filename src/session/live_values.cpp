@@ -37,8 +37,10 @@ void Session::countsReply(const Reply& r) {
             refreshControls();
             MesswertAnzeigen(quint8(r.bytes[1]), quint8(r.bytes[2]), live, meter, display);
             if (!live.CountsRequestActive)
-                for (const auto& f : measured_) f(clock_.now(), live.Messwert);
-            for (const auto& f : reading_) f();
+                for (const auto& f : measured_)
+                    f(clock_.now(), live.Messwert);
+            for (const auto& f : reading_)
+                f();
             setCountsTimer(true);
             break;
         case ReplyKind::Short:

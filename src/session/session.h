@@ -27,6 +27,10 @@
 #include "session/port_list.h"
 #include "session/session_state.h"
 
+// How a write ended: the meter holds what was asked; nothing was sent; the
+// meter stopped answering; or it answers but holds something else.
+enum class WriteResult { Written, Refused, Failed, Differs };
+
 // One run of the tool without its window: it owns the port, the link, the
 // timers, the device record, the settings, the texts and the edit state, and
 // runs every sequence that talks to the meter as one operation at a time.
@@ -62,24 +66,14 @@ public:
     void load();
     QString file(const QString& name) const;
 
-    // Languages: the first choice writes the marker and starts the check;
-    // a later choice shows the configuration's words anew.
-    void chooseFirstLanguage(Language s);
-    void chooseLanguage(Language s);
     // Called after the texts of a new language were loaded, for the captions.
     void onLanguageChanged(std::function<void(Language)> f) { languageChanged_ = std::move(f); }
 
     // The port frame.
     void HardwareTest();
-    void choosePort(int index);
-    void chooseParallelPort(int index);
-    void confirmPort();
-    void configurePort();
     void connectMeter();
     void openTask(Task t);
     void closeTask();
-    // The language frame; a check that is due waits until it closes.
-    void openLanguageTask();
 
     // Checks the connection, cold-starts the meter when needed, reads and
     // shows its EEPROM and starts the polling.
@@ -109,15 +103,6 @@ public:
     // The menu entries: ask for the file (and, to delete, for confirmation).
     void saveConfigAs();
     void deleteConfig();
-
-    // Units: the select, add and delete frames.
-    void openUnitTask(Task t);
-    void selectUnit(int position);
-    // The add frame's boxes as typed; the text the box should show is returned.
-    enum class UnitField { Name, Factor, Condition, Gas };
-    QString unitFieldChanged(UnitField field, const QString& text);
-    void storeUnit();
-    void deleteUnit(int position);
 
     // The analog and digital pages. Boxes take what was typed and give back
     // what they show afterwards; a value that needs it is checked and refused
@@ -164,7 +149,6 @@ public:
     // Writes the edited configuration: the planned requests, store and
     // restart, the wait for the meter and the re-read. The result says whether
     // the meter then holds what was written.
-    enum class WriteResult { Written, Refused, Failed, Differs };
     WriteResult KonfigurationSchreiben();
     // Ends a write whose meter was read back, given each asked-for value the
     // meter does not hold (see startTexts::difference): the success text only
@@ -184,22 +168,6 @@ public:
     // The meter's table as last read, beside the one being edited.
     const MeterParameters& meterAsRead() const { return meterAsRead_; }
 
-    // The access password: a page change asks for it before the service page
-    // opens; the check, the change dialog and storing a new one.
-    void tabChanged(int tab);
-    void PasswortPruefen(const QString& entered);
-    void changePassword();
-    void storePassword(const QString& password);
-    void closePasswordFrame();
-
-    // The counts window: raw counts instead of the measured value, and the
-    // average of a number of readings.
-    void openCountsWindow();
-    void requestCounts(bool on);
-    QString readingsTyped(const QString& text);
-    void startAveraging(bool on);
-    void closeCountsWindow();
-
     // What the features and the window hear of the core: every measured value
     // polling shows (seconds on the clock, kg/h in the unit), a counts reply
     // read, the readings lost to a broken link, and the program ending.
@@ -210,12 +178,6 @@ public:
     // A feature tells the control rule what it holds.
     void addControls(std::function<void(ControlInputs&)> f) { controls_.push_back(std::move(f)); }
 
-    // The three reports: laid out from what the tool holds, and offered for
-    // preview, printing or PDF.
-    enum class Report { Configuration, Service, Eeprom };
-    report::Document reportDocument(Report r) const;
-    void printReport(Report r);
-
     // Resets the analog output calibration of both stages to the defaults and
     // reads the meter back: Differs names the refused steps and the values
     // not held; Failed when the meter stopped answering.
@@ -224,25 +186,49 @@ public:
     // Snapshots: the meter's image kept before every write, in the connected
     // meter's folder under the program folder, and writing one back.
     QString snapshotFolder() const;
-    // What restoring the image (512 bytes) would change, one line a value;
-    // whether that touches the curve or the calibration, which the service password guards.
-    QStringList restoreChanges(const QByteArray& image);
-    bool restoreTouchesService(const QByteArray& image) const;
-    // Writes back what differs: the configuration, the support points and the
-    // calibration area, each with its own sequence, then holds the meter
-    // against the snapshot.
-    WriteResult restoreSnapshot(const QByteArray& image);
-    // The menu entry: a snapshot chosen, the changes confirmed, then restored.
-    void restoreFromMenu();
 
     // Publishes which controls are usable and shown after a change of state.
     void refreshControls();
     void setCountsTimer(bool on);
 
+    // The snapshot before a write; false, reported, when it cannot be kept.
+    // A sequence of writes keeps one snapshot for all of them.
+    bool keepSnapshot(const char* operation);
+    void keepOneSnapshot(bool on) { snapshotKept_ = on; }
+    Dialogs& dialogs() { return dialogs_; }
+    const QString& folder() const { return folder_; }
+
     // A message box of the tool.
     Answer message(const QString& text, const QString& title, Buttons buttons, Symbol icon);
     void setStatus(const QString& text) { display.setText(QStringLiteral("SB1_1"), text); }
     void focus(const QString& box) { display.put(box, Aspect::Focus, true); }
+
+    // What the features use of the core.
+    // Sequences of absolute writes (the calibration reset and a restore), with
+    // the exchanges logged in lst_rs232: the image they ask the meter to hold,
+    // and the steps it refused. A step returns false only when the meter no
+    // longer answers.
+    struct Steps {
+        QByteArray asked;
+        QStringList refused;
+    };
+    bool absoluteWrite(const QByteArray& bytes, int address, const char* label, Steps& steps);
+    Reply exchangeLogged(const QByteArray& frame, const char* label);
+    bool taken(const Reply& r, const QString& step, Steps& steps);
+    void clearExchangeLog() { rs232Log_.clear(); }
+    Port& port() { return port_; }
+    QVector<NumberedPort>& ports() { return ports_; }
+
+    void writeSettings();
+    void setLanguage(Language s);
+    // A file of the tool's own that could not be written; the old one stays.
+    void notWritten(const QString& path);
+    void reportOpenFailure(const OpenResult& r);
+    // A failure of a file handler: its description and number.
+    void fileError(const QString& description, int number);
+    bool readAfterRestart();
+    void showUnitLists(const QStringList& entries);
+    void decodeAndShow();
 
 private:
     friend class Operation;
@@ -250,12 +236,8 @@ private:
     // A Cancel in a link message ends the program; the result says so.
     bool cancelledBy(Answer a);
     void runtimeError(const QString& description, const QString& procedure);
-    // A failure of a file handler: its description and number.
-    void fileError(const QString& description, int number);
     // The error number of a file that cannot be accessed.
     static constexpr int FileAccessError = 75;
-    // A file of the tool's own that could not be written; the old one stays.
-    void notWritten(const QString& path);
     QString askFile(FileQuestion::Kind kind, const QString& title);
     void setLamp(Color c);
     void setWaitCursor(bool on);
@@ -278,7 +260,6 @@ private:
     void initialised();
     void finishStartUp();
     void withoutMeter();
-    void decodeAndShow();
 
     // The live-value cycle.
     void timCountsTick();
@@ -289,9 +270,6 @@ private:
     // Port and language handling of the load.
     void choosePortAtStart();
     bool languageFileChosen() const;
-    void setLanguage(Language s);
-    void writeSettings();
-    void reportOpenFailure(const OpenResult& r);
     void showOverflow();
     bool ParameterSenden(const QByteArray& frame);
     void readMeterAgain();
@@ -311,41 +289,16 @@ private:
     void preparePulseEditor();
 
     void readingsLost();
-    bool PasswortLesen();
-    void askServicePassword();
-    void showPasswordFrame(PasswordFrame f, const QString& text, bool checking);
-    void unlockService();
     void fillPointBoxes(int p);
     void pointsChanged();
     WriteResult endPointWrite(WriteResult r);
 
-    // Steps of the calibration reset and of a restore, with the exchanges
-    // logged in lst_rs232: the image they ask the meter to hold, and the steps
-    // it refused. A step returns false only when the meter no longer answers.
-    struct Steps {
-        QByteArray asked;
-        QStringList refused;
-    };
     bool resetStage(dacCalibration::Stage stage, Steps& steps);
     bool storeCalibration(Steps& steps);
     QStringList calibrationDifferences(const Steps& steps) const;
-    bool absoluteWrite(const QByteArray& bytes, int address, const char* label, Steps& steps);
-    Reply exchangeLogged(const QByteArray& frame, const char* label);
-    bool taken(const Reply& r, const QString& step, Steps& steps);
     void log(const QString& line);
-    bool readAfterRestart();
-    // The snapshot before a write; false, reported, when it cannot be kept.
-    bool keepSnapshot(const char* operation);
-    bool serviceLocked();
-    WriteResult restoreParts(const QByteArray& image, const MeterParameters& snapshot);
-    WriteResult restoreConfiguration(const MeterParameters& snapshot);
-    WriteResult restoreCurve(const QByteArray& image, const MeterParameters& snapshot);
-    WriteResult restoreRest(const QByteArray& image, int points);
     WriteResult finishWrite(const WritePlan& plan);
     void refuseWrite(const Refusal& r);
-    void showUnitLists(const QStringList& entries);
-    QString unitsPath() const;
-    bool unitsFileEdited(unitsFile::Result r, const QString& error);
 
     Port& port_;
     Clock& clock_;
@@ -363,7 +316,6 @@ private:
     std::vector<std::function<void(ControlInputs&)>> controls_;
     QStringList rs232Log_;
     MeterParameters meterAsRead_;
-    QString Zugangspasswort;
     bool snapshotKept_ = false;  // a restore keeps one snapshot for its writes
 };
 

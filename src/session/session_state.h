@@ -7,9 +7,6 @@
 // works in them.
 enum class Task { None, Port, Language, Units, UnitAdd, UnitDelete };
 
-// The password frame shown: the service page's prompt, or the change dialog.
-enum class PasswordFrame { None, Service, Change };
-
 // What the session knows about itself beyond the link: the flags that decide
 // which controls are usable and shown.
 struct SessionState {
@@ -35,10 +32,4 @@ struct SessionState {
     // After the last write: each value asked for that the meter read back does not hold.
     QStringList writeDifferences;
     int tab = 0;  // the page of regkor2 shown
-    PasswordFrame passwordFrame = PasswordFrame::None;
-    bool passwordChecking = true;    // the frame asks for the password, rather than saving one
-    bool Passwortaenderung = false;  // the change dialog waits for the current password
-    bool serviceOpen = false;        // the service page shows its data
-    bool serviceUnlocked = false;    // the service password was accepted; until the program ends
-    bool countsWindowShown = false;
 };

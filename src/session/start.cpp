@@ -7,12 +7,6 @@
 #include "session/session.h"
 #include "session/show_values.h"
 
-namespace {
-
-constexpr const char* LanguageMarker = "Q_orbis.SPR";
-
-}  // namespace
-
 void Session::load() {
     // The pages are locked before the window shows page 2, which stays chosen.
     refreshControls();
@@ -81,30 +75,6 @@ void Session::setLanguage(Language s) {
     display.setText(QStringLiteral("frmkor2"), infoTexts::mainWindowTitle(s, settings.PortNumber));
     if (languageChanged_) languageChanged_(s);
     showOverflowTexts(meter.Ueberlauf == 1, s, display);
-}
-
-void Session::chooseFirstLanguage(Language s) {
-    state.languageChosen = true;
-    refreshControls();
-    setLanguage(s);
-    if (ending()) return;
-    const infoTexts::Message info = infoTexts::firstStart(s);
-    message(info.text, info.title, Buttons::Ok, Symbol::Information);
-    writeSettings();
-    const QString markerPath = file(QLatin1String(LanguageMarker));
-    QString error;
-    if (!saveWhole(markerPath, languageName(s).toLatin1() + "\r\n", error)) notWritten(markerPath);
-    // Without an open port the check could only report a meter that is not there.
-    if (state.PortOk) timCheckVerb_->on();
-}
-
-void Session::chooseLanguage(Language s) {
-    setLanguage(s);
-    if (ending()) return;
-    // The words of the configuration follow the language once there is one to show.
-    if (linkState.Verbunden) WerteAnzeigen();
-    writeSettings();
-    closeTask();
 }
 
 void Session::showOverflow() {

@@ -22,7 +22,7 @@ QString writeDiffers(Language s, const QStringList& parameters);
 // One value a write asked for that the meter read back does not hold.
 QString difference(Language s, const QString& name, const QString& asked, const QString& held);
 QString writeNotConfirmed(Language s);  // the title of the message that lists them
-extern const char* const CheckData;  // the meter did not come back; German only
+extern const char* const CheckData;     // the meter did not come back; German only
 
 // A recording and its file, and the one the broken link interrupted.
 QString recordingTo(Language s, const QString& file);

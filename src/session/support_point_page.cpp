@@ -155,7 +155,7 @@ void Session::pointsChanged() {
 // The whole table to the meter, stored and restarted; the meter is then read
 // again and the table it holds compared with the one asked for. A table the
 // meter cannot hold whole is refused before anything is sent.
-Session::WriteResult Session::writeSupportPoints() {
+WriteResult Session::writeSupportPoints() {
     if (busy()) return WriteResult::Failed;
     Operation operation(*this);
     if (!keepSnapshot("write-curve")) return WriteResult::Refused;
@@ -200,7 +200,7 @@ Session::WriteResult Session::writeSupportPoints() {
     return endPointWrite(verdict(differences(language, asked, meter)));
 }
 
-Session::WriteResult Session::endPointWrite(WriteResult r) {
+WriteResult Session::endPointWrite(WriteResult r) {
     setWaitCursor(false);
     state.writing = false;
     refreshControls();

@@ -58,15 +58,15 @@ void App::applyCaptions(Language s) {
 
 void App::wireMenus() {
     onMenu(window_, Menu::mnusicher, 0, [this] { session_.KonfigurationSchreiben(); });
-    onMenu(window_, Menu::mnusicher, 2, [this] { session_.restoreFromMenu(); });
+    onMenu(window_, Menu::mnusicher, 2, [this] { features_.snapshots.restoreFromMenu(); });
     onMenu(window_, Menu::mnudatei, 2, [this] { session_.saveConfigAs(); });
     onMenu(window_, Menu::mnudatei, 4, [this] { session_.deleteConfig(); });
-    onMenu(window_, Menu::mnudatei, 7, [this] { session_.openLanguageTask(); });
-    onMenu(window_, Menu::mnudatei, 8, [this] { session_.openUnitTask(Task::Units); });
-    onMenu(window_, Menu::mnudatei, 10, [this] { session_.openUnitTask(Task::UnitAdd); });
-    onMenu(window_, Menu::mnudatei, 11, [this] { session_.openUnitTask(Task::UnitDelete); });
+    onMenu(window_, Menu::mnudatei, 7, [this] { features_.languages.openLanguageTask(); });
+    onMenu(window_, Menu::mnudatei, 8, [this] { features_.units.openUnitTask(Task::Units); });
+    onMenu(window_, Menu::mnudatei, 10, [this] { features_.units.openUnitTask(Task::UnitAdd); });
+    onMenu(window_, Menu::mnudatei, 11, [this] { features_.units.openUnitTask(Task::UnitDelete); });
     onMenu(window_, Menu::mnudatei, 15, [this] { session_.endProgram(); });
-    onMenu(window_, Menu::mnuverbindung, 0, [this] { session_.configurePort(); });
+    onMenu(window_, Menu::mnuverbindung, 0, [this] { features_.ports.configurePort(); });
     onMenu(window_, Menu::mnuverbindung, 1, [this] { session_.connectMeter(); });
     onMenu(window_, Menu::mnuHilfe, 1, [this] {
         const infoTexts::Message info = infoTexts::info(session_.language);
@@ -76,27 +76,26 @@ void App::wireMenus() {
 
 void App::wireUnits() {
     const auto onRow = [this](const char* list, auto handler) {
-        connect(
-            window_.element<QListWidget>(QLatin1String(list)), &QListWidget::itemClicked, this,
-            [this, list, handler](QListWidgetItem* item) {
-                (session_.*handler)(window_.element<QListWidget>(QLatin1String(list))->row(item));
-            });
+        connect(window_.element<QListWidget>(QLatin1String(list)), &QListWidget::itemClicked, this,
+                [this, list, handler](QListWidgetItem* item) {
+                    (features_.units.*
+                     handler)(window_.element<QListWidget>(QLatin1String(list))->row(item));
+                });
     };
-    onRow("ListeEinheiten", &Session::selectUnit);
-    onRow("ListeEinheitenloesch", &Session::deleteUnit);
-    const std::pair<const char*, Session::UnitField> boxes[] = {
-        {"txtEinheitName", Session::UnitField::Name},
-        {"TxtEinheitFaktor", Session::UnitField::Factor},
-        {"txtNormzustand", Session::UnitField::Condition},
-        {"txtGasart", Session::UnitField::Gas}};
+    onRow("ListeEinheiten", &Units::selectUnit);
+    onRow("ListeEinheitenloesch", &Units::deleteUnit);
+    const std::pair<const char*, UnitField> boxes[] = {{"txtEinheitName", UnitField::Name},
+                                                       {"TxtEinheitFaktor", UnitField::Factor},
+                                                       {"txtNormzustand", UnitField::Condition},
+                                                       {"txtGasart", UnitField::Gas}};
     for (const auto& [name, field] : boxes) {
         auto* box = window_.element<QLineEdit>(QLatin1String(name));
         connect(box, &QLineEdit::textEdited, this, [this, box, field = field](const QString& t) {
-            const QString shown = session_.unitFieldChanged(field, t);
+            const QString shown = features_.units.unitFieldChanged(field, t);
             if (shown != t) box->setText(shown);
         });
     }
-    onClick(window_, "cmdEinheitspeichern", [this] { session_.storeUnit(); });
+    onClick(window_, "cmdEinheitspeichern", [this] { features_.units.storeUnit(); });
     for (const char* close : {"cmdEinheitenwahl", "cmdEinheitabbrechen", "cmdEinheitenabbruch"})
         onClick(window_, close, [this] { session_.closeTask(); });
 }
@@ -106,17 +105,17 @@ void App::wireFrames() {
     const char* first[] = {"ImDeutsch", "ImEng", "ImFranz"};
     for (int i = 0; i < 3; ++i) {
         const Language s = languages[i];
-        onClick(window_, first[i], [this, s] { session_.chooseFirstLanguage(s); });
+        onClick(window_, first[i], [this, s] { features_.languages.chooseFirstLanguage(s); });
         onClick(window_, qPrintable(QStringLiteral("ImSprache_%1").arg(i)),
-                [this, s] { session_.chooseLanguage(s); });
+                [this, s] { features_.languages.chooseLanguage(s); });
     }
     onClick(window_, "cmdAbbruch", [this] { session_.endProgram(); });
     onClick(window_, "cmdSpracheAbbruch", [this] { session_.closeTask(); });
-    onClick(window_, "cmdSchnittstellen", [this] { session_.confirmPort(); });
+    onClick(window_, "cmdSchnittstellen", [this] { features_.ports.confirmPort(); });
     onClick(window_, "cmdSchnittstellenAbbruch", [this] { session_.closeTask(); });
-    onClick(window_, "optLPT_0", [this] { session_.chooseParallelPort(0); });
-    onClick(window_, "optLPT_1", [this] { session_.chooseParallelPort(1); });
+    onClick(window_, "optLPT_0", [this] { features_.ports.chooseParallelPort(0); });
+    onClick(window_, "optLPT_1", [this] { features_.ports.chooseParallelPort(1); });
     connect(window_.element<QComboBox>(QStringLiteral("cbCom")),
             QOverload<int>::of(&QComboBox::activated), this,
-            [this](int i) { session_.choosePort(i); });
+            [this](int i) { features_.ports.choosePort(i); });
 }

@@ -51,11 +51,11 @@ void App::wireTrend() {
 }
 
 void App::wireReports() {
-    using R = Session::Report;
+    using R = Reports::Report;
     connect(window_.menuEntry(Menu::mnudatei, 5), &QAction::triggered, this,
-            [this] { session_.printReport(R::Configuration); });
+            [this] { features_.reports.printReport(R::Configuration); });
     connect(find<QAbstractButton>("cmdDruckeStp"), &QAbstractButton::clicked, this,
-            [this] { session_.printReport(R::Service); });
+            [this] { features_.reports.printReport(R::Service); });
     connect(find<QAbstractButton>("cmdAusdruckEEProm"), &QAbstractButton::clicked, this,
-            [this] { session_.printReport(R::Eeprom); });
+            [this] { features_.reports.printReport(R::Eeprom); });
 }

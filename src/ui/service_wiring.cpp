@@ -11,25 +11,25 @@
 
 void App::wirePassword() {
     connect(window_.regkor2(), &QTabWidget::currentChanged, this,
-            [this](int tab) { session_.tabChanged(tab); });
+            [this](int tab) { features_.password.tabChanged(tab); });
     auto* service = find<QLineEdit>("txtPasswortWD");
     auto* change = find<QLineEdit>("txtPasswortAna");
-    const auto check = [this](QLineEdit* box) { session_.PasswortPruefen(box->text()); };
+    const auto check = [this](QLineEdit* box) { features_.password.PasswortPruefen(box->text()); };
     connect(find<QAbstractButton>("cmdPasswortWDpruefen"), &QAbstractButton::clicked, this,
             [check, service] { check(service); });
     connect(service, &QLineEdit::returnPressed, this, [check, service] { check(service); });
     connect(find<QAbstractButton>("cmdPasswortAnapruefen"), &QAbstractButton::clicked, this,
             [check, change] { check(change); });
     connect(find<QAbstractButton>("cmdPasswortAnaspeichern"), &QAbstractButton::clicked, this,
-            [this, change] { session_.storePassword(change->text()); });
+            [this, change] { features_.password.storePassword(change->text()); });
     connect(find<QAbstractButton>("cmdPasswortWDspeichern"), &QAbstractButton::clicked, this,
-            [this, service] { session_.storePassword(service->text()); });
+            [this, service] { features_.password.storePassword(service->text()); });
     for (const char* cancel :
          {"cmdPasswortAbbrechen", "cmdPasswortAnaAbbrechen", "cmdPasswortDigiAbbrechen"})
         connect(find<QAbstractButton>(cancel), &QAbstractButton::clicked, this,
-                [this] { session_.closePasswordFrame(); });
+                [this] { features_.password.closePasswordFrame(); });
     connect(window_.menuEntry(Menu::mnudatei, 13), &QAction::triggered, this,
-            [this] { session_.changePassword(); });
+            [this] { features_.password.changePassword(); });
 }
 
 void App::wireSupportPoints() {
@@ -42,11 +42,12 @@ void App::wireSupportPoints() {
     const std::pair<const char*, void (Session::*)()> buttons[] = {
         {"cmdAnders", &Session::applyPoint},
         {"cmdeinf", &Session::insertPoint},
-        {"cmdlösch", &Session::deletePoint},
-        {"cmdCounts", &Session::openCountsWindow}};
+        {"cmdlösch", &Session::deletePoint}};
     for (const auto& [name, handler] : buttons)
         connect(find<QAbstractButton>(name), &QAbstractButton::clicked, this,
                 [this, handler = handler] { (session_.*handler)(); });
+    connect(find<QAbstractButton>("cmdCounts"), &QAbstractButton::clicked, this,
+            [this] { features_.counts.openCountsWindow(); });
     connect(find<QAbstractButton>("cmdStpSichern"), &QAbstractButton::clicked, this,
             [this] { session_.writeSupportPoints(); });
     connect(find<QAbstractButton>("cmdDACReset"), &QAbstractButton::clicked, this,
@@ -65,10 +66,10 @@ void App::wireCounts() {
         return counts->findChild<QWidget*>(QLatin1String(name));
     };
     connect(static_cast<QCheckBox*>(part("chkCountsanf")), &QCheckBox::clicked, this,
-            [this](bool on) { session_.requestCounts(on); });
+            [this](bool on) { features_.counts.requestCounts(on); });
     connect(static_cast<QCheckBox*>(part("chkMittelwert")), &QCheckBox::clicked, this,
-            [this](bool on) { session_.startAveraging(on); });
+            [this](bool on) { features_.counts.startAveraging(on); });
     connect(static_cast<QLineEdit*>(part("txtMittelwerte")), &QLineEdit::textEdited, this,
-            [this](const QString& t) { session_.readingsTyped(t); });
-    connect(counts, &QDialog::rejected, this, [this] { session_.closeCountsWindow(); });
+            [this](const QString& t) { features_.counts.readingsTyped(t); });
+    connect(counts, &QDialog::rejected, this, [this] { features_.counts.closeCountsWindow(); });
 }

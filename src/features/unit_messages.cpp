@@ -1,4 +1,4 @@
-#include "session/unit_messages.h"
+#include "features/unit_messages.h"
 
 namespace unitMessages {
 
@@ -15,15 +15,15 @@ QString tableFull(Language s, int max) {
 
 namespace {
 
-QString fieldName(Language s, Session::UnitField field) {
+QString fieldName(Language s, UnitField field) {
     switch (field) {
-        case Session::UnitField::Name:
+        case UnitField::Name:
             return choose(s, QStringLiteral("Name"), QStringLiteral("Name"), QStringLiteral("Nom"));
-        case Session::UnitField::Condition:
+        case UnitField::Condition:
             return choose(s, QStringLiteral("Normzustand"), QStringLiteral("Standard condition"),
                           QStringLiteral("État normal"));
-        case Session::UnitField::Gas:
-        case Session::UnitField::Factor:
+        case UnitField::Gas:
+        case UnitField::Factor:
             break;
     }
     return choose(s, QStringLiteral("Gasart"), QStringLiteral("Gas"), QStringLiteral("Gaz"));
@@ -66,7 +66,7 @@ QString reason(Language s, unitsFile::FieldFault fault) {
 
 }  // namespace
 
-QString fieldRefused(Language s, Session::UnitField field, const QString& text,
+QString fieldRefused(Language s, UnitField field, const QString& text,
                      unitsFile::FieldFault fault) {
     return fieldName(s, field) + QStringLiteral(" \"") + text + QStringLiteral("\": ") +
            reason(s, fault);

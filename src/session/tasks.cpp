@@ -24,29 +24,9 @@ void Session::HardwareTest() {
     display.setText(QStringLiteral("lblPortPfad"), ports_.value(qMax(chosen, 0)).path);
 }
 
-void Session::choosePort(int index) {
-    if (index < 0 || index >= ports_.size()) return;
-    const QString number = QString::number(ports_[index].number);
-    port_.setCommPort(number);
-    settings.PortName = QStringLiteral("Com") + number;
-    settings.PortNumber = number.toInt();
-    display.setSelection(QStringLiteral("cbCom"), index);
-    display.setText(QStringLiteral("lblPortPfad"), ports_[index].path);
-    writeSettings();
-}
-
-void Session::chooseParallelPort(int index) {
-    settings.ParallelPort = index == 0 ? QStringLiteral("LPT1") : QStringLiteral("LPT2");
-    writeSettings();
-}
-
 void Session::openTask(Task t) {
     state.task = t;
     refreshControls();
-}
-
-void Session::openLanguageTask() {
-    openTask(Task::Language);
 }
 
 void Session::closeTask() {
@@ -55,46 +35,12 @@ void Session::closeTask() {
     refreshControls();
 }
 
-void Session::configurePort() {
-    if (busy()) return;
-    display.setSelection(QStringLiteral("regkor2"), 0);
-    HardwareTest();
-    openTask(Task::Port);
-    timCheckVerb_->off();
-    setCountsTimer(false);
-    port_.closePort();
-}
-
 // The port is opened afresh: a USB adapter that was pulled and plugged in
 // again comes back under the same device path, and the old handle is dead.
 void Session::connectMeter() {
     if (busy()) return;
     setCountsTimer(false);
     port_.closePort();
-    const OpenResult r = port_.openPort();
-    if (!r.ok()) {
-        reportOpenFailure(r);
-        return;
-    }
-    state.PortOk = true;
-    timCheckVerb_->on();
-}
-
-// OK opens the port the frame shows. The list may show a port the settings
-// do not name yet (none configured, or the configured one is gone), so the
-// shown one becomes the chosen one; with an empty list the configured one is
-// all there is, and without that there is no port to open.
-void Session::confirmPort() {
-    state.task = Task::None;
-    refreshControls();
-    const int shown = display.selection(QStringLiteral("cbCom"));
-    if (shown >= 0 && shown < ports_.size() && ports_[shown].number != settings.PortNumber)
-        choosePort(shown);
-    if (settings.PortNumber <= 0) {
-        reportOpenFailure({PortError::NotFound, QString()});
-        return;
-    }
-    port_.setCommPort(QString::number(settings.PortNumber));
     const OpenResult r = port_.openPort();
     if (!r.ok()) {
         reportOpenFailure(r);
