@@ -16,6 +16,7 @@
 #include "bench/counting_port.h"
 #include "bench/simulator.h"
 #include "device/eeprom_auswerten.h"
+#include "features/features.h"
 #include "link/protocol.h"
 #include "link/qt_serial_port.h"
 #include "link/steady_clock.h"
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
     serial.onData([&] { clock.wake(); });
     ConsoleDialogs dialogs;
     Session session(port, clock, dialogs, folder.path());
+    Features features(session);
     port.setCommPort(path);
     session.state.PortOk = port.openPort().ok();
     session.settings.unit = Unit{};
@@ -91,7 +93,7 @@ int main(int argc, char** argv) {
             return session.writeSupportPoints() == WriteResult::Written;
         };
     if (what == QLatin1String("calibration"))
-        write = [&] { return session.calibrationReset() == WriteResult::Written; };
+        write = [&] { return features.calibration.calibrationReset() == WriteResult::Written; };
 
     clock.fixedWaits = clock.answeredWaits = 0;
     const qint64 bytesBefore = port.bytes();

@@ -58,7 +58,7 @@ private slots:
         QByteArray erased = uncalibrated();  // the meter's references too, as the session read them
         erased.replace(address::DacReferenz, 32, QByteArray(32, '\0'));
         r.b.sim.meter = Meter(erased);
-        QCOMPARE(r.b.session.calibrationReset(), Result::Written);
+        QCOMPARE(r.b.features.calibration.calibrationReset(), Result::Written);
         const QVector<QByteArray> f = r.frames();
         QCOMPARE(runs(f.mid(0, f.indexOf(hex("02 00 02")) + 1)),
                  (QStringList{"0D x1", "0F x18", "09 x4", "0E x1", "0D x1", "0F x18", "09 x4",
@@ -117,7 +117,7 @@ private slots:
         r.b.sim.line.fault.script =
             QList<Fault>(answered, Fault::None) +
             QList<Fault>(Link::MaxSendAttempts, silent ? Fault::Silent : Fault::Nak);
-        const Result got = r.b.session.calibrationReset();
+        const Result got = r.b.features.calibration.calibrationReset();
         QStringList words, sent = runs(r.frames());
         for (const QByteArray& f : r.frames())
             if (f[0] == 0x09) words << QString("%1:%2").arg(quint8(f[1])).arg(readWord16(f, 2));

@@ -130,7 +130,7 @@ std::map<QString, Action> windowAndConsoleOperations() {
           }}},
         {"calibration reset",
          {Reach::StartUp, [](Rig& r) { r.b.sim.meter = Meter(uncalibrated()); },
-          [](Rig& r) { return r.b.session.calibrationReset() == Result::Written; },
+          [](Rig& r) { return r.b.features.calibration.calibrationReset() == Result::Written; },
           [](Rig& r) { return r.b.sim.meter.eeprom() == images::standard(); }}},
         {"unit change",
          {Reach::StartUp, [](Rig& r) { r.b.features.units.openUnitTask(Task::Units); },

@@ -82,7 +82,7 @@ QByteArray anyMeter(const QByteArray& snapshot = QByteArray()) {
 Result write(Bench& b, const QString& operation) {
     Session& s = b.session;
     if (operation == "write-curve") return s.meter.StpCounts[12] = 3950, s.writeSupportPoints();
-    if (operation == "calibrate-reset") return s.calibrationReset();
+    if (operation == "calibrate-reset") return b.features.calibration.calibrationReset();
     QByteArray e = images::standard();
     if (operation == "restore")
         return b.features.snapshots.restoreSnapshot(

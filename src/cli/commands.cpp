@@ -160,7 +160,7 @@ int calibrateReset(const QString& port, const Options& o) {
         for (; logged < lines.size(); ++logged)
             out << lines[logged] << Qt::endl;
     });
-    return writeExit(s, s.calibrationReset());
+    return writeExit(s, tool.features.calibration.calibrationReset());
 }
 
 int listUnits(const Options& o) {

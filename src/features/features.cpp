@@ -8,4 +8,5 @@ Features::Features(Session& core)
       password(core, counts),
       recording(core),
       reports(core),
+      calibration(core),
       snapshots(core, password) {}

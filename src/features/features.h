@@ -1,5 +1,6 @@
 #pragma once
 
+#include "features/calibration_reset.h"
 #include "features/counts_window.h"
 #include "features/language_choice.h"
 #include "features/password.h"
@@ -23,5 +24,6 @@ struct Features {
     Password password;
     Recording recording;
     Reports reports;
+    CalibrationReset calibration;
     Snapshots snapshots;
 };

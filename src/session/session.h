@@ -178,11 +178,6 @@ public:
     // A feature tells the control rule what it holds.
     void addControls(std::function<void(ControlInputs&)> f) { controls_.push_back(std::move(f)); }
 
-    // Resets the analog output calibration of both stages to the defaults and
-    // reads the meter back: Differs names the refused steps and the values
-    // not held; Failed when the meter stopped answering.
-    WriteResult calibrationReset();
-
     // Snapshots: the meter's image kept before every write, in the connected
     // meter's folder under the program folder, and writing one back.
     QString snapshotFolder() const;
@@ -293,9 +288,6 @@ private:
     void pointsChanged();
     WriteResult endPointWrite(WriteResult r);
 
-    bool resetStage(dacCalibration::Stage stage, Steps& steps);
-    bool storeCalibration(Steps& steps);
-    QStringList calibrationDifferences(const Steps& steps) const;
     void log(const QString& line);
     WriteResult finishWrite(const WritePlan& plan);
     void refuseWrite(const Refusal& r);

@@ -51,7 +51,7 @@ void App::wireSupportPoints() {
     connect(find<QAbstractButton>("cmdStpSichern"), &QAbstractButton::clicked, this,
             [this] { session_.writeSupportPoints(); });
     connect(find<QAbstractButton>("cmdDACReset"), &QAbstractButton::clicked, this,
-            [this] { session_.calibrationReset(); });
+            [this] { features_.calibration.calibrationReset(); });
     connect(find<QAbstractButton>("cmdKennlinie"), &QAbstractButton::clicked, this, [this] {
         if (!kennlinie_) kennlinie_ = new FrmKennlinie(&window_);
         kennlinie_->show(session_.meter,
