@@ -19,6 +19,7 @@
 
 #include "bench/counting_port.h"
 #include "bench/cpu_time.h"
+#include "bench/live_cycles.h"
 #include "bench/tool_run.h"
 #include "files/program_folder.h"
 #include "link/protocol.h"
@@ -105,8 +106,7 @@ int main(int argc, char** argv) {
     runFor(PollSeconds, [] { return false; });
     const double seconds = double(duration.nsecsElapsed()) / 1e9;
     const double cycles = (port.amount(protocol::Counts) - counts0) / seconds;
-    const double cycle = 0.010 + 6 * protocol::ByteTime;
-    const double limit = 5.0 / (5 * cycle + 4 * protocol::ByteTime);
+    const double limit = liveCycleLimit();
     out << QStringLiteral("live-value cycles: %1 /s, limit %2 /s (%3 %)\n")
                .arg(cycles, 0, 'f', 1)
                .arg(limit, 0, 'f', 1)

@@ -26,9 +26,12 @@ void onMenu(MainWindow& w, Menu m, int index, F handler) {
 
 App::App(Port& port, Clock& clock, Dialogs& dialogs, const QString& programFolder,
          std::function<QStringList()> systemPorts)
-    : renderer_(window_), session_(port, clock, dialogs, programFolder, std::move(systemPorts)) {
+    : renderer_(window_),
+      pacer_(clock, [this](const QString& name, Aspect a,
+                           const QVariant& v) { renderer_.render(name, a, v); }),
+      session_(port, clock, dialogs, programFolder, std::move(systemPorts)) {
     session_.display.setListener(
-        [this](const QString& name, Aspect a, const QVariant& v) { renderer_.render(name, a, v); });
+        [this](const QString& name, Aspect a, const QVariant& v) { pacer_.publish(name, a, v); });
     session_.onLanguageChanged([this](Language s) { applyCaptions(s); });
     connect(&window_, &MainWindow::closed, this, [this] { session_.endProgram(); });
     wireMenus();

@@ -7,6 +7,7 @@
 #include "session/session.h"
 #include "ui/display_renderer.h"
 #include "ui/main_window.h"
+#include "ui/paint_pacer.h"
 
 class FrmKennlinie;
 class FrmTrend;
@@ -50,6 +51,7 @@ private:
 
     MainWindow window_;
     DisplayRenderer renderer_;
+    PaintPacer pacer_;
     Session session_;
     Features features_{session_};
     FrmKennlinie* kennlinie_ = nullptr;  // built on first use

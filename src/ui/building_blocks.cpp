@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "ui/number_field.h"
+
 namespace buildingBlocks {
 
 QString element(const char* name, int index) {
@@ -93,21 +95,7 @@ QLabel* picture(const QString& name, const QPixmap& pixmap) {
 }
 
 QFrame* numberField(QLabel* lead, QLabel* tail) {
-    auto* f = new QFrame;
-    f->setFrameShape(QFrame::Panel);
-    f->setFrameShadow(QFrame::Sunken);
-    auto* l = new QHBoxLayout(f);
-    l->setContentsMargins(0, 0, 0, 0);
-    l->setSpacing(0);
-    for (QLabel* t : {lead, tail}) {
-        t->setFrameShape(QFrame::NoFrame);
-        t->setMargin(0);
-        t->setIndent(0);
-        l->addWidget(t);
-    }
-    lead->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    tail->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return f;
+    return new NumberField(lead, tail);
 }
 
 QWidget* row(std::initializer_list<QWidget*> parts) {

@@ -1,0 +1,108 @@
+// Measures the window as the desktop carries it, from outside its process:
+// the real orbis program, under the current display, polls the simulated
+// meter through a relay that counts the counts requests, while the meter's
+// flow changes with every reading. Over 30 s of polling: the program's own
+// CPU time (user and system, as the kernel counts it) as a share of one
+// core, and the live-value cycles the meter saw against their limit.
+// Run it under `xvfb-run -a`.
+
+#include <unistd.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include "bench/live_cycles.h"
+#include "bench/pty_relay.h"
+#include "bench/tool_run.h"
+#include "link/requests.h"
+
+namespace {
+
+constexpr double StartWithin = 30.0;
+constexpr double Settle = 2.0;
+constexpr double PollSeconds = 30.0;
+
+// CPU seconds process `pid` has used so far, user and system time; -1 when it is gone.
+double cpuSecondsOf(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray line = stat.readAll();
+    // The program's name in parentheses may hold spaces; after it come the
+    // state (field 3), ..., utime (field 14) and stime (field 15).
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13) return -1;
+    return (fields[11].toDouble() + fields[12].toDouble()) / double(::sysconf(_SC_CLK_TCK));
+}
+
+// The window's program, copied into `folder` so that the folder beside it,
+// holding its settings, is its program folder.
+void startWindow(QProcess& tool, const QString& folder) {
+    const QString copy = QDir(folder).filePath(QStringLiteral("orbis"));
+    QFile::copy(QStringLiteral(ORBIS_TOOL), copy);
+    tool.setProcessChannelMode(QProcess::ForwardedChannels);
+    tool.start(copy, {});
+}
+
+void stop(QProcess& p) {
+    p.terminate();
+    if (!p.waitForFinished(5000)) p.kill();
+    p.waitForFinished();
+}
+
+// Polling for PollSeconds once the window polls; the empty text when it did,
+// else what went wrong.
+QString measure(const QProcess& tool, const PtyRelay& relay, QTextStream& out) {
+    runFor(StartWithin, [&] { return relay.counted() > 0; });
+    if (relay.counted() == 0) return QStringLiteral("the window did not poll the meter");
+    runFor(Settle, [] { return false; });
+    const int counts0 = relay.counted();
+    const double cpu0 = cpuSecondsOf(tool.processId());
+    QElapsedTimer wall;
+    wall.start();
+    runFor(PollSeconds, [] { return false; });
+    const double seconds = double(wall.nsecsElapsed()) / 1e9;
+    const double cpu = cpuSecondsOf(tool.processId()) - cpu0;
+    if (cpu0 < 0 || cpu < 0) return QStringLiteral("the window's program ended");
+    const double cycles = (relay.counted() - counts0) / seconds;
+    out << QStringLiteral(
+               "window process while polling a changing flow for %1 s: CPU %2 % of one "
+               "core; live-value cycles %3 /s, limit %4 /s (%5 %)\n")
+               .arg(seconds, 0, 'f', 1)
+               .arg(100 * cpu / seconds, 0, 'f', 2)
+               .arg(cycles, 0, 'f', 1)
+               .arg(liveCycleLimit(), 0, 'f', 1)
+               .arg(100 * cycles / liveCycleLimit(), 0, 'f', 1);
+    return QString();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        out << "no display: run the benchmark under xvfb-run -a\n";
+        return 1;
+    }
+    QTemporaryDir temporary;
+    const QString folder = temporary.path();
+    createProgramFolder(folder);
+    QProcess sim;
+    sim.start(QStringLiteral(ORBIS_SIM), {"--latency", "0", "--profile", "noisy", "--flow", "75"});
+    if (!sim.waitForReadyRead(5000)) return 1;
+    PtyRelay relay(request::counts(false));
+    if (!relay.start(QString::fromLocal8Bit(sim.readLine()).trimmed())) return 1;
+    QFile::link(relay.hostPath(), QDir(folder).filePath(QStringLiteral("ports/com1")));
+
+    QProcess tool;
+    startWindow(tool, folder);
+    const QString failure = measure(tool, relay, out);
+    stop(tool);
+    stop(sim);
+    out << failure << (failure.isEmpty() ? "" : "\n");
+    return failure.isEmpty() ? 0 : 1;
+}
