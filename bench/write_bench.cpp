@@ -50,7 +50,7 @@ private:
 };
 
 // An edit that writes every analog value and a pulse output.
-void editEverything(Session& s) {
+void editEverything(DeviceData& s) {
     ConfigFile c = s.currentConfig();
     c.MEW = 80, c.Schleichmenge = 0.5, c.Daempfungszeit = 100;
     c.Ausgangsart = (c.Ausgangsart & 0x03) | 0x04;
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
     EEPromAuswerten(session.linkState.EEPromInhalt, session.meter, session.settings.unit);
     const QString what = app.arguments().value(1, QStringLiteral("config"));
     std::function<bool()> write = [&] {
-        editEverything(session);
+        editEverything(features.deviceData);
         return session.KonfigurationSchreiben() == WriteResult::Written;
     };
     if (what == QLatin1String("curve"))

@@ -162,7 +162,8 @@ private slots:
         QCOMPARE(a.b.shown("lblNDFilterfaktor"), QStringLiteral("%1 ms").arg(c.realised));
         a.s.tickAnalog(3, true);
         a.s.dampingMoved(c.position);
-        QCOMPARE(a.s.currentConfig().Daempfungszeit, c.position);  // a saved file keeps it
+        QCOMPARE(a.b.features.deviceData.currentConfig().Daempfungszeit,
+                 c.position);  // a saved file keeps it
     }
 
     // Output entries: 0 "0 - 20 mA", 1 "4 - 20 mA", 2 "0 - 5 V"; error "up" is chosen on the

@@ -48,6 +48,7 @@ struct Start {
 
     MainWindow& window() { return app->window(); }
     Session& session() { return app->session(); }
+    Features& features() { return app->features(); }
     QString text(const char* label) { return window().element<QLabel>(label)->text(); }
     void use(const QString& name) {
         auto* a = window().findChild<QAction*>(name);
@@ -278,7 +279,7 @@ private slots:
         Start s(Com1German);
         s.b.clock.advance(2.0);
         const QString file = s.folder.filePath(QStringLiteral("a.use"));
-        ConfigFile c = s.session().currentConfig();
+        ConfigFile c = s.features().deviceData.currentConfig();
         c.MEW = 55;
         QString error;
         QVERIFY(configFile::write(file, c, error));

@@ -29,7 +29,7 @@ private slots:
         b.session.linkState.Verbunden = connected;
         b.session.edit.MEWNeu = 80;
         b.session.edit.SchleichmengeNeu = 0.25f;
-        const ConfigFile c = b.session.currentConfig();
+        const ConfigFile c = b.features.deviceData.currentConfig();
         QCOMPARE(QList<float>({c.MEW, c.Schleichmenge}), QList<float>({mew, creep}));
         QCOMPARE(c.Daempfungszeit, 18);  // the slider's position for the meter's 62000
     }
@@ -94,7 +94,7 @@ private slots:
         Bench b;
         b.dialogs.fileNames = {
             answer.isEmpty() || answer.startsWith('*') ? answer : folder.filePath(answer)};
-        b.session.saveConfigAs();
+        b.features.deviceData.saveConfigAs();
         QCOMPARE(b.dialogs.fileQuestions.size(), 1);
         const FileQuestion& q = b.dialogs.fileQuestions[0];
         QCOMPARE(q.kind, FileQuestion::Save);
@@ -111,7 +111,7 @@ private slots:
         QTemporaryDir folder;
         writeFile(folder.filePath("notafolder"), "old");
         Bench b;
-        QVERIFY(!b.session.saveConfig(folder.filePath("notafolder/meter.use")));
+        QVERIFY(!b.features.deviceData.saveConfig(folder.filePath("notafolder/meter.use")));
         QCOMPARE(readFile(folder.filePath("notafolder")), QByteArray("old"));
         QCOMPARE(b.dialogs.shownMessages.size(), 1);
         QVERIFY(b.dialogs.shownMessages[0].text.endsWith("   [Fehlernummer 75]"));
@@ -131,7 +131,7 @@ private slots:
         Bench b;
         b.dialogs.fileNames = {path};
         b.dialogs.answers = {answer};
-        b.session.deleteConfig();
+        b.features.deviceData.deleteConfig();
         QCOMPARE(b.dialogs.fileQuestions[0].title, QStringLiteral("Konfigurationsdatei löschen"));
         QCOMPARE(b.dialogs.texts(), QStringList{"Text 33"});
         QCOMPARE(b.dialogs.shownMessages[0].buttons, Buttons::YesNo);

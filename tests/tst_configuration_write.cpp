@@ -197,10 +197,10 @@ private slots:
             const auto saved = configFile::parse(QString::fromLatin1(configFile::text(asked)));
             asked.Schleichmenge = float(roundHalfEven(asked.Schleichmenge, 4));  // as saved
             RC_ASSERT(saved.ok() && saved.values == asked);
-            RC_ASSERT(!b.session.loadConfig(saved.values).refused);
+            RC_ASSERT(!b.features.deviceData.loadConfig(saved.values).refused);
             RC_ASSERT(b.session.KonfigurationSchreiben() == WriteResult::Written);
             RC_ASSERT(b.dialogs.shownMessages.isEmpty());
-            assertSame(asked, b.session.currentConfig(), b.session.meter);
+            assertSame(asked, b.features.deviceData.currentConfig(), b.session.meter);
         });
     }
 
@@ -227,7 +227,8 @@ private slots:
                 const auto file = configFile::parse(QString::fromLatin1(text));
                 // A refused value is named by its line; the ends of a pair (the band,
                 // the switch thresholds) may name each other.
-                const Refusal r = file.ok() ? b.session.loadConfig(file.values) : Refusal{};
+                const Refusal r =
+                    file.ok() ? b.features.deviceData.loadConfig(file.values) : Refusal{};
                 const int line = configFileLine(r.value);
                 QVERIFY2(!file.ok() || (r.refused && (qAbs(line - bad.line) <= 1 || line == 0)),
                          text.data());

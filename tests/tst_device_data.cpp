@@ -7,7 +7,7 @@
 #include "support/bench.h"
 #include "support/file_helpers.h"
 
-using Button = Session::DeviceDataButton;
+using Button = DeviceData::Button;
 
 Q_DECLARE_METATYPE(Button)
 
@@ -21,13 +21,13 @@ private slots:
     void the_factory_settings_are_written_to_the_meter() {
         Bench b;
         b.start();
-        b.session.factorySettings();
-        QVERIFY(b.session.state.deviceDataShown);
+        b.features.deviceData.factorySettings();
+        QVERIFY(b.features.deviceData.shown());
         QCOMPARE(b.shown("lblNDMew"), QStringLiteral("100"));
         QCOMPARE(b.shown("lblKonfMEWAkt"), QStringLiteral("150"));  // the meter's, beside it
         QCOMPARE(b.shown("frmND"), QStringLiteral("Neue Gerätedaten von Datei   "));
-        b.session.deviceDataButton(Button::Write);
-        QVERIFY(!b.session.state.deviceDataShown);
+        b.features.deviceData.deviceDataButton(Button::Write);
+        QVERIFY(!b.features.deviceData.shown());
         QCOMPARE(b.shown("SB1_1"), startTexts::writeDone(Language::German));
         const QByteArray e = b.sim.meter.eeprom();
         QCOMPARE(e.left(4).toHex(' '), QByteArray("0a 21 84 00"));
@@ -41,9 +41,9 @@ private slots:
         QTemporaryDir folder;
         Bench b;
         b.session.settings.unit = {"kg/min", 60.0, "(-)", "Luft"};
-        b.session.factorySettings();
+        b.features.deviceData.factorySettings();
         b.dialogs.fileNames << folder.filePath(QStringLiteral("werk.txt"));
-        b.session.saveConfigAs();
+        b.features.deviceData.saveConfigAs();
         QCOMPARE(
             readFile(folder.filePath(QStringLiteral("werk.use"))),
             QByteArray(" 10 \r\n 33 \r\n 132 \r\n 127 \r\n 1\r\n 0\r\n 20 \r\n 2 \r\n"
@@ -54,13 +54,13 @@ private slots:
         QTemporaryDir folder;
         Bench b;
         b.start();
-        ConfigFile c = b.session.currentConfig();
+        ConfigFile c = b.features.deviceData.currentConfig();
         c.MEW = 120, c.Ausgangsart = 0x41, c.SchaltMax = 90;
         const QString path = folder.filePath(QStringLiteral("a.use"));
         QString error;
         QVERIFY(configFile::write(path, c, error));
         b.dialogs.fileNames << path;
-        b.session.loadConfigAs();
+        b.features.deviceData.loadConfigAs();
         QCOMPARE(b.shown("lblKonfMEWNeu"), QStringLiteral("120"));
         QCOMPARE(b.shown("lblKonfMEWAkt"), QStringLiteral("150"));
         QCOMPARE(b.shown("lblNDSchaltMax"), QStringLiteral("90"));
@@ -86,10 +86,10 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("b.use"));
         writeFile(path, file);
         b.dialogs.fileNames << path;
-        b.session.loadConfigAs();
+        b.features.deviceData.loadConfigAs();
         QCOMPARE(b.dialogs.shownMessages.size(), 1);
         QVERIFY(b.dialogs.shownMessages[0].text.contains(named));
-        QVERIFY(!b.session.state.deviceDataShown);
+        QVERIFY(!b.features.deviceData.shown());
         QVERIFY(!b.session.edit.pending());
         QCOMPARE(b.session.meter.MEW, 150.0f);
     }
@@ -112,10 +112,10 @@ private slots:
         b.session.tickAnalog(5, true);
         b.session.chooseOverflow(0);
         b.session.chooseDigital(EditState::NoOutput);
-        b.session.showDeviceData();
+        b.features.deviceData.showDeviceData();
         const int sent = b.frames().size();
-        b.session.deviceDataButton(button);
-        QVERIFY(!b.session.state.deviceDataShown);
+        b.features.deviceData.deviceDataButton(button);
+        QVERIFY(!b.features.deviceData.shown());
         QVERIFY(!b.session.display.visible(QStringLiteral("frmND")));
         QTEST(b.session.display.selection(QStringLiteral("regkor2")), "page");
         QTEST(b.session.edit.pending(), "pending");

@@ -165,10 +165,10 @@ std::map<QString, Action> windowAndConsoleOperations() {
         {"write-config",
          {Reach::Console, readAsConsole,
           [](Rig& r) {
-              const QByteArray saved = configFile::text(r.b.session.currentConfig());
+              const QByteArray saved = configFile::text(r.b.features.deviceData.currentConfig());
               ConfigFile c = configFile::parse(QString::fromLatin1(saved)).values;
               c.Schleichmenge = NewCreep;
-              r.b.session.loadConfig(c);
+              r.b.features.deviceData.loadConfig(c);
               return r.b.session.KonfigurationSchreiben() == Result::Written;
           },
           [](Rig& r) {

@@ -191,7 +191,7 @@ private slots:
         QString meanwhile;
         b.clock.schedule(b.clock.now() + 1.5, [&] { meanwhile = shown(); });
         if (operation == "configuration write") {
-            b.session.loadConfig(b.session.currentConfig());
+            b.features.deviceData.loadConfig(b.features.deviceData.currentConfig());
             b.session.KonfigurationSchreiben();
         }
         if (operation == "support-point write") b.session.writeSupportPoints();

@@ -114,7 +114,8 @@ private slots:
         Bench b;
         b.start();
         const QString folder = b.session.snapshotFolder();
-        const QString saved = QString::fromLatin1(configFile::text(b.session.currentConfig()));
+        const QString saved =
+            QString::fromLatin1(configFile::text(b.features.deviceData.currentConfig()));
         QString notWhole;
         const QByteArray curve = curveCsv::text(b.session.meter, notWhole);
         if (blocked) writeFile(b.ownFolder.filePath("snapshots"), "not a folder");

@@ -66,7 +66,7 @@ int saveConfig(const QString& port, const QString& file, const Options& o) {
     if (!chooseUnit(tool.session, o.unit)) return Usage;
     if (const int code = readMeter(tool, port); code != Done) return code;
     const QString path = configFile::saveName(file);
-    if (!tool.session.saveConfig(path)) return Refused;
+    if (!tool.features.deviceData.saveConfig(path)) return Refused;
     QTextStream(stderr) << "orbis-cli: configuration saved in " << path << Qt::endl;
     return Done;
 }
@@ -94,7 +94,7 @@ int writeConfig(const QString& port, const QString& file, const Options& o) {
         return Refused;
     }
     return runWrite(tool, port, [&](Session& s) {
-        const Refusal refused = s.loadConfig(f.values);
+        const Refusal refused = tool.features.deviceData.loadConfig(f.values);
         if (!refused.refused) return s.KonfigurationSchreiben();
         QTextStream(stderr) << "orbis-cli: " << refusalTexts::inFile(s.language, file, refused)
                             << Qt::endl;
@@ -105,8 +105,9 @@ int writeConfig(const QString& port, const QString& file, const Options& o) {
 int writeFactory(const QString& port, const Options& o) {
     Headless tool(folderOf(o));
     if (!chooseUnit(tool.session, o.unit)) return Usage;
-    return runWrite(tool, port, [](Session& s) {
-        return s.factorySettings() ? s.KonfigurationSchreiben() : WriteResult::Refused;
+    return runWrite(tool, port, [&tool](Session& s) {
+        return tool.features.deviceData.factorySettings() ? s.KonfigurationSchreiben()
+                                                          : WriteResult::Refused;
     });
 }
 

@@ -4,9 +4,10 @@ Features::Features(Session& core)
     : ports(core),
       languages(core),
       units(core),
+      deviceData(core),
       counts(core),
       password(core, counts),
       recording(core),
       reports(core),
       calibration(core),
-      snapshots(core, password) {}
+      snapshots(core, password, deviceData) {}

@@ -2,6 +2,7 @@
 
 #include "features/calibration_reset.h"
 #include "features/counts_window.h"
+#include "features/device_data.h"
 #include "features/language_choice.h"
 #include "features/password.h"
 #include "features/port_choice.h"
@@ -20,6 +21,7 @@ struct Features {
     PortChoice ports;
     LanguageChoice languages;
     Units units;
+    DeviceData deviceData;
     CountsWindow counts;
     Password password;
     Recording recording;

@@ -30,7 +30,8 @@ int pointsOf(const QByteArray& image) {
 
 }  // namespace
 
-Snapshots::Snapshots(Session& core, Password& password) : core_(core), password_(password) {}
+Snapshots::Snapshots(Session& core, Password& password, DeviceData& deviceData)
+    : core_(core), password_(password), deviceData_(deviceData) {}
 
 QStringList Snapshots::restoreChanges(const QByteArray& image) {
     const QByteArray held = core_.linkState.EEPromInhalt.mid(1);
@@ -93,7 +94,7 @@ WriteResult Snapshots::restoreConfiguration(const MeterParameters& snapshot) {
     if (wanted == snapshotStore::configOf(held) && snapshot.MOG == held.MOG)
         return WriteResult::Written;
     core_.meter = held;  // edits in hand give way to the snapshot
-    core_.loadConfig(wanted);
+    deviceData_.loadConfig(wanted);
     if (snapshot.MOG != held.MOG) {
         core_.meter.MOG = snapshot.MOG;
         core_.edit.chkKonfAnalog[6] = true;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include "features/device_data.h"
 #include "features/password.h"
 #include "session/session.h"
 
@@ -11,7 +12,7 @@
 // kept by the core before every write.
 class Snapshots {
 public:
-    Snapshots(Session& core, Password& password);
+    Snapshots(Session& core, Password& password, DeviceData& deviceData);
 
     // What restoring the image (512 bytes) would change, one line a value;
     // whether that touches the curve or the calibration, which the service password guards.
@@ -32,4 +33,5 @@ private:
 
     Session& core_;
     Password& password_;
+    DeviceData& deviceData_;
 };

@@ -89,21 +89,6 @@ public:
     void EinheitenAnzeigen();
     void endProgram();
 
-    // Configuration files. The configuration in hand: the meter's while one is
-    // connected, otherwise the values prepared in the editors.
-    ConfigFile currentConfig() const;
-    // Writes it to `path`; a failure is reported, and the result says so.
-    bool saveConfig(const QString& path);
-    // Takes a configuration as the one to write: every value it holds is
-    // marked for writing, the digital option that matches its output kind
-    // chosen. A value equal to the meter's keeps the meter's exact setting.
-    // A configuration the meter cannot take is refused as the write would
-    // refuse it, and nothing changes.
-    Refusal loadConfig(const ConfigFile& c);
-    // The menu entries: ask for the file (and, to delete, for confirmation).
-    void saveConfigAs();
-    void deleteConfig();
-
     // The analog and digital pages. Boxes take what was typed and give back
     // what they show afterwards; a value that needs it is checked and refused
     // with a message.
@@ -136,15 +121,6 @@ public:
     void cancelDigital();
     // The status-bar hint over a control of the editors.
     void showHint(hintTexts::Area area, int index = -1);
-
-    // The device data window: shown by the pages' OK, a load or the factory
-    // settings; each of its buttons closes it first.
-    void showDeviceData();
-    enum class DeviceDataButton { Write, SaveFile, Read, Analog, Digital, Cancel };
-    void deviceDataButton(DeviceDataButton b);
-    void loadConfigAs();
-    // False when the meter cannot take them; the refusal is shown.
-    bool factorySettings();
 
     // Writes the edited configuration: the planned requests, store and
     // restart, the wait for the meter and the re-read. The result says whether
@@ -199,6 +175,8 @@ public:
     void focus(const QString& box) { display.put(box, Aspect::Focus, true); }
 
     // What the features use of the core.
+    // The error number of a file that cannot be accessed.
+    static constexpr int FileAccessError = 75;
     // Sequences of absolute writes (the calibration reset and a restore), with
     // the exchanges logged in lst_rs232: the image they ask the meter to hold,
     // and the steps it refused. A step returns false only when the meter no
@@ -225,17 +203,19 @@ public:
     void showUnitLists(const QStringList& entries);
     void decodeAndShow();
 
+    void refuseWrite(const Refusal& r);
+    void setWaitCursor(bool on);
+    void readMeterAgain();
+    void leaveOverflow();
+    void showDamping(int position, qint32 filterFactor);
+
 private:
     friend class Operation;
 
     // A Cancel in a link message ends the program; the result says so.
     bool cancelledBy(Answer a);
     void runtimeError(const QString& description, const QString& procedure);
-    // The error number of a file that cannot be accessed.
-    static constexpr int FileAccessError = 75;
-    QString askFile(FileQuestion::Kind kind, const QString& title);
     void setLamp(Color c);
-    void setWaitCursor(bool on);
 
     // Reactions to the replies of the counted exchanges.
     void rejected();
@@ -267,14 +247,9 @@ private:
     bool languageFileChosen() const;
     void showOverflow();
     bool ParameterSenden(const QByteArray& frame);
-    void readMeterAgain();
-    void applyConfiguration();
-    void discardEdit();
 
     // Steps of the editors.
     void refillBox(Box box, const QString& text);
-    void showDamping(int position, qint32 filterFactor);
-    void leaveOverflow();
     void fullScaleEntered(double value);
     void rangeLimitEntered(double value);
     void frequencyEntered(Box box, double value);
@@ -290,7 +265,6 @@ private:
 
     void log(const QString& line);
     WriteResult finishWrite(const WritePlan& plan);
-    void refuseWrite(const Refusal& r);
 
     Port& port_;
     Clock& clock_;

@@ -78,3 +78,14 @@ void Session::reportOpenFailure(const OpenResult& r) {
     state.connected = false;
     refreshControls();
 }
+
+void Session::readMeterAgain() {
+    if (busy() || !linkState.Verbunden) return;
+    Operation operation(*this);
+    if (EEPromLesen()) decodeAndShow();
+}
+
+void Session::fileError(const QString& description, int number) {
+    message(description + QStringLiteral("   [Fehlernummer %1]").arg(number),
+            QStringLiteral("Fehlerbehandlung"), Buttons::Ok, Symbol::Critical);
+}

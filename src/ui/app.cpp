@@ -62,8 +62,8 @@ void App::applyCaptions(Language s) {
 void App::wireMenus() {
     onMenu(window_, Menu::mnusicher, 0, [this] { session_.KonfigurationSchreiben(); });
     onMenu(window_, Menu::mnusicher, 2, [this] { features_.snapshots.restoreFromMenu(); });
-    onMenu(window_, Menu::mnudatei, 2, [this] { session_.saveConfigAs(); });
-    onMenu(window_, Menu::mnudatei, 4, [this] { session_.deleteConfig(); });
+    onMenu(window_, Menu::mnudatei, 2, [this] { features_.deviceData.saveConfigAs(); });
+    onMenu(window_, Menu::mnudatei, 4, [this] { features_.deviceData.deleteConfig(); });
     onMenu(window_, Menu::mnudatei, 7, [this] { features_.languages.openLanguageTask(); });
     onMenu(window_, Menu::mnudatei, 8, [this] { features_.units.openUnitTask(Task::Units); });
     onMenu(window_, Menu::mnudatei, 10, [this] { features_.units.openUnitTask(Task::UnitAdd); });

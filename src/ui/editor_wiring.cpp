@@ -60,17 +60,18 @@ void App::wireEditors() {
         connect(window_.element<QLineEdit>(Session::boxName(b)), &QLineEdit::textEdited, this,
                 [this, b](const QString& t) { session_.boxChanged(b, t); });
     const std::pair<const char*, void (Session::*)()> buttons[] = {
-        {"cmdokAnalog", &Session::showDeviceData},
-        {"cmdokdigital", &Session::showDeviceData},
         {"cmdabbruchanalog", &Session::cancelAnalog},
         {"cmdabbruchdigital", &Session::cancelDigital}};
     for (const auto& [name, handler] : buttons)
         connect(find<QAbstractButton>(name), &QAbstractButton::clicked, this,
                 [this, handler = handler] { (session_.*handler)(); });
+    for (const char* ok : {"cmdokAnalog", "cmdokdigital"})
+        connect(find<QAbstractButton>(ok), &QAbstractButton::clicked, this,
+                [this] { features_.deviceData.showDeviceData(); });
 }
 
 void App::wireDeviceData() {
-    using B = Session::DeviceDataButton;
+    using B = DeviceData::Button;
     FrmND& nd = window_.frmND();
     const std::pair<const char*, B> buttons[] = {
         {"cmdNDspeichern", B::Write}, {"cmdNDDateispeichern", B::SaveFile},
@@ -78,15 +79,15 @@ void App::wireDeviceData() {
         {"cmdNDDigital", B::Digital}, {"cmdNDAbbruch", B::Cancel}};
     for (const auto& [name, b] : buttons)
         connect(nd.findChild<QAbstractButton*>(QLatin1String(name)), &QAbstractButton::clicked,
-                this, [this, b = b] { session_.deviceDataButton(b); });
+                this, [this, b = b] { features_.deviceData.deviceDataButton(b); });
     // Closing the window is its cancel button.
     connect(&nd, &QDialog::rejected, this, [this] {
-        if (session_.state.deviceDataShown) session_.deviceDataButton(B::Cancel);
+        if (features_.deviceData.shown()) features_.deviceData.deviceDataButton(B::Cancel);
     });
     connect(window_.menuEntry(Menu::mnudatei, 0), &QAction::triggered, this,
-            [this] { session_.factorySettings(); });
+            [this] { features_.deviceData.factorySettings(); });
     connect(window_.menuEntry(Menu::mnudatei, 3), &QAction::triggered, this,
-            [this] { session_.loadConfigAs(); });
+            [this] { features_.deviceData.loadConfigAs(); });
 }
 
 void App::wireHints() {

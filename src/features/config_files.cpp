@@ -2,7 +2,7 @@
 
 #include "config/damping.h"
 #include "device/analog_output.h"
-#include "session/session.h"
+#include "features/device_data.h"
 
 namespace {
 
@@ -11,18 +11,18 @@ const char* const UsePattern = "*.use";
 
 }  // namespace
 
-ConfigFile Session::currentConfig() const {
-    const MeterParameters& m = meter;
-    const bool fromMeter = linkState.Verbunden;
+ConfigFile DeviceData::currentConfig() const {
+    const MeterParameters& m = core_.meter;
+    const bool fromMeter = core_.linkState.Verbunden;
     ConfigFile c;
     c.Ausgangsart = m.Ausgangsart;
     c.Analogbereich = m.Analogbereich;
     c.Digitalflags = m.Digitalflags;
     c.Konfigbyte3 = m.Konfigbyte3;
-    c.MEW = fromMeter ? m.MEW : edit.MEWNeu;
-    c.Schleichmenge = fromMeter ? m.Schleichmenge : edit.SchleichmengeNeu;
-    c.Daempfungszeit = edit.chkKonfAnalog[3] || m.Filterfaktor <= 0 || m.Filterfaktor >= 65535
-                           ? edit.Daempfungszeit
+    c.MEW = fromMeter ? m.MEW : core_.edit.MEWNeu;
+    c.Schleichmenge = fromMeter ? m.Schleichmenge : core_.edit.SchleichmengeNeu;
+    c.Daempfungszeit = core_.edit.chkKonfAnalog[3] || m.Filterfaktor <= 0 || m.Filterfaktor >= 65535
+                           ? core_.edit.Daempfungszeit
                            : dampingPosition(m.Filterfaktor);
     c.Frequenzbereich = m.Frequenzbereich;
     c.FrequenzMin = m.FrequenzMin;
@@ -32,48 +32,45 @@ ConfigFile Session::currentConfig() const {
     c.Polaritaet = m.Polaritaet;
     c.SchaltMin = m.SchaltMin;
     c.SchaltMax = m.SchaltMax;
-    c.SchaltPolaritaet = edit.SchaltPolaritaet.isEmpty() ? m.Polaritaet : edit.SchaltPolaritaet;
+    c.SchaltPolaritaet =
+        core_.edit.SchaltPolaritaet.isEmpty() ? m.Polaritaet : core_.edit.SchaltPolaritaet;
     c.Ueberlauf = m.Ueberlauf;
     return c;
 }
 
-void Session::fileError(const QString& description, int number) {
-    message(description + QStringLiteral("   [Fehlernummer %1]").arg(number),
-            QStringLiteral("Fehlerbehandlung"), Buttons::Ok, Symbol::Critical);
-}
-
-bool Session::saveConfig(const QString& path) {
+bool DeviceData::saveConfig(const QString& path) {
     QString error;
     if (configFile::write(path, currentConfig(), error)) return true;
-    fileError(error, FileAccessError);
+    core_.fileError(error, Session::FileAccessError);
     return false;
 }
 
 // The file dialog's answer; empty when the technician cancelled.
-QString Session::askFile(FileQuestion::Kind kind, const QString& title) {
-    const QString chosen =
-        dialogs_.fileName({kind, title, QLatin1String(UsePattern), QLatin1String(UseFilter)});
+QString DeviceData::askFile(FileQuestion::Kind kind, const QString& title) {
+    const QString chosen = core_.dialogs().fileName(
+        {kind, title, QLatin1String(UsePattern), QLatin1String(UseFilter)});
     return chosen == QLatin1String(UsePattern) ? QString() : chosen;
 }
 
-void Session::saveConfigAs() {
+void DeviceData::saveConfigAs() {
     const QString chosen =
         askFile(FileQuestion::Save, QStringLiteral("Konfigurationsdatei speichern"));
     if (chosen.isEmpty()) return;
-    state.configFileName = configFile::saveName(chosen);
-    saveConfig(state.configFileName);
+    core_.state.configFileName = configFile::saveName(chosen);
+    saveConfig(core_.state.configFileName);
 }
 
-void Session::deleteConfig() {
+void DeviceData::deleteConfig() {
     const QString chosen =
         askFile(FileQuestion::Open, QStringLiteral("Konfigurationsdatei löschen"));
     if (chosen.isEmpty()) return;
-    state.configFileName = chosen;
-    if (message(texts[textNo::DeleteConfigQuestion], texts[textNo::TitleDeleteConfig],
-                Buttons::YesNo, Symbol::Question) != Answer::Yes)
+    core_.state.configFileName = chosen;
+    if (core_.message(core_.texts[textNo::DeleteConfigQuestion],
+                      core_.texts[textNo::TitleDeleteConfig], Buttons::YesNo,
+                      Symbol::Question) != Answer::Yes)
         return;
     QFile file(chosen);
-    if (!file.remove()) fileError(file.errorString(), FileAccessError);
+    if (!file.remove()) core_.fileError(file.errorString(), Session::FileAccessError);
 }
 
 namespace {
@@ -123,10 +120,10 @@ Refusal fileShape(const ConfigFile& c) {
 
 }  // namespace
 
-Refusal Session::loadConfig(const ConfigFile& c) {
+Refusal DeviceData::loadConfig(const ConfigFile& c) {
     if (const Refusal shape = fileShape(c); shape.refused) return shape;
-    MeterParameters m = meter;
-    EditState e = edit;
+    MeterParameters m = core_.meter;
+    EditState e = core_.edit;
     m.Ausgangsart = c.Ausgangsart, m.Analogbereich = c.Analogbereich;
     m.Digitalflags = c.Digitalflags, m.Konfigbyte3 = c.Konfigbyte3;
     m.MEW = e.MEWNeu = c.MEW;
@@ -150,10 +147,10 @@ Refusal Session::loadConfig(const ConfigFile& c) {
     e.optDigital = digitalOption(c.Ausgangsart, c.Frequenzbereich);
     // The file is taken only when the write would take it.
     const WritePlan plan =
-        planConfigurationWrite(meterAsRead_, m, e, settings.unit.Umrechnungsfaktor);
+        planConfigurationWrite(core_.meterAsRead(), m, e, core_.settings.unit.Umrechnungsfaktor);
     if (plan.refused()) return plan.refusal;
-    meter = m;
-    edit = e;
-    refreshControls();
+    core_.meter = m;
+    core_.edit = e;
+    core_.refreshControls();
     return {};
 }

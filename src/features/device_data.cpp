@@ -1,0 +1,117 @@
+#include "features/device_data.h"
+#include "config/damping.h"
+#include "config/language.h"
+#include "device/numbers.h"
+#include "session/refusal_texts.h"
+#include "session/show_values.h"
+
+namespace {
+
+constexpr int OverviewPage = 0;
+constexpr int AnalogPage = 1;
+constexpr int DigitalPage = 2;
+
+QString deviceDataCaption(Language s, const QString& fileName) {
+    return choose(s, QStringLiteral("Neue Gerätedaten von Datei   "),
+                  QStringLiteral("New data from file   "),
+                  QStringLiteral("Nouvelles données du fichier   ")) +
+           fileName;
+}
+
+}  // namespace
+
+DeviceData::DeviceData(Session& core) : core_(core) {
+    core.addControls([this](ControlInputs& in) { in.deviceDataShown = shown_; });
+}
+
+void DeviceData::showDeviceData() {
+    shown_ = true;
+    core_.refreshControls();
+}
+
+void DeviceData::deviceDataButton(Button b) {
+    shown_ = false;
+    core_.refreshControls();
+    switch (b) {
+        case Button::Write:
+            core_.setWaitCursor(true);
+            core_.display.setSelection(QStringLiteral("regkor2"), OverviewPage);
+            core_.KonfigurationSchreiben();
+            core_.setWaitCursor(false);
+            break;
+        case Button::SaveFile:
+            core_.display.setSelection(QStringLiteral("regkor2"), OverviewPage);
+            saveConfigAs();
+            break;
+        case Button::Read:
+            core_.display.setSelection(QStringLiteral("regkor2"), OverviewPage);
+            core_.edit.chkKonfAnalog = {};
+            core_.edit.optDigital = -1;
+            core_.refreshControls();
+            core_.readMeterAgain();
+            break;
+        case Button::Analog:
+            core_.display.setSelection(QStringLiteral("regkor2"), AnalogPage);
+            break;
+        case Button::Digital:
+            core_.display.setSelection(QStringLiteral("regkor2"), DigitalPage);
+            break;
+        case Button::Cancel:
+            discardEdit();
+            break;
+    }
+}
+
+void DeviceData::discardEdit() {
+    core_.edit.chkKonfAnalog = {};
+    core_.leaveOverflow();
+    core_.edit.optDigital = -1;
+    core_.display.setSelection(QStringLiteral("regkor2"), OverviewPage);
+    core_.refreshControls();
+}
+
+// The loaded or factory configuration in the editors and the device data
+// window, beside the meter's current one.
+void DeviceData::applyConfiguration() {
+    ::WerteAnzeigen(core_.meter, core_.settings.unit, core_.edit, core_.language, core_.display,
+                    Columns::NewOnly);
+    core_.display.put(core_.boxName(Session::Box::MEW), Aspect::Text, boxForm(core_.meter.MEW));
+    core_.display.put(core_.boxName(Session::Box::Schleich), Aspect::Text,
+                      boxForm(core_.meter.Schleichmenge));
+    core_.showDamping(core_.edit.Daempfungszeit, core_.edit.FilterfaktorNeu);
+    core_.display.setText(QStringLiteral("frmND"),
+                          deviceDataCaption(core_.language, core_.state.configFileName));
+    showDeviceData();
+}
+
+void DeviceData::loadConfigAs() {
+    const QString chosen = askFile(FileQuestion::Open, QStringLiteral("Konfigurationsdatei laden"));
+    if (chosen.isEmpty()) return;
+    core_.state.configFileName = chosen;
+    const configFile::ReadResult r = configFile::read(chosen);
+    if (!r.error.isEmpty()) {
+        core_.fileError(r.error, r.errorNumber);
+        return;
+    }
+    if (const Refusal refused = loadConfig(r.values); refused.refused) {
+        core_.message(refusalTexts::inFile(core_.language, chosen, refused),
+                      refusalTexts::fileTitle(core_.language), Buttons::Ok, Symbol::Critical);
+        return;
+    }
+    applyConfiguration();
+}
+
+bool DeviceData::factorySettings() {
+    const ConfigFile c = configFile::factory(core_.settings.unit.Umrechnungsfaktor);
+    // The factory range limit is the factory full scale.
+    const float mog = core_.meter.MOG;
+    core_.meter.MOG = c.MEW;
+    if (const Refusal refused = loadConfig(c); refused.refused) {
+        core_.meter.MOG = mog;
+        core_.refuseWrite(refused);
+        return false;
+    }
+    core_.meter.Filterfaktor = configFile::FactoryFilterfaktor;
+    applyConfiguration();
+    return true;
+}
