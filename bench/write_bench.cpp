@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
     if (what == QLatin1String("curve"))
         write = [&] {
             session.meter.StpFlow[3] += 0.5f;
-            return session.writeSupportPoints() == WriteResult::Written;
+            return features.points.writeSupportPoints() == WriteResult::Written;
         };
     if (what == QLatin1String("calibration"))
         write = [&] { return features.calibration.calibrationReset() == WriteResult::Written; };

@@ -44,7 +44,7 @@ private slots:
             Bench b;
             b.start();
             curveCsv::apply(r, b.session.meter);
-            RC_ASSERT(b.session.writeSupportPoints() == WriteResult::Written);
+            RC_ASSERT(b.features.points.writeSupportPoints() == WriteResult::Written);
             RC_ASSERT(curveCsv::text(b.session.meter, error) == written);
         });
     }

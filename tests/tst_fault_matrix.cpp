@@ -117,12 +117,12 @@ std::map<QString, Action> windowAndConsoleOperations() {
         {"curve write",
          {Reach::StartUp,
           [](Rig& r) {
-              r.b.session.selectPoint(NewPoint);
+              r.b.features.points.selectPoint(NewPoint);
               r.b.session.boxChanged(Session::Box::StpCounts, QString::number(NewPointCounts));
               r.b.session.boxChanged(Session::Box::StpFlow, QStringLiteral("220"));
-              r.b.session.applyPoint();
+              r.b.features.points.applyPoint();
           },
-          [](Rig& r) { return r.b.session.writeSupportPoints() == Result::Written; },
+          [](Rig& r) { return r.b.features.points.writeSupportPoints() == Result::Written; },
           [](Rig& r) {
               const int at =
                   address::FirstSupportPoint + address::SupportPointStride * (NewPoint - 1);

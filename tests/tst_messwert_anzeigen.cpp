@@ -194,7 +194,7 @@ private slots:
             b.features.deviceData.loadConfig(b.features.deviceData.currentConfig());
             b.session.KonfigurationSchreiben();
         }
-        if (operation == "support-point write") b.session.writeSupportPoints();
+        if (operation == "support-point write") b.features.points.writeSupportPoints();
         if (operation == "connection check") b.session.connectMeter();
         b.clock.advance(5.0);
         QCOMPARE(meanwhile, QStringLiteral("|pausiert||pausiert"));

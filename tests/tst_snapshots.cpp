@@ -81,7 +81,8 @@ QByteArray anyMeter(const QByteArray& snapshot = QByteArray()) {
 // Each write, after an edit that gives it something to write.
 Result write(Bench& b, const QString& operation) {
     Session& s = b.session;
-    if (operation == "write-curve") return s.meter.StpCounts[12] = 3950, s.writeSupportPoints();
+    if (operation == "write-curve")
+        return s.meter.StpCounts[12] = 3950, b.features.points.writeSupportPoints();
     if (operation == "calibrate-reset") return b.features.calibration.calibrationReset();
     QByteArray e = images::standard();
     if (operation == "restore")

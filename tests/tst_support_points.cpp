@@ -40,7 +40,7 @@ QByteArray tableFrame(const MeterParameters& m, int count) {
 // Selects `point` and runs the steps: "type c f", "yes"/"no" for the next
 // question, "apply", "insert", "delete", "at p" to select point p.
 void edit(Bench& b, int point, const QString& steps) {
-    b.session.selectPoint(point);
+    b.features.points.selectPoint(point);
     const QStringList s = steps.split(' ');
     for (int i = 0; i < s.size(); ++i) {
         if (s[i] == "type") {
@@ -49,10 +49,10 @@ void edit(Bench& b, int point, const QString& steps) {
         }
         if (s[i] == "yes" || s[i] == "no")
             b.dialogs.answers << (s[i] == "yes" ? Answer::Yes : Answer::No);
-        if (s[i] == "apply") b.session.applyPoint();
-        if (s[i] == "insert") b.session.insertPoint();
-        if (s[i] == "delete") b.session.deletePoint();
-        if (s[i] == "at") b.session.selectPoint(s[++i].toInt());
+        if (s[i] == "apply") b.features.points.applyPoint();
+        if (s[i] == "insert") b.features.points.insertPoint();
+        if (s[i] == "delete") b.features.points.deletePoint();
+        if (s[i] == "at") b.features.points.selectPoint(s[++i].toInt());
     }
 }
 
@@ -102,7 +102,7 @@ private slots:
         QFETCH(QVector<int>, origin);
         Bench b(withPoints(points));
         b.start();
-        b.session.selectPoint(8);
+        b.features.points.selectPoint(8);
         edit(b, point, steps);
         QTEST(b.dialogs.texts().join('|'), "message");
         for (size_t i = 1; i <= 30; ++i) {
@@ -134,7 +134,7 @@ private slots:
         const QByteArray table = tableFrame(b.session.meter, 13);
         const int sent = b.frames().size();
         const double begun = b.clock.now();
-        QCOMPARE(b.session.writeSupportPoints(), Result::Written);
+        QCOMPARE(b.features.points.writeSupportPoints(), Result::Written);
         QCOMPARE(b.frames()[sent], table);
         QCOMPARE(b.commands(sent + 1).mid(0, 4), (QStringList{"05 05", "02 01", "00 00", "0B 00"}));
         for (int i = 0; i < 4; ++i)
@@ -184,7 +184,7 @@ private slots:
         if (fault == "lost")
             b.clock.schedule(b.clock.now() + 6.0, [&] { b.sim.meter = Meter(images::standard()); });
         const int sent = b.frames().size();
-        QTEST(b.session.writeSupportPoints(), "result");
+        QTEST(b.features.points.writeSupportPoints(), "result");
         QTEST(b.dialogs.texts().join('|'), "message");
         QTEST(int(b.commands(sent).filter(QRegularExpression("^04 ")).size()), "tables");
         QVERIFY(!b.session.busy());

@@ -141,7 +141,7 @@ int writeCurve(const QString& port, const QString& file, const Options& o) {
     tool.session.language = Language::English;
     return runWrite(tool, port, [&](Session& s) {
         curveCsv::apply(table, s.meter);
-        return s.writeSupportPoints();
+        return tool.features.points.writeSupportPoints();
     });
 }
 

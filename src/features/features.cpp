@@ -6,8 +6,9 @@ Features::Features(Session& core)
       units(core),
       deviceData(core),
       counts(core),
-      password(core, counts),
+      points(core),
+      password(core, counts, points),
       recording(core),
       reports(core),
       calibration(core),
-      snapshots(core, password, deviceData) {}
+      snapshots(core, password, deviceData, points) {}

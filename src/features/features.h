@@ -9,6 +9,7 @@
 #include "features/recording.h"
 #include "features/reports.h"
 #include "features/snapshots.h"
+#include "features/support_points.h"
 #include "features/units.h"
 #include "session/session.h"
 
@@ -23,6 +24,7 @@ struct Features {
     Units units;
     DeviceData deviceData;
     CountsWindow counts;
+    SupportPoints points;
     Password password;
     Recording recording;
     Reports reports;

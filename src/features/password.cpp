@@ -23,7 +23,8 @@ QString notStored(Language s, const QString& reason) {
 
 }  // namespace
 
-Password::Password(Session& core, CountsWindow& counts) : core_(core), counts_(counts) {
+Password::Password(Session& core, CountsWindow& counts, SupportPoints& points)
+    : core_(core), counts_(counts), points_(points) {
     core.addControls([this](ControlInputs& in) {
         in.passwordFrame = frame_;
         in.passwordChecking = checking_;
@@ -108,8 +109,7 @@ void Password::unlockService() {
     serviceUnlocked_ = serviceOpen_ = true;
     core_.display.setText(QStringLiteral("raweiteredaten"),
                           QStringLiteral("Fertigungsnummer = ") + core_.meter.Fertigungsnummer);
-    core_.selectPoint(1);
-    core_.state.pointsChanged = false;
+    points_.showFirstPoint();
     core_.refreshControls();
 }
 

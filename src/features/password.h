@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "features/counts_window.h"
+#include "features/support_points.h"
 #include "session/session.h"
 
 // The access password: a page change asks for it before the service page
@@ -10,7 +11,7 @@
 // the service settings stay open until the program ends.
 class Password {
 public:
-    Password(Session& core, CountsWindow& counts);
+    Password(Session& core, CountsWindow& counts, SupportPoints& points);
 
     void tabChanged(int tab);
     void PasswortPruefen(const QString& entered);
@@ -31,6 +32,7 @@ private:
 
     Session& core_;
     CountsWindow& counts_;
+    SupportPoints& points_;
     QString Zugangspasswort;
     PasswordFrame frame_ = PasswordFrame::None;
     bool checking_ = true;           // the frame asks for the password, rather than saving one

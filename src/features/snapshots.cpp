@@ -30,8 +30,9 @@ int pointsOf(const QByteArray& image) {
 
 }  // namespace
 
-Snapshots::Snapshots(Session& core, Password& password, DeviceData& deviceData)
-    : core_(core), password_(password), deviceData_(deviceData) {}
+Snapshots::Snapshots(Session& core, Password& password, DeviceData& deviceData,
+                     SupportPoints& points)
+    : core_(core), password_(password), deviceData_(deviceData), points_(points) {}
 
 QStringList Snapshots::restoreChanges(const QByteArray& image) {
     const QByteArray held = core_.linkState.EEPromInhalt.mid(1);
@@ -114,7 +115,7 @@ WriteResult Snapshots::restoreCurve(const QByteArray& image, const MeterParamete
     }
     core_.meter.StpAnzahl = snapshot.StpAnzahl;
     core_.edit.StpNeu = false;
-    return core_.writeSupportPoints();
+    return points_.writeSupportPoints();
 }
 
 // The rest as the calibration writes its area, byte by byte with store and

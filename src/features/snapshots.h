@@ -5,6 +5,7 @@
 
 #include "features/device_data.h"
 #include "features/password.h"
+#include "features/support_points.h"
 #include "session/session.h"
 
 // Writing a snapshot back: what it would change, the confirmation, and the
@@ -12,7 +13,7 @@
 // kept by the core before every write.
 class Snapshots {
 public:
-    Snapshots(Session& core, Password& password, DeviceData& deviceData);
+    Snapshots(Session& core, Password& password, DeviceData& deviceData, SupportPoints& points);
 
     // What restoring the image (512 bytes) would change, one line a value;
     // whether that touches the curve or the calibration, which the service password guards.
@@ -34,4 +35,5 @@ private:
     Session& core_;
     Password& password_;
     DeviceData& deviceData_;
+    SupportPoints& points_;
 };

@@ -88,7 +88,8 @@ void Session::decodeAndShow() {
     const DecodeResult r = EEPromAuswerten(linkState.EEPromInhalt, meter, settings.unit);
     meterAsRead_ = meter;
     ++state.imagesDecoded;
-    state.pointsChanged = false;
+    for (const auto& f : imageDecoded_)
+        f();
     showOverflow();
     if (!r.ok())
         message(r.failure + QStringLiteral(", SUB EEPromAuswerten") + QStringLiteral("\r\n") +

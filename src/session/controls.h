@@ -13,6 +13,7 @@ enum class PasswordFrame { None, Service, Change };
 // The core's state with what each feature reports of its own.
 struct ControlInputs : SessionState {
     bool deviceDataShown = false;
+    bool pointsChanged = false;
     bool loggingDialogShown = false;
     bool countsWindowShown = false;
     PasswordFrame passwordFrame = PasswordFrame::None;

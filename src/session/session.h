@@ -57,6 +57,7 @@ public:
     Clock& clock() { return clock_; }  // the window's own timers run on it too
     Timer& TimCheckVerb() { return *timCheckVerb_; }
     Timer& TimCounts() { return *timCounts_; }
+    Timer& TimStatus() { return *timStatus_; }
     // An exchange with the meter is running; nothing may start another.
     bool busy() const { return state.operations > 0; }
     bool ending() const { return linkState.cancelled; }
@@ -132,15 +133,6 @@ public:
     // state.writeDifferences keeps it for the command line.
     WriteResult verdict(const QStringList& differences);
 
-    // The support-point editor of the service page: the current point, a grid
-    // cell taken over during start-up, apply, insert, delete, and the write of
-    // the whole table.
-    void selectPoint(int p);
-    void pickCell(int grid, int row, int column);
-    void applyPoint();
-    void insertPoint();
-    void deletePoint();
-    WriteResult writeSupportPoints();
     // The meter's table as last read, beside the one being edited.
     const MeterParameters& meterAsRead() const { return meterAsRead_; }
 
@@ -151,6 +143,8 @@ public:
     void onReading(std::function<void()> f) { reading_.push_back(std::move(f)); }
     void onReadingsLost(std::function<void()> f) { readingsLost_.push_back(std::move(f)); }
     void onEnd(std::function<void()> f) { ending_.push_back(std::move(f)); }
+    // A meter image was read and decoded into `meter`.
+    void onImageDecoded(std::function<void()> f) { imageDecoded_.push_back(std::move(f)); }
     // A feature tells the control rule what it holds.
     void addControls(std::function<void(ControlInputs&)> f) { controls_.push_back(std::move(f)); }
 
@@ -259,9 +253,6 @@ private:
     void preparePulseEditor();
 
     void readingsLost();
-    void fillPointBoxes(int p);
-    void pointsChanged();
-    WriteResult endPointWrite(WriteResult r);
 
     void log(const QString& line);
     WriteResult finishWrite(const WritePlan& plan);
@@ -278,7 +269,7 @@ private:
     std::unique_ptr<Timer> timStatus_;
     std::unique_ptr<Timer> timCounts_;
     std::vector<std::function<void(double, float)>> measured_;
-    std::vector<std::function<void()>> reading_, readingsLost_, ending_;
+    std::vector<std::function<void()>> reading_, readingsLost_, ending_, imageDecoded_;
     std::vector<std::function<void(ControlInputs&)>> controls_;
     QStringList rs232Log_;
     MeterParameters meterAsRead_;

@@ -23,11 +23,10 @@ struct SessionState {
     bool liveShown = true;     // the bar gauge of the measured value
     bool currentShown = true;  // the frame of live values, unless a task frame covers it
     Task task = Task::None;
-    QString configFileName;      // the configuration file saved, loaded or deleted last
-    bool writing = false;        // a configuration write runs
-    bool pending = false;        // edited values wait to be written
-    bool pointsChanged = false;  // the support-point table was edited since it was read
-    int imagesDecoded = 0;       // EEPROM images read and decoded since the start
+    QString configFileName;  // the configuration file saved, loaded or deleted last
+    bool writing = false;    // a configuration write runs
+    bool pending = false;    // edited values wait to be written
+    int imagesDecoded = 0;   // EEPROM images read and decoded since the start
     // After the last write: each value asked for that the meter read back does not hold.
     QStringList writeDifferences;
     int tab = 0;  // the page of regkor2 shown

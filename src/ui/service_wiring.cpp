@@ -34,28 +34,29 @@ void App::wirePassword() {
 
 void App::wireSupportPoints() {
     connect(find<QScrollBar>("vscrStp"), &QScrollBar::valueChanged, this,
-            [this](int p) { session_.selectPoint(p); });
+            [this](int p) { features_.points.selectPoint(p); });
     for (int grid = 1; grid <= 2; ++grid)
         connect(find<QTableWidget>(qPrintable(QStringLiteral("tabStp_%1").arg(grid))),
-                &QTableWidget::cellClicked, this,
-                [this, grid](int row, int column) { session_.pickCell(grid, row, column); });
-    const std::pair<const char*, void (Session::*)()> buttons[] = {
-        {"cmdAnders", &Session::applyPoint},
-        {"cmdeinf", &Session::insertPoint},
-        {"cmdlösch", &Session::deletePoint}};
+                &QTableWidget::cellClicked, this, [this, grid](int row, int column) {
+                    features_.points.pickCell(grid, row, column);
+                });
+    const std::pair<const char*, void (SupportPoints::*)()> buttons[] = {
+        {"cmdAnders", &SupportPoints::applyPoint},
+        {"cmdeinf", &SupportPoints::insertPoint},
+        {"cmdlösch", &SupportPoints::deletePoint}};
     for (const auto& [name, handler] : buttons)
         connect(find<QAbstractButton>(name), &QAbstractButton::clicked, this,
-                [this, handler = handler] { (session_.*handler)(); });
+                [this, handler = handler] { (features_.points.*handler)(); });
     connect(find<QAbstractButton>("cmdCounts"), &QAbstractButton::clicked, this,
             [this] { features_.counts.openCountsWindow(); });
     connect(find<QAbstractButton>("cmdStpSichern"), &QAbstractButton::clicked, this,
-            [this] { session_.writeSupportPoints(); });
+            [this] { features_.points.writeSupportPoints(); });
     connect(find<QAbstractButton>("cmdDACReset"), &QAbstractButton::clicked, this,
             [this] { features_.calibration.calibrationReset(); });
     connect(find<QAbstractButton>("cmdKennlinie"), &QAbstractButton::clicked, this, [this] {
         if (!kennlinie_) kennlinie_ = new FrmKennlinie(&window_);
         kennlinie_->show(session_.meter,
-                         session_.state.pointsChanged ? &session_.meterAsRead() : nullptr,
+                         features_.points.changed() ? &session_.meterAsRead() : nullptr,
                          session_.language);
     });
 }

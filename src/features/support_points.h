@@ -1,0 +1,30 @@
+#pragma once
+
+#include "session/session.h"
+
+// The support-point editor of the service page: the current point, a grid
+// cell taken over during start-up, apply, insert, delete, and the write of
+// the whole table.
+class SupportPoints {
+public:
+    explicit SupportPoints(Session& core);
+
+    void selectPoint(int p);
+    void pickCell(int grid, int row, int column);
+    void applyPoint();
+    void insertPoint();
+    void deletePoint();
+    WriteResult writeSupportPoints();
+    // The service page opened: the first point, and nothing edited yet.
+    void showFirstPoint();
+    // The table was edited since the meter was read.
+    bool changed() const { return changed_; }
+
+private:
+    void fillPointBoxes(int p);
+    void pointsChanged();
+    WriteResult endPointWrite(WriteResult r);
+
+    Session& core_;
+    bool changed_ = false;  // the table was edited since it was read
+};
