@@ -286,13 +286,14 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    tool.features().recording.openLoggingDialog();
-    tool.features().recording.chooseLogFolder(logFolder.path());
-    tool.features().recording.logNameTyped(LogName);
-    tool.features().recording.logIntervalTyped(QString::number(LogInterval));
-    tool.features().recording.switchLogging(true);
+    Recording& recording = tool.features().recording;
+    recording.openLoggingDialog();
+    recording.chooseLogFolder(logFolder.path());
+    recording.logNameTyped(LogName);
+    recording.logIntervalTyped(QString::number(LogInterval));
+    recording.switchLogging(true);
     auto* trend = tool.window().findChild<QAbstractButton*>(QStringLiteral("cmdTrend"));
-    if (!tool.features().recording.logging.MdAktiv || !trend) {
+    if (!recording.logging.MdAktiv || !trend) {
         err << "recording or the trend window could not be started\n";
         return 1;
     }
@@ -310,14 +311,14 @@ int main(int argc, char** argv) {
     std::vector<Sample> samples;
     double lastSeconds = 0, lastCpu = cpu0;
     int lastCounts = counts0;
-    qint64 lastRecords = recordsWritten(tool.features().recording.measurementLog());
+    qint64 lastRecords = recordsWritten(recording.measurementLog());
     std::map<int, std::string> lastFds = openFds();
     for (int k = 1; !dialogs.ended(); ++k) {
         runUntil(wall, std::min(k * SampleSeconds, seconds));
         const double now = double(wall.nsecsElapsed()) / 1e9;
         const double cpu = cpuSeconds();
         const int counts = port.amount(protocol::Counts);
-        const qint64 records = recordsWritten(tool.features().recording.measurementLog());
+        const qint64 records = recordsWritten(recording.measurementLog());
         const double span = now - lastSeconds;
         const std::map<int, std::string> fds = openFds();
         const Sample sample{now,
@@ -352,8 +353,8 @@ int main(int argc, char** argv) {
     const double total = double(wall.nsecsElapsed()) / 1e9;
     const double cpuPercent = 100 * (cpuSeconds() - cpu0) / total;
     const double cyclesPerSecond = (port.amount(protocol::Counts) - counts0) / total;
-    const qint64 records = recordsWritten(tool.features().recording.measurementLog());
-    tool.features().recording.switchLogging(false);
+    const qint64 records = recordsWritten(recording.measurementLog());
+    recording.switchLogging(false);
     printSummary(samples, total, cpuPercent, cyclesPerSecond, records,
                  linesInFiles(logFolder.path()), out);
     out << QStringLiteral("messages shown: %1\n").arg(dialogs.ended() ? "program ended" : "none");

@@ -37,20 +37,21 @@ constexpr double LogSeconds = 60.0;
 // Recording every 0.1 s with the trend window open: the records written
 // against the timer's rate, and what polling and CPU do meanwhile.
 void measureLogging(App& tool, const QString& folder, CountingPort& port, QTextStream& out) {
-    tool.features().recording.openLoggingDialog();
-    tool.features().recording.chooseLogFolder(folder);
-    tool.features().recording.logNameTyped(QStringLiteral("bench"));
-    tool.features().recording.logIntervalTyped(QStringLiteral("0.1"));
-    tool.features().recording.switchLogging(true);
+    Recording& recording = tool.features().recording;
+    recording.openLoggingDialog();
+    recording.chooseLogFolder(folder);
+    recording.logNameTyped(QStringLiteral("bench"));
+    recording.logIntervalTyped(QStringLiteral("0.1"));
+    recording.switchLogging(true);
     tool.window().findChild<QAbstractButton*>(QStringLiteral("cmdTrend"))->click();
     const int counts0 = port.amount(protocol::Counts);
-    const int records0 = tool.features().recording.measurementLog().MdSaetze();
+    const int records0 = recording.measurementLog().MdSaetze();
     const double cpu0 = cpuSeconds();
     QElapsedTimer duration;
     duration.start();
     runFor(LogSeconds, [] { return false; });
     const double seconds = double(duration.nsecsElapsed()) / 1e9;
-    const int records = tool.features().recording.measurementLog().MdSaetze() - records0;
+    const int records = recording.measurementLog().MdSaetze() - records0;
     out << QStringLiteral(
                "recording every 0.1 s, trend open: %1 records in %2 s (timer rate %3), "
                "live-value cycles %4 /s, CPU %5 % of one core\n")
@@ -59,7 +60,7 @@ void measureLogging(App& tool, const QString& folder, CountingPort& port, QTextS
                .arg(seconds / 0.1, 0, 'f', 0)
                .arg((port.amount(protocol::Counts) - counts0) / seconds, 0, 'f', 1)
                .arg(100 * (cpuSeconds() - cpu0) / seconds, 0, 'f', 2);
-    tool.features().recording.switchLogging(false);
+    recording.switchLogging(false);
 }
 
 }  // namespace

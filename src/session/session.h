@@ -31,10 +31,12 @@
 // meter stopped answering; or it answers but holds something else.
 enum class WriteResult { Written, Refused, Failed, Differs };
 
-// One run of the tool without its window: it owns the port, the link, the
-// timers, the device record, the settings, the texts and the edit state, and
-// runs every sequence that talks to the meter as one operation at a time.
-// What the window should show it publishes in `display`.
+// The core of one run of the tool, without its window: it owns the port, the
+// link, the timers, the device record, the settings, the texts and the edit
+// state, checks the connection, polls, and runs every sequence that talks to
+// the meter as one operation at a time. What the window should show it
+// publishes in `display`. The features build on it and hear of it through
+// its listeners; it knows none of them.
 class Session {
 public:
     // `systemPorts` lists the machine's serial devices.
@@ -70,7 +72,7 @@ public:
     // Called after the texts of a new language were loaded, for the captions.
     void onLanguageChanged(std::function<void(Language)> f) { languageChanged_ = std::move(f); }
 
-    // The port frame.
+    // The port list read at load, and connecting to the meter on the chosen port.
     void HardwareTest();
     void connectMeter();
     void openTask(Task t);
@@ -148,8 +150,7 @@ public:
     // A feature tells the control rule what it holds.
     void addControls(std::function<void(ControlInputs&)> f) { controls_.push_back(std::move(f)); }
 
-    // Snapshots: the meter's image kept before every write, in the connected
-    // meter's folder under the program folder, and writing one back.
+    // The connected meter's folder of snapshots, under the program folder.
     QString snapshotFolder() const;
 
     // Publishes which controls are usable and shown after a change of state.
@@ -169,6 +170,7 @@ public:
     void focus(const QString& box) { display.put(box, Aspect::Focus, true); }
 
     // What the features use of the core.
+
     // The error number of a file that cannot be accessed.
     static constexpr int FileAccessError = 75;
     // Sequences of absolute writes (the calibration reset and a restore), with
@@ -186,6 +188,7 @@ public:
     Port& port() { return port_; }
     QVector<NumberedPort>& ports() { return ports_; }
 
+    // The settings file written; the texts of a language loaded and shown.
     void writeSettings();
     void setLanguage(Language s);
     // A file of the tool's own that could not be written; the old one stays.
@@ -193,13 +196,14 @@ public:
     void reportOpenFailure(const OpenResult& r);
     // A failure of a file handler: its description and number.
     void fileError(const QString& description, int number);
+    // The meter waited for after a restart and read again.
     bool readAfterRestart();
     void showUnitLists(const QStringList& entries);
     void decodeAndShow();
-
+    void readMeterAgain();
     void refuseWrite(const Refusal& r);
     void setWaitCursor(bool on);
-    void readMeterAgain();
+    // Steps of the editors that loading a configuration repeats.
     void leaveOverflow();
     void showDamping(int position, qint32 filterFactor);
 
