@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
     const QString what = app.arguments().value(1, QStringLiteral("config"));
     std::function<bool()> write = [&] {
         editEverything(features.deviceData);
-        return session.KonfigurationSchreiben() == WriteResult::Written;
+        return features.write.KonfigurationSchreiben() == WriteResult::Written;
     };
     if (what == QLatin1String("curve"))
         write = [&] {

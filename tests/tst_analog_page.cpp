@@ -2,8 +2,6 @@
 
 #include "support/bench.h"
 
-using Box = Session::Box;
-
 namespace {
 
 // A started meter (range limit 200 kg/h, full scale 150 kg/h, damping
@@ -20,6 +18,8 @@ struct AnalogBench {
 
     Bench b;
     Session& s = b.session;
+    AnalogEditor& analog = b.features.analog;
+    DigitalEditor& digital = b.features.digital;
 };
 
 struct Tick {
@@ -70,19 +70,19 @@ private slots:
     void a_ticked_option_shows_its_input_until_cancelled() {
         QFETCH(Tick, c);
         AnalogBench a(c.connected);
-        a.s.tickAnalog(c.ticked[0], true);
-        for (int i = 0; i < EditState::AnalogOptions; ++i)
+        a.analog.tickAnalog(c.ticked[0], true);
+        for (int i = 0; i < AnalogEdit::Options; ++i)
             QCOMPARE(a.ticked(i), c.ticked.contains(i));
         for (const QString& input : c.inputs)
             QVERIFY2(a.s.display.visible(input), qPrintable(input));
         QVERIFY(a.s.display.enabled("mnusicher_0"));
         QCOMPARE(a.s.display.enabled("frmND.cmdNDspeichern"), c.connected);
-        a.s.chooseOverflow(0);
+        a.analog.chooseOverflow(0);
         a.s.display.setSelection("regkor2", 1);
         const int sent = a.b.sim.line.transcript.size();
-        a.s.cancelAnalog();
+        a.analog.cancelAnalog();
         const bool kept = c.ticked[0] == 6;
-        for (int i = 0; i < EditState::AnalogOptions; ++i)
+        for (int i = 0; i < AnalogEdit::Options; ++i)
             QCOMPARE(a.ticked(i), kept && i == 6);
         for (const QString& input : c.inputs)
             QVERIFY2(a.s.display.visible(input) == kept, qPrintable(input));
@@ -112,8 +112,8 @@ private slots:
         a.s.meter.MOG = c.mog;
         a.s.meter.Ueberlauf = c.overflow;
         a.s.meter.MEW = 10;
-        a.s.tickAnalog(1, true);
-        QCOMPARE(a.s.boxChanged(Box::MEW, c.typed), c.box);
+        a.analog.tickAnalog(1, true);
+        QCOMPARE(a.analog.boxChanged(Box::MEW, c.typed), c.box);
         QCOMPARE(a.b.shown("lblKonfMEWNeu"), c.label);
         QCOMPARE(a.b.dialogs.texts(), QStringList(c.refused, "Text 21"));
     }
@@ -133,12 +133,12 @@ private slots:
         QFETCH(Limit, c);
         AnalogBench a;
         a.s.meter.MEW = c.meterFullScale;
-        a.s.tickAnalog(1, true);
-        a.s.boxChanged(Box::FrequenzMax, "2500");
-        a.s.chooseOverflow(c.overflow ? 0 : 1);
-        if (!c.typed.isEmpty()) a.s.boxChanged(Box::MEW, c.typed);
+        a.analog.tickAnalog(1, true);
+        a.digital.boxChanged(Box::FrequenzMax, "2500");
+        a.analog.chooseOverflow(c.overflow ? 0 : 1);
+        if (!c.typed.isEmpty()) a.analog.boxChanged(Box::MEW, c.typed);
         if (!c.mog.isEmpty())
-            QCOMPARE(a.s.boxChanged(Box::MOG, QString(c.mog).replace(',', '.')), c.mog);
+            QCOMPARE(a.analog.boxChanged(Box::MOG, QString(c.mog).replace(',', '.')), c.mog);
         QCOMPARE(a.b.shown("lblKonfULNeu"), c.overflow ? "aktiv" : "passiv");
         QCOMPARE(a.b.shown("txtKonfMEW"), c.box);
         QCOMPARE(a.b.shown("txtFrequenzmax"), c.overflow ? "2272" : "2500");
@@ -157,11 +157,11 @@ private slots:
         QFETCH(Damping, c);
         AnalogBench a;
         a.s.meter.Filterfaktor = c.coefficient;
-        c.coefficient ? a.s.tickAnalog(3, true) : a.s.dampingMoved(c.ms);
+        c.coefficient ? a.analog.tickAnalog(3, true) : a.analog.dampingMoved(c.ms);
         QCOMPARE(a.s.display.value("hscKonfFiltfakt"), c.position);
         QCOMPARE(a.b.shown("lblNDFilterfaktor"), QStringLiteral("%1 ms").arg(c.realised));
-        a.s.tickAnalog(3, true);
-        a.s.dampingMoved(c.position);
+        a.analog.tickAnalog(3, true);
+        a.analog.dampingMoved(c.position);
         QCOMPARE(a.b.features.deviceData.currentConfig().Daempfungszeit,
                  c.position);  // a saved file keeps it
     }
@@ -177,15 +177,15 @@ private slots:
     void an_output_range_offers_only_its_error_levels() {
         QFETCH(Output, c);
         AnalogBench a;
-        a.s.chooseAnalogOutput(1);
-        a.s.chooseErrorOutput(3);
-        a.s.chooseAnalogOutput(c.range);
-        a.s.chooseErrorOutput(2);
+        a.analog.chooseAnalogOutput(1);
+        a.analog.chooseErrorOutput(3);
+        a.analog.chooseAnalogOutput(c.range);
+        a.analog.chooseErrorOutput(2);
         for (int i = 0; i < c.levels.size(); ++i)
             QCOMPARE(a.s.display.item("ListKonfErr", i), c.levels[i]);
-        a.s.edit.Listensperre = 1;  // as while the meter's values are shown
-        a.s.chooseAnalogOutput(1);
-        a.s.chooseErrorOutput(1);
+        a.s.state.Listensperre = 1;  // as while the meter's values are shown
+        a.analog.chooseAnalogOutput(1);
+        a.analog.chooseErrorOutput(1);
         QCOMPARE(a.b.shown("lblKonfAnaOutNeu"), c.caption);
         QCOMPARE(a.b.shown("lblKonfErrNeu"), c.levels[c.errorAfter]);
     }

@@ -27,8 +27,10 @@ private slots:
         Bench b;
         b.start();
         b.session.linkState.Verbunden = connected;
-        b.session.edit.MEWNeu = 80;
-        b.session.edit.SchleichmengeNeu = 0.25f;
+        b.editAnalog([](AnalogEdit& e) {
+            e.MEWNeu = 80;
+            e.SchleichmengeNeu = 0.25f;
+        });
         const ConfigFile c = b.features.deviceData.currentConfig();
         QCOMPARE(QList<float>({c.MEW, c.Schleichmenge}), QList<float>({mew, creep}));
         QCOMPARE(c.Daempfungszeit, 18);  // the slider's position for the meter's 62000

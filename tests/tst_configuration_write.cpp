@@ -22,8 +22,10 @@ struct WriteBench {
     WriteBench() {
         b.session.settings.unit = {"kg/min", 60.0, "(-)", "Luft"};
         b.start();
-        b.session.edit.chkKonfAnalog[2] = true;
-        b.session.edit.SchleichmengeNeu = 0.01f;  // 0.6 kg/h on the wire
+        b.editAnalog([](AnalogEdit& e) {
+            e.chkKonfAnalog[2] = true;
+            e.SchleichmengeNeu = 0.01f;
+        });  // 0.6 kg/h on the wire
     }
     Bench b;
 };
@@ -156,7 +158,7 @@ private slots:
     void a_write_is_stored_restarted_and_read_back() {
         WriteBench w;
         const int sent = w.b.frames().size();
-        QCOMPARE(w.b.session.KonfigurationSchreiben(), WriteResult::Written);
+        QCOMPARE(w.b.features.write.KonfigurationSchreiben(), WriteResult::Written);
         const QStringList commands = w.b.commands(sent);
         QCOMPARE(commands.mid(0, 5), (QStringList{"0A 05", "05 05", "02 01", "03 02", "00 00"}));
         const float kgh = float(double(0.01f) * 60.0);  // the flow in kg/h, as the meter works
@@ -164,7 +166,7 @@ private slots:
         QCOMPARE(byteOrder::readFloat32(w.b.sim.meter.eeprom(), address::Schleichmenge), kgh);
         QCOMPARE(w.b.shown("lblSCHLEICH"), QStringLiteral("0.0100"));
         QCOMPARE(w.b.shown("SB1_1"), startTexts::writeDone(Language::German));
-        QVERIFY(!w.b.session.edit.pending());
+        QVERIFY(!w.b.editsPending());
         QVERIFY(w.b.session.TimCounts().active());
         QVERIFY(w.b.dialogs.shownMessages.isEmpty());
     }
@@ -173,9 +175,9 @@ private slots:
     void ticked_lists_write_what_they_show() {
         Bench b;
         b.start();
-        b.session.tickAnalog(0, true);
+        b.features.analog.tickAnalog(0, true);
         const int sent = b.frames().size();
-        QCOMPARE(b.session.KonfigurationSchreiben(), WriteResult::Written);
+        QCOMPARE(b.features.write.KonfigurationSchreiben(), WriteResult::Written);
         QCOMPARE(b.frames().mid(sent, 3),
                  (QVector<QByteArray>{request::writeByte(0, 0x15), request::writeByte(1, 0x18),
                                       request::writeByte(1, 0x18)}));
@@ -198,7 +200,7 @@ private slots:
             asked.Schleichmenge = float(roundHalfEven(asked.Schleichmenge, 4));  // as saved
             RC_ASSERT(saved.ok() && saved.values == asked);
             RC_ASSERT(!b.features.deviceData.loadConfig(saved.values).refused);
-            RC_ASSERT(b.session.KonfigurationSchreiben() == WriteResult::Written);
+            RC_ASSERT(b.features.write.KonfigurationSchreiben() == WriteResult::Written);
             RC_ASSERT(b.dialogs.shownMessages.isEmpty());
             assertSame(asked, b.features.deviceData.currentConfig(), b.session.meter);
         });
@@ -240,10 +242,12 @@ private slots:
 
     void a_refused_write_sends_nothing_and_polling_goes_on() {
         WriteBench w;
-        w.b.session.edit.chkKonfAnalog[1] = true;
-        w.b.session.edit.MEWNeu = 1000;  // above MOG
+        w.b.editAnalog([](AnalogEdit& e) {
+            e.chkKonfAnalog[1] = true;
+            e.MEWNeu = 1000;
+        });  // above MOG
         const int sent = w.b.frames().size();
-        QCOMPARE(w.b.session.KonfigurationSchreiben(), WriteResult::Refused);
+        QCOMPARE(w.b.features.write.KonfigurationSchreiben(), WriteResult::Refused);
         QCOMPARE(w.b.frames().size(), sent);
         QCOMPARE(w.b.dialogs.texts(), QStringList{"Text 21"});
         QVERIFY(w.b.session.TimCounts().active());
@@ -253,7 +257,7 @@ private slots:
     void a_meter_that_never_takes_a_write_is_given_up() {
         WriteBench w;
         w.b.sim.line.fault.script = QList<Fault>(30, Fault::Nak);
-        QCOMPARE(w.b.session.KonfigurationSchreiben(), WriteResult::Failed);
+        QCOMPARE(w.b.features.write.KonfigurationSchreiben(), WriteResult::Failed);
         QCOMPARE(w.b.dialogs.texts(), QStringList{linkTexts::notAccepted(Language::German, 10)});
         QVERIFY(!w.b.commands().contains("05 05"));  // nothing is stored
     }
@@ -263,7 +267,7 @@ private slots:
         WriteBench w;
         w.b.clock.schedule(w.b.clock.now() + 6.0,
                            [&] { w.b.sim.meter = Meter(images::standard()); });
-        QCOMPARE(w.b.session.KonfigurationSchreiben(), WriteResult::Differs);
+        QCOMPARE(w.b.features.write.KonfigurationSchreiben(), WriteResult::Differs);
         QVERIFY(w.b.shown("SB1_1").endsWith(
             "Schleichmenge: verlangt 0.01, das Messgerät hält 0.008333334"));
         QCOMPARE(w.b.dialogs.shownMessages.size(), 1);
@@ -274,13 +278,15 @@ private slots:
     void a_meter_that_cannot_be_read_back_is_not_reported_written() {
         Bench b;
         b.start();
-        b.session.edit.chkKonfAnalog[2] = true;
-        b.session.edit.SchleichmengeNeu = 0.5f;  // what the meter holds already
+        b.editAnalog([](AnalogEdit& e) {
+            e.chkKonfAnalog[2] = true;
+            e.SchleichmengeNeu = 0.5f;
+        });  // what the meter holds already
         b.clock.schedule(b.clock.now() + 6.0, [&] {
             b.sim.line.fault.truncated = 100000;
             b.sim.line.fault.truncateTo = 1;
         });
-        QVERIFY(b.session.KonfigurationSchreiben() != WriteResult::Written);
+        QVERIFY(b.features.write.KonfigurationSchreiben() != WriteResult::Written);
         QVERIFY(b.shown("SB1_1") != startTexts::writeDone(Language::German));
     }
 
@@ -289,7 +295,7 @@ private slots:
         w.b.sim.line.restartTime = 30.0;
         const double closed = w.b.clock.now() + 10.0;
         w.b.clock.schedule(closed, [&] { w.b.session.endProgram(); });
-        QVERIFY(w.b.session.KonfigurationSchreiben() != WriteResult::Written);
+        QVERIFY(w.b.features.write.KonfigurationSchreiben() != WriteResult::Written);
         QVERIFY(w.b.clock.now() < closed + 0.1);  // no wait runs on
         QVERIFY(w.b.dialogs.ended);
         QVERIFY(!w.b.session.busy());

@@ -7,10 +7,10 @@ Q_DECLARE_METATYPE(ControlInputs)
 namespace {
 
 // The controls a technician relies on to tell what the tool can do next.
-const QStringList Usable = {"mnuhaupt_0", "mnuhaupt_1",       "mnuhaupt_2",
-                            "mnuhaupt_3", "mnusicher_0",      "mnusicher_1",      "mnusicher_2",
-                            "mnudatei_7", "regkor2_1",        "regkor2_2",
-                            "regkor2_3",  "frmND.cmdNDLesen", "frmND.cmdNDspeichern"};
+const QStringList Usable = {"mnuhaupt_0",          "mnuhaupt_1",  "mnuhaupt_2",  "mnuhaupt_3",
+                            "mnusicher_0",         "mnusicher_1", "mnusicher_2", "mnudatei_7",
+                            "regkor2_1",           "regkor2_2",   "regkor2_3",   "frmND.cmdNDLesen",
+                            "frmND.cmdNDspeichern"};
 const QStringList Shown = {"raSpracheBeginn", "raKopf",    "raSchnittstellen", "raSprache",
                            "raAktuell",       "AnzAnalog", "Picconnect",       "Picdisconnect"};
 
@@ -81,14 +81,18 @@ private slots:
         }) << QStringList{"mnuhaupt_0", "mnuhaupt_1", "mnuhaupt_2", "mnuhaupt_3", "mnusicher_1",
                           "regkor2_1",  "regkor2_2",  "regkor2_3",  "raKopf",     "Picdisconnect"};
         QTest::newRow("an edit waits to be written")
-            << with(started(), [](ControlInputs& s) { s.pending = true; })
+            << with(started(), [](ControlInputs& s) { s.digitalChosen = DigitalEdit::NoOutput; })
             << QStringList{"mnuhaupt_0",  "mnuhaupt_1",  "mnuhaupt_2",       "mnuhaupt_3",
                            "mnusicher_0", "mnusicher_1", "mnudatei_7",       "regkor2_1",
                            "regkor2_2",   "regkor2_3",   "frmND.cmdNDLesen", "frmND.cmdNDspeichern",
                            "raKopf",      "raAktuell",   "AnzAnalog",        "Picconnect",
                            "mnusicher_2"};
         QTest::newRow("an edit waits while the link is down")
-            << with(loaded(), [](ControlInputs& s) { s.pending = s.checked = s.linkDown = true; })
+            << with(loaded(),
+                    [](ControlInputs& s) {
+                        s.digitalChosen = DigitalEdit::NoOutput;
+                        s.checked = s.linkDown = true;
+                    })
             << QStringList{"mnuhaupt_0", "mnuhaupt_1", "mnusicher_0", "regkor2_1", "regkor2_2",
                            "regkor2_3",  "raKopf",     "raAktuell",   "AnzAnalog", "Picdisconnect"};
         QTest::newRow("a start-up step failed before the meter was read")

@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(b.dialogs.shownMessages.size(), 1);
         QVERIFY(b.dialogs.shownMessages[0].text.contains(named));
         QVERIFY(!b.features.deviceData.shown());
-        QVERIFY(!b.session.edit.pending());
+        QVERIFY(!b.editsPending());
         QCOMPARE(b.session.meter.MEW, 150.0f);
     }
 
@@ -109,16 +109,16 @@ private slots:
         QFETCH(Button, button);
         Bench b;
         b.start();
-        b.session.tickAnalog(5, true);
-        b.session.chooseOverflow(0);
-        b.session.chooseDigital(EditState::NoOutput);
+        b.features.analog.tickAnalog(5, true);
+        b.features.analog.chooseOverflow(0);
+        b.features.digital.chooseDigital(DigitalEdit::NoOutput);
         b.features.deviceData.showDeviceData();
         const int sent = b.frames().size();
         b.features.deviceData.deviceDataButton(button);
         QVERIFY(!b.features.deviceData.shown());
         QVERIFY(!b.session.display.visible(QStringLiteral("frmND")));
         QTEST(b.session.display.selection(QStringLiteral("regkor2")), "page");
-        QTEST(b.session.edit.pending(), "pending");
+        QTEST(b.editsPending(), "pending");
         QTEST(b.commands(sent).contains(QStringLiteral("0B 00")), "reads");
         if (button == Button::Cancel) QCOMPARE(b.session.meter.Ueberlauf, 0);
     }

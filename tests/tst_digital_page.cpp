@@ -2,8 +2,6 @@
 
 #include "support/bench.h"
 
-using Box = Session::Box;
-
 namespace {
 
 // A started meter with a pulse output: full scale 150 kg/h, range limit 200 kg/h.
@@ -14,6 +12,7 @@ struct DigitalBench {
     }
     Bench b;
     Session& s = b.session;
+    DigitalEditor& digital = b.features.digital;
 };
 
 struct Frequency {
@@ -60,9 +59,9 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, shown);
         DigitalBench d;
-        d.s.chooseDigital((kind + 2) % 5);
-        d.s.chooseDigital(kind);
-        for (int i = 0; i <= EditState::NoOutput; ++i)
+        d.digital.chooseDigital((kind + 2) % 5);
+        d.digital.chooseDigital(kind);
+        for (int i = 0; i <= DigitalEdit::NoOutput; ++i)
             QCOMPARE(d.s.display.value(QStringLiteral("optDigital_%1").arg(i)) != 0, i == kind);
         for (const char* input :
              {"ListFrequenz", "txtFrequenzmin", "txtFrequenzmax", "txtKonfImpWert",
@@ -73,8 +72,8 @@ private slots:
         QVERIFY(d.s.display.enabled("mnusicher_0"));
         d.s.display.setSelection("regkor2", 2);
         const int sent = d.b.sim.line.transcript.size();
-        d.s.cancelDigital();
-        for (int i = 0; i <= EditState::NoOutput; ++i)
+        d.digital.cancelDigital();
+        for (int i = 0; i <= DigitalEdit::NoOutput; ++i)
             QCOMPARE(d.s.display.value(QStringLiteral("optDigital_%1").arg(i)), 0);
         QVERIFY(!d.s.display.enabled("mnusicher_0"));
         QCOMPARE(d.s.display.selection("regkor2"), 0);
@@ -91,11 +90,11 @@ private slots:
     void the_standard_frequency_keeps_the_chosen_range() {
         QFETCH(int, chosen);
         DigitalBench d;
-        if (chosen >= 0) d.s.chooseFrequencyRange(chosen);
-        d.s.chooseDigital(0);
+        if (chosen >= 0) d.digital.chooseFrequencyRange(chosen);
+        d.digital.chooseDigital(0);
         QTEST(d.b.shown("lblKonfFrequenzNeu"), "caption");
-        d.s.edit.Listensperre = 1;  // as while the meter's values are shown
-        d.s.chooseFrequencyRange(chosen == 1 ? 0 : 1);
+        d.s.state.Listensperre = 1;  // as while the meter's values are shown
+        d.digital.chooseFrequencyRange(chosen == 1 ? 0 : 1);
         QTEST(d.b.shown("lblKonfFrequenzNeu"), "caption");
     }
 
@@ -112,10 +111,10 @@ private slots:
         QFETCH(Frequency, c);
         DigitalBench d;
         d.s.meter.Ueberlauf = c.overflow;
-        d.s.chooseDigital(1);
+        d.digital.chooseDigital(1);
         QCOMPARE(d.s.meter.Frequenzbereich, 0);
         d.s.display.setSelection("regkor2", 1);
-        QCOMPARE(d.s.boxChanged(c.box, c.typed), c.shown);
+        QCOMPARE(d.digital.boxChanged(c.box, c.typed), c.shown);
         const bool min = c.box == Box::FrequenzMin, refused = c.shown != c.typed;
         QCOMPARE(min ? d.s.meter.FrequenzMin : d.s.meter.FrequenzMax, c.hz);
         QCOMPARE(d.b.shown(min ? "lblNDFrequenzmin" : "lblNDFrequenzmax"), QString::number(c.hz));
@@ -139,18 +138,18 @@ private slots:
         QFETCH(Pulse, c);
         DigitalBench d;
         d.s.settings.unit.Einheit = c.unit;
-        d.s.chooseDigital(2);
+        d.digital.chooseDigital(2);
         d.s.meter.Impulsbasis16 = c.base;
         d.s.meter.Impulsteiler = 12345;
         d.s.meter.Digitalflags = c.fraction ? 0x81 : 0x85;
-        d.s.boxChanged(Box::ImpWert, c.typed);
+        d.digital.boxChanged(Box::ImpWert, c.typed);
         QCOMPARE(d.b.dialogs.texts(),
                  QStringList(c.refusal > 0, QStringLiteral("Text %1").arg(c.refusal)));
         QCOMPARE(quint32(d.s.meter.Impulsteiler), c.divisor);
         QCOMPARE(d.s.meter.Digitalflags, c.fraction || c.refusal ? 0x85 : 0x81);
         QCOMPARE(d.b.shown("frmND.lblinfo_17"), c.pulseUnit);
         QCOMPARE(d.b.shown("lblNDWertigkeit").isEmpty(), c.refusal > 0);
-        d.s.boxChanged(Box::ImpWert, "0");
+        d.digital.boxChanged(Box::ImpWert, "0");
         QCOMPARE(d.b.shown("lblKonfImpWertNeu"), QString());
     }
 
@@ -164,9 +163,9 @@ private slots:
         QFETCH(int, ms);
         QFETCH(bool, plus);
         DigitalBench d;
-        d.s.pulseDurationMoved(ms);
-        d.s.choosePulsePolarity(plus ? 0 : 1);
-        d.s.chooseSwitchPolarity(plus ? 0 : 1);
+        d.digital.pulseDurationMoved(ms);
+        d.digital.choosePulsePolarity(plus ? 0 : 1);
+        d.digital.chooseSwitchPolarity(plus ? 0 : 1);
         QCOMPARE(d.b.shown("lblNDDauer"), QStringLiteral("%1 ms").arg(ms));
         QCOMPARE(d.s.meter.Polaritaet, plus ? "Plus" : "Minus");
         for (const QString picture : {"picKonfImpPol%1Neu", "PicKonfSchaltPol%1Neu"}) {

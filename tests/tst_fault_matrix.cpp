@@ -106,10 +106,10 @@ std::map<QString, Action> windowAndConsoleOperations() {
         {"configuration write",
          {Reach::StartUp,
           [](Rig& r) {
-              r.b.session.tickAnalog(2, true);
-              r.b.session.boxChanged(Session::Box::Schleich, QString::number(NewCreep));
+              r.b.features.analog.tickAnalog(2, true);
+              r.b.features.analog.boxChanged(Box::Schleich, QString::number(NewCreep));
           },
-          [](Rig& r) { return r.b.session.KonfigurationSchreiben() == Result::Written; },
+          [](Rig& r) { return r.b.features.write.KonfigurationSchreiben() == Result::Written; },
           [](Rig& r) {
               return byteOrder::readFloat32(r.b.sim.meter.eeprom(), address::Schleichmenge) ==
                      NewCreep;
@@ -118,8 +118,8 @@ std::map<QString, Action> windowAndConsoleOperations() {
          {Reach::StartUp,
           [](Rig& r) {
               r.b.features.points.selectPoint(NewPoint);
-              r.b.session.boxChanged(Session::Box::StpCounts, QString::number(NewPointCounts));
-              r.b.session.boxChanged(Session::Box::StpFlow, QStringLiteral("220"));
+              r.b.features.points.boxChanged(Box::StpCounts, QString::number(NewPointCounts));
+              r.b.features.points.boxChanged(Box::StpFlow, QStringLiteral("220"));
               r.b.features.points.applyPoint();
           },
           [](Rig& r) { return r.b.features.points.writeSupportPoints() == Result::Written; },
@@ -169,7 +169,7 @@ std::map<QString, Action> windowAndConsoleOperations() {
               ConfigFile c = configFile::parse(QString::fromLatin1(saved)).values;
               c.Schleichmenge = NewCreep;
               r.b.features.deviceData.loadConfig(c);
-              return r.b.session.KonfigurationSchreiben() == Result::Written;
+              return r.b.features.write.KonfigurationSchreiben() == Result::Written;
           },
           [](Rig& r) {
               return byteOrder::readFloat32(r.b.sim.meter.eeprom(), address::Schleichmenge) ==

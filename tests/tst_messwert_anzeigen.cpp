@@ -192,7 +192,7 @@ private slots:
         b.clock.schedule(b.clock.now() + 1.5, [&] { meanwhile = shown(); });
         if (operation == "configuration write") {
             b.features.deviceData.loadConfig(b.features.deviceData.currentConfig());
-            b.session.KonfigurationSchreiben();
+            b.features.write.KonfigurationSchreiben();
         }
         if (operation == "support-point write") b.features.points.writeSupportPoints();
         if (operation == "connection check") b.session.connectMeter();

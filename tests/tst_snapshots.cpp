@@ -88,9 +88,9 @@ Result write(Bench& b, const QString& operation) {
     if (operation == "restore")
         return b.features.snapshots.restoreSnapshot(
             e.replace(address::Schleichmenge, 4, byteOrder::float32(0.75f)));
-    s.tickAnalog(2, true);
-    s.boxChanged(Session::Box::Schleich, QStringLiteral("0.75"));
-    return s.KonfigurationSchreiben();
+    b.features.analog.tickAnalog(2, true);
+    b.features.analog.boxChanged(Box::Schleich, QStringLiteral("0.75"));
+    return b.features.write.KonfigurationSchreiben();
 }
 
 }  // namespace

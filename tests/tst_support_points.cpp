@@ -13,7 +13,6 @@
 
 namespace {
 
-using Box = Session::Box;
 using Result = WriteResult;
 using Kind = curveTable::Fault::Kind;
 
@@ -44,8 +43,8 @@ void edit(Bench& b, int point, const QString& steps) {
     const QStringList s = steps.split(' ');
     for (int i = 0; i < s.size(); ++i) {
         if (s[i] == "type") {
-            b.session.boxChanged(Box::StpCounts, s[++i]);
-            b.session.boxChanged(Box::StpFlow, s[++i]);
+            b.features.points.boxChanged(Box::StpCounts, s[++i]);
+            b.features.points.boxChanged(Box::StpFlow, s[++i]);
         }
         if (s[i] == "yes" || s[i] == "no")
             b.dialogs.answers << (s[i] == "yes" ? Answer::Yes : Answer::No);

@@ -40,7 +40,7 @@ private slots:
         QTest::addColumn<QStringList>("frames");
         QTest::newRow("overflow caps the variable band at 2272 Hz")
             << Edit([](MeterParameters& m, EditState& e) {
-                   e.optDigital = 1, m.Ueberlauf = 1, m.FrequenzMax = 2400, m.MEW = 150;
+                   e.digital.optDigital = 1, m.Ueberlauf = 1, m.FrequenzMax = 2400, m.MEW = 150;
                })
             << 1.0 << QStringList{"09 0D 08 E0", "08 00 09",    "08 02 84", "08 05 00",
                                   "09 0E 00 0A", "09 0D 08 E0", "08 06 05", "08 07 0A"};
@@ -49,20 +49,23 @@ private slots:
             << Edit([](MeterParameters& m, auto&) { m.Ueberlauf = 1, m.MEW = 190; }) << 1.0
             << QStringList{"0A 02 00 00 34 43", "0A 00 F8 CF 07 00", "08 02 85"};
         QTest::newRow("pulse of 256 ms is sent as 0") << Edit([](MeterParameters& m, EditState& e) {
-            e.optDigital = 2, m.Impulsdauer = 256, m.Impulswert = 100, m.MEW = 10;
+            e.digital.optDigital = 2, m.Impulsdauer = 256, m.Impulswert = 100, m.MEW = 10;
         }) << 1.0 << QStringList{"08 00 15", "08 02 81", "08 04 00", "0A 00 DC 4E 25 02"};
         QTest::newRow("range 0 - 5 V, error up, creep and filter, overflow byte")
             << Edit([](MeterParameters& m, EditState& e) {
-                   e.chkKonfAnalog = {true, false, true, true, true, true, false};
-                   e.ListAnalogAus = 2, e.ListKonfErr = 3, e.SchleichmengeNeu = 0.5f;
-                   e.Daempfungszeit = 1000, e.FilterfaktorNeu = 65469, m.Ueberlauf = 1;
+                   e.analog.chkKonfAnalog = {true, false, true, true, true, true, false};
+                   e.analog.ListAnalogAus = 2, e.analog.ListKonfErr = 3,
+                   e.analog.SchleichmengeNeu = 0.5f;
+                   e.analog.Daempfungszeit = 1000, e.analog.FilterfaktorNeu = 65469,
+                   m.Ueberlauf = 1;
                    m.MEW = 100;
                })
             << 60.0 << QStringList{"08 00 16",    "08 01 11", "0A 05 00 00 F0 41",
                                    "09 02 FF BD", "08 01 81", "0F 01 01 D4"};
         QTest::newRow("new full scale and MOG in kg/min")
             << Edit([](auto&, EditState& e) {
-                   e.chkKonfAnalog[1] = e.chkKonfAnalog[6] = true, e.MEWNeu = 2;
+                   e.analog.chkKonfAnalog[1] = e.analog.chkKonfAnalog[6] = true,
+                   e.analog.MEWNeu = 2;
                })
             << 60.0
             << QStringList{"0A 02 00 00 F0 42", "0A 00 41 1D BF 02", "08 02 85",
@@ -87,7 +90,9 @@ private slots:
         QTest::addColumn<int>("text");
         QTest::addColumn<int>("title");
         const auto full = [](float v) {
-            return Edit([v](auto&, EditState& e) { e.chkKonfAnalog[1] = true, e.MEWNeu = v; });
+            return Edit([v](auto&, EditState& e) {
+                e.analog.chkKonfAnalog[1] = true, e.analog.MEWNeu = v;
+            });
         };
         const auto mew = int(ConfigValue::MEW), pulse = int(ConfigValue::Impulswert);
         QTest::newRow("full scale above MOG") << full(201) << mew << 21 << 22;
@@ -95,28 +100,30 @@ private slots:
         QTest::newRow("a full scale within MOG keeps the pulses in time")
             << full(199) << -1 << 0 << 0;
         QTest::newRow("pulses that cannot keep up") << Edit([](MeterParameters& m, EditState& e) {
-            e.optDigital = 2, m.Impulswert = 0.001f;
+            e.digital.optDigital = 2, m.Impulswert = 0.001f;
         }) << pulse << 43 << 44;
         QTest::newRow("an amount per pulse no divisor gives")
             << Edit([](MeterParameters& m, EditState& e) {
-                   e.optDigital = 2, m.Impulswert = 0.00001f;
+                   e.digital.optDigital = 2, m.Impulswert = 0.00001f;
                })
             << pulse << 29 << 30;
-        QTest::newRow("switch above 1.1 MOG")
-            << Edit([](MeterParameters& m, EditState& e) { e.optDigital = 3, m.SchaltMax = 221; })
-            << int(ConfigValue::SchaltMax) << 26 << 52;
+        QTest::newRow("switch above 1.1 MOG") << Edit([](MeterParameters& m, EditState& e) {
+            e.digital.optDigital = 3, m.SchaltMax = 221;
+        }) << int(ConfigValue::SchaltMax) << 26
+                                              << 52;
         QTest::newRow("switch maximum below minimum") << Edit([](MeterParameters& m, EditState& e) {
-            e.optDigital = 3, m.SchaltMin = 50, m.SchaltMax = 40;
+            e.digital.optDigital = 3, m.SchaltMin = 50, m.SchaltMax = 40;
         }) << int(ConfigValue::SchaltMax) << 27 << 52;
-        QTest::newRow("band from 0 Hz")
-            << Edit([](MeterParameters& m, EditState& e) { e.optDigital = 1, m.FrequenzMin = 0; })
-            << int(ConfigValue::FrequenzMin) << 39 << 42;
+        QTest::newRow("band from 0 Hz") << Edit([](MeterParameters& m, EditState& e) {
+            e.digital.optDigital = 1, m.FrequenzMin = 0;
+        }) << int(ConfigValue::FrequenzMin)
+                                        << 39 << 42;
         QTest::newRow("band upside down") << Edit([](MeterParameters& m, EditState& e) {
-            e.optDigital = 1, m.FrequenzMin = 1000;
+            e.digital.optDigital = 1, m.FrequenzMin = 1000;
         }) << int(ConfigValue::FrequenzMin)
                                           << 41 << 42;
         QTest::newRow("band above 2500 Hz") << Edit([](MeterParameters& m, EditState& e) {
-            e.optDigital = 1, m.FrequenzMax = 2600;
+            e.digital.optDigital = 1, m.FrequenzMax = 2600;
         }) << int(ConfigValue::FrequenzMax) << 40
                                             << 42;
     }
@@ -127,7 +134,7 @@ private slots:
         QFETCH(int, title);
         MeterParameters m = meter();
         EditState e;
-        e.chkKonfAnalog[2] = true;  // a creep flow to write besides
+        e.analog.chkKonfAnalog[2] = true;  // a creep flow to write besides
         edit(m, e);
         const WritePlan p = planConfigurationWrite(meter(), m, e, 1.0);
         QCOMPARE(p.refused(), value >= 0);

@@ -95,7 +95,7 @@ int writeConfig(const QString& port, const QString& file, const Options& o) {
     }
     return runWrite(tool, port, [&](Session& s) {
         const Refusal refused = tool.features.deviceData.loadConfig(f.values);
-        if (!refused.refused) return s.KonfigurationSchreiben();
+        if (!refused.refused) return tool.features.write.KonfigurationSchreiben();
         QTextStream(stderr) << "orbis-cli: " << refusalTexts::inFile(s.language, file, refused)
                             << Qt::endl;
         return WriteResult::Refused;
@@ -105,9 +105,10 @@ int writeConfig(const QString& port, const QString& file, const Options& o) {
 int writeFactory(const QString& port, const Options& o) {
     Headless tool(folderOf(o));
     if (!chooseUnit(tool.session, o.unit)) return Usage;
-    return runWrite(tool, port, [&tool](Session& s) {
-        return tool.features.deviceData.factorySettings() ? s.KonfigurationSchreiben()
-                                                          : WriteResult::Refused;
+    return runWrite(tool, port, [&tool](Session&) {
+        return tool.features.deviceData.factorySettings()
+                   ? tool.features.write.KonfigurationSchreiben()
+                   : WriteResult::Refused;
     });
 }
 

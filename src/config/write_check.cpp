@@ -33,12 +33,12 @@ public:
     bool digital() {
         if (w_.divisor && !pulse()) return false;
         switch (w_.digital) {
-            case EditState::VariableFrequency:
+            case DigitalEdit::VariableFrequency:
                 return band();
-            case EditState::Pulse:
+            case DigitalEdit::Pulse:
                 return at(w_.Impulsdauer >= 0 && w_.Impulsdauer <= PulseDurationMax,
                           ConfigValue::Impulsdauer, w_.Impulsdauer, "0 ≤ Impulsdauer ≤ 256 ms");
-            case EditState::Switch:
+            case DigitalEdit::Switch:
                 return switchThresholds();
             default:
                 return true;

@@ -32,7 +32,7 @@ const char* const Names[] = {"",
 
 constexpr int FractionFlag = 0x04;  // Digitalflags bit 2
 
-bool pulseStaysOn(const MeterParameters& m, const EditState& e) {
+bool pulseStaysOn(const MeterParameters& m, const DigitalEdit& e) {
     return e.optDigital < 0 && (m.Ausgangsart & outputLimits::PulseBit);
 }
 
@@ -53,7 +53,7 @@ void planDivisor(WriteIntent& w, const MeterParameters& asRead, const MeterParam
 }
 
 void analogIntent(WriteIntent& w, const MeterParameters& asRead, const MeterParameters& m,
-                  const EditState& e, double f) {
+                  const AnalogEdit& e, double f) {
     w.analog = e.chkKonfAnalog;
     w.range = e.ListAnalogAus;
     w.errorOutput = e.ListKonfErr;
@@ -75,9 +75,9 @@ void analogIntent(WriteIntent& w, const MeterParameters& asRead, const MeterPara
     w.MOG = e.chkKonfAnalog[6] || asRead.MOG <= 0 ? m.MOG : asRead.MOG;
 }
 
-void digitalIntent(WriteIntent& w, const MeterParameters& m, const EditState& e) {
+void digitalIntent(WriteIntent& w, const MeterParameters& m, const DigitalEdit& e) {
     w.digital = e.optDigital;
-    const bool variable = e.optDigital == EditState::VariableFrequency;
+    const bool variable = e.optDigital == DigitalEdit::VariableFrequency;
     w.Frequenzbereich = variable ? 0 : e.ListFrequenz == 0 ? 1 : 2;
     w.FrequenzMin = m.FrequenzMin;
     w.FrequenzMax = m.FrequenzMax;
@@ -107,9 +107,10 @@ int configFileLine(ConfigValue v) {
 WriteIntent writeIntent(const MeterParameters& asRead, const MeterParameters& m, const EditState& e,
                         double factor) {
     WriteIntent w;
-    analogIntent(w, asRead, m, e, factor);
-    digitalIntent(w, m, e);
-    w.divisor = e.optDigital == EditState::Pulse || (w.fullScale && pulseStaysOn(m, e));
+    analogIntent(w, asRead, m, e.analog, factor);
+    digitalIntent(w, m, e.digital);
+    w.divisor =
+        e.digital.optDigital == DigitalEdit::Pulse || (w.fullScale && pulseStaysOn(m, e.digital));
     if (w.divisor) planDivisor(w, asRead, m);
     return w;
 }

@@ -43,7 +43,7 @@ int configFileLine(ConfigValue v);
 // works out with them (a full scale the overflow lowers, the band's top the
 // overflow caps, the pulse divisor for the asked amount per pulse).
 struct WriteIntent {
-    std::array<bool, EditState::AnalogOptions> analog{};  // the analog options asked for
+    std::array<bool, AnalogEdit::Options> analog{};  // the analog options asked for
     int range = 0;           // 0 "0 - 20 mA", 1 "4 - 20 mA", 2 "0 - 5 V", 3 "0 - 10 V"
     int errorOutput = 0;     // 0 min, 1 max, 2 down, 3 up
     bool fullScale = false;  // MEW is asked: edited, or lowered for the overflow
@@ -54,7 +54,7 @@ struct WriteIntent {
     int Ueberlauf = 0;
     float MOG = 0;
 
-    int digital = -1;  // the output kind asked for (EditState::Digital), -1 none
+    int digital = -1;  // the output kind asked for (DigitalEdit::Kind), -1 none
     int Frequenzbereich = 0;
     int FrequenzMin = 0;
     int FrequenzMax = 0;

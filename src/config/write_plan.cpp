@@ -43,7 +43,7 @@ struct Planner {
     }
     void overflowLimits() {
         if (w.fullScale && !w.analog[1]) fullScale();
-        if (w.digital == EditState::VariableFrequency && w.bandTop() != w.FrequenzMax)
+        if (w.digital == DigitalEdit::VariableFrequency && w.bandTop() != w.FrequenzMax)
             word(wordparam::FrequenzMax, w.bandTop());
     }
     void analog() {
@@ -78,23 +78,23 @@ struct Planner {
     }
     void digital() {
         switch (w.digital) {
-            case EditState::StandardFrequency:
-            case EditState::VariableFrequency:
-                frequency(w.digital == EditState::VariableFrequency);
+            case DigitalEdit::StandardFrequency:
+            case DigitalEdit::VariableFrequency:
+                frequency(w.digital == DigitalEdit::VariableFrequency);
                 break;
-            case EditState::Pulse:
+            case DigitalEdit::Pulse:
                 byte(byteparam::Ausgangsart, (ausgangsart & 0x03) + 20);
                 byte(byteparam::Digitalflags, digitalFlags(w.pulsePlus));
                 byte(byteparam::Impulsdauer, w.Impulsdauer % 256);  // 256 ms is stored as 0
                 divisor();
                 break;
-            case EditState::Switch:
+            case DigitalEdit::Switch:
                 byte(byteparam::Ausgangsart, (ausgangsart & 0x03) + 64);
                 byte(byteparam::Digitalflags, w.switchPlus ? 141 : 140);
                 flow(floatparam::SchaltMin, w.SchaltMin);
                 flow(floatparam::SchaltMax, w.SchaltMax);
                 break;
-            case EditState::NoOutput:
+            case DigitalEdit::NoOutput:
                 byte(byteparam::Ausgangsart, ausgangsart & 0x03);
                 if (m.Digitalflags & SwitchActive)
                     byte(byteparam::Digitalflags, m.Digitalflags & ~SwitchActive);

@@ -51,15 +51,16 @@ int entryOf(const MeterParameters& m) {
 QString kindName(int kind) {
     const char* const names[] = {"Frequenz standard", "Frequenz variabel", "Impulsausgang",
                                  "Schaltausgang", "kein Ausgang"};
-    return kind >= 0 && kind <= EditState::NoOutput ? QLatin1String(names[kind]) : QString();
+    return kind >= 0 && kind <= DigitalEdit::NoOutput ? QLatin1String(names[kind]) : QString();
 }
 
 int kindOf(const MeterParameters& m) {
-    if (m.Ausgangsart & outputLimits::PulseBit) return EditState::Pulse;
+    if (m.Ausgangsart & outputLimits::PulseBit) return DigitalEdit::Pulse;
     if (m.Ausgangsart & 0x08)
-        return m.Frequenzbereich == 0 ? EditState::VariableFrequency : EditState::StandardFrequency;
-    if (m.Ausgangsart & 0x40) return EditState::Switch;
-    return EditState::NoOutput;
+        return m.Frequenzbereich == 0 ? DigitalEdit::VariableFrequency
+                                      : DigitalEdit::StandardFrequency;
+    if (m.Ausgangsart & 0x40) return DigitalEdit::Switch;
+    return DigitalEdit::NoOutput;
 }
 
 QString plusMinus(bool plus) {
@@ -104,20 +105,20 @@ public:
         text(ConfigValue::Digitalausgang, kindName(w.digital), kindName(kindOf(m_)));
         const bool plus = m_.Digitalflags & PolarityFlag;
         switch (w.digital) {
-            case EditState::StandardFrequency:
+            case DigitalEdit::StandardFrequency:
                 whole(ConfigValue::Frequenzbereich, w.Frequenzbereich, m_.Frequenzbereich);
                 break;
-            case EditState::VariableFrequency:
+            case DigitalEdit::VariableFrequency:
                 whole(ConfigValue::FrequenzMin, w.FrequenzMin, m_.FrequenzMin);
                 whole(ConfigValue::FrequenzMax, w.bandTop(), m_.FrequenzMax);
                 break;
-            case EditState::Pulse:
+            case DigitalEdit::Pulse:
                 // The meter stores 256 ms as 0 and reads 0 as 256.
                 whole(ConfigValue::Impulsdauer, w.Impulsdauer ? w.Impulsdauer : 256,
                       m_.Impulsdauer);
                 text(ConfigValue::Polaritaet, plusMinus(w.pulsePlus), plusMinus(plus));
                 break;
-            case EditState::Switch:
+            case DigitalEdit::Switch:
                 flow(ConfigValue::SchaltMin, w.SchaltMin, m_.SchaltMin);
                 flow(ConfigValue::SchaltMax, w.SchaltMax, m_.SchaltMax);
                 text(ConfigValue::SchaltPolaritaet, plusMinus(w.switchPlus), plusMinus(plus));

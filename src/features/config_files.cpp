@@ -19,10 +19,11 @@ ConfigFile DeviceData::currentConfig() const {
     c.Analogbereich = m.Analogbereich;
     c.Digitalflags = m.Digitalflags;
     c.Konfigbyte3 = m.Konfigbyte3;
-    c.MEW = fromMeter ? m.MEW : core_.edit.MEWNeu;
-    c.Schleichmenge = fromMeter ? m.Schleichmenge : core_.edit.SchleichmengeNeu;
-    c.Daempfungszeit = core_.edit.chkKonfAnalog[3] || m.Filterfaktor <= 0 || m.Filterfaktor >= 65535
-                           ? core_.edit.Daempfungszeit
+    const AnalogEdit& a = analog_.edit();
+    c.MEW = fromMeter ? m.MEW : a.MEWNeu;
+    c.Schleichmenge = fromMeter ? m.Schleichmenge : a.SchleichmengeNeu;
+    c.Daempfungszeit = a.chkKonfAnalog[3] || m.Filterfaktor <= 0 || m.Filterfaktor >= 65535
+                           ? a.Daempfungszeit
                            : dampingPosition(m.Filterfaktor);
     c.Frequenzbereich = m.Frequenzbereich;
     c.FrequenzMin = m.FrequenzMin;
@@ -32,8 +33,9 @@ ConfigFile DeviceData::currentConfig() const {
     c.Polaritaet = m.Polaritaet;
     c.SchaltMin = m.SchaltMin;
     c.SchaltMax = m.SchaltMax;
-    c.SchaltPolaritaet =
-        core_.edit.SchaltPolaritaet.isEmpty() ? m.Polaritaet : core_.edit.SchaltPolaritaet;
+    c.SchaltPolaritaet = digital_.edit().SchaltPolaritaet.isEmpty()
+                             ? m.Polaritaet
+                             : digital_.edit().SchaltPolaritaet;
     c.Ueberlauf = m.Ueberlauf;
     return c;
 }
@@ -76,11 +78,12 @@ void DeviceData::deleteConfig() {
 namespace {
 
 int digitalOption(int ausgangsart, int frequenzbereich) {
-    if (ausgangsart & 0x04) return EditState::Pulse;
+    if (ausgangsart & 0x04) return DigitalEdit::Pulse;
     if (ausgangsart & 0x08)
-        return frequenzbereich == 0 ? EditState::VariableFrequency : EditState::StandardFrequency;
-    if (ausgangsart & 0x40) return EditState::Switch;
-    return EditState::NoOutput;
+        return frequenzbereich == 0 ? DigitalEdit::VariableFrequency
+                                    : DigitalEdit::StandardFrequency;
+    if (ausgangsart & 0x40) return DigitalEdit::Switch;
+    return DigitalEdit::NoOutput;
 }
 
 // The range list's entry for the range bits 0 to 3 of Analogbereich.
@@ -123,34 +126,35 @@ Refusal fileShape(const ConfigFile& c) {
 Refusal DeviceData::loadConfig(const ConfigFile& c) {
     if (const Refusal shape = fileShape(c); shape.refused) return shape;
     MeterParameters m = core_.meter;
-    EditState e = core_.edit;
+    EditState e{analog_.edit(), digital_.edit()};
     m.Ausgangsart = c.Ausgangsart, m.Analogbereich = c.Analogbereich;
     m.Digitalflags = c.Digitalflags, m.Konfigbyte3 = c.Konfigbyte3;
-    m.MEW = e.MEWNeu = c.MEW;
-    m.Schleichmenge = e.SchleichmengeNeu = c.Schleichmenge;
-    e.Daempfungszeit = c.Daempfungszeit;
+    m.MEW = e.analog.MEWNeu = c.MEW;
+    m.Schleichmenge = e.analog.SchleichmengeNeu = c.Schleichmenge;
+    e.analog.Daempfungszeit = c.Daempfungszeit;
     const bool sameDamping = m.Filterfaktor > 0 && m.Filterfaktor < 65535 &&
                              dampingPosition(m.Filterfaktor) == c.Daempfungszeit;
-    e.FilterfaktorNeu = sameDamping ? m.Filterfaktor : filterFactorFor(c.Daempfungszeit);
+    e.analog.FilterfaktorNeu = sameDamping ? m.Filterfaktor : filterFactorFor(c.Daempfungszeit);
     m.Frequenzbereich = c.Frequenzbereich, m.FrequenzMin = qint16(c.FrequenzMin);
     m.FrequenzMax = qint16(c.FrequenzMax);
     m.Impulsbasis16 = impulsbasis16(c.MEW);
     m.Impulswert = c.Impulswert;
     m.Impulsdauer = c.Impulsdauer, m.Polaritaet = c.Polaritaet;
     m.SchaltMin = c.SchaltMin, m.SchaltMax = c.SchaltMax;
-    e.SchaltPolaritaet = c.SchaltPolaritaet;
+    e.digital.SchaltPolaritaet = c.SchaltPolaritaet;
     m.Ueberlauf = c.Ueberlauf;
-    e.chkKonfAnalog = {true, true, true, true, true, true, false};
-    e.ListAnalogAus = rangeEntry(c.Analogbereich);
-    e.ListKonfErr = qMax(0, analogOutput::errorBehavior(c.Analogbereich));
-    e.ListFrequenz = c.Frequenzbereich == 2 ? 1 : 0;
-    e.optDigital = digitalOption(c.Ausgangsart, c.Frequenzbereich);
+    e.analog.chkKonfAnalog = {true, true, true, true, true, true, false};
+    e.analog.ListAnalogAus = rangeEntry(c.Analogbereich);
+    e.analog.ListKonfErr = qMax(0, analogOutput::errorBehavior(c.Analogbereich));
+    e.digital.ListFrequenz = c.Frequenzbereich == 2 ? 1 : 0;
+    e.digital.optDigital = digitalOption(c.Ausgangsart, c.Frequenzbereich);
     // The file is taken only when the write would take it.
     const WritePlan plan =
         planConfigurationWrite(core_.meterAsRead(), m, e, core_.settings.unit.Umrechnungsfaktor);
     if (plan.refused()) return plan.refusal;
     core_.meter = m;
-    core_.edit = e;
+    analog_.take(e.analog);
+    digital_.take(e.digital);
     core_.refreshControls();
     return {};
 }

@@ -20,7 +20,9 @@ QString deviceDataCaption(Language s, const QString& fileName) {
 
 }  // namespace
 
-DeviceData::DeviceData(Session& core) : core_(core) {
+DeviceData::DeviceData(Session& core, AnalogEditor& analog, DigitalEditor& digital,
+                       ConfigurationWrite& write)
+    : core_(core), analog_(analog), digital_(digital), write_(write) {
     core.addControls([this](ControlInputs& in) { in.deviceDataShown = shown_; });
 }
 
@@ -36,7 +38,7 @@ void DeviceData::deviceDataButton(Button b) {
         case Button::Write:
             core_.setWaitCursor(true);
             core_.display.setSelection(QStringLiteral("regkor2"), OverviewPage);
-            core_.KonfigurationSchreiben();
+            write_.KonfigurationSchreiben();
             core_.setWaitCursor(false);
             break;
         case Button::SaveFile:
@@ -45,9 +47,7 @@ void DeviceData::deviceDataButton(Button b) {
             break;
         case Button::Read:
             core_.display.setSelection(QStringLiteral("regkor2"), OverviewPage);
-            core_.edit.chkKonfAnalog = {};
-            core_.edit.optDigital = -1;
-            core_.refreshControls();
+            core_.discardEdits();
             core_.readMeterAgain();
             break;
         case Button::Analog:
@@ -63,22 +63,16 @@ void DeviceData::deviceDataButton(Button b) {
 }
 
 void DeviceData::discardEdit() {
-    core_.edit.chkKonfAnalog = {};
-    core_.leaveOverflow();
-    core_.edit.optDigital = -1;
+    analog_.leaveOverflow();
     core_.display.setSelection(QStringLiteral("regkor2"), OverviewPage);
-    core_.refreshControls();
+    core_.discardEdits();
 }
 
 // The loaded or factory configuration in the editors and the device data
 // window, beside the meter's current one.
 void DeviceData::applyConfiguration() {
-    ::WerteAnzeigen(core_.meter, core_.settings.unit, core_.edit, core_.language, core_.display,
-                    Columns::NewOnly);
-    core_.display.put(core_.boxName(Session::Box::MEW), Aspect::Text, boxForm(core_.meter.MEW));
-    core_.display.put(core_.boxName(Session::Box::Schleich), Aspect::Text,
-                      boxForm(core_.meter.Schleichmenge));
-    core_.showDamping(core_.edit.Daempfungszeit, core_.edit.FilterfaktorNeu);
+    core_.showValues(Columns::NewOnly);
+    analog_.showTaken();
     core_.display.setText(QStringLiteral("frmND"),
                           deviceDataCaption(core_.language, core_.state.configFileName));
     showDeviceData();

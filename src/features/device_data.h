@@ -3,6 +3,9 @@
 #include <QString>
 
 #include "config/write_check.h"
+#include "features/analog_editor.h"
+#include "features/configuration_write.h"
+#include "features/digital_editor.h"
 #include "files/config_file.h"
 #include "session/session.h"
 
@@ -11,7 +14,8 @@
 // factory settings. Its buttons write, save, read again or go back to a page.
 class DeviceData {
 public:
-    explicit DeviceData(Session& core);
+    DeviceData(Session& core, AnalogEditor& analog, DigitalEditor& digital,
+               ConfigurationWrite& write);
 
     // Configuration files. The configuration in hand: the meter's while one is
     // connected, otherwise the values prepared in the editors.
@@ -43,5 +47,8 @@ private:
     void discardEdit();
 
     Session& core_;
+    AnalogEditor& analog_;
+    DigitalEditor& digital_;
+    ConfigurationWrite& write_;
     bool shown_ = false;
 };

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "features/analog_editor.h"
 #include "features/calibration_reset.h"
+#include "features/configuration_write.h"
 #include "features/counts_window.h"
 #include "features/device_data.h"
+#include "features/digital_editor.h"
 #include "features/language_choice.h"
 #include "features/password.h"
 #include "features/port_choice.h"
@@ -22,6 +25,9 @@ struct Features {
     PortChoice ports;
     LanguageChoice languages;
     Units units;
+    DigitalEditor digital;
+    AnalogEditor analog;
+    ConfigurationWrite write;
     DeviceData deviceData;
     CountsWindow counts;
     SupportPoints points;

@@ -10,14 +10,15 @@ constexpr int ReportFailed = 5;  // the number of a report that could not be lai
 
 }  // namespace
 
-Reports::Reports(Session& core) : core_(core) {}
+Reports::Reports(Session& core, const DigitalEditor& digital) : core_(core), digital_(digital) {}
 
 report::Document Reports::reportDocument(Report r) const {
     const QDateTime now = QDateTime::currentDateTime();
     switch (r) {
         case Report::Configuration:
             return report::configurationReport(core_.meter, core_.settings.unit,
-                                               core_.edit.Impulswertigkeit, core_.language, now);
+                                               digital_.edit().Impulswertigkeit, core_.language,
+                                               now);
         case Report::Service:
             return report::serviceReport(core_.meter, now);
         case Report::Eeprom:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "features/digital_editor.h"
 #include "files/report.h"
 #include "session/session.h"
 
@@ -7,7 +8,7 @@
 // preview, printing or PDF.
 class Reports {
 public:
-    explicit Reports(Session& core);
+    Reports(Session& core, const DigitalEditor& digital);
 
     enum class Report { Configuration, Service, Eeprom };
     report::Document reportDocument(Report r) const;
@@ -15,4 +16,5 @@ public:
 
 private:
     Session& core_;
+    const DigitalEditor& digital_;
 };

@@ -30,9 +30,13 @@ int pointsOf(const QByteArray& image) {
 
 }  // namespace
 
-Snapshots::Snapshots(Session& core, Password& password, DeviceData& deviceData,
-                     SupportPoints& points)
-    : core_(core), password_(password), deviceData_(deviceData), points_(points) {}
+Snapshots::Snapshots(Session& core, const Parts& parts)
+    : core_(core),
+      password_(parts.password),
+      deviceData_(parts.deviceData),
+      points_(parts.points),
+      analog_(parts.analog),
+      write_(parts.write) {}
 
 QStringList Snapshots::restoreChanges(const QByteArray& image) {
     const QByteArray held = core_.linkState.EEPromInhalt.mid(1);
@@ -98,9 +102,9 @@ WriteResult Snapshots::restoreConfiguration(const MeterParameters& snapshot) {
     deviceData_.loadConfig(wanted);
     if (snapshot.MOG != held.MOG) {
         core_.meter.MOG = snapshot.MOG;
-        core_.edit.chkKonfAnalog[6] = true;
+        analog_.askRangeLimit();
     }
-    return core_.KonfigurationSchreiben();
+    return write_.KonfigurationSchreiben();
 }
 
 // Through the support-point write: the snapshot's points and none after them.
@@ -114,7 +118,7 @@ WriteResult Snapshots::restoreCurve(const QByteArray& image, const MeterParamete
         core_.meter.StpFlow[size_t(i)] = given ? snapshot.StpFlow[size_t(i)] : 0.0f;
     }
     core_.meter.StpAnzahl = snapshot.StpAnzahl;
-    core_.edit.StpNeu = false;
+    points_.forgetInsert();
     return points_.writeSupportPoints();
 }
 

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include "features/analog_editor.h"
+#include "features/configuration_write.h"
 #include "features/device_data.h"
 #include "features/password.h"
 #include "features/support_points.h"
@@ -13,7 +15,14 @@
 // kept by the core before every write.
 class Snapshots {
 public:
-    Snapshots(Session& core, Password& password, DeviceData& deviceData, SupportPoints& points);
+    struct Parts {
+        Password& password;
+        DeviceData& deviceData;
+        SupportPoints& points;
+        AnalogEditor& analog;
+        ConfigurationWrite& write;
+    };
+    Snapshots(Session& core, const Parts& parts);
 
     // What restoring the image (512 bytes) would change, one line a value;
     // whether that touches the curve or the calibration, which the service password guards.
@@ -36,4 +45,6 @@ private:
     Password& password_;
     DeviceData& deviceData_;
     SupportPoints& points_;
+    AnalogEditor& analog_;
+    ConfigurationWrite& write_;
 };

@@ -73,7 +73,7 @@ void SupportPoints::showFirstPoint() {
 
 void SupportPoints::selectPoint(int p) {
     p = qBound(1, p, MaxPoints);
-    core_.edit.StpPunkt = p;
+    point_ = p;
     core_.display.put(QStringLiteral("vscrStp"), Aspect::Value, p);
     core_.display.setText(QStringLiteral("lblStpNr"), QString::number(p));
     fillPointBoxes(p);
@@ -84,84 +84,83 @@ void SupportPoints::selectPoint(int p) {
                               Aspect::Background,
                               i == p ? color::LightYellow : color::SystemWindow);
     }
-    core_.focus(core_.boxName(Session::Box::StpCounts));
+    core_.focus(boxName(Box::StpCounts));
 }
 
 void SupportPoints::fillPointBoxes(int p) {
     const qint32 c = core_.meter.StpCounts[size_t(p)];
     const float f = core_.meter.StpFlow[size_t(p)];
-    core_.display.put(core_.boxName(Session::Box::StpCounts), Aspect::Text,
+    core_.display.put(boxName(Box::StpCounts), Aspect::Text,
                       c == 0 ? QString() : QString::number(c));
-    core_.display.put(core_.boxName(Session::Box::StpFlow), Aspect::Text,
+    core_.display.put(boxName(Box::StpFlow), Aspect::Text,
                       f == 0 && p >= 2 ? QString() : flowText(f));
 }
 
 void SupportPoints::pickCell(int grid, int row, int column) {
     if (!core_.state.Startphase || column < 1 || column > 2) return;
     const QString cell = core_.display.cell(QStringLiteral("tabStp_%1").arg(grid), row, column);
-    core_.display.put(core_.boxName(column == 1 ? Session::Box::StpCounts : Session::Box::StpFlow),
-                      Aspect::Text, cell);
+    core_.display.put(boxName(column == 1 ? Box::StpCounts : Box::StpFlow), Aspect::Text, cell);
 }
 
 void SupportPoints::applyPoint() {
-    const int p = core_.edit.StpPunkt;
-    const double c = leadingNumber(core_.display.text(core_.boxName(Session::Box::StpCounts)));
-    const double f = leadingNumber(core_.display.text(core_.boxName(Session::Box::StpFlow)));
+    const int p = point_;
+    const double c = leadingNumber(core_.display.text(boxName(Box::StpCounts)));
+    const double f = leadingNumber(core_.display.text(boxName(Box::StpFlow)));
     const Applied a = supportPointEditor::apply(core_.meter, p, c, f);
     if (a == Applied::Unchanged) {
         core_.message(core_.texts[SameValues], title(), Buttons::Ok, Symbol::Information);
     } else if (a == Applied::Gap) {
-        core_.edit.StpNeu = false;  // an apply ends a pending insert, even one refused for a gap
+        inserting_ = false;  // an apply ends a pending insert, even one refused for a gap
         core_.message(core_.texts[PointAfterGap], title(), Buttons::Ok, Symbol::Critical);
         fillPointBoxes(p);
     } else {
-        core_.edit.StpNeu = false;
+        inserting_ = false;
         const supportPoints::Row r = supportPoints::row(p, 0, 0);
         core_.display.setCell(r.grid, r.row, 1, QString::number(core_.meter.StpCounts[size_t(p)]));
         core_.display.setCell(r.grid, r.row, 2,
                               QLocale().toString(core_.meter.StpFlow[size_t(p)], 'g', 7));
         pointsChanged();
     }
-    core_.focus(core_.boxName(Session::Box::StpCounts));
+    core_.focus(boxName(Box::StpCounts));
 }
 
 void SupportPoints::insertPoint() {
-    if (core_.edit.StpNeu) {
+    if (inserting_) {
         core_.message(QStringLiteral("Es kann immer nur ein neuer Stützpunkt eingefügt werden !"),
                       QStringLiteral("Fehler bei Stützpunkt Eingabe"), Buttons::Ok,
                       Symbol::Information);
         return;
     }
-    const int p = core_.edit.StpPunkt;
+    const int p = point_;
     if (!supportPointEditor::insert(core_.meter, p)) {
         core_.message(core_.texts[TableFull], title(), Buttons::Ok, Symbol::Information);
-        core_.focus(core_.boxName(Session::Box::StpCounts));
+        core_.focus(boxName(Box::StpCounts));
         return;
     }
-    core_.edit.StpNeu = true;
+    inserting_ = true;
     showSupportPoints(core_.meter, core_.display);
     const supportPoints::Row r = supportPoints::row(p, 0, 0);
     core_.display.setCell(r.grid, r.row, 1, QStringLiteral("0"));
     core_.display.setCell(r.grid, r.row, 2, QStringLiteral("0"));
-    core_.display.put(core_.boxName(Session::Box::StpCounts), Aspect::Text, QString());
-    core_.display.put(core_.boxName(Session::Box::StpFlow), Aspect::Text, QString());
+    core_.display.put(boxName(Box::StpCounts), Aspect::Text, QString());
+    core_.display.put(boxName(Box::StpFlow), Aspect::Text, QString());
     pointsChanged();
-    core_.focus(core_.boxName(Session::Box::StpCounts));
+    core_.focus(boxName(Box::StpCounts));
 }
 
 void SupportPoints::deletePoint() {
-    core_.edit.StpNeu = false;
+    inserting_ = false;
     if (core_.message(core_.texts[DeleteQuestion], title(), Buttons::YesNo, Symbol::Question) !=
         Answer::Yes) {
-        core_.focus(core_.boxName(Session::Box::StpCounts));
+        core_.focus(boxName(Box::StpCounts));
         return;
     }
-    const int p = core_.edit.StpPunkt;
+    const int p = point_;
     supportPointEditor::remove(core_.meter, p);
     showSupportPoints(core_.meter, core_.display);
     fillPointBoxes(p);
     pointsChanged();
-    core_.focus(core_.boxName(Session::Box::StpCounts));
+    core_.focus(boxName(Box::StpCounts));
 }
 
 void SupportPoints::pointsChanged() {
@@ -177,7 +176,7 @@ WriteResult SupportPoints::writeSupportPoints() {
     Operation operation(core_);
     if (!core_.keepSnapshot("write-curve")) return WriteResult::Refused;
     core_.setCountsTimer(false);
-    if (core_.edit.StpNeu) {
+    if (inserting_) {
         core_.message(QStringLiteral("Es ist noch ein Stützpunkt zum Einfügen gewählt !"), title(),
                       Buttons::Ok, Symbol::Information);
         core_.setCountsTimer(true);
@@ -215,8 +214,7 @@ WriteResult SupportPoints::writeSupportPoints() {
     if (!core_.linkState.Verbunden || !core_.EEPromLesen())
         return endPointWrite(WriteResult::Failed);
     core_.decodeAndShow();
-    core_.edit.chkKonfAnalog = {};
-    core_.edit.optDigital = -1;
+    core_.discardEdits();
     return endPointWrite(core_.verdict(differences(core_.language, asked, core_.meter)));
 }
 

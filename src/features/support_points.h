@@ -1,5 +1,6 @@
 #pragma once
 
+#include "features/entry_boxes.h"
 #include "session/session.h"
 
 // The support-point editor of the service page: the current point, a grid
@@ -9,6 +10,8 @@ class SupportPoints {
 public:
     explicit SupportPoints(Session& core);
 
+    // The counts and flow boxes.
+    QString boxChanged(Box b, const QString& typed) { return enterPoint(core_, b, typed); }
     void selectPoint(int p);
     void pickCell(int grid, int row, int column);
     void applyPoint();
@@ -19,6 +22,8 @@ public:
     void showFirstPoint();
     // The table was edited since the meter was read.
     bool changed() const { return changed_; }
+    // A point inserted and not yet given its values is given up.
+    void forgetInsert() { inserting_ = false; }
 
 private:
     void fillPointBoxes(int p);
@@ -26,5 +31,7 @@ private:
     WriteResult endPointWrite(WriteResult r);
 
     Session& core_;
-    bool changed_ = false;  // the table was edited since it was read
+    bool changed_ = false;    // the table was edited since it was read
+    int point_ = 1;           // the point the boxes show
+    bool inserting_ = false;  // an inserted point still waits for its values
 };

@@ -15,7 +15,7 @@ Units::Units(Session& core) : core_(core) {}
 
 void Units::openUnitTask(Task t) {
     if (t == Task::UnitAdd) {
-        core_.edit.newUnit = Unit{QString(), 0.0, QString(), QString()};
+        newUnit_ = Unit{QString(), 0.0, QString(), QString()};
         for (const char* box :
              {"txtEinheitName", "TxtEinheitFaktor", "txtNormzustand", "txtGasart"})
             core_.display.put(QLatin1String(box), Aspect::Text, QString());
@@ -58,7 +58,7 @@ void Units::selectUnit(int position) {
 // The factor box keeps digits and one period, so the factor held is always
 // the number it shows (0 while it shows none).
 QString Units::unitFieldChanged(UnitField field, const QString& text) {
-    Unit& u = core_.edit.newUnit;
+    Unit& u = newUnit_;
     if (field == UnitField::Factor) {
         QString shown;
         for (const QChar c : text)
@@ -79,7 +79,7 @@ QString Units::unitFieldChanged(UnitField field, const QString& text) {
 
 // The file reads its fields without the blanks around them, and so does the table.
 void Units::storeUnit() {
-    Unit u = core_.edit.newUnit;
+    Unit u = newUnit_;
     if (!(u.Umrechnungsfaktor > 0)) {
         core_.message(core_.texts[textNo::UnitFactorInvalid], core_.texts[textNo::TitleUnitFactor],
                       Buttons::Ok, Symbol::Critical);

@@ -24,4 +24,5 @@ private:
     bool unitsFileEdited(unitsFile::Result r, const QString& error);
 
     Session& core_;
+    Unit newUnit_{QString(), 0.0, QString(), QString()};  // being entered in the add frame
 };

@@ -18,7 +18,7 @@ void menus(QVector<ControlSetting>& out, const ControlInputs& s) {
     enable(out, QStringLiteral("mnuhaupt_2"), s.meterRead);
     enable(out, QStringLiteral("mnuhaupt_3"), s.meterRead);
     // Writing the configuration waits for something to write.
-    enable(out, QStringLiteral("mnusicher_0"), s.pending && !s.writing);
+    enable(out, QStringLiteral("mnusicher_0"), s.pending() && !s.writing);
     enable(out, QStringLiteral("mnusicher_1"), s.meterRead);
     // A snapshot is written back only to a meter that answers, while nothing else runs.
     enable(out, QStringLiteral("mnusicher_2"),
@@ -33,7 +33,7 @@ void pages(QVector<ControlSetting>& out, const ControlInputs& s) {
     for (int tab = 1; tab <= 3; ++tab)
         enable(out, QStringLiteral("regkor2_%1").arg(tab), s.checked);
     enable(out, QStringLiteral("frmND.cmdNDLesen"), !s.linkDown);
-    enable(out, QStringLiteral("frmND.cmdNDspeichern"), s.pending && !s.linkDown && !s.writing);
+    enable(out, QStringLiteral("frmND.cmdNDspeichern"), s.pending() && !s.linkDown && !s.writing);
 }
 
 void frames(QVector<ControlSetting>& out, const ControlInputs& s) {
@@ -61,8 +61,8 @@ void showAll(QVector<ControlSetting>& out, std::initializer_list<const char*> na
 }
 
 // Each ticked option of the analog page shows its input.
-void analogEditor(QVector<ControlSetting>& out, const EditState& e) {
-    static const std::initializer_list<const char*> inputs[EditState::AnalogOptions] = {
+void analogEditor(QVector<ControlSetting>& out, const ControlInputs& s) {
+    static const std::initializer_list<const char*> inputs[AnalogEdit::Options] = {
         {"ListAnalogAus"},
         {"txtKonfMEW", "lblinfo_15"},
         {"txtKonfSchleich", "lblinfo_28"},
@@ -71,8 +71,8 @@ void analogEditor(QVector<ControlSetting>& out, const EditState& e) {
         {"ListUeberlauf"},
         {"txtKonfMOG", "lblinfo_94"}};
     bool any = false;
-    for (int i = 0; i < EditState::AnalogOptions; ++i) {
-        const bool ticked = e.chkKonfAnalog[size_t(i)];
+    for (int i = 0; i < AnalogEdit::Options; ++i) {
+        const bool ticked = s.analogTicked[size_t(i)];
         out.append({QStringLiteral("chkKonfAnalog_%1").arg(i), ControlSetting::Checked, ticked});
         showAll(out, inputs[i], ticked);
         any = any || ticked;
@@ -82,8 +82,9 @@ void analogEditor(QVector<ControlSetting>& out, const EditState& e) {
 
 // The chosen kind of the digital page shows its inputs and new values, here
 // and in the device data window.
-void digitalEditor(QVector<ControlSetting>& out, const EditState& e) {
-    static const std::initializer_list<const char*> inputs[EditState::NoOutput] = {
+void digitalEditor(QVector<ControlSetting>& out, const ControlInputs& s) {
+    const int chosen = s.digitalChosen;
+    static const std::initializer_list<const char*> inputs[DigitalEdit::NoOutput] = {
         {"ListFrequenz", "lblinfo_36", "lblKonfFrequenzNeu"},
         {"txtFrequenzmin", "lblinfo_37", "txtFrequenzmax", "lblinfo_38", "lblFrequenzminNeu",
          "lblFrequenzmaxNeu"},
@@ -91,16 +92,15 @@ void digitalEditor(QVector<ControlSetting>& out, const EditState& e) {
          "lblKonfImpWertNeu", "lblKonfImpDauerNeu", "pulsePolarityNew"},
         {"txtKonfSchaltMin", "lblinfo_41", "txtKonfSchaltMax", "lblinfo_42", "ListkonfSchaltPol",
          "lblKonfSchaltMinNeu", "lblKonfSchaltMaxNeu", "switchPolarityNew"}};
-    static const char* const deviceDataFrames[EditState::NoOutput] = {
+    static const char* const deviceDataFrames[DigitalEdit::NoOutput] = {
         "raNDFrequenzstandard", "raNDFrequenzvariabel", "raNDImpuls", "raNDSchalt"};
-    for (int i = 0; i <= EditState::NoOutput; ++i)
-        out.append(
-            {QStringLiteral("optDigital_%1").arg(i), ControlSetting::Checked, e.optDigital == i});
-    for (int i = 0; i < EditState::NoOutput; ++i) {
-        showAll(out, inputs[i], e.optDigital == i);
-        if (e.optDigital >= 0) show(out, QLatin1String(deviceDataFrames[i]), e.optDigital == i);
+    for (int i = 0; i <= DigitalEdit::NoOutput; ++i)
+        out.append({QStringLiteral("optDigital_%1").arg(i), ControlSetting::Checked, chosen == i});
+    for (int i = 0; i < DigitalEdit::NoOutput; ++i) {
+        showAll(out, inputs[i], chosen == i);
+        if (chosen >= 0) show(out, QLatin1String(deviceDataFrames[i]), chosen == i);
     }
-    show(out, QStringLiteral("raKonfDigiNeu"), e.optDigital >= 0);
+    show(out, QStringLiteral("raKonfDigiNeu"), chosen >= 0);
 }
 
 // The service page opens to the password; the upper range limit is a service setting.
@@ -126,14 +126,13 @@ void countsWindow(QVector<ControlSetting>& out, const ControlInputs& s, const Li
 
 }  // namespace
 
-QVector<ControlSetting> controlState(const ControlInputs& s, const EditState& e,
-                                     const LiveValues& l) {
+QVector<ControlSetting> controlState(const ControlInputs& s, const LiveValues& l) {
     QVector<ControlSetting> out;
     menus(out, s);
     pages(out, s);
     frames(out, s);
-    analogEditor(out, e);
-    digitalEditor(out, e);
+    analogEditor(out, s);
+    digitalEditor(out, s);
     service(out, s);
     countsWindow(out, s, l);
     return out;

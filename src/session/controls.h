@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <QVector>
+#include <array>
 
-#include "config/edit_state.h"
+#include "config/analog_edit.h"
+#include "config/digital_edit.h"
 #include "session/live_state.h"
 #include "session/session_state.h"
 
@@ -20,6 +22,15 @@ struct ControlInputs : SessionState {
     bool passwordChecking = true;  // the frame asks for the password, rather than saving one
     bool serviceOpen = false;      // the service page shows its data
     bool serviceUnlocked = false;  // the service password was accepted
+    std::array<bool, AnalogEdit::Options> analogTicked{};  // the analog options to write
+    int digitalChosen = -1;  // the digital output kind to write, -1 none
+
+    // Edited values wait to be written.
+    bool pending() const {
+        for (bool ticked : analogTicked)
+            if (ticked) return true;
+        return digitalChosen >= 0;
+    }
 };
 
 // Whether a control is usable, shown, or (an option) ticked.
@@ -31,6 +42,5 @@ struct ControlSetting {
 };
 
 // The one rule for which menus, tabs, buttons, frames and editor inputs are
-// usable and shown in a given state of the session and its edit.
-QVector<ControlSetting> controlState(const ControlInputs& s, const EditState& e = EditState(),
-                                     const LiveValues& l = LiveValues());
+// usable and shown in a given state of the session and its features.
+QVector<ControlSetting> controlState(const ControlInputs& s, const LiveValues& l = LiveValues());

@@ -50,12 +50,11 @@ QString Session::file(const QString& name) const {
 }
 
 void Session::refreshControls() {
-    state.pending = edit.pending();
     ControlInputs in;
     static_cast<SessionState&>(in) = state;
     for (const auto& f : controls_)
         f(in);
-    for (const ControlSetting& c : controlState(in, edit, live))
+    for (const ControlSetting& c : controlState(in, live))
         display.set(c.name, aspectOf(c.kind), c.on);
 }
 
@@ -118,9 +117,25 @@ void Session::showUnitLists(const QStringList& entries) {
 }
 
 void Session::WerteAnzeigen() {
-    if (const QString failure = ::WerteAnzeigen(meter, settings.unit, edit, language, display);
-        !failure.isEmpty())
-        runtimeError(failure, QStringLiteral("WerteAnzeigen"));
+    const QString failure = showValues(Columns::CurrentAndNew);
+    if (!failure.isEmpty()) runtimeError(failure, QStringLiteral("WerteAnzeigen"));
+}
+
+// The lists are filled with their handlers held back, so that filling them
+// changes no edit; the editors take the entries chosen afterwards.
+QString Session::showValues(Columns columns) {
+    state.Listensperre = 1;
+    const ShownChoices c = ::WerteAnzeigen(meter, settings.unit, language, display, columns);
+    state.Listensperre = 0;
+    for (const auto& f : valuesShown_)
+        f(c);
+    return c.failure;
+}
+
+void Session::discardEdits() {
+    for (const auto& f : editsDiscarded_)
+        f();
+    refreshControls();
 }
 
 void Session::EinheitenAnzeigen() {

@@ -5,12 +5,11 @@
 #include <memory>
 #include <vector>
 
-#include "config/edit_state.h"
 #include "config/einheitentabelle.h"
 #include "config/language.h"
 #include "config/texts.h"
 #include "config/units_file.h"
-#include "config/write_plan.h"
+#include "config/write_check.h"
 #include "device/dac_calibration.h"
 #include "device/meter_parameters.h"
 #include "files/config_file.h"
@@ -26,6 +25,7 @@
 #include "session/live_state.h"
 #include "session/port_list.h"
 #include "session/session_state.h"
+#include "session/show_values.h"
 
 // How a write ended: the meter holds what was asked; nothing was sent; the
 // meter stopped answering; or it answers but holds something else.
@@ -51,7 +51,6 @@ public:
     Texte texts;
     Language language = Language::Unknown;
     LiveValues live;
-    EditState edit;
     Einheitentabelle units;
     DisplayModel display;
 
@@ -88,47 +87,16 @@ public:
     Reply sendRepeated(const QByteArray& frame, Repeat repeat, bool discard = false);
     void readError();
     void loadUnits(const QString& path);
+    // Shows the configuration in `meter`; a failure is reported as a runtime error.
     void WerteAnzeigen();
+    // The same in the columns given; the result describes a value that could
+    // not be shown (its labels are left empty).
+    QString showValues(Columns columns);
     void EinheitenAnzeigen();
     void endProgram();
-
-    // The analog and digital pages. Boxes take what was typed and give back
-    // what they show afterwards; a value that needs it is checked and refused
-    // with a message.
-    enum class Box {
-        MEW,
-        Schleich,
-        MOG,
-        FrequenzMin,
-        FrequenzMax,
-        ImpWert,
-        SchaltMin,
-        SchaltMax,
-        StpCounts,
-        StpFlow
-    };
-    static QString boxName(Box b);
-    QString boxChanged(Box b, const QString& typed);
-    void tickAnalog(int index, bool ticked);
-    void dampingMoved(int ms);
-    void chooseAnalogOutput(int index);
-    void chooseErrorOutput(int index);
-    void chooseOverflow(int index);
-    // Gives up the analog edit and reads the meter again.
-    void cancelAnalog();
-    void chooseDigital(int index);
-    void chooseFrequencyRange(int index);
-    void pulseDurationMoved(int ms);
-    void choosePulsePolarity(int index);
-    void chooseSwitchPolarity(int index);
-    void cancelDigital();
     // The status-bar hint over a control of the editors.
     void showHint(hintTexts::Area area, int index = -1);
 
-    // Writes the edited configuration: the planned requests, store and
-    // restart, the wait for the meter and the re-read. The result says whether
-    // the meter then holds what was written.
-    WriteResult KonfigurationSchreiben();
     // Ends a write whose meter was read back, given each asked-for value the
     // meter does not hold (see startTexts::difference): the success text only
     // when there is none, otherwise the list in the status bar and a message;
@@ -147,6 +115,13 @@ public:
     void onEnd(std::function<void()> f) { ending_.push_back(std::move(f)); }
     // A meter image was read and decoded into `meter`.
     void onImageDecoded(std::function<void()> f) { imageDecoded_.push_back(std::move(f)); }
+    // The configuration was shown, with the list entries it chose.
+    void onValuesShown(std::function<void(const ShownChoices&)> f) {
+        valuesShown_.push_back(std::move(f));
+    }
+    // What was edited is given up: written, read again or cancelled.
+    void onEditsDiscarded(std::function<void()> f) { editsDiscarded_.push_back(std::move(f)); }
+    void discardEdits();
     // A feature tells the control rule what it holds.
     void addControls(std::function<void(ControlInputs&)> f) { controls_.push_back(std::move(f)); }
 
@@ -202,10 +177,10 @@ public:
     void decodeAndShow();
     void readMeterAgain();
     void refuseWrite(const Refusal& r);
+    // One write, sent again while the meter rejects it (within the link's
+    // bound); anything but an acknowledgement ends it.
+    bool ParameterSenden(const QByteArray& frame);
     void setWaitCursor(bool on);
-    // Steps of the editors that loading a configuration repeats.
-    void leaveOverflow();
-    void showDamping(int position, qint32 filterFactor);
 
 private:
     friend class Operation;
@@ -244,22 +219,10 @@ private:
     void choosePortAtStart();
     bool languageFileChosen() const;
     void showOverflow();
-    bool ParameterSenden(const QByteArray& frame);
-
-    // Steps of the editors.
-    void refillBox(Box box, const QString& text);
-    void fullScaleEntered(double value);
-    void rangeLimitEntered(double value);
-    void frequencyEntered(Box box, double value);
-    void pulseValueEntered(double value);
-    bool pulseDividerFits();
-    void switchThresholdEntered(Box box, double value);
-    void preparePulseEditor();
 
     void readingsLost();
 
     void log(const QString& line);
-    WriteResult finishWrite(const WritePlan& plan);
 
     Port& port_;
     Clock& clock_;
@@ -273,7 +236,9 @@ private:
     std::unique_ptr<Timer> timStatus_;
     std::unique_ptr<Timer> timCounts_;
     std::vector<std::function<void(double, float)>> measured_;
-    std::vector<std::function<void()>> reading_, readingsLost_, ending_, imageDecoded_;
+    std::vector<std::function<void()>> reading_, readingsLost_, ending_, imageDecoded_,
+        editsDiscarded_;
+    std::vector<std::function<void(const ShownChoices&)>> valuesShown_;
     std::vector<std::function<void(ControlInputs&)>> controls_;
     QStringList rs232Log_;
     MeterParameters meterAsRead_;

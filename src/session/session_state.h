@@ -25,9 +25,9 @@ struct SessionState {
     Task task = Task::None;
     QString configFileName;  // the configuration file saved, loaded or deleted last
     bool writing = false;    // a configuration write runs
-    bool pending = false;    // edited values wait to be written
     int imagesDecoded = 0;   // EEPROM images read and decoded since the start
     // After the last write: each value asked for that the meter read back does not hold.
     QStringList writeDifferences;
-    int tab = 0;  // the page of regkor2 shown
+    int tab = 0;           // the page of regkor2 shown
+    int Listensperre = 0;  // the list handlers do nothing while the lists are filled
 };

@@ -60,7 +60,7 @@ void visible(Out& v, std::initializer_list<const char*> names, bool on) {
 }
 
 // The lists show the meter's choices, and a ticked option writes what its list shows.
-void analog(const MeterParameters& p, EditState& e, Out& v) {
+void analog(const MeterParameters& p, ShownChoices& c, Out& v) {
     const Range b = range(p.Ausgangsart, p.Analogbereich);
     setAll(v, {"lblGANAOUT", "lblKonfAnaOutAkt", "lblKonfAnaOutNeu", "lblNDAnalogausgang"},
            rangeText(b));
@@ -68,8 +68,8 @@ void analog(const MeterParameters& p, EditState& e, Out& v) {
     const QStringList fault = errorChoices(b);
     for (int i = 0; i < fault.size(); ++i)
         v.setItem(QStringLiteral("ListKonfErr"), i, fault[i]);
-    e.ListAnalogAus = entryOfRange(b);
-    v.setSelection(QStringLiteral("ListAnalogAus"), e.ListAnalogAus);
+    c.analogRange = entryOfRange(b);
+    v.setSelection(QStringLiteral("ListAnalogAus"), c.analogRange);
 }
 
 void polarity(Out& v, bool plus, std::initializer_list<const char*> plusPictures,
@@ -84,7 +84,7 @@ QString when(bool shown, const QString& text) {
     return shown ? text : QString();
 }
 
-void frequency(const MeterParameters& p, EditState& b, Out& v, bool shown) {
+void frequency(const MeterParameters& p, ShownChoices& c, Out& v, bool shown) {
     const bool variable = shown && p.Frequenzbereich == 0;
     const bool standard = shown && !variable;
     if (shown) {
@@ -101,8 +101,8 @@ void frequency(const MeterParameters& p, EditState& b, Out& v, bool shown) {
     setAll(v, {"lblKonfFrequenzAkt", "lblKonfFrequenzNeu", "lblFrequenz", "lblNDFrequenz"},
            when(standard, range));
     if (standard && (p.Frequenzbereich == 1 || p.Frequenzbereich == 2)) {
-        b.ListFrequenz = p.Frequenzbereich - 1;
-        v.setSelection(QStringLiteral("ListFrequenz"), b.ListFrequenz);
+        c.frequencyRange = p.Frequenzbereich - 1;
+        v.setSelection(QStringLiteral("ListFrequenz"), c.frequencyRange);
     }
 }
 
@@ -123,38 +123,38 @@ void switchOutput(const MeterParameters& p, Out& v, bool shown) {
              {"PicSchaltPolMinus", "PicKonfSchaltPolMinusAkt", "PicKonfSchaltPolMinusNeu"});
 }
 
-void pulseOutput(const MeterParameters& p, const Unit& e, EditState& b, Out& v, bool shown) {
-    b.Impulswertigkeit =
+void pulseOutput(const MeterParameters& p, const Unit& e, ShownChoices& c, Out& v, bool shown) {
+    const float amount =
         shown ? float(roundHalfEven(p.Impulswert * timeBase::factor(e.Einheit), 1)) : 0.0f;
+    c.pulseValue = amount;
     setAll(v, {"lblKonfImpWertAkt", "lblKonfImpWertNeu", "lblPulsWert", "lblNDWertigkeit"},
-           when(shown, numberFormat::shortest(b.Impulswertigkeit)));
+           when(shown, numberFormat::shortest(amount)));
     setAll(v, {"lblKonfImpDauerAkt", "lblKonfImpDauerNeu", "lblPulsDauer", "lblNDDauer"},
            when(shown, QStringLiteral("%1 ms").arg(p.Impulsdauer)));
     v.setText(QStringLiteral("lblNDImpulsPol"), when(shown, polarityWord(p)));
     if (!shown) return;
-    v.put(QStringLiteral("txtKonfImpWert"), Aspect::Text,
-          QString::number(double(b.Impulswertigkeit)));
+    v.put(QStringLiteral("txtKonfImpWert"), Aspect::Text, QString::number(double(amount)));
     const bool plus = p.Polaritaet == QLatin1String("Plus");
     polarity(v, plus, {"PicKonfImpPolPlusAkt", "picKonfImpPolPlusNeu", "PicImpPolPlus"},
              {"picKonfImpPolMinusAkt", "picKonfImpPolMinusNeu", "PicImpPolMinus"});
 }
 
-void digital(const MeterParameters& p, const Unit& e, EditState& b, Out& v) {
+void digital(const MeterParameters& p, const Unit& e, ShownChoices& c, Out& v) {
     const bool pulse = p.Ausgangsart & 0x04, freq = p.Ausgangsart & 0x08,
                switching = p.Ausgangsart & 0x40;
     visible(v, {"raImpuls", "raNDImpuls"}, pulse);
     visible(v, {"raFrequenz"}, freq);
     visible(v, {"raSchalt", "raNDSchalt"}, switching);
     visible(v, {"raNDFrequenzstandard", "raNDFrequenzvariabel"}, false);
-    frequency(p, b, v, freq);
+    frequency(p, c, v, freq);
     switchOutput(p, v, switching);
-    pulseOutput(p, e, b, v, pulse);
+    pulseOutput(p, e, c, v, pulse);
 }
 
-void errorAndOverflow(const MeterParameters& p, Language s, EditState& b, Out& v) {
+void errorAndOverflow(const MeterParameters& p, Language s, ShownChoices& c, Out& v) {
     const int behavior = errorBehavior(p.Analogbereich);
     if (behavior >= 0) {
-        b.ListKonfErr = behavior;
+        c.errorOutput = behavior;
         v.setSelection(QStringLiteral("ListKonfErr"), behavior);
     }
     setAll(v, {"lblERR", "lblKonfErrAkt", "lblKonfErrNeu", "lblNDAusgangFehler"},
@@ -204,22 +204,22 @@ void rangeValues(const MeterParameters& p, const Unit& e, Out& v) {
 
 }  // namespace
 
-QString WerteAnzeigen(const MeterParameters& p, const Unit& e, EditState& b, Language s,
-                      DisplayModel& model, Columns columns) {
+ShownChoices WerteAnzeigen(const MeterParameters& p, const Unit& e, Language s, DisplayModel& model,
+                           Columns columns) {
     Out v(model, columns);
-    b.Listensperre = 1;
+    ShownChoices c;
     try {
         v.setText(QStringLiteral("lblFNr"), p.Fertigungsnummer);
         v.setText(QStringLiteral("lblVersion"), p.Firmwareversion);
-        analog(p, b, v);
-        digital(p, e, b, v);
-        errorAndOverflow(p, s, b, v);
+        analog(p, c, v);
+        digital(p, e, c, v);
+        errorAndOverflow(p, s, c, v);
         rangeValues(p, e, v);
     } catch (const std::exception& f) {
         v.failed(f);
     }
-    b.Listensperre = 0;
-    return v.failure;
+    c.failure = v.failure;
+    return c;
 }
 
 void showOverflowState(const MeterParameters& p, Language s, DisplayModel& v) {

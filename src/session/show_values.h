@@ -1,6 +1,7 @@
 #pragma once
 
-#include "config/edit_state.h"
+#include <optional>
+
 #include "config/language.h"
 #include "device/meter_parameters.h"
 #include "device/unit.h"
@@ -16,8 +17,20 @@
 // With the new column only, the current values keep what they show: a
 // configuration loaded from a file is shown beside the meter's.
 enum class Columns { CurrentAndNew, NewOnly };
-QString WerteAnzeigen(const MeterParameters& p, const Unit& e, EditState& b, Language s,
-                      DisplayModel& v, Columns columns = Columns::CurrentAndNew);
+
+// The list entries the shown configuration chose, which a ticked option
+// writes, and the amount per pulse in the unit's own time base; -1 leaves
+// the editor's choice as it was.
+struct ShownChoices {
+    int analogRange = 0;
+    int errorOutput = -1;
+    int frequencyRange = -1;
+    std::optional<float> pulseValue;
+    QString failure;  // the description of the first value that could not be shown
+};
+
+ShownChoices WerteAnzeigen(const MeterParameters& p, const Unit& e, Language s, DisplayModel& v,
+                           Columns columns = Columns::CurrentAndNew);
 
 // The overflow controls and the gauges' full scale, which follow the
 // overflow state of firmware that knows it.

@@ -60,7 +60,7 @@ void App::applyCaptions(Language s) {
 }
 
 void App::wireMenus() {
-    onMenu(window_, Menu::mnusicher, 0, [this] { session_.KonfigurationSchreiben(); });
+    onMenu(window_, Menu::mnusicher, 0, [this] { features_.write.KonfigurationSchreiben(); });
     onMenu(window_, Menu::mnusicher, 2, [this] { features_.snapshots.restoreFromMenu(); });
     onMenu(window_, Menu::mnudatei, 2, [this] { features_.deviceData.saveConfigAs(); });
     onMenu(window_, Menu::mnudatei, 4, [this] { features_.deviceData.deleteConfig(); });

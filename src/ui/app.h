@@ -35,6 +35,7 @@ private:
     void wireFrames();
     void wireUnits();
     void wireEditors();
+    void wireBoxes();
     void wireDeviceData();
     void wireHints();
     void wirePassword();

@@ -8,7 +8,6 @@
 #include "ui/app.h"
 #include "ui/frm_nd.h"
 
-using Box = Session::Box;
 using Area = hintTexts::Area;
 
 namespace {
@@ -34,40 +33,49 @@ private:
 }  // namespace
 
 void App::wireEditors() {
-    for (int i = 0; i < EditState::AnalogOptions; ++i)
+    AnalogEditor& analog = features_.analog;
+    DigitalEditor& digital = features_.digital;
+    for (int i = 0; i < AnalogEdit::Options; ++i)
         connect(find<QAbstractButton>(qPrintable(QStringLiteral("chkKonfAnalog_%1").arg(i))),
                 &QAbstractButton::clicked, this,
-                [this, i](bool on) { session_.tickAnalog(i, on); });
-    for (int i = 0; i <= EditState::NoOutput; ++i)
+                [&analog, i](bool on) { analog.tickAnalog(i, on); });
+    for (int i = 0; i <= DigitalEdit::NoOutput; ++i)
         connect(find<QAbstractButton>(qPrintable(QStringLiteral("optDigital_%1").arg(i))),
-                &QAbstractButton::clicked, this, [this, i] { session_.chooseDigital(i); });
-    const std::pair<const char*, void (Session::*)(int)> lists[] = {
-        {"ListAnalogAus", &Session::chooseAnalogOutput},
-        {"ListKonfErr", &Session::chooseErrorOutput},
-        {"ListUeberlauf", &Session::chooseOverflow},
-        {"ListFrequenz", &Session::chooseFrequencyRange},
-        {"ListKonfImpPol", &Session::choosePulsePolarity},
-        {"ListkonfSchaltPol", &Session::chooseSwitchPolarity}};
+                &QAbstractButton::clicked, this, [&digital, i] { digital.chooseDigital(i); });
+    const std::pair<const char*, std::function<void(int)>> lists[] = {
+        {"ListAnalogAus", [&analog](int i) { analog.chooseAnalogOutput(i); }},
+        {"ListKonfErr", [&analog](int i) { analog.chooseErrorOutput(i); }},
+        {"ListUeberlauf", [&analog](int i) { analog.chooseOverflow(i); }},
+        {"ListFrequenz", [&digital](int i) { digital.chooseFrequencyRange(i); }},
+        {"ListKonfImpPol", [&digital](int i) { digital.choosePulsePolarity(i); }},
+        {"ListkonfSchaltPol", [&digital](int i) { digital.chooseSwitchPolarity(i); }}};
     for (const auto& [name, handler] : lists)
-        connect(find<QListWidget>(name), &QListWidget::currentRowChanged, this,
-                [this, handler = handler](int row) { (session_.*handler)(row); });
+        connect(find<QListWidget>(name), &QListWidget::currentRowChanged, this, handler);
     connect(find<QScrollBar>("hscKonfFiltfakt"), &QScrollBar::valueChanged, this,
-            [this](int v) { session_.dampingMoved(v); });
+            [&analog](int v) { analog.dampingMoved(v); });
     connect(find<QScrollBar>("hscKonfImpDauer"), &QScrollBar::valueChanged, this,
-            [this](int v) { session_.pulseDurationMoved(v); });
-    for (Box b : {Box::MEW, Box::Schleich, Box::MOG, Box::FrequenzMin, Box::FrequenzMax,
-                  Box::ImpWert, Box::SchaltMin, Box::SchaltMax, Box::StpCounts, Box::StpFlow})
-        connect(window_.element<QLineEdit>(Session::boxName(b)), &QLineEdit::textEdited, this,
-                [this, b](const QString& t) { session_.boxChanged(b, t); });
-    const std::pair<const char*, void (Session::*)()> buttons[] = {
-        {"cmdabbruchanalog", &Session::cancelAnalog},
-        {"cmdabbruchdigital", &Session::cancelDigital}};
-    for (const auto& [name, handler] : buttons)
-        connect(find<QAbstractButton>(name), &QAbstractButton::clicked, this,
-                [this, handler = handler] { (session_.*handler)(); });
+            [&digital](int v) { digital.pulseDurationMoved(v); });
+    wireBoxes();
+    connect(find<QAbstractButton>("cmdabbruchanalog"), &QAbstractButton::clicked, this,
+            [&analog] { analog.cancelAnalog(); });
+    connect(find<QAbstractButton>("cmdabbruchdigital"), &QAbstractButton::clicked, this,
+            [&digital] { digital.cancelDigital(); });
     for (const char* ok : {"cmdokAnalog", "cmdokdigital"})
         connect(find<QAbstractButton>(ok), &QAbstractButton::clicked, this,
                 [this] { features_.deviceData.showDeviceData(); });
+}
+
+// Each number box goes to the editor of its page.
+void App::wireBoxes() {
+    const auto wire = [this](std::initializer_list<Box> boxes, auto& editor) {
+        for (Box b : boxes)
+            connect(window_.element<QLineEdit>(boxName(b)), &QLineEdit::textEdited, this,
+                    [&editor, b](const QString& t) { editor.boxChanged(b, t); });
+    };
+    wire({Box::MEW, Box::Schleich, Box::MOG}, features_.analog);
+    wire({Box::FrequenzMin, Box::FrequenzMax, Box::ImpWert, Box::SchaltMin, Box::SchaltMax},
+         features_.digital);
+    wire({Box::StpCounts, Box::StpFlow}, features_.points);
 }
 
 void App::wireDeviceData() {
@@ -95,9 +103,9 @@ void App::wireHints() {
         new HoverHint(window_.element(name),
                       [this, area, index] { session_.showHint(area, index); });
     };
-    for (int i = 0; i < EditState::AnalogOptions; ++i)
+    for (int i = 0; i < AnalogEdit::Options; ++i)
         hover(QStringLiteral("chkKonfAnalog_%1").arg(i), Area::AnalogOption, i);
-    for (int i = 0; i <= EditState::NoOutput; ++i)
+    for (int i = 0; i <= DigitalEdit::NoOutput; ++i)
         hover(QStringLiteral("optDigital_%1").arg(i), Area::DigitalOption, i);
     hover(QStringLiteral("raKonfAnaOut"), Area::AnalogFrame, -1);
     hover(QStringLiteral("raDigitalAus"), Area::DigitalFrame, -1);

@@ -40,6 +40,17 @@ struct Bench {
     QStringList commands(int from = 0) const;
     // What the window would show under a control's name.
     QString shown(const QString& name) const { return session.display.text(name); }
+    // Changes what the analog editor holds, as its inputs would.
+    void editAnalog(const std::function<void(AnalogEdit&)>& change) {
+        AnalogEdit e = features.analog.edit();
+        change(e);
+        features.analog.take(e);
+        session.refreshControls();
+    }
+    // The analog or digital editor holds something to write.
+    bool editsPending() const {
+        return EditState{features.analog.edit(), features.digital.edit()}.pending();
+    }
 };
 
 // Bytes from a hex text such as "0B 00 0B".

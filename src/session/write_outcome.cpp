@@ -1,0 +1,46 @@
+#include "link/requests.h"
+#include "session/refusal_texts.h"
+#include "session/session.h"
+#include "session/status_texts.h"
+
+namespace {
+
+constexpr int TitleFrequency = 42;  // the variable band's messages
+constexpr int PulseTimingText = 43;
+constexpr int AnalogPage = 1;
+constexpr int DigitalPage = 2;
+
+}  // namespace
+
+// One write, sent again while the meter rejects it (within the link's bound);
+// anything but an acknowledgement ends the write.
+bool Session::ParameterSenden(const QByteArray& frame) {
+    if (!linkState.Verbunden) return false;
+    const Reply r = sendRepeated(frame, Repeat::WhileRejected);
+    if (r.kind == ReplyKind::NoAnswer || r.kind == ReplyKind::Short) brokenLink();
+    return r.acknowledged();
+}
+
+// The editors' own message where one names the refusal, else the value and its limit.
+void Session::refuseWrite(const Refusal& r) {
+    if (r.text)
+        message(texts[r.text], texts[r.title], Buttons::Ok, Symbol::Critical);
+    else
+        message(refusalTexts::value(r), refusalTexts::title(language), Buttons::Ok,
+                Symbol::Critical);
+    state.writeDifferences = {refusalTexts::value(r)};
+    if (r.text == PulseTimingText) display.setSelection(QStringLiteral("regkor2"), AnalogPage);
+    if (r.title == TitleFrequency) display.setSelection(QStringLiteral("regkor2"), DigitalPage);
+}
+
+WriteResult Session::verdict(const QStringList& differences) {
+    state.writeDifferences = differences;
+    if (differences.isEmpty()) {
+        setStatus(startTexts::writeDone(language));
+        return WriteResult::Written;
+    }
+    setStatus(startTexts::writeDiffers(language, differences));
+    message(differences.join(QLatin1Char('\n')), startTexts::writeNotConfirmed(language),
+            Buttons::Ok, Symbol::Critical);
+    return WriteResult::Differs;
+}
