@@ -97,7 +97,9 @@ std::map<QString, Action> windowAndConsoleOperations() {
           [](Rig& r) { return r.imageRead(); }}},
         {"polling",
          {Reach::StartUp,
-          [](Rig& r) { r.b.session.onMeasurement([&r](double, float kgh) { r.measured = kgh; }); },
+          [](Rig& r) {
+              r.b.session.events.onMeasurement([&r](double, float kgh) { r.measured = kgh; });
+          },
           [](Rig& r) {
               r.b.clock.advance(5.0);
               return r.measured >= 0;

@@ -23,12 +23,12 @@ constexpr int OverviewPage = 0;
 }  // namespace
 
 AnalogEditor::AnalogEditor(Session& core, DigitalEditor& digital) : core_(core), digital_(digital) {
-    core_.onValuesShown([this](const ShownChoices& c) {
+    core_.events.onValuesShown([this](const ShownChoices& c) {
         edit_.ListAnalogAus = c.analogRange;
         if (c.errorOutput >= 0) edit_.ListKonfErr = c.errorOutput;
     });
-    core_.onEditsDiscarded([this] { edit_.chkKonfAnalog = {}; });
-    core_.addControls([this](ControlInputs& in) { in.analogTicked = edit_.chkKonfAnalog; });
+    core_.events.onEditsDiscarded([this] { edit_.chkKonfAnalog = {}; });
+    core_.events.addControls([this](ControlInputs& in) { in.analogTicked = edit_.chkKonfAnalog; });
 }
 
 void AnalogEditor::take(const AnalogEdit& e) {

@@ -9,6 +9,7 @@
 #include "link/requests.h"
 #include "session/image_check.h"
 #include "session/link_messages.h"
+#include "session/operation.h"
 
 using namespace dacCalibration;
 
@@ -37,10 +38,9 @@ WriteResult CalibrationReset::calibrationReset() {
     core_.setCountsTimer(false);
     core_.state.writing = true;
     core_.refreshControls();
-    core_.clearExchangeLog();
     core_.display.setItems(QStringLiteral("lst_rs232"), {});
     core_.link().discardInput();
-    Session::Steps steps{core_.linkState.EEPromInhalt.mid(1), {}};
+    LoggedWrites steps(core_, core_.linkState.EEPromInhalt.mid(1));
     const bool answered = resetStage(Stage::Current, steps) && resetStage(Stage::Voltage, steps) &&
                           storeCalibration(steps);
     const WriteResult r = answered && core_.readAfterRestart()
@@ -51,13 +51,13 @@ WriteResult CalibrationReset::calibrationReset() {
     return r;
 }
 
-bool CalibrationReset::resetStage(Stage stage, Session::Steps& steps) {
+bool CalibrationReset::resetStage(Stage stage, LoggedWrites& steps) {
     core_.setStatus(stage == Stage::Current
                         ? QStringLiteral("Stromabgleich DEFAULT durchführen")
                         : QStringLiteral("Spannungsabgleich DEFAULT durchführen"));
     core_.link().Warten(StageAnnouncement);
-    const Reply config = core_.exchangeLogged(request::readConfig(), "CONFIG");
-    if (!core_.taken(config, QStringLiteral("CONFIG"), steps)) return false;
+    const Reply config = steps.exchange(request::readConfig(), "CONFIG");
+    if (!steps.taken(config, QStringLiteral("CONFIG"))) return false;
     // Without the meter's answer, the bytes of the image read before are given back.
     const QByteArray kept =
         config.acknowledged() && config.bytes.size() == protocol::ConfigReplyLength
@@ -68,12 +68,11 @@ bool CalibrationReset::resetStage(Stage stage, Session::Steps& steps) {
     const auto& points = defaultPoints(stage);
     for (const Point& p : points) {
         core_.setStatus(QString::number(p.counts) + QString::fromUtf8(p.countsText));
-        if (!core_.absoluteWrite(byteOrder::word16(quint16(p.counts)), p.countsAddress,
-                                 "WRITE I ADD.", steps))
+        if (!steps.absoluteWrite(byteOrder::word16(quint16(p.counts)), p.countsAddress,
+                                 "WRITE I ADD."))
             return false;
         core_.setStatus(numberFormat::shortest(p.level) + QString::fromUtf8(p.levelText));
-        if (!core_.absoluteWrite(byteOrder::float32(p.level), p.levelAddress, "WRITE F ADD.",
-                                 steps))
+        if (!steps.absoluteWrite(byteOrder::float32(p.level), p.levelAddress, "WRITE F ADD."))
             return false;
     }
     for (const Word& w : DacKalibrierung(points, stage, core_.meter.DacReferenz)) {
@@ -85,26 +84,26 @@ bool CalibrationReset::resetStage(Stage stage, Session::Steps& steps) {
         const QByteArray frame = request::writeWord(w.index, w.value);
         applyWrite(steps.asked, frame);
         const QString step = QLatin1String(w.label) + QLatin1Char(' ') + stageMark(stage);
-        if (!core_.taken(core_.exchangeLogged(frame, w.label), step, steps)) return false;
+        if (!steps.taken(steps.exchange(frame, w.label), step)) return false;
     }
     core_.setStatus(QStringLiteral("Alte Konfiguration zurückschreiben"));
-    return core_.taken(core_.exchangeLogged(request::writeConfig(kept), "CONFIG"),
-                       QStringLiteral("CONFIG"), steps);
+    return steps.taken(steps.exchange(request::writeConfig(kept), "CONFIG"),
+                       QStringLiteral("CONFIG"));
 }
 
 // The default reference levels, the store and the restart, with the error
 // queries between them.
-bool CalibrationReset::storeCalibration(Session::Steps& steps) {
+bool CalibrationReset::storeCalibration(LoggedWrites& steps) {
     for (const Reference& r : defaultReferences()) {
         core_.setStatus(QString::fromUtf8(r.text));
-        if (!core_.absoluteWrite(byteOrder::float32(r.level), r.address, "WRITE F ADD.", steps))
+        if (!steps.absoluteWrite(byteOrder::float32(r.level), r.address, "WRITE F ADD."))
             return false;
     }
     core_.setStatus(QStringLiteral("Fehler abfragen"));
     core_.readError();
     core_.setStatus(QStringLiteral("Daten werden in EEProm gebrannt"));
-    if (!core_.taken(core_.exchangeLogged(request::store(), "SAVE EEPROM"),
-                     QStringLiteral("SAVE EEPROM"), steps))
+    if (!steps.taken(steps.exchange(request::store(), "SAVE EEPROM"),
+                     QStringLiteral("SAVE EEPROM")))
         return false;
     core_.setStatus(QStringLiteral("Fehler abfragen"));
     core_.readError();
@@ -114,7 +113,7 @@ bool CalibrationReset::storeCalibration(Session::Steps& steps) {
 }
 
 // The steps the meter refused, then each value it holds otherwise than asked.
-QStringList CalibrationReset::calibrationDifferences(const Session::Steps& steps) const {
+QStringList CalibrationReset::calibrationDifferences(const LoggedWrites& steps) const {
     QStringList lines;
     for (const QString& step : steps.refused)
         lines << linkTexts::refusedStep(core_.language, step);

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "device/dac_calibration.h"
+#include "session/logged_writes.h"
 #include "session/session.h"
 
 // The reset of the analog output calibration: both stages back to their
@@ -16,9 +17,9 @@ public:
     WriteResult calibrationReset();
 
 private:
-    bool resetStage(dacCalibration::Stage stage, Session::Steps& steps);
-    bool storeCalibration(Session::Steps& steps);
-    QStringList calibrationDifferences(const Session::Steps& steps) const;
+    bool resetStage(dacCalibration::Stage stage, LoggedWrites& steps);
+    bool storeCalibration(LoggedWrites& steps);
+    QStringList calibrationDifferences(const LoggedWrites& steps) const;
 
     Session& core_;
 };

@@ -1,6 +1,7 @@
 #include "features/configuration_write.h"
 #include "config/write_plan.h"
 #include "link/requests.h"
+#include "session/operation.h"
 #include "session/status_texts.h"
 
 namespace {

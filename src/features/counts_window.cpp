@@ -9,7 +9,7 @@ const char* const InputTitle = "Eingabe Mittelwerte";
 }  // namespace
 
 CountsWindow::CountsWindow(Session& core) : core_(core) {
-    core.addControls([this](ControlInputs& in) { in.countsWindowShown = shown_; });
+    core.events.addControls([this](ControlInputs& in) { in.countsWindowShown = shown_; });
 }
 
 void CountsWindow::openCountsWindow() {

@@ -23,7 +23,7 @@ QString deviceDataCaption(Language s, const QString& fileName) {
 DeviceData::DeviceData(Session& core, AnalogEditor& analog, DigitalEditor& digital,
                        ConfigurationWrite& write)
     : core_(core), analog_(analog), digital_(digital), write_(write) {
-    core.addControls([this](ControlInputs& in) { in.deviceDataShown = shown_; });
+    core.events.addControls([this](ControlInputs& in) { in.deviceDataShown = shown_; });
 }
 
 void DeviceData::showDeviceData() {

@@ -28,12 +28,12 @@ QString polarityWord(bool plus) {
 }  // namespace
 
 DigitalEditor::DigitalEditor(Session& core) : core_(core) {
-    core_.onValuesShown([this](const ShownChoices& c) {
+    core_.events.onValuesShown([this](const ShownChoices& c) {
         if (c.frequencyRange >= 0) edit_.ListFrequenz = c.frequencyRange;
         if (c.pulseValue) edit_.Impulswertigkeit = *c.pulseValue;
     });
-    core_.onEditsDiscarded([this] { edit_.optDigital = -1; });
-    core_.addControls([this](ControlInputs& in) { in.digitalChosen = edit_.optDigital; });
+    core_.events.onEditsDiscarded([this] { edit_.optDigital = -1; });
+    core_.events.addControls([this](ControlInputs& in) { in.digitalChosen = edit_.optDigital; });
 }
 
 void DigitalEditor::take(const DigitalEdit& e) {

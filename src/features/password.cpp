@@ -25,7 +25,7 @@ QString notStored(Language s, const QString& reason) {
 
 Password::Password(Session& core, CountsWindow& counts, SupportPoints& points)
     : core_(core), counts_(counts), points_(points) {
-    core.addControls([this](ControlInputs& in) {
+    core.events.addControls([this](ControlInputs& in) {
         in.passwordFrame = frame_;
         in.passwordChecking = checking_;
         in.serviceOpen = serviceOpen_;

@@ -33,13 +33,13 @@ Recording::Recording(Session& core)
     : core_(core),
       display(core.display),
       timMdsave_(core.clock().timer([this] { timMdsaveTick(); })) {
-    core.onReading([this] { recordingResumed(); });
-    core.onReadingsLost([this] { recordingInterrupted(); });
-    core.onEnd([this] {
+    core.events.onReading([this] { recordingResumed(); });
+    core.events.onReadingsLost([this] { recordingInterrupted(); });
+    core.events.onEnd([this] {
         timMdsave_->off();
         log_.stop();  // every record written so far is on disk already
     });
-    core.addControls([this](ControlInputs& in) { in.loggingDialogShown = dialogShown_; });
+    core.events.addControls([this](ControlInputs& in) { in.loggingDialogShown = dialogShown_; });
 }
 
 void Recording::startLoggingFromMenu() {

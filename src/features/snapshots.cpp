@@ -1,5 +1,6 @@
 #include "features/snapshots.h"
 #include <QFileInfo>
+#include "session/operation.h"
 
 #include "curve/support_point_editor.h"
 #include "device/eeprom_auswerten.h"
@@ -11,6 +12,7 @@
 #include "link/requests.h"
 #include "session/image_check.h"
 #include "session/link_messages.h"
+#include "session/logged_writes.h"
 #include "session/snapshot_texts.h"
 #include "session/status_texts.h"
 
@@ -128,7 +130,7 @@ WriteResult Snapshots::restoreCurve(const QByteArray& image, const MeterParamete
 // exact divisor). Then the meter is held against the snapshot.
 WriteResult Snapshots::restoreRest(const QByteArray& image, int points) {
     Operation operation(core_);
-    Session::Steps steps{image, {}};
+    LoggedWrites steps(core_, image);
     const QVector<Field> rest =
         imageFields::differing(imageFields::configuration() + imageFields::calibration(),
                                core_.linkState.EEPromInhalt.mid(1), image);
@@ -137,16 +139,15 @@ WriteResult Snapshots::restoreRest(const QByteArray& image, int points) {
         core_.state.writing = true;
         core_.refreshControls();
         core_.setStatus(startTexts::writing(core_.language));
-        core_.clearExchangeLog();
         bool answered = true;
         for (int i = 0; answered && i < rest.size(); ++i) {
             const Field& f = rest[i];
-            answered = core_.absoluteWrite(
+            answered = steps.absoluteWrite(
                 image.mid(f.address, imageFields::length(f.kind)), f.address,
-                f.kind == imageFields::Kind::Float32 ? "WRITE F ADD." : "WRITE I ADD.", steps);
+                f.kind == imageFields::Kind::Float32 ? "WRITE F ADD." : "WRITE I ADD.");
         }
-        answered = answered && core_.taken(core_.exchangeLogged(request::store(), "SAVE EEPROM"),
-                                           QStringLiteral("SAVE EEPROM"), steps);
+        answered = answered && steps.taken(steps.exchange(request::store(), "SAVE EEPROM"),
+                                           QStringLiteral("SAVE EEPROM"));
         if (answered) core_.link().send(request::coldStartReset());
         const bool read = answered && core_.readAfterRestart();
         core_.state.writing = false;

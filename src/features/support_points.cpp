@@ -7,6 +7,7 @@
 #include "device/numbers.h"
 #include "features/support_points.h"
 #include "link/requests.h"
+#include "session/operation.h"
 #include "session/show_tables.h"
 #include "session/status_texts.h"
 
@@ -62,8 +63,8 @@ QString flowText(float flow) {
 }  // namespace
 
 SupportPoints::SupportPoints(Session& core) : core_(core) {
-    core.onImageDecoded([this] { changed_ = false; });
-    core.addControls([this](ControlInputs& in) { in.pointsChanged = changed_; });
+    core.events.onImageDecoded([this] { changed_ = false; });
+    core.events.addControls([this](ControlInputs& in) { in.pointsChanged = changed_; });
 }
 
 void SupportPoints::showFirstPoint() {
@@ -73,7 +74,7 @@ void SupportPoints::showFirstPoint() {
 
 void SupportPoints::selectPoint(int p) {
     p = qBound(1, p, MaxPoints);
-    point_ = p;
+    StpPunkt = p;
     core_.display.put(QStringLiteral("vscrStp"), Aspect::Value, p);
     core_.display.setText(QStringLiteral("lblStpNr"), QString::number(p));
     fillPointBoxes(p);
@@ -103,18 +104,18 @@ void SupportPoints::pickCell(int grid, int row, int column) {
 }
 
 void SupportPoints::applyPoint() {
-    const int p = point_;
+    const int p = StpPunkt;
     const double c = leadingNumber(core_.display.text(boxName(Box::StpCounts)));
     const double f = leadingNumber(core_.display.text(boxName(Box::StpFlow)));
     const Applied a = supportPointEditor::apply(core_.meter, p, c, f);
     if (a == Applied::Unchanged) {
         core_.message(core_.texts[SameValues], title(), Buttons::Ok, Symbol::Information);
     } else if (a == Applied::Gap) {
-        inserting_ = false;  // an apply ends a pending insert, even one refused for a gap
+        StpNeu = false;  // an apply ends a pending insert, even one refused for a gap
         core_.message(core_.texts[PointAfterGap], title(), Buttons::Ok, Symbol::Critical);
         fillPointBoxes(p);
     } else {
-        inserting_ = false;
+        StpNeu = false;
         const supportPoints::Row r = supportPoints::row(p, 0, 0);
         core_.display.setCell(r.grid, r.row, 1, QString::number(core_.meter.StpCounts[size_t(p)]));
         core_.display.setCell(r.grid, r.row, 2,
@@ -125,19 +126,19 @@ void SupportPoints::applyPoint() {
 }
 
 void SupportPoints::insertPoint() {
-    if (inserting_) {
+    if (StpNeu) {
         core_.message(QStringLiteral("Es kann immer nur ein neuer Stützpunkt eingefügt werden !"),
                       QStringLiteral("Fehler bei Stützpunkt Eingabe"), Buttons::Ok,
                       Symbol::Information);
         return;
     }
-    const int p = point_;
+    const int p = StpPunkt;
     if (!supportPointEditor::insert(core_.meter, p)) {
         core_.message(core_.texts[TableFull], title(), Buttons::Ok, Symbol::Information);
         core_.focus(boxName(Box::StpCounts));
         return;
     }
-    inserting_ = true;
+    StpNeu = true;
     showSupportPoints(core_.meter, core_.display);
     const supportPoints::Row r = supportPoints::row(p, 0, 0);
     core_.display.setCell(r.grid, r.row, 1, QStringLiteral("0"));
@@ -149,13 +150,13 @@ void SupportPoints::insertPoint() {
 }
 
 void SupportPoints::deletePoint() {
-    inserting_ = false;
+    StpNeu = false;
     if (core_.message(core_.texts[DeleteQuestion], title(), Buttons::YesNo, Symbol::Question) !=
         Answer::Yes) {
         core_.focus(boxName(Box::StpCounts));
         return;
     }
-    const int p = point_;
+    const int p = StpPunkt;
     supportPointEditor::remove(core_.meter, p);
     showSupportPoints(core_.meter, core_.display);
     fillPointBoxes(p);
@@ -176,7 +177,7 @@ WriteResult SupportPoints::writeSupportPoints() {
     Operation operation(core_);
     if (!core_.keepSnapshot("write-curve")) return WriteResult::Refused;
     core_.setCountsTimer(false);
-    if (inserting_) {
+    if (StpNeu) {
         core_.message(QStringLiteral("Es ist noch ein Stützpunkt zum Einfügen gewählt !"), title(),
                       Buttons::Ok, Symbol::Information);
         core_.setCountsTimer(true);

@@ -23,7 +23,7 @@ public:
     // The table was edited since the meter was read.
     bool changed() const { return changed_; }
     // A point inserted and not yet given its values is given up.
-    void forgetInsert() { inserting_ = false; }
+    void forgetInsert() { StpNeu = false; }
 
 private:
     void fillPointBoxes(int p);
@@ -31,7 +31,7 @@ private:
     WriteResult endPointWrite(WriteResult r);
 
     Session& core_;
-    bool changed_ = false;    // the table was edited since it was read
-    int point_ = 1;           // the point the boxes show
-    bool inserting_ = false;  // an inserted point still waits for its values
+    bool changed_ = false;  // the table was edited since it was read
+    int StpPunkt = 1;       // the point the boxes show
+    bool StpNeu = false;    // an inserted point still waits for its values
 };

@@ -3,6 +3,7 @@
 #include "config/units_file.h"
 #include "features/unit_messages.h"
 #include "features/units.h"
+#include "session/operation.h"
 
 namespace {
 

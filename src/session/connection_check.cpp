@@ -5,6 +5,7 @@
 #include "link/protocol.h"
 #include "link/requests.h"
 #include "session/info_texts.h"
+#include "session/operation.h"
 #include "session/session.h"
 #include "session/show_tables.h"
 #include "session/status_texts.h"
@@ -34,7 +35,7 @@ void Session::withoutMeter() {
     state.connected = false;
     state.currentShown = false;
     linkState.Verbunden = false;
-    readingsLost();
+    events.readingsLost();
     refreshControls();
     if (cancelledBy(message(texts[textNo::ConnectionBroken], texts[textNo::TitleConnectionBroken],
                             Buttons::OkCancel, Symbol::Critical)))
@@ -88,8 +89,7 @@ void Session::decodeAndShow() {
     const DecodeResult r = EEPromAuswerten(linkState.EEPromInhalt, meter, settings.unit);
     meterAsRead_ = meter;
     ++state.imagesDecoded;
-    for (const auto& f : imageDecoded_)
-        f();
+    events.imageDecoded();
     showOverflow();
     if (!r.ok())
         message(r.failure + QStringLiteral(", SUB EEPromAuswerten") + QStringLiteral("\r\n") +

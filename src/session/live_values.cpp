@@ -2,6 +2,7 @@
 
 #include "link/protocol.h"
 #include "link/requests.h"
+#include "session/operation.h"
 #include "session/session.h"
 #include "session/show_measurement.h"
 #include "session/status_texts.h"
@@ -36,11 +37,8 @@ void Session::countsReply(const Reply& r) {
             state.liveShown = true;
             refreshControls();
             MesswertAnzeigen(quint8(r.bytes[1]), quint8(r.bytes[2]), live, meter, display);
-            if (!live.CountsRequestActive)
-                for (const auto& f : measured_)
-                    f(clock_.now(), live.Messwert);
-            for (const auto& f : reading_)
-                f();
+            if (!live.CountsRequestActive) events.measured(clock_.now(), live.Messwert);
+            events.reading();
             setCountsTimer(true);
             break;
         case ReplyKind::Short:
@@ -63,7 +61,7 @@ void Session::countsReply(const Reply& r) {
 // reported again, so a lasting fault does not bury the window in messages.
 void Session::shortReply() {
     pauseLiveValues();
-    readingsLost();
+    events.readingsLost();
     if (++live.shortReplies == 1 &&
         cancelledBy(message(texts[textNo::CountsReplyWrong], texts[textNo::TitleCountsReplyWrong],
                             Buttons::OkCancel, Symbol::Critical)))

@@ -31,7 +31,7 @@ void Session::rejected() {
 // technician can connect again.
 void Session::brokenLink(const QString& text, const QString& title) {
     state.linkDown = true;
-    readingsLost();
+    events.readingsLost();
     setCountsTimer(false);
     state.currentShown = false;
     state.connected = false;

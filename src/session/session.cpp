@@ -52,8 +52,7 @@ QString Session::file(const QString& name) const {
 void Session::refreshControls() {
     ControlInputs in;
     static_cast<SessionState&>(in) = state;
-    for (const auto& f : controls_)
-        f(in);
+    events.controls(in);
     for (const ControlSetting& c : controlState(in, live))
         display.set(c.name, aspectOf(c.kind), c.on);
 }
@@ -127,14 +126,12 @@ QString Session::showValues(Columns columns) {
     state.Listensperre = 1;
     const ShownChoices c = ::WerteAnzeigen(meter, settings.unit, language, display, columns);
     state.Listensperre = 0;
-    for (const auto& f : valuesShown_)
-        f(c);
+    events.valuesShown(c);
     return c.failure;
 }
 
 void Session::discardEdits() {
-    for (const auto& f : editsDiscarded_)
-        f();
+    events.editsDiscarded();
     refreshControls();
 }
 
@@ -147,14 +144,8 @@ void Session::endProgram() {
     link_.cancel();
     for (Timer* t : {timCheckVerb_.get(), timStatus_.get(), timCounts_.get()})
         t->off();
-    for (const auto& f : ending_)
-        f();
+    events.ending();
     dialogs_.endProgram();
-}
-
-void Session::readingsLost() {
-    for (const auto& f : readingsLost_)
-        f();
 }
 
 void Session::showHint(hintTexts::Area area, int index) {

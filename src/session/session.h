@@ -3,22 +3,18 @@
 #include <QVector>
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include "config/einheitentabelle.h"
 #include "config/language.h"
 #include "config/texts.h"
-#include "config/units_file.h"
 #include "config/write_check.h"
-#include "device/dac_calibration.h"
 #include "device/meter_parameters.h"
-#include "files/config_file.h"
-#include "files/measurement_log.h"
 #include "files/settings_file.h"
 #include "link/clock.h"
 #include "link/link.h"
 #include "link/port.h"
 #include "session/controls.h"
+#include "session/core_events.h"
 #include "session/dialogs.h"
 #include "session/display_model.h"
 #include "session/hint_texts.h"
@@ -53,6 +49,7 @@ public:
     LiveValues live;
     Einheitentabelle units;
     DisplayModel display;
+    CoreEvents events;
 
     Link& link() { return link_; }
     Clock& clock() { return clock_; }  // the window's own timers run on it too
@@ -67,9 +64,6 @@ public:
     // the connection check a second later.
     void load();
     QString file(const QString& name) const;
-
-    // Called after the texts of a new language were loaded, for the captions.
-    void onLanguageChanged(std::function<void(Language)> f) { languageChanged_ = std::move(f); }
 
     // The port list read at load, and connecting to the meter on the chosen port.
     void HardwareTest();
@@ -106,24 +100,8 @@ public:
     // The meter's table as last read, beside the one being edited.
     const MeterParameters& meterAsRead() const { return meterAsRead_; }
 
-    // What the features and the window hear of the core: every measured value
-    // polling shows (seconds on the clock, kg/h in the unit), a counts reply
-    // read, the readings lost to a broken link, and the program ending.
-    void onMeasurement(std::function<void(double, float)> f) { measured_.push_back(std::move(f)); }
-    void onReading(std::function<void()> f) { reading_.push_back(std::move(f)); }
-    void onReadingsLost(std::function<void()> f) { readingsLost_.push_back(std::move(f)); }
-    void onEnd(std::function<void()> f) { ending_.push_back(std::move(f)); }
-    // A meter image was read and decoded into `meter`.
-    void onImageDecoded(std::function<void()> f) { imageDecoded_.push_back(std::move(f)); }
-    // The configuration was shown, with the list entries it chose.
-    void onValuesShown(std::function<void(const ShownChoices&)> f) {
-        valuesShown_.push_back(std::move(f));
-    }
-    // What was edited is given up: written, read again or cancelled.
-    void onEditsDiscarded(std::function<void()> f) { editsDiscarded_.push_back(std::move(f)); }
+    // What was edited is given up: the editors hear of it, the controls follow.
     void discardEdits();
-    // A feature tells the control rule what it holds.
-    void addControls(std::function<void(ControlInputs&)> f) { controls_.push_back(std::move(f)); }
 
     // The connected meter's folder of snapshots, under the program folder.
     QString snapshotFolder() const;
@@ -148,18 +126,6 @@ public:
 
     // The error number of a file that cannot be accessed.
     static constexpr int FileAccessError = 75;
-    // Sequences of absolute writes (the calibration reset and a restore), with
-    // the exchanges logged in lst_rs232: the image they ask the meter to hold,
-    // and the steps it refused. A step returns false only when the meter no
-    // longer answers.
-    struct Steps {
-        QByteArray asked;
-        QStringList refused;
-    };
-    bool absoluteWrite(const QByteArray& bytes, int address, const char* label, Steps& steps);
-    Reply exchangeLogged(const QByteArray& frame, const char* label);
-    bool taken(const Reply& r, const QString& step, Steps& steps);
-    void clearExchangeLog() { rs232Log_.clear(); }
     Port& port() { return port_; }
     QVector<NumberedPort>& ports() { return ports_; }
 
@@ -181,9 +147,9 @@ public:
     // bound); anything but an acknowledgement ends it.
     bool ParameterSenden(const QByteArray& frame);
     void setWaitCursor(bool on);
+    void brokenLink();  // with the message that the meter does not answer
 
 private:
-    friend class Operation;
 
     // A Cancel in a link message ends the program; the result says so.
     bool cancelledBy(Answer a);
@@ -193,7 +159,6 @@ private:
     // Reactions to the replies of the counted exchanges.
     void rejected();
     void brokenLink(const QString& text, const QString& title);
-    void brokenLink();  // with the message that the meter does not answer
     bool readEeprom();
     bool rereadEeprom(Reply r);
     void imageRefused();
@@ -220,39 +185,16 @@ private:
     bool languageFileChosen() const;
     void showOverflow();
 
-    void readingsLost();
-
-    void log(const QString& line);
-
     Port& port_;
     Clock& clock_;
     Dialogs& dialogs_;
     QString folder_;
     std::function<QStringList()> systemPorts_;
-    std::function<void(Language)> languageChanged_;
     QVector<NumberedPort> ports_;
     Link link_;
     std::unique_ptr<Timer> timCheckVerb_;
     std::unique_ptr<Timer> timStatus_;
     std::unique_ptr<Timer> timCounts_;
-    std::vector<std::function<void(double, float)>> measured_;
-    std::vector<std::function<void()>> reading_, readingsLost_, ending_, imageDecoded_,
-        editsDiscarded_;
-    std::vector<std::function<void(const ShownChoices&)>> valuesShown_;
-    std::vector<std::function<void(ControlInputs&)>> controls_;
-    QStringList rs232Log_;
     MeterParameters meterAsRead_;
     bool snapshotKept_ = false;  // a restore keeps one snapshot for its writes
-};
-
-// Marks an exchange with the meter as running while it lives.
-class Operation {
-public:
-    explicit Operation(Session& s) : s_(s) { ++s_.state.operations; }
-    ~Operation() { --s_.state.operations; }
-    Operation(const Operation&) = delete;
-    Operation& operator=(const Operation&) = delete;
-
-private:
-    Session& s_;
 };

@@ -73,7 +73,7 @@ void Session::setLanguage(Language s) {
             message(textFileError(s), textFileErrorTitle(s), Buttons::OkCancel, Symbol::Warning)))
         return;
     display.setText(QStringLiteral("frmkor2"), infoTexts::mainWindowTitle(s, settings.PortNumber));
-    if (languageChanged_) languageChanged_(s);
+    events.languageChanged(s);
     showOverflowTexts(meter.Ueberlauf == 1, s, display);
 }
 

@@ -1,6 +1,7 @@
 #include <QFileInfo>
 #include <exception>
 
+#include "session/operation.h"
 #include "session/port_texts.h"
 #include "session/session.h"
 

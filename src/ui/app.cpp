@@ -32,7 +32,7 @@ App::App(Port& port, Clock& clock, Dialogs& dialogs, const QString& programFolde
       session_(port, clock, dialogs, programFolder, std::move(systemPorts)) {
     session_.display.setListener(
         [this](const QString& name, Aspect a, const QVariant& v) { pacer_.publish(name, a, v); });
-    session_.onLanguageChanged([this](Language s) { applyCaptions(s); });
+    session_.events.onLanguageChanged([this](Language s) { applyCaptions(s); });
     connect(&window_, &MainWindow::closed, this, [this] { session_.endProgram(); });
     wireMenus();
     wireFrames();

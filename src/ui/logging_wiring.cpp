@@ -40,7 +40,7 @@ void App::wireLogging() {
 // The trend shows what polling receives anyway; it asks the meter for nothing.
 void App::wireTrend() {
     trend_ = new FrmTrend(&window_, session_.clock());
-    session_.onMeasurement(
+    session_.events.onMeasurement(
         [this](double seconds, float value) { trend_->addValue(seconds, value); });
     features_.recording.onLoggingChanged([this](const QString& note) { trend_->setLogging(note); });
     connect(find<QAbstractButton>("cmdTrend"), &QAbstractButton::clicked, this, [this] {
