@@ -28,11 +28,11 @@
 enum class WriteResult { Written, Refused, Failed, Differs };
 
 // The core of one run of the tool, without its window: it owns the port, the
-// link, the timers, the device record, the settings, the texts and the edit
-// state, checks the connection, polls, and runs every sequence that talks to
-// the meter as one operation at a time. What the window should show it
-// publishes in `display`. The features build on it and hear of it through
-// its listeners; it knows none of them.
+// link, the clock's timers, the meter record, the settings, texts, language
+// and unit; it checks the connection, polls, and runs every sequence that
+// talks to the meter as one operation at a time (`Operation`). What the window
+// should show it publishes in `display`, what happens in `events`. The
+// features build on it; it knows none of them.
 class Session {
 public:
     // `systemPorts` lists the machine's serial devices.
@@ -42,7 +42,7 @@ public:
 
     LinkState linkState;
     SessionState state;
-    MeterParameters meter;
+    MeterParameters meter;  // as read, with what the editors change in place
     Settings settings;
     Texte texts;
     Language language = Language::Unknown;
@@ -51,106 +51,86 @@ public:
     DisplayModel display;
     CoreEvents events;
 
+    // What it owns; the window's own timers run on its clock too.
+    Port& port() { return port_; }
+    QVector<NumberedPort>& ports() { return ports_; }
     Link& link() { return link_; }
-    Clock& clock() { return clock_; }  // the window's own timers run on it too
+    Clock& clock() { return clock_; }
     Timer& TimCheckVerb() { return *timCheckVerb_; }
     Timer& TimCounts() { return *timCounts_; }
     Timer& TimStatus() { return *timStatus_; }
+    Dialogs& dialogs() { return dialogs_; }
+    const QString& folder() const { return folder_; }
+    QString file(const QString& name) const;  // in the program folder
     // An exchange with the meter is running; nothing may start another.
     bool busy() const { return state.operations > 0; }
     bool ending() const { return linkState.cancelled; }
 
-    // The window load: settings, port list, port, units and language; then
-    // the connection check a second later.
+    // The window load (settings, port list, port, units and language), the
+    // connection check a second later, the task frames and the end.
     void load();
-    QString file(const QString& name) const;
-
-    // The port list read at load, and connecting to the meter on the chosen port.
     void HardwareTest();
     void connectMeter();
+    void reportOpenFailure(const OpenResult& r);
     void openTask(Task t);
     void closeTask();
+    void endProgram();
 
     // Checks the connection, cold-starts the meter when needed, reads and
     // shows its EEPROM and starts the polling.
     void PruefeVerbindung();
-    // True when EEPromInhalt holds a complete image read by this call.
-    bool EEPromLesen();
-    // A write sent again as `repeat` says; when the meter never gives the
-    // answer waited for, the technician is told, and Cancel ends the program.
-    Reply sendRepeated(const QByteArray& frame, Repeat repeat, bool discard = false);
+    bool EEPromLesen();  // true when EEPromInhalt holds a complete image read by this call
+    void decodeAndShow();
+    void readMeterAgain();
+    bool readAfterRestart();  // waits for the meter after a restart and reads it again
     void readError();
-    void loadUnits(const QString& path);
-    // Shows the configuration in `meter`; a failure is reported as a runtime error.
-    void WerteAnzeigen();
-    // The same in the columns given; the result describes a value that could
-    // not be shown (its labels are left empty).
-    QString showValues(Columns columns);
-    void EinheitenAnzeigen();
-    void endProgram();
-    // The status-bar hint over a control of the editors.
-    void showHint(hintTexts::Area area, int index = -1);
-
-    // Ends a write whose meter was read back, given each asked-for value the
-    // meter does not hold (see startTexts::difference): the success text only
-    // when there is none, otherwise the list in the status bar and a message;
-    // state.writeDifferences keeps it for the command line.
-    WriteResult verdict(const QStringList& differences);
-
+    void setCountsTimer(bool on);
     // The meter's table as last read, beside the one being edited.
     const MeterParameters& meterAsRead() const { return meterAsRead_; }
 
-    // What was edited is given up: the editors hear of it, the controls follow.
-    void discardEdits();
-
-    // The connected meter's folder of snapshots, under the program folder.
-    QString snapshotFolder() const;
-
-    // Publishes which controls are usable and shown after a change of state.
-    void refreshControls();
-    void setCountsTimer(bool on);
-
+    // Writes: each request sent again as `repeat` says (Cancel in the message
+    // of a meter that never answers ends the program); ParameterSenden while
+    // the meter rejects it, true on its acknowledgement.
+    Reply sendRepeated(const QByteArray& frame, Repeat repeat, bool discard = false);
+    bool ParameterSenden(const QByteArray& frame);
+    void brokenLink();  // with the message that the meter does not answer
     // The snapshot before a write; false, reported, when it cannot be kept.
     // A sequence of writes keeps one snapshot for all of them.
     bool keepSnapshot(const char* operation);
     void keepOneSnapshot(bool on) { snapshotKept_ = on; }
-    Dialogs& dialogs() { return dialogs_; }
-    const QString& folder() const { return folder_; }
+    QString snapshotFolder() const;  // the connected meter's, under the program folder
+    void refuseWrite(const Refusal& r);
+    // Ends a write whose meter was read back, given each asked-for value it
+    // does not hold: the success text only when there is none, otherwise the
+    // list in the status bar and a message (kept in state.writeDifferences).
+    WriteResult verdict(const QStringList& differences);
+    // What was edited is given up: the editors hear of it, the controls follow.
+    void discardEdits();
 
-    // A message box of the tool.
+    // The display: the configuration (a failure is reported; showValues
+    // returns it), the unit, the hints, the controls and the messages.
+    void WerteAnzeigen();
+    QString showValues(Columns columns);
+    void EinheitenAnzeigen();
+    void showUnitLists(const QStringList& entries);
+    void showHint(hintTexts::Area area, int index = -1);
+    void refreshControls();
     Answer message(const QString& text, const QString& title, Buttons buttons, Symbol icon);
     void setStatus(const QString& text) { display.setText(QStringLiteral("SB1_1"), text); }
     void focus(const QString& box) { display.put(box, Aspect::Focus, true); }
+    void setWaitCursor(bool on);
 
-    // What the features use of the core.
-
-    // The error number of a file that cannot be accessed.
+    // The tool's own files: settings, language texts and units; a file that
+    // cannot be written keeps the old one; a failure of a file handler is
+    // shown with its description and number.
     static constexpr int FileAccessError = 75;
-    Port& port() { return port_; }
-    QVector<NumberedPort>& ports() { return ports_; }
-
-    // The settings file written; the texts of a language loaded and shown.
     void writeSettings();
     void setLanguage(Language s);
-    // A file of the tool's own that could not be written; the old one stays.
+    void loadUnits(const QString& path);
     void notWritten(const QString& path);
-    void reportOpenFailure(const OpenResult& r);
-    // A failure of a file handler: its description and number.
     void fileError(const QString& description, int number);
-    // The meter waited for after a restart and read again.
-    bool readAfterRestart();
-    void showUnitLists(const QStringList& entries);
-    void decodeAndShow();
-    void readMeterAgain();
-    void refuseWrite(const Refusal& r);
-    // One write, sent again while the meter rejects it (within the link's
-    // bound); anything but an acknowledgement ends it.
-    bool ParameterSenden(const QByteArray& frame);
-    void setWaitCursor(bool on);
-    void brokenLink();  // with the message that the meter does not answer
 
 private:
-
     // A Cancel in a link message ends the program; the result says so.
     bool cancelledBy(Answer a);
     void runtimeError(const QString& description, const QString& procedure);
@@ -166,21 +146,17 @@ private:
     void countsReply(const Reply& r);
     void shortReply();
 
-    // Steps of the connection check.
+    // Steps of the connection check, the live-value cycle and the load.
     bool connectionTest();
     void coldStart();
     bool waitForFirstByte();
     void initialised();
     void finishStartUp();
     void withoutMeter();
-
-    // The live-value cycle.
     void timCountsTick();
     void timStatusTick();
     void StatusAbfragen();
     void pauseLiveValues();
-
-    // Port and language handling of the load.
     void choosePortAtStart();
     bool languageFileChosen() const;
     void showOverflow();
@@ -192,9 +168,7 @@ private:
     std::function<QStringList()> systemPorts_;
     QVector<NumberedPort> ports_;
     Link link_;
-    std::unique_ptr<Timer> timCheckVerb_;
-    std::unique_ptr<Timer> timStatus_;
-    std::unique_ptr<Timer> timCounts_;
+    std::unique_ptr<Timer> timCheckVerb_, timStatus_, timCounts_;
     MeterParameters meterAsRead_;
     bool snapshotKept_ = false;  // a restore keeps one snapshot for its writes
 };
