@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "config/output_limits.h"
+#include "config/texts.h"
 #include "device/number_format.h"
 
 using namespace outputLimits;
@@ -73,8 +74,10 @@ private:
     bool fullScale(float top) {
         if (!w_.analog[1]) return true;
         const QString limit = QStringLiteral("1 ≤ MEW ≤ %1").arg(number(top));
-        return at(w_.MEW <= top, ConfigValue::MEW, w_.MEW, limit, 21, 22) &&
-               at(w_.MEW >= MinFullScale, ConfigValue::MEW, w_.MEW, limit, 45, 22);
+        return at(w_.MEW <= top, ConfigValue::MEW, w_.MEW, limit, textNo::FullScaleTooHigh,
+                  textNo::TitleFullScale) &&
+               at(w_.MEW >= MinFullScale, ConfigValue::MEW, w_.MEW, limit, textNo::FullScaleTooLow,
+                  textNo::TitleFullScale);
     }
     bool creep() {
         const float top = w_.fullScaleAfter(m_);
@@ -95,30 +98,35 @@ private:
         const double timing = (w_.Impulsdauer * perHour / 1000 - 0.002 * perHour) / 3600;
         const QString least = number(impulsbasis16(fullScale));
         return at(std::isfinite(w_.Impulswert) && w_.Impulswert > 0, ConfigValue::Impulswert,
-                  w_.Impulswert, QStringLiteral("Impulswert ≥ %1").arg(least), 29, 30) &&
+                  w_.Impulswert, QStringLiteral("Impulswert ≥ %1").arg(least),
+                  textNo::PulseValueTooSmall, textNo::TitlePulse) &&
                at(w_.divisorRefused == 0, ConfigValue::Impulswert, w_.Impulswert,
-                  QStringLiteral("Impulswert ≥ %1").arg(least), w_.divisorRefused, 30) &&
+                  QStringLiteral("Impulswert ≥ %1").arg(least), w_.divisorRefused,
+                  textNo::TitlePulse) &&
                at(timing < 1, ConfigValue::Impulswert, w_.Impulswert,
-                  "Impulsdauer · Impulse/h < 3600 s", 43, 44);
+                  "Impulsdauer · Impulse/h < 3600 s", textNo::PulsesTooFast,
+                  textNo::TitlePulsesTooFast);
     }
     bool band() {
         const int top = w_.bandTop();
         const QString limit = QStringLiteral("1 ≤ FrequenzMin < FrequenzMax ≤ %1 Hz")
                                   .arg(w_.Ueberlauf == 1 ? OverflowFrequencyMax : FrequencyMax);
         return at(w_.FrequenzMin >= FrequencyMin, ConfigValue::FrequenzMin, w_.FrequenzMin, limit,
-                  39, 42) &&
-               at(w_.FrequenzMin < top, ConfigValue::FrequenzMin, w_.FrequenzMin, limit, 41, 42) &&
+                  textNo::BandFromZero, textNo::TitleFrequency) &&
+               at(w_.FrequenzMin < top, ConfigValue::FrequenzMin, w_.FrequenzMin, limit,
+                  textNo::BandUpsideDown, textNo::TitleFrequency) &&
                at(w_.FrequenzMax <= FrequencyMax, ConfigValue::FrequenzMax, w_.FrequenzMax, limit,
-                  40, 42);
+                  textNo::FrequencyTooHigh, textNo::TitleFrequency);
     }
     bool switchThresholds() {
         const double top = SwitchHeadroom * w_.MOG;
         const QString limit = QStringLiteral("SchaltMin ≤ SchaltMax ≤ %1").arg(number(float(top)));
         return flow(true, ConfigValue::SchaltMin, w_.SchaltMin) &&
                flow(true, ConfigValue::SchaltMax, w_.SchaltMax) &&
-               at(w_.SchaltMax <= top, ConfigValue::SchaltMax, w_.SchaltMax, limit, 26, 52) &&
-               at(w_.SchaltMax >= w_.SchaltMin, ConfigValue::SchaltMax, w_.SchaltMax, limit, 27,
-                  52);
+               at(w_.SchaltMax <= top, ConfigValue::SchaltMax, w_.SchaltMax, limit,
+                  textNo::SwitchTooHigh, textNo::TitleSwitch) &&
+               at(w_.SchaltMax >= w_.SchaltMin, ConfigValue::SchaltMax, w_.SchaltMax, limit,
+                  textNo::SwitchUpsideDown, textNo::TitleSwitch);
     }
 
     const WriteIntent& w_;

@@ -16,10 +16,6 @@ namespace {
 
 enum Option { OutputType, FullScale, Creep, Damping, OnError, Overflow, RangeLimit };
 
-constexpr int FullScaleTooHigh = 21;
-constexpr int TitleFullScale = 22;
-constexpr int OverviewPage = 0;
-
 }  // namespace
 
 AnalogEditor::AnalogEditor(Session& core, DigitalEditor& digital) : core_(core), digital_(digital) {
@@ -136,8 +132,8 @@ void AnalogEditor::fullScaleEntered(double value) {
     if (edit_.MEWNeu > limit) {
         // Nothing shows a value that a write would refuse.
         core_.display.setTexts({"lblKonfMEWNeu", "lblNDMew"}, QString());
-        core_.message(core_.texts[FullScaleTooHigh], core_.texts[TitleFullScale], Buttons::Ok,
-                      Symbol::Critical);
+        core_.message(core_.texts[textNo::FullScaleTooHigh], core_.texts[textNo::TitleFullScale],
+                      Buttons::Ok, Symbol::Critical);
         if (overflow) boxChanged(Box::MEW, boxForm(overflowFullScale(core_.meter.MOG)));
         core_.focus(boxName(Box::MEW));
         return;
@@ -193,8 +189,8 @@ void AnalogEditor::chooseOverflow(int index) {
     const double f = core_.settings.unit.Umrechnungsfaktor;
     const float highest = overflowFullScale(core_.meter.MOG);
     if (f * core_.meter.MEW > f * highest + OverflowTolerance) {
-        core_.message(core_.texts[FullScaleTooHigh], core_.texts[TitleFullScale], Buttons::Ok,
-                      Symbol::Critical);
+        core_.message(core_.texts[textNo::FullScaleTooHigh], core_.texts[textNo::TitleFullScale],
+                      Buttons::Ok, Symbol::Critical);
         boxChanged(Box::MEW, boxForm(highest));
     }
     if (core_.state.Startphase) return;
@@ -211,6 +207,6 @@ void AnalogEditor::cancelAnalog() {
     core_.refreshControls();
     leaveOverflow();
     core_.readMeterAgain();
-    core_.display.setSelection(QStringLiteral("regkor2"), OverviewPage);
+    core_.display.setSelection(QStringLiteral("regkor2"), page::Overview);
     core_.setCountsTimer(core_.state.PortOk);
 }

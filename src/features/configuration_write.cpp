@@ -57,7 +57,7 @@ WriteResult ConfigurationWrite::finishWrite(const WritePlan& plan) {
             return WriteResult::Failed;
         }
     }
-    core_.display.setSelection(QStringLiteral("regkor2"), 0);
+    core_.display.setSelection(QStringLiteral("regkor2"), page::Overview);
     const int imagesBefore = core_.state.imagesDecoded;
     core_.readAfterRestart();
     if (!core_.linkState.Verbunden) {

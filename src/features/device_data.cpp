@@ -7,10 +7,6 @@
 
 namespace {
 
-constexpr int OverviewPage = 0;
-constexpr int AnalogPage = 1;
-constexpr int DigitalPage = 2;
-
 QString deviceDataCaption(Language s, const QString& fileName) {
     return choose(s, QStringLiteral("Neue Gerätedaten von Datei   "),
                   QStringLiteral("New data from file   "),
@@ -37,24 +33,24 @@ void DeviceData::deviceDataButton(Button b) {
     switch (b) {
         case Button::Write:
             core_.setWaitCursor(true);
-            core_.display.setSelection(QStringLiteral("regkor2"), OverviewPage);
+            core_.display.setSelection(QStringLiteral("regkor2"), page::Overview);
             write_.KonfigurationSchreiben();
             core_.setWaitCursor(false);
             break;
         case Button::SaveFile:
-            core_.display.setSelection(QStringLiteral("regkor2"), OverviewPage);
+            core_.display.setSelection(QStringLiteral("regkor2"), page::Overview);
             saveConfigAs();
             break;
         case Button::Read:
-            core_.display.setSelection(QStringLiteral("regkor2"), OverviewPage);
+            core_.display.setSelection(QStringLiteral("regkor2"), page::Overview);
             core_.discardEdits();
             core_.readMeterAgain();
             break;
         case Button::Analog:
-            core_.display.setSelection(QStringLiteral("regkor2"), AnalogPage);
+            core_.display.setSelection(QStringLiteral("regkor2"), page::Analog);
             break;
         case Button::Digital:
-            core_.display.setSelection(QStringLiteral("regkor2"), DigitalPage);
+            core_.display.setSelection(QStringLiteral("regkor2"), page::Digital);
             break;
         case Button::Cancel:
             discardEdit();
@@ -64,7 +60,7 @@ void DeviceData::deviceDataButton(Button b) {
 
 void DeviceData::discardEdit() {
     analog_.leaveOverflow();
-    core_.display.setSelection(QStringLiteral("regkor2"), OverviewPage);
+    core_.display.setSelection(QStringLiteral("regkor2"), page::Overview);
     core_.discardEdits();
 }
 

@@ -12,11 +12,6 @@ namespace {
 
 using outputLimits::FrequencyMax;
 using outputLimits::OverflowFrequencyMax;
-constexpr int FrequencyTooHigh = 40;
-constexpr int TitleFrequency = 42;
-constexpr int TitlePulse = 30;
-constexpr int OverviewPage = 0;
-constexpr int DigitalPage = 2;
 
 const char* const Plus = "Plus";
 const char* const Minus = "Minus";
@@ -122,9 +117,9 @@ void DigitalEditor::chooseFrequencyRange(int index) {
 void DigitalEditor::frequencyEntered(Box box, double value) {
     const int limit = core_.meter.Ueberlauf == 1 ? OverflowFrequencyMax : FrequencyMax;
     if (value > limit) {
-        core_.message(core_.texts[FrequencyTooHigh], core_.texts[TitleFrequency], Buttons::Ok,
-                      Symbol::Critical);
-        core_.display.setSelection(QStringLiteral("regkor2"), DigitalPage);
+        core_.message(core_.texts[textNo::FrequencyTooHigh], core_.texts[textNo::TitleFrequency],
+                      Buttons::Ok, Symbol::Critical);
+        core_.display.setSelection(QStringLiteral("regkor2"), page::Digital);
         boxChanged(box, QString::number(limit));
         core_.focus(boxName(box));
         return;
@@ -155,7 +150,7 @@ bool DigitalEditor::pulseDividerFits() {
     if (d.refusedText) {
         // Nothing shows an amount per pulse that a write would refuse.
         core_.display.setTexts({"lblKonfImpWertNeu", "lblNDWertigkeit"}, QString());
-        core_.message(core_.texts[d.refusedText], core_.texts[TitlePulse], Buttons::Ok,
+        core_.message(core_.texts[d.refusedText], core_.texts[textNo::TitlePulse], Buttons::Ok,
                       Symbol::Critical);
     }
     return !d.refusedText;
@@ -219,6 +214,6 @@ void DigitalEditor::switchThresholdEntered(Box box, double value) {
 
 void DigitalEditor::cancelDigital() {
     edit_.optDigital = -1;
-    core_.display.setSelection(QStringLiteral("regkor2"), OverviewPage);
+    core_.display.setSelection(QStringLiteral("regkor2"), page::Overview);
     core_.refreshControls();
 }

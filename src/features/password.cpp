@@ -7,7 +7,6 @@ namespace {
 constexpr int FileUnreadable = 3, TitleFileUnreadable = 4;
 constexpr int WrongPassword = 9, StoreQuestion = 10, TitlePassword = 11;
 constexpr int EnterPassword = 50, TitleEnterPassword = 51;
-constexpr int OverviewPage = 0, AnalogPage = 1, ServicePage = 3;
 
 QString boxOf(PasswordFrame f) {
     return f == PasswordFrame::Service ? QStringLiteral("txtPasswortWD")
@@ -50,9 +49,9 @@ bool Password::PasswortLesen() {
 void Password::tabChanged(int tab) {
     const int left = core_.state.tab;
     core_.state.tab = tab;
-    if (left == ServicePage && tab != ServicePage) counts_.requestCounts(false);
-    if (tab == OverviewPage) frame_ = PasswordFrame::None;
-    if (tab == ServicePage && !serviceUnlocked_) askServicePassword();
+    if (left == page::Service && tab != page::Service) counts_.requestCounts(false);
+    if (tab == page::Overview) frame_ = PasswordFrame::None;
+    if (tab == page::Service && !serviceUnlocked_) askServicePassword();
     core_.refreshControls();
 }
 
@@ -80,9 +79,9 @@ void Password::showPasswordFrame(PasswordFrame f, const QString& text, bool chec
 }
 
 void Password::PasswortPruefen(const QString& entered) {
-    const PasswordFrame f = core_.state.tab == ServicePage  ? PasswordFrame::Service
-                            : core_.state.tab == AnalogPage ? PasswordFrame::Change
-                                                            : PasswordFrame::None;
+    const PasswordFrame f = core_.state.tab == page::Service  ? PasswordFrame::Service
+                            : core_.state.tab == page::Analog ? PasswordFrame::Change
+                                                              : PasswordFrame::None;
     if (f == PasswordFrame::None || f != frame_) return;
     if (entered != Zugangspasswort) {
         if (core_.message(core_.texts[WrongPassword], core_.texts[TitlePassword],
@@ -91,8 +90,8 @@ void Password::PasswortPruefen(const QString& entered) {
             core_.focus(boxOf(f));
         } else {
             frame_ = PasswordFrame::None;
-            core_.display.setSelection(QStringLiteral("regkor2"), OverviewPage);
-            tabChanged(OverviewPage);
+            core_.display.setSelection(QStringLiteral("regkor2"), page::Overview);
+            tabChanged(page::Overview);
         }
         return;
     }
@@ -114,8 +113,8 @@ void Password::unlockService() {
 }
 
 void Password::changePassword() {
-    core_.display.setSelection(QStringLiteral("regkor2"), AnalogPage);
-    core_.state.tab = AnalogPage;
+    core_.display.setSelection(QStringLiteral("regkor2"), page::Analog);
+    core_.state.tab = page::Analog;
     if (!PasswortLesen()) return;
     const bool none = Zugangspasswort == QLatin1String(passwordFile::NoPassword);
     Passwortaenderung = !none;
@@ -139,8 +138,8 @@ void Password::storePassword(const QString& password) {
                           Symbol::Critical);
     }
     closePasswordFrame();
-    core_.display.setSelection(QStringLiteral("regkor2"), OverviewPage);
-    tabChanged(OverviewPage);
+    core_.display.setSelection(QStringLiteral("regkor2"), page::Overview);
+    tabChanged(page::Overview);
 }
 
 void Password::closePasswordFrame() {

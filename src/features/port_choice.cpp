@@ -24,7 +24,7 @@ void PortChoice::chooseParallelPort(int index) {
 
 void PortChoice::configurePort() {
     if (core_.busy()) return;
-    core_.display.setSelection(QStringLiteral("regkor2"), 0);
+    core_.display.setSelection(QStringLiteral("regkor2"), page::Overview);
     core_.HardwareTest();
     core_.openTask(Task::Port);
     core_.TimCheckVerb().off();

@@ -7,6 +7,11 @@
 // works in them.
 enum class Task { None, Port, Language, Units, UnitAdd, UnitDelete };
 
+// The pages of regkor2, as SessionState::tab numbers them.
+namespace page {
+constexpr int Overview = 0, Analog = 1, Digital = 2, Service = 3;
+}
+
 // What the session knows about itself beyond the link: the flags that decide
 // which controls are usable and shown.
 struct SessionState {

@@ -8,9 +8,9 @@
 #include "session/show_values.h"
 
 void Session::load() {
-    // The pages are locked before the window shows page 2, which stays chosen.
+    // The pages are locked before the window shows the digital page, which stays chosen.
     refreshControls();
-    display.setSelection(QStringLiteral("regkor2"), 2);
+    display.setSelection(QStringLiteral("regkor2"), page::Digital);
     for (const char* name : {"raKonfAnaNeu", "raKonfDigiNeu"})
         display.setVisible(QLatin1String(name), false);
     state.PortOk = true;
@@ -34,7 +34,7 @@ void Session::load() {
 
 void Session::choosePortAtStart() {
     if (settings.PortNumber == 0) {
-        display.setSelection(QStringLiteral("regkor2"), 0);
+        display.setSelection(QStringLiteral("regkor2"), page::Overview);
         openTask(Task::Port);
         timCheckVerb_->off();
         setCountsTimer(false);

@@ -3,14 +3,7 @@
 #include "session/session.h"
 #include "session/status_texts.h"
 
-namespace {
-
-constexpr int TitleFrequency = 42;  // the variable band's messages
-constexpr int PulseTimingText = 43;
-constexpr int AnalogPage = 1;
-constexpr int DigitalPage = 2;
-
-}  // namespace
+namespace {}  // namespace
 
 // One write, sent again while the meter rejects it (within the link's bound);
 // anything but an acknowledgement ends the write.
@@ -29,8 +22,10 @@ void Session::refuseWrite(const Refusal& r) {
         message(refusalTexts::value(r), refusalTexts::title(language), Buttons::Ok,
                 Symbol::Critical);
     state.writeDifferences = {refusalTexts::value(r)};
-    if (r.text == PulseTimingText) display.setSelection(QStringLiteral("regkor2"), AnalogPage);
-    if (r.title == TitleFrequency) display.setSelection(QStringLiteral("regkor2"), DigitalPage);
+    if (r.text == textNo::PulsesTooFast)
+        display.setSelection(QStringLiteral("regkor2"), page::Analog);
+    if (r.title == textNo::TitleFrequency)
+        display.setSelection(QStringLiteral("regkor2"), page::Digital);
 }
 
 WriteResult Session::verdict(const QStringList& differences) {
