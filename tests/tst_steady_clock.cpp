@@ -31,6 +31,20 @@ private slots:
         QVERIFY(clock.now() - start < 5.0);
     }
 
+    void a_wake_before_the_condition_holds_keeps_waiting() {
+        SteadyClock clock;
+        bool arrived = false;
+        QTimer::singleShot(10, [&] { clock.wake(); });
+        QTimer::singleShot(40, [&] {
+            arrived = true;
+            clock.wake();
+        });
+        const double start = clock.now();
+        QVERIFY(clock.waitUntil(
+            start + 10.0, [&] { return arrived; }, Events::DisplayOnly));
+        QVERIFY(clock.now() - start >= 0.035);
+    }
+
     void a_nested_wait_also_wakes_the_outer_one() {
         SteadyClock clock;
         bool inner = false, outer = false;

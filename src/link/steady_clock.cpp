@@ -41,20 +41,30 @@ bool SteadyClock::waitUntil(double deadline, const std::function<bool()>& done, 
     while (!done()) {
         const double rest = deadline - now();
         if (rest <= 0) return done();
-        QEventLoop loop;
-        QTimer deadlineTimer;
-        deadlineTimer.setSingleShot(true);
-        deadlineTimer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&deadlineTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        deadlineTimer.start(int(std::ceil(rest * 1000.0)));
-        waiting_.append(&loop);
-        loop.exec(flags);
-        waiting_.removeOne(&loop);
+        sleep(rest, done, flags);
     }
     return true;
 }
 
+// Until `seconds` have passed or a wake finds `done` met.
+void SteadyClock::sleep(double seconds, const std::function<bool()>& done,
+                        QEventLoop::ProcessEventsFlags f) {
+    QEventLoop loop;
+    QTimer deadlineTimer;
+    deadlineTimer.setSingleShot(true);
+    deadlineTimer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&deadlineTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    deadlineTimer.start(int(std::ceil(seconds * 1000.0)));
+    waiting_.append({&loop, &done});
+    loop.exec(f);
+    waiting_.removeLast();
+}
+
+// Every wait looks at its own condition, the outer ones of nested waits too:
+// an outer wait whose condition is met ends as soon as the inner ones have.
+// A copy is walked, as a condition may read the port and so wake again.
 void SteadyClock::wake() {
-    for (QEventLoop* loop : waiting_)
-        loop->quit();
+    const QVector<Waiting> waiting = waiting_;
+    for (const Waiting& w : waiting)
+        if ((*w.done)()) w.loop->quit();
 }

@@ -6,8 +6,9 @@
 
 #include "link/clock.h"
 
-// Real monotonic time. A wait runs a nested event loop that wakes on its
-// deadline or when the port reports data, so it never spins a core.
+// Real monotonic time. A wait runs a nested event loop that ends at its
+// deadline or when a wake finds its condition met, so it never spins a core;
+// bytes that do not yet complete a reply cost no new loop.
 class SteadyClock : public Clock {
 public:
     SteadyClock();
@@ -17,6 +18,12 @@ public:
     std::unique_ptr<Timer> timer(std::function<void()> handler) override;
 
 private:
+    struct Waiting {
+        QEventLoop* loop;
+        const std::function<bool()>* done;
+    };
+    void sleep(double seconds, const std::function<bool()>& done, QEventLoop::ProcessEventsFlags f);
+
     QElapsedTimer clock_;
-    QVector<QEventLoop*> waiting_;
+    QVector<Waiting> waiting_;  // the innermost last
 };
