@@ -102,10 +102,12 @@ void QtSerialPort::closePort() {
     if (serial_.isOpen()) serial_.close();
 }
 
-// What the device does not take at once waits in QSerialPort's buffer.
+// What the device does not take at once waits in QSerialPort's buffer; while
+// anything waits there, the next request queues behind it, so that no frame
+// overtakes another.
 void QtSerialPort::output(const QByteArray& bytes) {
     if (!serial_.isOpen()) return;
-    const qsizetype taken = writeDirectly(serial_, bytes);
+    const qsizetype taken = serial_.bytesToWrite() > 0 ? 0 : writeDirectly(serial_, bytes);
     if (taken == bytes.size()) return;
     serial_.write(bytes.mid(taken));
     serial_.flush();
