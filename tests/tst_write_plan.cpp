@@ -90,35 +90,22 @@ private slots:
             return Edit([v](auto&, EditState& e) { e.chkKonfAnalog[1] = true, e.MEWNeu = v; });
         };
         const auto mew = int(ConfigValue::MEW), pulse = int(ConfigValue::Impulswert);
-        QTest::newRow("full scale above MOG") << full(201) << mew << 21 << 22;
         QTest::newRow("full scale below 1") << full(0.5f) << mew << 45 << 22;
         QTest::newRow("a full scale within MOG keeps the pulses in time")
             << full(199) << -1 << 0 << 0;
         QTest::newRow("pulses that cannot keep up") << Edit([](MeterParameters& m, EditState& e) {
             e.optDigital = 2, m.Impulswert = 0.001f;
         }) << pulse << 43 << 44;
-        QTest::newRow("an amount per pulse no divisor gives")
-            << Edit([](MeterParameters& m, EditState& e) {
-                   e.optDigital = 2, m.Impulswert = 0.00001f;
-               })
-            << pulse << 29 << 30;
         QTest::newRow("switch above 1.1 MOG")
             << Edit([](MeterParameters& m, EditState& e) { e.optDigital = 3, m.SchaltMax = 221; })
             << int(ConfigValue::SchaltMax) << 26 << 52;
         QTest::newRow("switch maximum below minimum") << Edit([](MeterParameters& m, EditState& e) {
             e.optDigital = 3, m.SchaltMin = 50, m.SchaltMax = 40;
         }) << int(ConfigValue::SchaltMax) << 27 << 52;
-        QTest::newRow("band from 0 Hz")
-            << Edit([](MeterParameters& m, EditState& e) { e.optDigital = 1, m.FrequenzMin = 0; })
-            << int(ConfigValue::FrequenzMin) << 39 << 42;
         QTest::newRow("band upside down") << Edit([](MeterParameters& m, EditState& e) {
             e.optDigital = 1, m.FrequenzMin = 1000;
         }) << int(ConfigValue::FrequenzMin)
                                           << 41 << 42;
-        QTest::newRow("band above 2500 Hz") << Edit([](MeterParameters& m, EditState& e) {
-            e.optDigital = 1, m.FrequenzMax = 2600;
-        }) << int(ConfigValue::FrequenzMax) << 40
-                                            << 42;
     }
     void checks_run_before_anything_is_sent() {
         QFETCH(Edit, edit);
