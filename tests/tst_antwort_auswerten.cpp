@@ -1,6 +1,5 @@
 #include <QtTest>
 
-#include "link/protocol.h"
 #include "link/requests.h"
 #include "session/link_messages.h"
 #include "support/bench.h"
@@ -174,18 +173,6 @@ private slots:
             b.dialogs.texts(),
             givenUp ? QStringList{linkTexts::notAccepted(Language::German, tries)} : QStringList{});
         QCOMPARE(b.dialogs.ended, givenUp);
-    }
-
-    void a_complete_image_is_kept_with_its_dle() {
-        Bench b;
-        QVERIFY(b.session.EEPromLesen());
-        QCOMPARE(b.session.linkState.EEPromInhalt, replyWith(images::standard()));
-        QCOMPARE(b.frames(), QVector<QByteArray>{hex("0B 00 0B")});
-        // 3 request bytes and 513 reply bytes at 9600 baud plus the meter's latency, and
-        // the pause that shows nothing follows the image.
-        QVERIFY(qAbs(b.clock.now() - (516 * Line::ByteTime + b.sim.line.latency +
-                                      protocol::ImageTrailingGap)) < 1e-6);
-        QVERIFY(b.dialogs.shownMessages.isEmpty());
     }
 
     // A reply to an earlier request, arriving late, leads the image: the first

@@ -96,20 +96,6 @@ private slots:
         QCOMPARE(s.b.frames().value(0), hex("00 00"));
     }
 
-    void a_configured_start_checks_the_connection_after_one_second() {
-        Start s(Com1German);
-        QCOMPARE(s.window().windowTitle(),
-                 QStringLiteral("Konfiguration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM1"));
-        QCOMPARE(s.window().regkor2()->currentIndex(), 2);
-        QCOMPARE(s.on({"mnuhaupt_0", "Picdisconnect"}), QStringList{"Picdisconnect"});
-        s.b.clock.advance(0.99);
-        QVERIFY(s.b.frames().isEmpty());
-        s.b.clock.advance(0.02);
-        QCOMPARE(s.b.frames().value(0), hex("00 00"));
-        QVERIFY(!s.session().TimCheckVerb().active());
-        QCOMPARE(s.on({"mnuhaupt_0", "Picdisconnect"}), QStringList{"mnuhaupt_0"});
-    }
-
     void a_missing_language_file_is_reported_data() {
         QTest::addColumn<Answer>("button");
         QTest::newRow("OK goes on") << Answer::Ok;
