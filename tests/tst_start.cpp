@@ -124,17 +124,6 @@ private slots:
         const MeterParameters& m = b.session.meter;
         QCOMPARE(QList<float>({m.MEW, m.MOG, float(m.Filterfaktor)}), QList<float>({1, 1, 46958}));
     }
-
-    // With no port listed and none configured, OK in the port frame has no port to open and says
-    // so.
-    void without_any_port_ok_names_the_port_invalid() {
-        Bench b;
-        b.session.settings.PortNumber = 0;
-        b.features.ports.configurePort();
-        b.features.ports.confirmPort();
-        QCOMPARE(b.dialogs.texts(), QStringList{"Text 7"});
-        QVERIFY(!b.sim.port.portOpen() && !b.session.TimCheckVerb().active());
-    }
 };
 
 QTEST_GUILESS_MAIN(TstStart)

@@ -54,16 +54,6 @@ private slots:
         QTEST(t[number], "text");
     }
 
-    void texts_one_to_hundred_are_cleared_first_and_zero_stays() {
-        Texte t;
-        t.entry[0] = QStringLiteral("null");
-        t.entry[50] = QStringLiteral("alt");
-        QVERIFY(TexteLaden(file("1,1\r\nneu\r\n0,999\r\n"), t));
-        QCOMPARE(t[0], QStringLiteral("null"));
-        QCOMPARE(t[50], QString());
-        QCOMPARE(t[1], QStringLiteral("neu"));
-    }
-
     void the_shipped_files_have_every_used_text_data() {
         QTest::addColumn<QString>("file");
         QTest::newRow("German") << "Texte.ger";

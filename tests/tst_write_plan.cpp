@@ -153,23 +153,6 @@ private slots:
         if (differs)
             QCOMPARE(found[0].value, pulse ? ConfigValue::Impulswert : ConfigValue::Schleichmenge);
     }
-
-    void the_frequency_dividers_follow_the_lowest_frequency_data() {
-        QTest::addColumn<int>("min");
-        QTest::addColumn<int>("pre");
-        QTest::addColumn<int>("divider");
-        QTest::newRow("1 Hz") << 1 << 8 << 100;
-        QTest::newRow("50 Hz") << 50 << 2 << 2;
-        QTest::newRow("100 Hz") << 100 << 1 << 1;
-        QTest::newRow("200 Hz") << 200 << 1 << 1;
-    }
-    void the_frequency_dividers_follow_the_lowest_frequency() {
-        QFETCH(int, min);
-        QFETCH(int, pre);
-        QFETCH(int, divider);
-        QCOMPARE(frequenzvorteiler(min), pre);
-        QCOMPARE(frequenzteiler(min), divider);
-    }
 };
 
 QTEST_GUILESS_MAIN(TstWritePlan)
