@@ -39,7 +39,7 @@ rebuild() {
 
 # Prints the names of the failing tests, nothing when all pass.
 failing_tests() {
-    (cd "$build" && QT_QPA_PLATFORM=offscreen ctest -j2 --timeout 120 >seeded_ctest.log 2>&1)
+    (cd "$build" && QT_QPA_PLATFORM=offscreen ctest -j2 --timeout 120 --stop-on-failure >seeded_ctest.log 2>&1)
     sed -n -E 's/^[[:space:]]+[0-9]+ - ([^ ]+) \(.*/\1/p' "$build/seeded_ctest.log" | sort -u |
         tr '\n' ' '
 }

@@ -42,11 +42,6 @@ struct Damping {
     int coefficient, ms;  // the meter's, its option then ticked; or 0, the slider moved to `ms`
     int position, realised;
 };
-struct Output {
-    int range, errorAfter;
-    QStringList levels;
-    QString caption;
-};
 
 }  // namespace
 
@@ -164,30 +159,6 @@ private slots:
         a.analog.dampingMoved(c.position);
         QCOMPARE(a.b.features.deviceData.currentConfig().Daempfungszeit,
                  c.position);  // a saved file keeps it
-    }
-
-    // Output entries: 0 "0 - 20 mA", 1 "4 - 20 mA", 2 "0 - 5 V"; error "up" is chosen on the
-    // second, and entry 2 is never offered.
-    void an_output_range_offers_only_its_error_levels_data() {
-        QTest::addColumn<Output>("c");
-        const QStringList voltage{"min", "max", "", ""}, current{"min", "max", "", "up"};
-        QTest::newRow("0 - 5 V drops up") << Output{2, 0, voltage, "0 - 5"};
-        QTest::newRow("0 - 20 mA keeps up") << Output{0, 3, current, "0 - 20"};
-    }
-    void an_output_range_offers_only_its_error_levels() {
-        QFETCH(Output, c);
-        AnalogBench a;
-        a.analog.chooseAnalogOutput(1);
-        a.analog.chooseErrorOutput(3);
-        a.analog.chooseAnalogOutput(c.range);
-        a.analog.chooseErrorOutput(2);
-        for (int i = 0; i < c.levels.size(); ++i)
-            QCOMPARE(a.s.display.item("ListKonfErr", i), c.levels[i]);
-        a.s.state.Listensperre = 1;  // as while the meter's values are shown
-        a.analog.chooseAnalogOutput(1);
-        a.analog.chooseErrorOutput(1);
-        QCOMPARE(a.b.shown("lblKonfAnaOutNeu"), c.caption);
-        QCOMPARE(a.b.shown("lblKonfErrNeu"), c.levels[c.errorAfter]);
     }
 };
 

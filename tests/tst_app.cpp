@@ -1,12 +1,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "files/password_file.h"
@@ -20,13 +16,6 @@
 
 namespace {
 
-const QStringList StateControls =
-    QStringLiteral(
-        "mnuhaupt_0 mnuhaupt_1 mnuhaupt_2 mnuhaupt_3 mnusicher_0 mnusicher_1 mnudatei_7 regkor2_1 "
-        "regkor2_2 regkor2_3 frmND.cmdNDLesen frmND.cmdNDspeichern raSpracheBeginn raKopf "
-        "raSchnittstellen raSprache raAktuell AnzAnalog Picconnect Picdisconnect")
-        .split(' ');
-
 // A program folder with the shipped files, the settings and, unless at first start, the language
 // marker; the tool on the simulated meter, whose port it opens itself, loaded after `before`.
 struct Start {
@@ -36,11 +25,8 @@ struct Start {
             QFile::copy(QStringLiteral(ORBIS_DATA "/") + d, folder.filePath(d));
         writeFile(folder.filePath(QStringLiteral("Q_orbis.CON")), settings);
         if (!firstStart) writeFile(folder.filePath(QStringLiteral("irgendwas.spr")), "Deutsch\r\n");
-        QDir(folder.path()).mkdir(QStringLiteral("ports"));
-        QFile::link(QStringLiteral("/dev/null"), folder.filePath(QStringLiteral("ports/com4")));
-        app = std::make_unique<App>(b.sim.port, b.clock, b.dialogs, folder.path(), [] {
-            return QStringList{"/dev/ttyS0", "/dev/ttyUSB0"};
-        });
+        app = std::make_unique<App>(b.sim.port, b.clock, b.dialogs, folder.path(),
+                                    [] { return QStringList{"/dev/ttyS0"}; });
         b.sim.port.closePort();
         if (before) before(*this);
         app->load();
@@ -64,8 +50,8 @@ struct Start {
         if (auto* a = window().findChild<QAction*>(name)) return a->isEnabled();
         return !window().element(name)->isHidden();
     }
-    // Which of `names`, by default the controls that follow the session's state, are on.
-    QStringList on(QStringList names = StateControls) {
+    // Which of `names` are on.
+    QStringList on(QStringList names) {
         names.removeIf([this](const QString& name) { return !on(name); });
         return names;
     }
@@ -101,41 +87,13 @@ private slots:
         s.b.clock.advance(10.0);
         QVERIFY(s.b.frames().isEmpty());
         s.use(flag);
-        const infoTexts::Message info = infoTexts::firstStart(language);
-        QCOMPARE(s.b.dialogs.texts(), QStringList{info.text});
-        QCOMPARE(s.b.dialogs.shownMessages[0].title, info.title);
-        QCOMPARE(s.b.dialogs.shownMessages[0].symbol, Symbol::Information);
+        QCOMPARE(s.b.dialogs.texts(), QStringList{infoTexts::firstStart(language).text});
         QCOMPARE(readFile(s.folder.filePath(QStringLiteral("Q_orbis.SPR"))), marker);
         QVERIFY(s.settingsFile().contains("\r\n" + marker));
         QCOMPARE(s.on({"raSpracheBeginn", "raKopf"}), QStringList{"raKopf"});
         QVERIFY(s.b.frames().isEmpty());
         s.b.clock.advance(1.0);
         QCOMPARE(s.b.frames().value(0), hex("00 00"));
-    }
-
-    void a_configured_start_checks_the_connection_after_one_second() {
-        Start s(Com1German);
-        QCOMPARE(s.window().windowTitle(),
-                 QStringLiteral("Konfiguration Veltrano KRN410-Q Orbis [Version 1.0.0] an COM1"));
-        QCOMPARE(s.window().regkor2()->currentIndex(), 2);
-        QCOMPARE(s.on(), QStringList({"mnuhaupt_1", "mnudatei_7", "frmND.cmdNDLesen", "raKopf",
-                                      "raAktuell", "AnzAnalog", "Picdisconnect"}));
-        s.b.clock.advance(0.99);
-        QVERIFY(s.b.frames().isEmpty());
-        s.b.clock.advance(0.02);
-        QCOMPARE(s.b.frames().value(0), hex("00 00"));
-        QVERIFY(!s.session().TimCheckVerb().active());
-        QCOMPARE(s.on(), QStringList({"mnuhaupt_0", "mnuhaupt_1", "mnuhaupt_2", "mnuhaupt_3",
-                                      "mnusicher_1", "mnudatei_7", "regkor2_1", "regkor2_2",
-                                      "regkor2_3", "frmND.cmdNDLesen", "raKopf", "raAktuell",
-                                      "AnzAnalog", "Picconnect"}));
-    }
-
-    void a_port_that_cannot_be_opened_is_stored_as_zero() {
-        Start s(Com1German, [](Start& t) { t.b.sim.line.fault.gone = true; });
-        QVERIFY(s.b.dialogs.shownMessages.isEmpty());
-        QVERIFY(s.settingsFile().startsWith("Com1\r\n0\r\n"));
-        QVERIFY(!s.session().TimCheckVerb().active());
     }
 
     void a_missing_language_file_is_reported_data() {
@@ -150,26 +108,7 @@ private slots:
             t.b.dialogs.answers = {button};
         });
         QCOMPARE(s.b.dialogs.texts(), QStringList{"Datei Texte.GER nicht vorhanden !"});
-        QCOMPARE(s.b.dialogs.shownMessages[0].title, QStringLiteral("Fehler Datei lesen"));
-        QCOMPARE(s.b.dialogs.shownMessages[0].symbol, Symbol::Warning);
         QCOMPARE(s.b.dialogs.ended, button == Answer::Cancel);
-    }
-
-    void the_port_list_shows_devices_and_links() {
-        Start s(Com1German);
-        s.use(QStringLiteral("mnuverbindung_0"));
-        QVERIFY(s.on("raSchnittstellen"));
-        QVERIFY(!s.b.sim.port.portOpen());
-        auto* list = s.window().element<QComboBox>(QStringLiteral("cbCom"));
-        QCOMPARE(list->count(), 3);
-        QCOMPARE((QStringList{list->itemText(0), list->itemText(1), list->itemText(2)}),
-                 (QStringList{"1", "4", "101"}));
-        QCOMPARE(list->currentText(), QStringLiteral("1"));
-        list->activated(1);
-        QVERIFY(s.settingsFile().startsWith("Com4\r\n4\r\n"));
-        QCOMPARE(s.text("lblPortPfad"), s.folder.filePath(QStringLiteral("ports/com4")));
-        s.use(QStringLiteral("optLPT_1"));
-        QVERIFY(s.settingsFile().contains("\r\nLPT2\r\n"));
     }
 
     void without_port_the_tool_waits_for_ok_in_the_port_choice_data() {
@@ -200,8 +139,6 @@ private slots:
         QCOMPARE(s.b.frames().value(0), gone ? QByteArray() : hex("00 00"));
         if (!gone) return;
         QCOMPARE(s.b.dialogs.texts(), QStringList{s.session().texts[7]});
-        QCOMPARE(s.b.dialogs.shownMessages[0].title, s.session().texts[6]);
-        QCOMPARE(s.b.dialogs.shownMessages[0].symbol, Symbol::Critical);
         QCOMPARE(s.session().display.background(QStringLiteral("Lampe")), color::Grey);
     }
 
@@ -225,26 +162,6 @@ private slots:
         QCOMPARE(s.window().regkor2()->currentIndex(), 0);  // new captions, same page
         s.b.clock.advance(1.0);
         QCOMPARE(s.b.frames().value(0), hex("00 00"));
-    }
-
-    // The unit frames are reached from the menu; typing and clicking reach the session.
-    void units_are_added_and_chosen_in_their_frames() {
-        Start s(Com1German);
-        s.b.clock.advance(2.0);
-        s.use(QStringLiteral("mnudatei_10"));
-        QCOMPARE(s.on({"raEinheitenAdd", "raAktuell"}), QStringList{"raEinheitenAdd"});
-        QTest::keyClicks(s.window().element<QLineEdit>("txtEinheitName"), "t/h");
-        QTest::keyClicks(s.window().element<QLineEdit>("TxtEinheitFaktor"), "1,5");
-        QCOMPARE(s.window().element<QLineEdit>("TxtEinheitFaktor")->text(), QStringLiteral("15"));
-        s.use(QStringLiteral("cmdEinheitspeichern"));
-        QCOMPARE(s.on({"raEinheitenAdd", "raAktuell"}), QStringList{"raAktuell"});
-        s.use(QStringLiteral("mnudatei_8"));
-        auto* list = s.window().element<QListWidget>("ListeEinheiten");
-        QCOMPARE(list->count(), 13);
-        QCOMPARE(list->item(12)->text(), QStringLiteral("t/h()  "));
-        emit list->itemClicked(list->item(12));
-        QVERIFY(s.settingsFile().contains("\r\nt/h\r\n15\r\n"));
-        QCOMPARE(s.text("lblinfo_15"), QStringLiteral("t/h"));
     }
 
     // Ticking, typing and the device data window's write button reach the meter.
@@ -274,26 +191,6 @@ private slots:
         QVERIFY(!s.window().element<QAbstractButton>("chkKonfAnalog_1")->isChecked());
     }
 
-    // A loaded file is shown in the device data window, named in its caption.
-    void a_loaded_file_opens_the_device_data_window() {
-        Start s(Com1German);
-        s.b.clock.advance(2.0);
-        const QString file = s.folder.filePath(QStringLiteral("a.use"));
-        ConfigFile c = s.features().deviceData.currentConfig();
-        c.MEW = 55;
-        QString error;
-        QVERIFY(configFile::write(file, c, error));
-        s.b.dialogs.fileNames << file;
-        s.use(QStringLiteral("mnudatei_3"));
-        FrmND& nd = s.window().frmND();
-        QVERIFY(nd.isVisible());
-        QCOMPARE(nd.windowTitle(), QStringLiteral("Neue Gerätedaten von Datei   ") + file);
-        QCOMPARE(nd.findChild<QLabel*>(QStringLiteral("lblNDMew"))->text(), QStringLiteral("55"));
-        nd.findChild<QAbstractButton*>(QStringLiteral("cmdNDAbbruch"))->click();
-        QVERIFY(!nd.isVisible());
-        QVERIFY(!s.window().menuEntry(Menu::mnusicher, 0)->isEnabled());
-    }
-
     // The service page asks for the password; Enter checks it and opens the page,
     // whose buttons open the curve and counts windows.
     void the_service_page_opens_with_its_password() {
@@ -317,12 +214,8 @@ private slots:
         QVERIFY(s.window().frmCounts().isVisible());
     }
 
-    void info_names_the_version_and_exit_ends_the_program() {
+    void exit_ends_the_program() {
         Start s(Com1German);
-        s.use(QStringLiteral("mnuHilfe_1"));
-        QCOMPARE(s.b.dialogs.texts(),
-                 QStringList{"Version 1.0.0, Software Veltrano KRN410-Q Orbis, ohne Support "});
-        QCOMPARE(s.b.dialogs.shownMessages[0].title, QStringLiteral("Info"));
         s.use(QStringLiteral("mnudatei_15"));
         QVERIFY(s.b.dialogs.ended);
         QVERIFY(!s.session().TimCheckVerb().active());

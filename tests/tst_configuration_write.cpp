@@ -254,14 +254,6 @@ private slots:
         QVERIFY(w.b.shown("SB1_1") != startTexts::writing(Language::German));
     }
 
-    void a_meter_that_never_takes_a_write_is_given_up() {
-        WriteBench w;
-        w.b.sim.line.fault.script = QList<Fault>(30, Fault::Nak);
-        QCOMPARE(w.b.features.write.KonfigurationSchreiben(), WriteResult::Failed);
-        QCOMPARE(w.b.dialogs.texts(), QStringList{linkTexts::notAccepted(Language::German, 10)});
-        QVERIFY(!w.b.commands().contains("05 05"));  // nothing is stored
-    }
-
     // A meter that comes back without the new value is named, never reported as written.
     void a_meter_that_lost_the_value_is_reported() {
         WriteBench w;

@@ -1,4 +1,3 @@
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "device/eeprom_map.h"
@@ -34,20 +33,6 @@ private slots:
         QCOMPARE(byteOrder::readFloat32(e, address::MEW), 100.0f);
         QCOMPARE(quint8(e[address::Filterfaktor]) << 8 | quint8(e[address::Filterfaktor + 1]),
                  62339);
-    }
-
-    // In kg/min the full scale is 100 kg/h in that unit, cut to a whole number.
-    void the_factory_settings_are_saved_without_a_meter() {
-        QTemporaryDir folder;
-        Bench b;
-        b.session.settings.unit = {"kg/min", 60.0, "(-)", "Luft"};
-        b.features.deviceData.factorySettings();
-        b.dialogs.fileNames << folder.filePath(QStringLiteral("werk.txt"));
-        b.features.deviceData.saveConfigAs();
-        QCOMPARE(
-            readFile(folder.filePath(QStringLiteral("werk.use"))),
-            QByteArray(" 10 \r\n 33 \r\n 132 \r\n 127 \r\n 1\r\n 0\r\n 20 \r\n 2 \r\n"
-                       " 200\r\n 2500\r\n 5\r\n 250 \r\nPlus\r\n 0\r\n 100\r\nPlus\r\n 0\r\n"));
     }
 
     void a_loaded_file_is_shown_beside_the_meter() {

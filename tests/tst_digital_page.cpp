@@ -28,12 +28,6 @@ struct Pulse {
     int refusal;
     QString pulseUnit = "kg/Puls";
 };
-struct Hint {
-    Language language;
-    hintTexts::Area area;
-    int option;
-    QString text;
-};
 
 }  // namespace
 
@@ -78,24 +72,6 @@ private slots:
         QVERIFY(!d.s.display.enabled("mnusicher_0"));
         QCOMPARE(d.s.display.selection("regkor2"), 0);
         QCOMPARE(d.b.commands(sent), QStringList());
-    }
-
-    // The standard frequency keeps the range chosen in the list, else takes 1 - 100 Hz.
-    void the_standard_frequency_keeps_the_chosen_range_data() {
-        QTest::addColumn<int>("chosen");  // the list entry; -1: none
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("none chosen") << -1 << "1 - 100";
-        QTest::newRow("10 - 1000 chosen") << 1 << "10 - 1000";
-    }
-    void the_standard_frequency_keeps_the_chosen_range() {
-        QFETCH(int, chosen);
-        DigitalBench d;
-        if (chosen >= 0) d.digital.chooseFrequencyRange(chosen);
-        d.digital.chooseDigital(0);
-        QTEST(d.b.shown("lblKonfFrequenzNeu"), "caption");
-        d.s.state.Listensperre = 1;  // as while the meter's values are shown
-        d.digital.chooseFrequencyRange(chosen == 1 ? 0 : 1);
-        QTEST(d.b.shown("lblKonfFrequenzNeu"), "caption");
     }
 
     // The variable frequency takes no range; an overflow needs 10 % above the highest.
@@ -151,47 +127,6 @@ private slots:
         QCOMPARE(d.b.shown("lblNDWertigkeit").isEmpty(), c.refusal > 0);
         d.digital.boxChanged(Box::ImpWert, "0");
         QCOMPARE(d.b.shown("lblKonfImpWertNeu"), QString());
-    }
-
-    void pulse_duration_and_polarities_show_in_both_windows_data() {
-        QTest::addColumn<int>("ms");
-        QTest::addColumn<bool>("plus");
-        QTest::newRow("50 ms, plus") << 50 << true;
-        QTest::newRow("200 ms, minus") << 200 << false;
-    }
-    void pulse_duration_and_polarities_show_in_both_windows() {
-        QFETCH(int, ms);
-        QFETCH(bool, plus);
-        DigitalBench d;
-        d.digital.pulseDurationMoved(ms);
-        d.digital.choosePulsePolarity(plus ? 0 : 1);
-        d.digital.chooseSwitchPolarity(plus ? 0 : 1);
-        QCOMPARE(d.b.shown("lblNDDauer"), QStringLiteral("%1 ms").arg(ms));
-        QCOMPARE(d.s.meter.Polaritaet, plus ? "Plus" : "Minus");
-        for (const QString picture : {"picKonfImpPol%1Neu", "PicKonfSchaltPol%1Neu"}) {
-            QCOMPARE(d.s.display.visible(picture.arg("Plus")), plus);
-            QCOMPARE(d.s.display.visible(picture.arg("Minus")), !plus);
-        }
-        for (const char* label : {"lblNDImpulsPol", "lblNDSchaltPol"})
-            QCOMPARE(d.b.shown(label), plus ? "Positiv" : "Negativ");
-    }
-
-    void hovering_an_editor_control_explains_it_data() {
-        using A = hintTexts::Area;
-        using L = Language;
-        QTest::addColumn<Hint>("c");
-        QTest::newRow("German") << Hint{L::German, A::AnalogOption, 3, "Signaldämpfung (ms)"};
-        QTest::newRow("French") << Hint{L::French, A::DigitalOption, 4, "non sortie numérique"};
-        QTest::newRow("English, the frame") << Hint{
-            L::English, A::DigitalFrame, -1, "Change Configuration by choosing option boxes"};
-        QTest::newRow("none past the last") << Hint{L::German, A::AnalogOption, 6, ""};
-    }
-    void hovering_an_editor_control_explains_it() {
-        QFETCH(Hint, c);
-        Bench b;
-        b.session.language = c.language;
-        b.session.showHint(c.area, c.option);
-        QCOMPARE(b.shown("SB1_1"), c.text);
     }
 };
 

@@ -208,8 +208,6 @@ private slots:
         row("version 2 and a point", fw("V1.0 R2.", "01"), 0, "");
         row("two letters count as 0", fw("V1.0 RAB", "01"), 0, "");
         row("version 05, active", fw("V1.0  05", "01"), 1, "Überlauf ist aktiv");
-        row("English", fw("V3.1 R03", "01"), 1, "Overflow active", Language::English);
-        row("French", fw("V3.1 R03", "01"), 1, "Dépassement actif", Language::French);
         row("unknown language keeps the caption", fw("V3.1 R03", "01"), 1, "", Language::Unknown);
     }
     void the_firmware_decides_the_overflow_display() {

@@ -1,5 +1,3 @@
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 #include <map>
@@ -25,14 +23,11 @@ constexpr float NewCreep = 0.75f;       // kg/h
 constexpr int NewPoint = 13;            // appended after the twelve points of the standard meter
 constexpr quint16 NewPointCounts = 4050;
 
-// A meter on the bench whose program folder holds the shipped units file
-// and takes the settings, units and log files the tool writes.
+// A meter on the bench, at 60 kg/h, whose program folder holds the shipped
+// units file and takes the log files the tool writes.
 struct Rig {
-    Rig() : b(images::standard(), folder.path()) {
-        const QString units = folder.filePath(QStringLiteral("UNIT.CON"));
-        QFile::copy(QStringLiteral(ORBIS_DATA "/UNIT.CON"), units);
-        QFile::setPermissions(units, QFile::ReadOwner | QFile::WriteOwner);
-        b.session.loadUnits(units);
+    Rig() {
+        b.loadShippedUnits();
         b.sim.meter.profile = {FlowProfile::Kind::Constant, 60.0};
     }
     // The tool holds the image the meter holds.
@@ -49,20 +44,9 @@ struct Rig {
         return false;
     }
 
-    QTemporaryDir folder;
     Bench b;
     float measured = -1;  // kg/h, the last value polling showed
 };
-
-// The meter with its output calibration erased: trim words, DAC points and references.
-QByteArray uncalibrated() {
-    QByteArray e = images::standard();
-    for (int a : address::AnalogTrim)
-        e.replace(a, 2, QByteArray(2, '\0'));
-    e.replace(address::DacPointsU, 36, QByteArray(36, '\0'));
-    e.replace(address::DacReferenz, 32, QByteArray(32, '\0'));
-    return e;
-}
 
 // How the meter is reached before the fault is set: by the window's start-up
 // (polling runs), as the command-line tool does (the connection test, no
@@ -146,7 +130,7 @@ std::map<QString, Action> windowAndConsoleOperations() {
          {Reach::StartUp,
           [](Rig& r) {
               r.b.features.recording.openLoggingDialog();
-              r.b.features.recording.chooseLogFolder(r.folder.path());
+              r.b.features.recording.chooseLogFolder(r.b.folder.path());
               r.b.features.recording.logNameTyped(QStringLiteral("md"));
               r.b.features.recording.logIntervalTyped(QStringLiteral("0,1"));
           },
@@ -160,7 +144,7 @@ std::map<QString, Action> windowAndConsoleOperations() {
                      (g.interrupted || r.b.features.recording.measurementLog().MdSaetze() >= 29);
           },
           [](Rig& r) {
-              QFile f(r.folder.filePath(QStringLiteral("md.1")));
+              QFile f(r.b.folder.filePath(QStringLiteral("md.1")));
               return f.open(QIODevice::ReadOnly) &&
                      f.readAll().count('\n') == r.b.features.recording.measurementLog().MdSaetze();
           }}},
@@ -200,18 +184,7 @@ std::map<QString, Action> windowAndConsoleOperations() {
           },
           [](Rig& r) { return r.imageRead(); }}},
     };
-    // The command-line tool runs the window's writes without polling.
-    for (const auto& [command, window] : {std::pair{"write-curve", "curve write"},
-                                          std::pair{"calibrate-reset", "calibration reset"}}) {
-        Action a = all.at(window);
-        a.reach = Reach::Console;
-        a.prepare = [edit = a.prepare](Rig& r) {
-            readAsConsole(r);
-            edit(r);
-        };
-        all[command] = a;
-    }
-    // It records with polling of its own and connects again after a broken link.
+    // The command-line tool records with its own polling and connects again after a broken link.
     Action log = all.at("logging");
     log.reach = Reach::Console;
     log.prepare = [setUp = log.prepare](Rig& r) {
@@ -294,8 +267,6 @@ private slots:
         rows("unit change",         {Ok,      Refused, Refused, Refused, Refused, Refused, Ok,      Ok});
         rows("logging",             {Ok,      GoesOn,  GoesOn,  GoesOn,  GoesOn,  GoesOn,  GoesOn,  GoesOn});
         rows("write-config",        {Ok,      Refused, Refused, Refused, Refused, Refused, Ok,      Refused});
-        rows("write-curve",         {Ok,      Refused, Refused, Refused, Refused, Refused, Ok,      GoesOn});
-        rows("calibrate-reset",     {Ok,      Refused, Refused, Refused, Refused, Refused, Ok,      Refused});
         rows("log",                 {Ok,      GoesOn,  GoesOn,  GoesOn,  GoesOn,  GoesOn,  GoesOn,  GoesOn});
         rows("read",                {Ok,      Refused, Refused, Refused, Refused, Refused, Ok,      Ok});
         // Three times in a row, after a start-up that met the fault.
@@ -347,37 +318,28 @@ private slots:
             const int reported = int(b.dialogs.shownMessages.size()) - before;
             const int afterwards = reported - byOperation;
             const QString at = QStringLiteral(" (attempt %1)").arg(attempt);
-
-            QVERIFY2(b.clock.now() - begun < Bound && !b.dialogs.ended,
-                     qPrintable(QStringLiteral("took %1 s").arg(b.clock.now() - begun) + at));
-            QVERIFY2(success == (outcome != Refused),
-                     qPrintable((success ? QStringLiteral("claimed success")
-                                         : QStringLiteral("reported failure")) +
-                                at));
+#define CHECK(holds, what) QVERIFY2(holds, qPrintable(QString(what) + at))
+            CHECK(b.clock.now() - begun < Bound && !b.dialogs.ended,
+                  QStringLiteral("took %1 s").arg(b.clock.now() - begun));
+            CHECK(success == (outcome != Refused),
+                  success ? "claimed success" : "reported failure");
             if (success)
-                QVERIFY2(op.holds(r), qPrintable("success claimed that was not" + at));
+                CHECK(op.holds(r), "success claimed that was not");
             else
-                QVERIFY2(status != done, qPrintable("a failure showed: " + status + at));
+                CHECK(status != done, "a failure showed: " + status);
             // The image held is the one held before, or the meter's before or now.
-            QVERIFY2((images + QList<QByteArray>{replyWith(b.sim.meter.eeprom())})
-                         .contains(b.session.linkState.EEPromInhalt),
-                     qPrintable("the tool holds an image the meter never had" + at));
-            if (op.reach == Reach::StartUp) {
-                QVERIFY2(r.fullScaleTrue(),
-                         qPrintable(QStringLiteral("full scale shown: %1 %2")
-                                        .arg(b.shown(QStringLiteral("lblMEW")),
-                                             b.shown(QStringLiteral("lblinfo_15"))) +
-                                    at));
-            }
-            QVERIFY2(
-                afterwards <= 1,
-                qPrintable(QStringLiteral("%1 messages while the clock ran on").arg(afterwards) +
-                           at));
-            QVERIFY2(asked, qPrintable("nothing was sent" + at));
-            if (outcome == Ok)
-                QVERIFY2(byOperation == 0, qPrintable(b.dialogs.texts().mid(before).join(" | ")));
-            else
-                QVERIFY2(reported > 0, qPrintable("no message" + at));
+            CHECK((images + QList<QByteArray>{replyWith(b.sim.meter.eeprom())})
+                      .contains(b.session.linkState.EEPromInhalt),
+                  "the tool holds an image the meter never had");
+            if (op.reach == Reach::StartUp)
+                CHECK(r.fullScaleTrue(),
+                      "full scale shown: " + b.shown("lblMEW") + ' ' + b.shown("lblinfo_15"));
+            CHECK(afterwards <= 1,
+                  QStringLiteral("%1 messages while the clock ran on").arg(afterwards));
+            CHECK(asked, "nothing was sent");
+            CHECK(outcome == Ok ? byOperation == 0 : reported > 0,
+                  "messages: " + b.dialogs.texts().mid(before).join(" | "));
+#undef CHECK
         }
         // With polling off, the clock may run: no exchange starts on its own, but
         // for an unattended recording's attempts to connect again, 5 s apart.

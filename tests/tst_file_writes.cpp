@@ -1,14 +1,9 @@
-#include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 
 #include "config/einheitentabelle.h"
 #include "config/units_file.h"
 #include "files/config_file.h"
-#include "files/curve_csv.h"
-#include "files/password_file.h"
 #include "files/settings_file.h"
 #include "support/file_helpers.h"
 
@@ -35,25 +30,12 @@ const QList<QPair<const char*, Writer>>& writers() {
              return unitsFile::add(p, readUnits(p).entries, Unit{longText(big), 1, "(-)", "Luft"},
                                    error) == unitsFile::Result::Done;
          }},
-        {"password",
-         [](const QString& p, bool big) {
-             QString error;
-             return passwordFile::PasswortSchreiben(p, longText(big), error);
-         }},
         {"configuration",
          [](const QString& p, bool big) {
              ConfigFile c = configFile::factory(1.0);
              c.Polaritaet = longText(big);
              QString error;
              return configFile::write(p, c, error);
-         }},
-        {"curve",
-         [](const QString& p, bool big) {
-             MeterParameters m;
-             for (int i = 1; i <= (big ? 30 : 1); ++i)
-                 m.StpCounts[size_t(i)] = i, m.StpFlow[size_t(i)] = 1.0f / 3;
-             QString error;
-             return curveCsv::write(p, m, error);
          }},
     };
     return all;

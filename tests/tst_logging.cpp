@@ -1,10 +1,12 @@
-#include <QDir>
-#include <QTemporaryDir>
 #include <QtTest>
 
+#include "files/log_record.h"
+#include "files/measurement_log.h"
 #include "session/status_texts.h"
 #include "support/bench.h"
 #include "support/file_helpers.h"
+
+using Result = MeasurementLog::Result;
 
 namespace {
 
@@ -18,6 +20,21 @@ void row(const char* tag, const T&... values) {
 
 QByteArray records(int count) {
     return QByteArray("r\r\n").repeated(count);
+}
+
+QString logFile(const QTemporaryDir& dir, int number) {
+    return dir.filePath(QStringLiteral("md.%1").arg(number));
+}
+
+// Files md.1, md.2, … holding the given numbers of records.
+void fillFiles(const QTemporaryDir& dir, const QList<int>& lines) {
+    for (int i = 0; i < lines.size(); ++i)
+        writeFile(logFile(dir, i + 1), records(lines[i]));
+}
+
+// -1 for a file that does not exist.
+int lineCount(const QString& path) {
+    return QFile::exists(path) ? int(readFile(path).count('\n')) : -1;
 }
 
 struct LogBench {
@@ -40,7 +57,8 @@ struct LogBench {
 }  // namespace
 
 // Given the logging dialog, when the technician names a log, sets the interval and switches
-// recording on, then every tick records the last measured value in numbered files.
+// recording on, then every tick records the last measured value as one line in numbered
+// files, which fill up one after the other.
 class TstLogging : public QObject {
     Q_OBJECT
     QTemporaryDir files_;  // all/md.1 to all/md.998, each full
@@ -53,24 +71,12 @@ private slots:
             writeFile(files_.filePath(QStringLiteral("all/md.%1").arg(n)), records(Full));
     }
 
-    void the_menu_warning_opens_the_dialog_only_on_yes() {
-        LogBench l;
-        l.b.dialogs.answers = {Answer::No, Answer::Yes};
-        l.b.features.recording.startLoggingFromMenu();
-        QVERIFY(!l.d().visible("frmMdSave"));
-        l.b.features.recording.startLoggingFromMenu();
-        QVERIFY(l.d().visible("frmMdSave"));
-        QCOMPARE(l.d().get("frmMdSave.txtInterval", Aspect::Text).toString(), QStringLiteral("1"));
-        QCOMPARE(l.b.features.recording.logging.MdInterval, 1.0f);
-    }
-
     void a_typed_name_loses_what_a_file_name_cannot_take_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
         const QString point = "Keine Punkte oder Kommas !";
         row("a trailing point", "md.", "md", point);
-        row("a trailing comma", "md,", "md", point);
         row("257 characters", QString(257, 'x'), QString(256, 'x'),
             "Länge des Dateinamens nicht mehr als 256 Zeichen !");
     }
@@ -143,30 +149,7 @@ private slots:
         QCOMPARE(values, QStringList({" 12,5  Nm3/h", "-3,75  Nm3/h", " 0  Nm3/h", ""}));
         l.b.features.recording.switchLogging(false);
         l.ticks(1);
-        QCOMPARE(l.d().background("shpMdSave"), Color(0xC0C0C0));
         QCOMPARE(readFile(dir.filePath("md.2")).count('\n'), 13);
-    }
-
-    // The dialog names the file written while another folder and name wait for
-    // the next file; a folder chosen with the name emptied ends the recording.
-    void another_folder_and_name_take_effect_at_the_next_file() {
-        QTemporaryDir a, b;
-        writeFile(a.filePath("mess.1"), records(Full - 1));
-        LogBench l;
-        l.record(a.path(), "mess");
-        l.b.features.recording.chooseLogFolder(b.path());
-        l.b.features.recording.logNameTyped("neu");
-        l.ticks(1);
-        QCOMPARE(l.d().text("frmMdSave.lblDateiname"),
-                 QDir::toNativeSeparators(a.filePath("mess.1")));
-        l.ticks(1);
-        QCOMPARE(l.d().text("frmMdSave.lblDateiname"), QStringLiteral("neu.1"));
-        QCOMPARE(readFile(a.filePath("mess.1")).count('\n'), Full);
-        QCOMPARE(readFile(b.filePath("neu.1")).count('\n'), 1);
-        l.b.features.recording.logNameTyped("");
-        l.b.features.recording.chooseLogFolder(a.path());
-        QCOMPARE(l.b.dialogs.texts(), QStringList("Kein Dateiname angegeben !"));
-        QVERIFY(!l.ticked() && !l.b.features.recording.logging.MdAktiv);
     }
 
     // The adapter is pulled during a recording and comes back under the same
@@ -198,7 +181,6 @@ private slots:
         QCOMPARE(l.b.shown("SB1_1"), startTexts::recordingInterrupted(Language::German, file));
         QCOMPARE(trendNote, l.b.shown("SB1_1"));
         QVERIFY(l.d().visible("frmMdSave.lblDateipruefen"));
-        QCOMPARE(l.d().background("shpMdSave"), Color(0xC0C0C0));
         QVERIFY(l.b.features.recording.logging.MdAktiv && l.ticked());
 
         l.b.sim.line.fault.gone = false;
@@ -209,7 +191,6 @@ private slots:
         QCOMPARE(l.b.shown("SB1_1"), startTexts::recordingResumed(Language::German, file));
         QCOMPARE(trendNote, "Aufzeichnung: " + file);
         QVERIFY(!l.d().visible("frmMdSave.lblDateipruefen"));
-        QCOMPARE(l.d().text("frmMdSave.lblDateiname"), QStringLiteral("md.1"));
         const QStringList lines =
             QString::fromLatin1(readFile(dir.filePath("md.1"))).split("\r\n", Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), after);
@@ -248,6 +229,94 @@ private slots:
         QVERIFY(!l.b.features.recording.logging.MdAktiv &&
                 !l.b.features.recording.TimMdsave().active());
         QVERIFY(!l.ticked() && !l.b.dialogs.ended);
+    }
+
+    void a_record_is_date_time_value_and_unit_in_the_locale_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("interval");
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("German, 0.5 s: seconds since midnight")
+            << "de_DE" << 0.5 << 12.5f << "07.03.24  47045,25   12,5  kg/h";
+        QTest::newRow("German, 2 s: clock time")
+            << "de_DE" << 2.0 << 12.5f << "07.03.24 13:04:05  12,5  kg/h";
+        QTest::newRow("English, 2 s: clock time")
+            << "en_US" << 2.0 << 12.5f << "3/7/24 1:04:05 PM  12.5  kg/h";
+        QTest::newRow("a negative value has its sign in the blank's place")
+            << "de_DE" << 1.0 << -3.75f << "07.03.24 13:04:05 -3,75  kg/h";
+        QTest::newRow("the shortest digits of a single")
+            << "en_US" << 2.0 << 0.1f << "3/7/24 1:04:05 PM  0.1  kg/h";
+        QTest::newRow("a large value without exponent")
+            << "en_US" << 2.0 << 1234567.0f << "3/7/24 1:04:05 PM  1234567  kg/h";
+    }
+    void a_record_is_date_time_value_and_unit_in_the_locale() {
+        QFETCH(QString, locale);
+        QFETCH(double, interval);
+        QFETCH(float, value);
+        const QDateTime now(QDate(2024, 3, 7), QTime(13, 4, 5, 250));
+        QTEST(recordText(now, interval, value, "kg/h", QLocale(locale)), "line");
+    }
+
+    // Files 1 and 2 full as logging leaves them, file 2 holding one record more: a start goes
+    // on with file 3.
+    void start_continues_after_the_full_files() {
+        QTemporaryDir dir;
+        fillFiles(dir, {Full, Full + 1});
+        MeasurementLog log;
+        QCOMPARE(log.start(dir.path(), "md"), Result::Ok);
+        QCOMPARE(log.MdDatei(), logFile(dir, 3));
+        QCOMPARE(log.append("new"), Result::Ok);
+        QCOMPARE(readFile(logFile(dir, 3)), QByteArray("new\r\n"));
+    }
+
+    void the_next_file_begins_when_the_count_passes_the_maximum_data() {
+        QTest::addColumn<int>("appends");  // to file 1 holding one record less than full
+        QTest::addColumn<int>("number");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QList<int>>("lines");  // of files 1 to 3
+        QTest::newRow("one record fills file 1") << 1 << 1 << Full << QList<int>{Full, -1, -1};
+        QTest::newRow("the next one is the first line of file 2")
+            << 2 << 2 << 0 << QList<int>{Full, 1, -1};
+        QTest::newRow("later files hold one record more")
+            << Full + 3 << 3 << 0 << QList<int>{Full, Full + 1, 1};
+    }
+    void the_next_file_begins_when_the_count_passes_the_maximum() {
+        QFETCH(int, appends);
+        QFETCH(int, number);
+        QFETCH(int, count);
+        QFETCH(QList<int>, lines);
+        QTemporaryDir dir;
+        fillFiles(dir, {Full - 1});
+        MeasurementLog log;
+        log.start(dir.path(), "md");
+        for (int i = 1; i <= appends; ++i)
+            QCOMPARE(log.append(QStringLiteral("m%1").arg(i)), Result::Ok);
+        QCOMPARE(QList<int>({log.MdNummer(), log.MdSaetze()}), QList<int>({number, count}));
+        QCOMPARE(QList<int>({lineCount(logFile(dir, 1)), lineCount(logFile(dir, 2)),
+                             lineCount(logFile(dir, 3))}),
+                 lines);
+    }
+
+    void a_record_cut_off_is_removed_before_the_next_one_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("cut within the text")
+            << QByteArray("a\r\nb\r\nhal") << 2 << QByteArray("a\r\nb\r\nnew\r\n");
+        QTest::newRow("cut between CR and LF")
+            << QByteArray("a\r\nb\r") << 1 << QByteArray("a\r\nnew\r\n");
+        QTest::newRow("nothing but a cut record")
+            << QByteArray("hal") << 0 << QByteArray("new\r\n");
+    }
+    void a_record_cut_off_is_removed_before_the_next_one() {
+        QFETCH(QByteArray, before);
+        QTemporaryDir dir;
+        writeFile(logFile(dir, 1), before);
+        MeasurementLog log;
+        QCOMPARE(log.start(dir.path(), "md"), Result::Ok);
+        QTEST(log.MdSaetze(), "count");
+        log.append("new");
+        QTEST(readFile(logFile(dir, 1)), "after");
     }
 };
 

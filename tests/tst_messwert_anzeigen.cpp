@@ -47,7 +47,8 @@ void readsAs(const DisplayModel& v, const QString& lead, double value, int place
 
 Q_DECLARE_METATYPE(MeterParameters)
 
-// Given a counts reply and the meter's configuration, the live values show as read off the meter.
+// Given a counts reply and the meter's configuration, the live values show as read off the meter;
+// in the counts window, a run of readings is averaged.
 class TstMesswertAnzeigen : public QObject {
     Q_OBJECT
 
@@ -132,29 +133,6 @@ private slots:
                  shown);
     }
 
-    void the_gauges_follow_the_output_and_stay_finite_without_a_range() {
-        MeterParameters p = meter(100, {0x01 | 0x04 | 0x10, 0x08}, 0);  // another digital output
-        show(16384, p);
-        QVERIFY(!v.get("AnzSignal", Aspect::Value).isValid());
-        p.Ausgangsart = 0x01 | 0x40;  // the switching output
-        show(16384, p);
-        QCOMPARE(v.value("AnzSignal"), 25);
-        show(30000, meter(0, I420, 0));
-        QCOMPARE(w.Messwert, 0.0f);
-        QCOMPARE(v.value("AnzAnalog"), 0);
-    }
-
-    void raw_counts_go_to_the_counts_window_and_into_the_range() {
-        for (int c : {500, 100})
-            show(c, meter(100, U05, 0));
-        w.CountsRequestActive = true;
-        show(900, meter(100, U05, 0));
-        QCOMPARE(v.text("frmCounts.lblCountsanf"), QStringLiteral("900"));
-        QCOMPARE(v.text("lblAktMW1"), QStringLiteral("0.15"));  // still the value of 100 counts
-        QCOMPARE(w.CountsMin, 100);
-        QCOMPARE(w.CountsMax, 900);
-    }
-
     void undervoltage_colours_the_values_red_and_back() {
         Bench b;
         b.start();
@@ -199,6 +177,50 @@ private slots:
         b.clock.advance(5.0);
         QCOMPARE(meanwhile, QStringLiteral("|pausiert||pausiert"));
         QCOMPARE(shown(), before);
+    }
+
+    // The counts shown when the run starts open its range; the reading after the last one summed
+    // ends the run and enters the range, not the sum. Halves round to even.
+    void a_run_shows_the_mean_and_the_range_after_its_last_reading_data() {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<QList<int>>("run");
+        QTest::addColumn<int>("after");
+        QTest::addColumn<QStringList>("results");  // mean, min, its distance, max, its distance
+        QTest::newRow("a half rounded down")
+            << 100 << QList<int>{100, 101} << 102 << QStringList{"100", "100", "0", "102", "2"};
+        QTest::newRow("a half rounded up")
+            << 101 << QList<int>{101, 102} << 50 << QStringList{"102", "50", "-52", "102", "0"};
+    }
+    void a_run_shows_the_mean_and_the_range_after_its_last_reading() {
+        QFETCH(int, before);
+        QFETCH(QList<int>, run);
+        QFETCH(int, after);
+        Bench b;
+        Session& s = b.session;
+        b.start();
+        b.features.counts.openCountsWindow();
+        b.features.counts.requestCounts(true);
+        const auto reading = [&](int counts) {  // a counts reply as the poll hands it on
+            MesswertAnzeigen(quint8(counts >> 8), quint8(counts & 0xFF), s.live, s.meter,
+                             s.display);
+        };
+        reading(before);
+        b.features.counts.readingsTyped(QString::number(run.size()));
+        b.features.counts.startAveraging(true);
+        QCOMPARE(s.display.get("frmCounts.AnzeigeAnzW", Aspect::Maximum).toInt(), run.size());
+        for (int i = 0; i < run.size(); ++i) {
+            reading(run[i]);
+            QCOMPARE(s.display.value("frmCounts.AnzeigeAnzW"), i + 1);
+            QCOMPARE(s.display.text("frmCounts.lblMittelwert"), QString());
+        }
+        reading(after);
+        QCOMPARE(s.display.text("frmCounts.lblCountsanf"), QString::number(after));
+        QStringList shown;
+        for (const char* l : {"Mittelwert", "MinWert", "MinwertDiff", "MaxWert", "MaxwertDiff"})
+            shown << s.display.text(QString("frmCounts.lbl") + l);
+        QTEST(shown, "results");
+        QVERIFY(!s.display.get("frmCounts.chkMittelwert", Aspect::Value).toBool());
+        QVERIFY(!s.live.averaging);
     }
 };
 

@@ -1,4 +1,3 @@
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "files/password_file.h"
@@ -11,23 +10,16 @@ constexpr int OverviewPage = 0, AnalogPage = 1, ServicePage = 3;
 
 // A started meter whose program folder holds the "Pass" file, when a password is given.
 struct PasswordBench {
-    explicit PasswordBench(const QString& password = QString())
-        : b(images::standard(), dir.path()) {
+    explicit PasswordBench(const QString& password = QString()) {
         QString error;
         if (!password.isEmpty()) passwordFile::PasswortSchreiben(path(), password, error);
         b.start();
         b.dialogs.shownMessages.clear();
     }
-    QString path() const { return dir.filePath(QLatin1String(passwordFile::FileName)); }
+    QString path() const { return b.folder.filePath(QLatin1String(passwordFile::FileName)); }
     const DisplayModel& d() const { return s.display; }
     bool masked(const QString& box) const { return d().get(box, Aspect::Masked).toBool(); }
-    // The messages shown, as "text (title)", separated by "|".
-    QString messages() const {
-        QStringList l;
-        for (const ShownMessage& m : b.dialogs.shownMessages)
-            l << m.text + " (" + m.title + ")";
-        return l.join('|');
-    }
+    QString messages() const { return b.dialogs.titled().join('|'); }
     // The controls not as expected: "name" should be shown, "!name" hidden.
     QStringList misshown(const QString& names) const {
         QStringList wrong;
@@ -36,19 +28,76 @@ struct PasswordBench {
         return wrong;
     }
 
-    QTemporaryDir dir;
     Bench b;
     Session& s = b.session;
 };
 
 }  // namespace
 
-// Given the password file in the program folder, when the technician opens the service page or
-// the change dialog, then the page opens, asks, refuses or stores as the password demands.
+// Given the password file "Pass" in the program folder, a stored password reads back unchanged,
+// and when the technician opens the service page or the change dialog, the page opens, asks,
+// refuses or stores as the password demands; a file that cannot serve keeps the page locked.
 class TstPassword : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each character is stored 79 codes higher, the line ended with CR LF.
+    void a_stored_password_reads_back_data() {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("readBack");
+        const QString thirty(30, QLatin1Char('z')), last(QChar(176));
+        QTest::newRow("letters") << "abc" << QByteArray("\xB0\xB1\xB2\r\n") << "abc";
+        QTest::newRow("thirty characters") << thirty << QByteArray(30, '\xC9') + "\r\n" << thirty;
+        QTest::newRow("the last storable character") << last << QByteArray("\xFF\r\n") << last;
+        QTest::newRow("empty means none") << "" << QByteArray("\xBA\xB4\xB8\xBD\r\n") << "kein";
+    }
+    void a_stored_password_reads_back() {
+        QFETCH(QString, password);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(passwordFile::FileName);
+        QString error;
+        QVERIFY(passwordFile::PasswortSchreiben(path, password, error));
+        QTEST(readFile(path), "file");
+        const passwordFile::ReadResult r = passwordFile::PasswortLesen(path);
+        QVERIFY(r.ok());
+        QTEST(r.password, "readBack");
+        QVERIFY(!passwordFile::PasswortSchreiben(path, QString(QChar(177)), error));
+        QCOMPARE(error, passwordFile::refusal(QString(QChar(177))));
+        QTEST(readFile(path), "file");
+    }
+
+    // The first line is one input field: leading blanks skipped, a comma ends it. A file that
+    // cannot serve is an error; permissions do not bind the superuser, a folder in its place does.
+    void a_file_is_read_as_its_first_field_data() {
+        QTest::addColumn<QByteArray>("file");   // none: no file; "/": a folder in its place
+        QTest::addColumn<QString>("password");  // none: the file cannot serve
+        QTest::newRow("no file") << QByteArray() << "kein";
+        QTest::newRow("leading blanks") << QByteArray("  \xB0\xB1\xB2\r\n") << "abc";
+        QTest::newRow("a comma ends it") << QByteArray("\xB0\xB1,\xB2\r\n") << "ab";
+        QTest::newRow("LF and later lines") << QByteArray("\xB0\nxyz\n") << "a";
+        // 0xA0 is whitespace to Qt but the scrambled 'Q'.
+        QTest::newRow("Q at both ends") << QByteArray("\xA0\xB0\xA0") << "QaQ";
+        QTest::newRow("a byte below 79") << QByteArray("\xB0N\xB2\r\n") << "";
+        QTest::newRow("empty") << QByteArray("") << "";
+        QTest::newRow("31 characters") << QByteArray(31, '\xB0') + "\r\n"
+                                       << "";
+        QTest::newRow("a folder") << QByteArray("/") << "";
+    }
+    void a_file_is_read_as_its_first_field() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, password);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(passwordFile::FileName);
+        if (file == "/")
+            QDir(folder.path()).mkdir(passwordFile::FileName);
+        else if (!file.isNull())
+            writeFile(path, file);
+        const passwordFile::ReadResult r = passwordFile::PasswortLesen(path);
+        QCOMPARE(r.ok(), !password.isEmpty());
+        if (r.ok()) QCOMPARE(r.password, password);
+    }
+
     // An unreadable file keeps the page locked; "kein" is no password.
     void opening_the_service_page_asks_only_for_a_password_data() {
         QTest::addColumn<QString>("password");
@@ -73,19 +122,6 @@ private slots:
         QTEST(p.messages(), "messages");
         QFETCH(QString, shown);
         QCOMPARE(p.misshown(shown), {});
-    }
-
-    void the_right_password_unlocks_the_service_page_until_the_program_ends() {
-        PasswordBench p("Orbis");
-        p.b.features.password.tabChanged(ServicePage);
-        QVERIFY(p.masked("txtPasswortWD"));
-        p.b.features.password.PasswortPruefen("Orbis");
-        QCOMPARE(p.misshown("raweiteredaten chkKonfAnalog_6 !raPasswortWD"), {});
-        QCOMPARE(p.d().text("raweiteredaten"), "Fertigungsnummer = " + p.s.meter.Fertigungsnummer);
-        p.b.features.password.tabChanged(OverviewPage);
-        p.b.features.password.tabChanged(ServicePage);
-        QCOMPARE(p.messages(), "Text 50 (Text 51)");
-        QCOMPARE(p.misshown("raweiteredaten !raPasswortWD"), {});
     }
 
     // Retry asks again on the service page, Cancel returns to the overview.
@@ -151,17 +187,6 @@ private slots:
         QCOMPARE(p.b.dialogs.shownMessages[0].buttons, asked ? Buttons::YesNo : Buttons::Ok);
         QCOMPARE(p.d().selection("regkor2"), asked ? OverviewPage : AnalogPage);
         QCOMPARE(p.d().visible("raPasswortAna"), !asked);
-    }
-
-    void leaving_the_service_page_ends_the_counts_request() {
-        PasswordBench p;
-        p.b.features.password.tabChanged(ServicePage);
-        p.b.features.counts.requestCounts(true);
-        p.b.features.password.tabChanged(ServicePage);
-        QVERIFY(p.s.live.CountsRequestActive);
-        p.b.features.password.tabChanged(AnalogPage);
-        QVERIFY(!p.s.live.CountsRequestActive);
-        QVERIFY(!p.d().get("frmCounts.chkCountsanf", Aspect::Value).toBool());
     }
 };
 

@@ -1,6 +1,3 @@
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "files/program_folder.h"
@@ -42,15 +39,11 @@ private slots:
         QTest::addColumn<bool>("shareHoldsFiles");
         QTest::addColumn<bool>("userHasOwnUnits");
         QTest::addColumn<QString>("seededFrom");  // "bin", "share" or "" for nothing
-
         QTest::newRow("installed: bin without the files, share/orbis with them")
             << false << true << true << false << "share";
-        QTest::newRow("installed in a read-only bin") << false << false << true << false << "share";
         QTest::newRow("installed: the user's own files stay")
             << false << true << true << true << "share";
         QTest::newRow("read-only portable folder") << true << false << false << false << "bin";
-        QTest::newRow("read-only portable folder: the user's own files stay")
-            << true << false << false << true << "bin";
         QTest::newRow("read-only portable folder beside an installation")
             << true << false << true << false << "share";
         QTest::newRow("nothing shipped anywhere") << false << true << false << false << "";
@@ -62,7 +55,6 @@ private slots:
         QFETCH(bool, shareHoldsFiles);
         QFETCH(bool, userHasOwnUnits);
         QFETCH(QString, seededFrom);
-
         // The installed layout: <prefix>/bin, <prefix>/share/orbis and a home.
         QTemporaryDir root;
         const QString bin = root.filePath(QStringLiteral("bin"));
@@ -115,22 +107,6 @@ private slots:
             RC_ASSERT((programFolder::determine(bin, user, share) == bin) == keeps);
             RC_ASSERT(QFileInfo::exists(user) != keeps);
         });
-    }
-
-    // orbis-cli and the window share the per-user folder, whatever their names.
-    void this_process_uses_orbis_in_the_users_data_folder() {
-        QTemporaryDir home;
-        QVERIFY(home.isValid());
-        const bool wasSet = qEnvironmentVariableIsSet("XDG_DATA_HOME");
-        const QByteArray before = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-        const QString chosen = programFolder::forThisProcess();
-        if (wasSet)
-            qputenv("XDG_DATA_HOME", before);
-        else
-            qunsetenv("XDG_DATA_HOME");
-        QCOMPARE(chosen, home.filePath(QStringLiteral("orbis")));
-        QVERIFY(QFileInfo(chosen).isDir());
     }
 };
 

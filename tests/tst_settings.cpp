@@ -1,40 +1,36 @@
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "files/settings_file.h"
+#include "session/port_list.h"
 #include "support/file_helpers.h"
 
 namespace {
 
-QString writeSettingsFile(const QTemporaryDir& dir, const QByteArray& content) {
-    const QString path = dir.filePath(QStringLiteral("Q_orbis.CON"));
-    writeFile(path, content);
-    return path;
+QStringList numbers(const QVector<NumberedPort>& ports) {
+    QStringList l;
+    for (const auto& p : ports)
+        l << QStringLiteral("%1=%2").arg(p.number).arg(p.path);
+    return l;
 }
+
+const QByteArray Written = "Com4\r\n4\r\nLPT1\r\nDeutsch\r\nlb/h\r\n0.45359237\r\n(-)\r\nLuft\r\n";
 
 }  // namespace
 
-// Given a settings file, when the tool reads or writes it, then the eight
-// fields come and go exactly.
+// Given a settings file, when the tool reads or writes it, then the eight fields come and go
+// exactly; the port they name is numbered by a fixed rule from the machine's serial devices and
+// the links in the ports folder.
 class TstSettings : public QObject {
     Q_OBJECT
 
 private slots:
-    // A factor keeps its fraction; the period is the decimal point.
+    // A factor keeps its fraction; the period is the decimal point. The reader takes it back.
     void eight_rows_are_written_with_crlf() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Q_orbis.CON"));
         const Settings e{"Com4", 4, "LPT1", "Deutsch", {"lb/h", 0.45359237, "(-)", "Luft"}};
         QVERIFY(settingsFile::write(path, e));
-        QCOMPARE(
-            readFile(path),
-            QByteArray("Com4\r\n4\r\nLPT1\r\nDeutsch\r\nlb/h\r\n0.45359237\r\n(-)\r\nLuft\r\n"));
-        const Settings readBack = settingsFile::read(path);
-        QCOMPARE(readBack.PortName, e.PortName);
-        QCOMPARE(readBack.PortNumber, 4);
-        QCOMPARE(readBack.unit.Umrechnungsfaktor, 0.45359237);
-        QCOMPARE(readBack.unit.Gasart, QStringLiteral("Luft"));
+        QCOMPARE(readFile(path), Written);
     }
 
     void reader_is_lenient_data() {
@@ -44,6 +40,7 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<double>("factor");
         QTest::addColumn<QString>("gas");
+        QTest::newRow("as written") << Written << "Com4" << 4 << "Deutsch" << 0.45359237 << "Luft";
         QTest::newRow("blanks around values")
             << QByteArray("  Com2 \r\n 2 \r\nLPT2\r\n Englisch\r\nkg/h\r\n 1 \r\n\r\nLuft\r\n")
             << "Com2" << 2 << "Englisch" << 1.0 << "Luft";
@@ -54,7 +51,6 @@ private slots:
             << "Com3" << 3 << "Deutsch" << 1.5 << "Luft";
         QTest::newRow("short file")
             << QByteArray("Com1\r\n1\r\n") << "Com1" << 1 << "" << 0.0 << "";
-        QTest::newRow("empty file") << QByteArray("") << "" << 0 << "" << 0.0 << "";
         QTest::newRow("no file") << QByteArray() << "" << 0 << "" << 0.0 << "";
         QTest::newRow("LF only") << QByteArray("Com5\n5\nLPT1\nFranzoesisch\nkg/h\n1\n\nLuft\n")
                                  << "Com5" << 5 << "Franzoesisch" << 1.0 << "Luft";
@@ -64,13 +60,46 @@ private slots:
     void reader_is_lenient() {
         QFETCH(QByteArray, content);
         QTemporaryDir dir;
-        const Settings e = settingsFile::read(content.isNull() ? dir.filePath("none")
-                                                               : writeSettingsFile(dir, content));
+        const QString path = dir.filePath(QStringLiteral("Q_orbis.CON"));
+        if (!content.isNull()) writeFile(path, content);
+        const Settings e = settingsFile::read(path);
         QTEST(e.PortName, "portName");
         QTEST(e.PortNumber, "portNumber");
         QTEST(e.Language, "language");
         QTEST(e.unit.Umrechnungsfaktor, "factor");
         QTEST(e.unit.Gasart, "gas");
+    }
+
+    void the_rule_numbers_by_device_family_data() {
+        QTest::addColumn<QStringList>("devices");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("none") << QStringList() << QStringList();
+        QTest::newRow("ttyS") << QStringList{"/dev/ttyS1", "/dev/ttyS0"}
+                              << QStringList{"1=/dev/ttyS0", "2=/dev/ttyS1"};
+        QTest::newRow("USB and ACM") << QStringList{"/dev/ttyACM0", "/dev/ttyUSB2"}
+                                     << QStringList{"103=/dev/ttyUSB2", "201=/dev/ttyACM0"};
+        QTest::newRow("Raspberry")
+            << QStringList{"/dev/ttyAMA0"} << QStringList{"301=/dev/ttyAMA0"};
+        QTest::newRow("others in name order") << QStringList{"/dev/ttyXR1", "/dev/rfcomm0"}
+                                              << QStringList{"401=/dev/rfcomm0", "402=/dev/ttyXR1"};
+        QTest::newRow("Windows") << QStringList{"\\\\.\\COM3", "\\\\.\\COM12"}
+                                 << QStringList{"3=\\\\.\\COM3", "12=\\\\.\\COM12"};
+    }
+    void the_rule_numbers_by_device_family() {
+        QFETCH(QStringList, devices);
+        QTEST(numbers(numberPorts(devices, QString())), "expected");
+    }
+
+    void links_in_the_ports_folder_take_precedence() {
+        QTemporaryDir dir;
+        // Com9 has the wrong case and there is no port 0; a dangling link is still listed.
+        for (const QString link :
+             {"null com1", "ptmx com7", "null Com9", "null com0", "nothing com8"})
+            QFile::link("/dev/" + link.section(' ', 0, 0), dir.filePath(link.section(' ', 1)));
+        const QStringList l = numbers(numberPorts({"/dev/ttyS0", "/dev/ttyS1"}, dir.path()));
+        QCOMPARE(l, (QStringList{QStringLiteral("1=%1/com1").arg(dir.path()), "2=/dev/ttyS1",
+                                 QStringLiteral("7=%1/com7").arg(dir.path()),
+                                 QStringLiteral("8=%1/com8").arg(dir.path())}));
     }
 };
 

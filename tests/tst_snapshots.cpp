@@ -119,10 +119,10 @@ private slots:
             QString::fromLatin1(configFile::text(b.features.deviceData.currentConfig()));
         QString notWhole;
         const QByteArray curve = curveCsv::text(b.session.meter, notWhole);
-        if (blocked) writeFile(b.ownFolder.filePath("snapshots"), "not a folder");
+        if (blocked) writeFile(b.folder.filePath("snapshots"), "not a folder");
         const int sent = int(b.frames().size());
         const Result r = write(b, operation);
-        const auto kept = snapshotStore::list(b.ownFolder.path(), QStringLiteral("QO24031507"));
+        const auto kept = snapshotStore::list(b.folder.path(), QStringLiteral("QO24031507"));
         if (blocked) {
             QCOMPARE(r, Result::Refused);
             QCOMPARE(int(b.frames().size()), sent);
@@ -147,7 +147,7 @@ private slots:
             const QByteArray snapshot = anyMeter();
             Bench b(anyMeter(snapshot));
             b.start();
-            const QString file = b.ownFolder.filePath("snapshot.bin");
+            const QString file = b.folder.filePath("snapshot.bin");
             writeFile(file, snapshot);
             b.dialogs.fileNames << file;
             b.dialogs.answers << Answer::Yes;

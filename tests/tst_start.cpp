@@ -35,7 +35,6 @@ private slots:
                                 << texts + QStringList{startTexts::pleaseWait(s), done};
         };
         cold("cold start in English", Language::English, "Connection ok", "Initialization ok.");
-        cold("cold start in French", Language::French, "Connection ok", "Initialisation termineé.");
         // A click or a stray tick in the middle of the 10 s pause starts no second exchange.
         cold("cold start, timers switched on meanwhile", Language::German, ok, done, true);
     }
@@ -109,8 +108,7 @@ private slots:
         b.sim.line.fault.silent = 1;
         b.dialogs.answers = {button};
         b.start();
-        QCOMPARE(b.dialogs.texts(), QStringList{"Text 13"});
-        QCOMPARE(b.dialogs.shownMessages[0].title, QStringLiteral("Text 14"));
+        QCOMPARE(b.dialogs.titled(), QStringList{"Text 13 (Text 14)"});
         QVERIFY(!b.session.linkState.Verbunden);
         QCOMPARE(b.session.display.background("Lampe"), color::Grey);
         QCOMPARE(b.dialogs.ended, button == Answer::Cancel);
@@ -125,48 +123,6 @@ private slots:
                  QString());
         const MeterParameters& m = b.session.meter;
         QCOMPARE(QList<float>({m.MEW, m.MOG, float(m.Filterfaktor)}), QList<float>({1, 1, 46958}));
-    }
-
-    // Closing the window while the cold-started meter is waited for ends the start-up at once.
-    void ending_the_program_halfway_stops_the_start_up() {
-        Bench b;
-        b.sim.meter.coldStartNeeded = true;
-        b.clock.schedule(6.0, [&] { b.session.endProgram(); });
-        b.start();
-        QVERIFY(b.dialogs.ended);
-        QVERIFY(b.clock.now() < 6.1);  // no wait runs on
-        b.clock.advance(60.0);
-        QCOMPARE(b.commands(), (QStringList{"00 00", "0B 00"}));
-        QVERIFY(!b.session.TimCounts().active() && !b.session.busy());
-        QVERIFY(b.dialogs.shownMessages.isEmpty());
-    }
-
-    // With no port listed and none configured, OK in the port frame has no port to open and says
-    // so.
-    void without_any_port_ok_names_the_port_invalid() {
-        Bench b;
-        b.session.settings.PortNumber = 0;
-        b.features.ports.configurePort();
-        b.features.ports.confirmPort();
-        QCOMPARE(b.dialogs.texts(), QStringList{"Text 7"});
-        QVERIFY(!b.sim.port.portOpen() && !b.session.TimCheckVerb().active());
-    }
-
-    // An adapter pulled and plugged in again: the connection menu opens the
-    // port afresh and the meter is read and polled again, without a restart.
-    void a_replugged_adapter_reconnects_from_the_menu() {
-        Bench b;
-        b.start();
-        b.sim.line.fault.gone = true;
-        b.clock.advance(5.0);
-        QCOMPARE(b.dialogs.texts(), QStringList{"Text 13"});
-        b.sim.line.fault.gone = false;
-        b.session.connectMeter();
-        b.clock.advance(5.0);
-        QVERIFY(b.session.linkState.Verbunden);
-        QVERIFY(b.session.TimCounts().active());
-        QCOMPARE(b.session.display.background("Lampe"), color::Green);
-        QCOMPARE(b.dialogs.texts(), QStringList{"Text 13"});
     }
 };
 

@@ -1,4 +1,3 @@
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "config/einheitentabelle.h"
@@ -10,10 +9,8 @@ namespace {
 
 // A started meter whose program folder holds the shipped units file.
 struct UnitBench {
-    UnitBench() : b(images::standard(), folder.path()) {
-        QFile::copy(QStringLiteral(ORBIS_DATA "/UNIT.CON"), folder.filePath("UNIT.CON"));
-        QFile::setPermissions(folder.filePath("UNIT.CON"), QFile::ReadOwner | QFile::WriteOwner);
-        b.session.loadUnits(folder.filePath("UNIT.CON"));
+    UnitBench() {
+        b.loadShippedUnits();
         b.start();
     }
     QStringList list() const {
@@ -31,7 +28,6 @@ struct UnitBench {
         b.features.units.storeUnit();
     }
 
-    QTemporaryDir folder;
     Bench b;
 };
 
@@ -65,7 +61,7 @@ private slots:
         const int sent = u.b.frames().size();
         const double chosen = u.b.clock.now();
         u.b.features.units.selectUnit(1);  // kg/min
-        QVERIFY(readFile(u.folder.filePath("Q_orbis.CON")).contains("\r\nkg/min\r\n60\r\n"));
+        QVERIFY(readFile(u.b.folder.filePath("Q_orbis.CON")).contains("\r\nkg/min\r\n60\r\n"));
         QCOMPARE(u.b.shown("lblinfo_15"), QStringLiteral("kg/min"));
         QVERIFY(!u.b.session.display.visible("raEinheiten"));
         QCOMPARE(u.b.session.display.visible("raAktuell"), portOpen);
@@ -101,7 +97,7 @@ private slots:
                 return b + newRecord + "Ende" + eol + tail;
             };
             UnitBench u;
-            const QString path = u.folder.filePath("UNIT.CON");
+            const QString path = u.b.folder.filePath("UNIT.CON");
             writeFile(path, file(-1, QByteArray()));
             u.b.session.loadUnits(path);
             RC_ASSERT(u.list().size() == 12 + offered.size());
@@ -135,7 +131,7 @@ private slots:
     // and the first period typed and drops the rest, a comma too.
     void a_unit_reads_back_as_shown_or_is_refused() {
         UnitBench u;
-        const QString path = u.folder.filePath("UNIT.CON");
+        const QString path = u.b.folder.filePath("UNIT.CON");
         const QByteArray before = readFile(path);
         using F = UnitField;
         QCHECK_PROPERTY("read back as shown or refused", [&] {

@@ -1,12 +1,13 @@
 #include "support/bench.h"
 
+#include <QFile>
+
+#include "device/eeprom_map.h"
 #include "link/protocol.h"
 #include "support/file_helpers.h"
 
-Bench::Bench(const QByteArray& eeprom, const QString& programFolder)
-    : sim(clock, eeprom),
-      session(sim.port, clock, dialogs,
-              programFolder.isEmpty() ? ownFolder.path() : programFolder) {
+Bench::Bench(const QByteArray& eeprom)
+    : sim(clock, eeprom), session(sim.port, clock, dialogs, folder.path()) {
     session.texts = numberedTexts();
     session.language = Language::German;
     session.settings.PortName = QStringLiteral("Com1");
@@ -20,6 +21,13 @@ Bench::Bench(const QByteArray& eeprom, const QString& programFolder)
     session.state.languageChosen = true;
 }
 
+void Bench::loadShippedUnits() {
+    const QString units = folder.filePath(QStringLiteral("UNIT.CON"));
+    QFile::copy(QStringLiteral(ORBIS_DATA "/UNIT.CON"), units);
+    QFile::setPermissions(units, QFile::ReadOwner | QFile::WriteOwner);
+    session.loadUnits(units);
+}
+
 void Bench::start() {
     session.TimCheckVerb().on();
     clock.advance(1.0);
@@ -27,14 +35,6 @@ void Bench::start() {
 
 QVector<QByteArray> Bench::frames() const {
     return sim.line.frame();
-}
-
-QVector<double> Bench::times() const {
-    QVector<double> t;
-    const auto& log = sim.line.transcript;
-    for (const auto& e : log)
-        t.append(e.time - log.first().time);
-    return t;
 }
 
 QVector<double> Bench::gaps() const {
@@ -59,4 +59,13 @@ QByteArray hex(const char* text) {
 
 QByteArray replyWith(const QByteArray& eeprom) {
     return char(protocol::DLE) + eeprom;
+}
+
+QByteArray uncalibrated(bool references) {
+    QByteArray e = images::standard();
+    for (int a : address::AnalogTrim)
+        e.replace(a, 2, QByteArray(2, '\0'));
+    e.replace(address::DacPointsU, 36, QByteArray(36, '\0'));
+    if (references) e.replace(address::DacReferenz, 32, QByteArray(32, '\0'));
+    return e;
 }

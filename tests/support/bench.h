@@ -16,24 +16,21 @@
 // scripted message boxes: port 1 open, kg/h, German, and text n of the
 // language table reading "Text n", so a test can tell which text was shown.
 struct Bench {
-    // `programFolder` holds the settings, units and snapshot files the session
-    // writes; without one, a folder of the bench's own.
-    explicit Bench(const QByteArray& eeprom = images::standard(),
-                   const QString& programFolder = QString());
+    explicit Bench(const QByteArray& eeprom = images::standard());
 
-    QTemporaryDir ownFolder;
+    QTemporaryDir folder;  // the program folder: settings, units, snapshots, password
     VirtualClock clock;
     Simulator sim;
     ScriptedDialogs dialogs;
     Session session;
     Features features{session};
 
+    // Copies the shipped units file into the program folder and loads it.
+    void loadShippedUnits();
     // Runs the start-up as the one-shot timer does and returns when it is done.
     void start();
     // The frames the meter received, without their times.
     QVector<QByteArray> frames() const;
-    // When each frame was sent, relative to the first.
-    QVector<double> times() const;
     // Seconds between the frames the meter received.
     QVector<double> gaps() const;
     // The frames sent since frame `from`, by their first two bytes in hex ("0B 00").
@@ -57,3 +54,6 @@ struct Bench {
 QByteArray hex(const char* text);
 // The EEPROM reply as the meter sends it: DLE and the image.
 QByteArray replyWith(const QByteArray& eeprom);
+// The standard meter with its output calibration erased: the trim words and
+// DAC points, and with `references` the reference levels too.
+QByteArray uncalibrated(bool references = true);

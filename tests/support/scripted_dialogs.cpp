@@ -12,3 +12,10 @@ QStringList ScriptedDialogs::texts() const {
         l << m.text;
     return l;
 }
+
+QStringList ScriptedDialogs::titled() const {
+    QStringList l;
+    for (const auto& m : shownMessages)
+        l << m.text + " (" + m.title + ")";
+    return l;
+}

@@ -37,4 +37,6 @@ public:
     }
     void endProgram() override { ended = true; }
     QStringList texts() const;
+    // Each message as "text (title)".
+    QStringList titled() const;
 };
