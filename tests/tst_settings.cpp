@@ -54,6 +54,10 @@ private slots:
         QTest::newRow("no file") << QByteArray() << "" << 0 << "" << 0.0 << "";
         QTest::newRow("LF only") << QByteArray("Com5\n5\nLPT1\nFranzoesisch\nkg/h\n1\n\nLuft\n")
                                  << "Com5" << 5 << "Franzoesisch" << 1.0 << "Luft";
+        QTest::newRow("two-digit port")
+            << QByteArray("Com12\r\n12\r\n") << "Com12" << 12 << "" << 0.0 << "";
+        QTest::newRow("a number no port has")
+            << QByteArray("Com1\r\n123456\r\n") << "Com1" << 0 << "" << 0.0 << "";
         QTest::newRow("garbage number")
             << QByteArray("ComX\r\nabc\r\n") << "ComX" << 0 << "" << 0.0 << "";
     }
