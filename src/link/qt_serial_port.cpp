@@ -50,7 +50,10 @@ QString defaultDeviceName(int number) {
 QtSerialPort::QtSerialPort(std::function<QString(int)> deviceName)
     : deviceName_(std::move(deviceName)) {
     QObject::connect(&serial_, &QSerialPort::readyRead, [this] {
-        if (onData_) onData_();
+        if (!onData_) return;
+        justRead_ = true;
+        onData_();
+        justRead_ = false;
     });
     QObject::connect(&serial_, &QSerialPort::errorOccurred,
                      [this](QSerialPort::SerialPortError e) { fault(e); });
@@ -114,7 +117,10 @@ void QtSerialPort::output(const QByteArray& bytes) {
 }
 
 void QtSerialPort::fetchPending() {
-    // Pull what the system holds even when no event loop is running.
+    // Pull what the system holds even when no event loop is running. Right
+    // after a notification QSerialPort has just taken all there was, and
+    // asking the system again would cost a call for every byte of a reply.
+    if (justRead_) return;
     if (serial_.isOpen() && !lossReported_) serial_.waitForReadyRead(0);
 }
 

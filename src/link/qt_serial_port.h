@@ -40,6 +40,7 @@ private:
     std::function<void()> onData_;
     std::function<void(const QString&)> onLoss_;
     bool lossReported_ = false;
+    bool justRead_ = false;  // inside the handler of a read notification
 };
 
 // The system device name of port number n on this platform.

@@ -46,17 +46,22 @@ bool SteadyClock::waitUntil(double deadline, const std::function<bool()>& done, 
     return true;
 }
 
-// Until `seconds` have passed or a wake finds `done` met.
+// Until `seconds` have passed or a wake finds `done` met. The loop ends on a
+// flag rather than by quitting an event loop: a quit wakes the dispatcher
+// through the system once more for every reply, while the flag is seen as
+// soon as the event that set it has been handled.
 void SteadyClock::sleep(double seconds, const std::function<bool()>& done,
                         QEventLoop::ProcessEventsFlags f) {
-    QEventLoop loop;
+    bool over = false;
     QTimer deadlineTimer;
     deadlineTimer.setSingleShot(true);
     deadlineTimer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&deadlineTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&deadlineTimer, &QTimer::timeout, [&over] { over = true; });
     deadlineTimer.start(int(std::ceil(seconds * 1000.0)));
-    waiting_.append({&loop, &done});
-    loop.exec(f);
+    waiting_.append({&over, &done});
+    QEventLoop loop;
+    while (!over)
+        loop.processEvents(f | QEventLoop::WaitForMoreEvents);
     waiting_.removeLast();
 }
 
@@ -66,5 +71,5 @@ void SteadyClock::sleep(double seconds, const std::function<bool()>& done,
 void SteadyClock::wake() {
     const QVector<Waiting> waiting = waiting_;
     for (const Waiting& w : waiting)
-        if ((*w.done)()) w.loop->quit();
+        if (!*w.over && (*w.done)()) *w.over = true;
 }

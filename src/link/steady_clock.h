@@ -6,8 +6,8 @@
 
 #include "link/clock.h"
 
-// Real monotonic time. A wait runs a nested event loop that ends at its
-// deadline or when a wake finds its condition met, so it never spins a core;
+// Real monotonic time. A wait handles events until its deadline or until a
+// wake finds its condition met, so it never spins a core;
 // bytes that do not yet complete a reply cost no new loop.
 class SteadyClock : public Clock {
 public:
@@ -19,7 +19,7 @@ public:
 
 private:
     struct Waiting {
-        QEventLoop* loop;
+        bool* over;
         const std::function<bool()>* done;
     };
     void sleep(double seconds, const std::function<bool()>& done, QEventLoop::ProcessEventsFlags f);
