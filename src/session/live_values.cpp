@@ -32,14 +32,7 @@ void Session::countsReply(const Reply& r) {
     if (r.kind != ReplyKind::Short) live.shortReplies = 0;  // the run of short replies is over
     switch (r.kind) {
         case ReplyKind::Acknowledged:
-            setLamp(color::Green);
-            state.connected = true;
-            state.liveShown = true;
-            refreshControls();
-            MesswertAnzeigen(quint8(r.bytes[1]), quint8(r.bytes[2]), live, meter, display);
-            if (!live.CountsRequestActive) events.measured(clock_.now(), live.Messwert);
-            events.reading();
-            setCountsTimer(true);
+            countsAcknowledged(quint8(r.bytes[1]), quint8(r.bytes[2]));
             break;
         case ReplyKind::Short:
             shortReply();
@@ -53,6 +46,22 @@ void Session::countsReply(const Reply& r) {
         case ReplyKind::Cancelled:
             break;
     }
+}
+
+// The controls follow the link being up and an averaging run ending, not
+// the reading itself; the rule is not worked out again for every reading.
+void Session::countsAcknowledged(quint8 high, quint8 low) {
+    setLamp(color::Green);
+    const bool shown = state.connected && state.liveShown;
+    const bool averaging = live.averaging;
+    state.connected = true;
+    state.liveShown = true;
+    if (!shown) refreshControls();
+    MesswertAnzeigen(high, low, live, meter, display);
+    if (live.averaging != averaging) refreshControls();
+    if (!live.CountsRequestActive) events.measured(clock_.now(), live.Messwert);
+    events.reading();
+    setCountsTimer(true);
 }
 
 // A short reply carries no value: the values pause and a recording skips it.

@@ -144,6 +144,7 @@ private:
     void imageRefused();
     Reply aligned(Reply r);
     void countsReply(const Reply& r);
+    void countsAcknowledged(quint8 high, quint8 low);
     void shortReply();
 
     // Steps of the connection check, the live-value cycle and the load.

@@ -79,13 +79,8 @@ QScrollBar* scrollBar(const QString& name, Qt::Orientation direction, int min, i
     return s;
 }
 
-QProgressBar* bar(const QString& name) {
-    auto* b = named(new QProgressBar, name);
-    b->setRange(0, 100);
-    b->setValue(0);
-    b->setTextVisible(false);
-    b->setStyleSheet(QStringLiteral("QProgressBar::chunk { background: #00ff00; }"));
-    return b;
+Gauge* bar(const QString& name) {
+    return named(new Gauge, name);
 }
 
 QLabel* picture(const QString& name, const QPixmap& pixmap) {

@@ -8,11 +8,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableWidget>
+
+#include "ui/gauge.h"
 
 // Small helpers that create a named control, so every builder reads as a
 // list of the controls it places. Element i of a control array is named
@@ -34,7 +35,7 @@ QGroupBox* frame(const QString& name);
 QLineEdit* textField(const QString& name);
 QListWidget* list(const QString& name, const QStringList& entries);
 QScrollBar* scrollBar(const QString& name, Qt::Orientation direction, int min, int max);
-QProgressBar* bar(const QString& name);
+Gauge* bar(const QString& name);
 QLabel* picture(const QString& name, const QPixmap& pixmap);
 
 // A row of widgets in a horizontal layout without margins.

@@ -8,12 +8,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProgressBar>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTableWidget>
 
 #include "ui/frm_nd.h"
+#include "ui/gauge.h"
 #include "ui/main_window.h"
 #include "ui/tables.h"
 
@@ -181,11 +181,11 @@ void DisplayRenderer::enabled(const Target& t, bool on) {
 // Values the session sets do not come back to it as the technician's choices.
 void DisplayRenderer::number(const Target& t, Aspect aspect, int value) {
     const QSignalBlocker quiet(t.object);
-    if (auto* bar = qobject_cast<QProgressBar*>(t.object)) {
+    if (auto* gauge = qobject_cast<Gauge*>(t.object)) {
         if (aspect == Aspect::Maximum)
-            bar->setMaximum(value);
+            gauge->setMaximum(value);
         else
-            bar->setValue(qBound(bar->minimum(), value, bar->maximum()));
+            gauge->setValue(value);
     } else if (auto* s = qobject_cast<QScrollBar*>(t.object)) {
         s->setValue(value);
     } else if (auto* list = qobject_cast<QListWidget*>(t.object)) {

@@ -11,12 +11,10 @@ namespace {
 
 QGroupBox* averages() {
     auto* r = frame(QStringLiteral("raMittelwerte"));
-    auto* progress = bar(QStringLiteral("AnzeigeAnzW"));
-    progress->setTextVisible(false);
     r->setLayout(grid({
         {caption(element("lblinfo", 1)), textField(QStringLiteral("txtMittelwerte")),
          checkBox(QStringLiteral("chkMittelwert"))},
-        {progress},
+        {bar(QStringLiteral("AnzeigeAnzW"))},
         {caption(element("lblinfo", 2)), display(QStringLiteral("lblMittelwert"))},
         {caption(element("lblinfo", 3)), display(QStringLiteral("lblMinWert")),
          display(QStringLiteral("lblMinwertDiff"))},

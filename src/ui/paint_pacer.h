@@ -19,7 +19,7 @@ class PaintPacer {
 public:
     using Render = std::function<void(const QString& name, Aspect aspect, const QVariant& value)>;
 
-    static constexpr int IntervalMs = 50;
+    static constexpr int IntervalMs = 100;
 
     PaintPacer(Clock& clock, Render render);
 
