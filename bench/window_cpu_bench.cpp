@@ -6,7 +6,6 @@
 // core, and the live-value cycles the meter saw against their limit.
 // Run it under `xvfb-run -a`.
 
-#include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -26,16 +25,22 @@ constexpr double StartWithin = 30.0;
 constexpr double Settle = 2.0;
 constexpr double PollSeconds = 30.0;
 
-// CPU seconds process `pid` has used so far, user and system time; -1 when it is gone.
+// CPU seconds process `pid` has used so far, as the scheduler counts them to
+// the nanosecond over its threads; -1 when it is gone. The user and system
+// times of /proc/pid/stat are sampled at the kernel's tick, and a program
+// that wakes every 10 ms in step with that tick is charged far too much or
+// far too little, so they differ by half from one run to the next.
 double cpuSecondsOf(qint64 pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray line = stat.readAll();
-    // The program's name in parentheses may hold spaces; after it come the
-    // state (field 3), ..., utime (field 14) and stime (field 15).
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    if (fields.size() < 13) return -1;
-    return (fields[11].toDouble() + fields[12].toDouble()) / double(::sysconf(_SC_CLK_TCK));
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    const QStringList threads = tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    if (threads.isEmpty()) return -1;
+    double seconds = 0;
+    for (const QString& thread : threads) {
+        QFile stat(tasks.filePath(thread + QStringLiteral("/schedstat")));
+        if (!stat.open(QIODevice::ReadOnly)) continue;  // the thread has just ended
+        seconds += stat.readAll().split(' ').value(0).toDouble() / 1e9;
+    }
+    return seconds;
 }
 
 // The window's program, copied into `folder` so that the folder beside it,
