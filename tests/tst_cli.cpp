@@ -6,7 +6,6 @@
 #include "features/headless.h"
 #include "files/program_folder.h"
 #include "files/snapshot_store.h"
-#include "link/steady_clock.h"
 #include "sim/images.h"
 #include "support/cli_process.h"
 #include "support/file_helpers.h"
@@ -208,36 +207,6 @@ private slots:
         QCOMPARE(path, f.dir.filePath("snapshots/QO_7_1/2026-12-07_093012_restore.bin"));
         QCOMPARE(f.run({"snapshots"}).out, "QO_7_1  2026-12-07 09:30:12  restore  " + path + "\n");
         QCOMPARE(f.run({"snapshots", "QO9"}).out, QString());
-    }
-
-    void wake_makes_the_condition_be_checked_again() {
-        SteadyClock clock;
-        bool arrived = false;
-        QTimer::singleShot(20, [&] {
-            arrived = true;
-            clock.wake();
-        });
-        const double start = clock.now();
-        QVERIFY(clock.waitUntil(
-            start + 10.0, [&] { return arrived; }, Events::DisplayOnly));
-        QVERIFY(clock.now() - start < 5.0);
-    }
-
-    void a_nested_wait_also_wakes_the_outer_one() {
-        SteadyClock clock;
-        bool inner = false, outer = false;
-        QTimer::singleShot(10, [&] {
-            clock.waitUntil(
-                clock.now() + 10.0, [&] { return inner; }, Events::All);
-        });
-        QTimer::singleShot(30, [&] {
-            inner = outer = true;
-            clock.wake();
-        });
-        const double start = clock.now();
-        QVERIFY(clock.waitUntil(
-            start + 10.0, [&] { return outer; }, Events::All));
-        QVERIFY(clock.now() - start < 5.0);
     }
 };
 
