@@ -32,7 +32,7 @@
 #include "files/measurement_log.h"
 #include "files/program_folder.h"
 #include "link/protocol.h"
-#include "link/qt_serial_port.h"
+#include "link/serial_port.h"
 #include "link/steady_clock.h"
 #include "session/console_dialogs.h"
 #include "session/port_list.h"
@@ -272,7 +272,7 @@ int main(int argc, char** argv) {
     }
 
     SteadyClock clock;
-    QtSerialPort serial([ports](int n) { return portPath(n, ports); });
+    SerialPort serial([ports](int n) { return portPath(n, ports); });
     serial.onData([&clock] { clock.wake(); });
     CountingPort port(serial);
     ConsoleDialogs dialogs;

@@ -18,7 +18,7 @@
 #include "device/eeprom_auswerten.h"
 #include "features/features.h"
 #include "link/protocol.h"
-#include "link/qt_serial_port.h"
+#include "link/serial_port.h"
 #include "link/steady_clock.h"
 #include "session/console_dialogs.h"
 #include "session/session.h"
@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     QTemporaryDir folder;
     SteadyClock steady;
     TimingClock clock(steady);
-    QtSerialPort serial(defaultDeviceName);
+    SerialPort serial(defaultDeviceName);
     CountingPort port(serial);
     serial.onData([&] { clock.wake(); });
     ConsoleDialogs dialogs;

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "features/features.h"
-#include "link/qt_serial_port.h"
+#include "link/serial_port.h"
 #include "link/steady_clock.h"
 #include "session/console_dialogs.h"
 #include "session/session.h"
@@ -22,7 +22,7 @@ struct Headless {
     bool open(const QString& port, QString& failure);
 
     SteadyClock clock;
-    QtSerialPort port;
+    SerialPort port;
     ConsoleDialogs dialogs;
     Session session;
     Features features{session};

@@ -1,5 +1,7 @@
 #include "link/link.h"
 
+#include <algorithm>
+
 #include "link/protocol.h"
 #include "link/requests.h"
 
@@ -20,11 +22,17 @@ void Link::cancel() {
     clock_.wake();
 }
 
+// Arriving bytes are reported only while a wait may need them, so a reply
+// that is already whole costs no switching of the reports.
 bool Link::waitUntil(double deadline, const std::function<bool()>& done, Events events) {
     if (state_.cancelled) return false;
-    return clock_.waitUntil(
-               deadline, [&] { return state_.cancelled || done(); }, events) &&
-           !state_.cancelled;
+    const auto over = [&] { return state_.cancelled || done(); };
+    bool met = over();
+    if (!met) {
+        port_.watchInput(true);
+        met = clock_.waitUntil(deadline, over, events);
+    }
+    return met && !state_.cancelled;
 }
 
 void Link::Warten(double seconds) {
@@ -64,9 +72,21 @@ Reply Link::take(int length) {
 
 Reply Link::request(const QByteArray& frame, int length, double seconds, Events events) {
     state_.Empfangspuffer.clear();
+    const double deadline = clock_.now() + seconds;
     send(frame);
-    waitForBytes(length, seconds, events);
+    awaitLastByte(frame.size() + length, deadline, events);
+    waitForBytes(length, deadline - clock_.now(), events);
     return take(length);
+}
+
+// A reply cannot be whole before the request and all but its last byte have
+// crossed the wire. Until then nothing needs to look at the bytes arriving,
+// so they do not wake the program one by one.
+void Link::awaitLastByte(int wireBytes, double deadline, Events events) {
+    const double earliest = clock_.now() + (wireBytes - 1) * ByteTime;
+    port_.watchInput(false);
+    clock_.waitUntil(
+        std::min(earliest, deadline), [this] { return state_.cancelled; }, events);
 }
 
 Reply Link::exchange(const QByteArray& frame, int length, double seconds) {

@@ -50,6 +50,7 @@ public:
 
 private:
     Reply take(int length);
+    void awaitLastByte(int wireBytes, double deadline, Events events);
     // Waits until `done` holds, the deadline passes or the program ends.
     bool waitUntil(double deadline, const std::function<bool()>& done, Events events);
 

@@ -13,8 +13,8 @@ struct OpenResult {
 };
 
 // The few serial operations the link uses, named after the properties of the
-// communications control they replace. Production uses QSerialPort; tests and
-// the demo use the meter simulator.
+// communications control they replace. Production uses the system's serial
+// port; tests and the demo use the meter simulator.
 class Port {
 public:
     virtual ~Port() = default;
@@ -35,4 +35,9 @@ public:
     virtual void clearInBuffer() = 0;
     // Input: takes every buffered byte.
     virtual QByteArray input() = 0;
+
+    // Whether arriving bytes are reported as they come. While a reply cannot
+    // yet be whole the link switches the reports off; the bytes wait and are
+    // still there when asked for.
+    virtual void watchInput(bool on) { (void)on; }
 };

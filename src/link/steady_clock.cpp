@@ -1,5 +1,6 @@
 #include "link/steady_clock.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <cmath>
 
@@ -38,31 +39,33 @@ double SteadyClock::now() const {
 bool SteadyClock::waitUntil(double deadline, const std::function<bool()>& done, Events e) {
     const auto flags =
         e == Events::All ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents;
-    while (!done()) {
+    if (done()) return true;
+    for (;;) {
         const double rest = deadline - now();
         if (rest <= 0) return done();
-        sleep(rest, done, flags);
+        if (sleep(rest, done, flags)) return true;
     }
-    return true;
 }
 
-// Until `seconds` have passed or a wake finds `done` met. The loop ends on a
-// flag rather than by quitting an event loop: a quit wakes the dispatcher
-// through the system once more for every reply, while the flag is seen as
-// soon as the event that set it has been handled.
-void SteadyClock::sleep(double seconds, const std::function<bool()>& done,
+// Until `seconds` have passed or a wake finds `done` met; true in the latter
+// case, so the condition need not be asked again. The loop ends on a flag
+// rather than by quitting an event loop: a quit wakes the dispatcher through
+// the system once more for every reply, while the flag is seen as soon as
+// the event that set it has been handled.
+bool SteadyClock::sleep(double seconds, const std::function<bool()>& done,
                         QEventLoop::ProcessEventsFlags f) {
     bool over = false;
+    bool met = false;
     QTimer deadlineTimer;
     deadlineTimer.setSingleShot(true);
     deadlineTimer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&deadlineTimer, &QTimer::timeout, [&over] { over = true; });
     deadlineTimer.start(int(std::ceil(seconds * 1000.0)));
-    waiting_.append({&over, &done});
-    QEventLoop loop;
+    waiting_.append({&over, &met, &done});
     while (!over)
-        loop.processEvents(f | QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents(f | QEventLoop::WaitForMoreEvents);
     waiting_.removeLast();
+    return met;
 }
 
 // Every wait looks at its own condition, the outer ones of nested waits too:
@@ -71,5 +74,5 @@ void SteadyClock::sleep(double seconds, const std::function<bool()>& done,
 void SteadyClock::wake() {
     const QVector<Waiting> waiting = waiting_;
     for (const Waiting& w : waiting)
-        if (!*w.over && (*w.done)()) *w.over = true;
+        if (!*w.over && (*w.done)()) *w.over = *w.met = true;
 }

@@ -20,9 +20,10 @@ public:
 private:
     struct Waiting {
         bool* over;
+        bool* met;
         const std::function<bool()>* done;
     };
-    void sleep(double seconds, const std::function<bool()>& done, QEventLoop::ProcessEventsFlags f);
+    bool sleep(double seconds, const std::function<bool()>& done, QEventLoop::ProcessEventsFlags f);
 
     QElapsedTimer clock_;
     QVector<Waiting> waiting_;  // the innermost last
