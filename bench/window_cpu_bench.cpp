@@ -3,7 +3,8 @@
 // meter through a relay that counts the counts requests, while the meter's
 // flow changes with every reading. Over 30 s of polling: the program's own
 // CPU time (user and system, as the kernel counts it) as a share of one
-// core, and the live-value cycles the meter saw against their limit.
+// core, the live-value cycles the meter saw against their limit, and the
+// times the program went to sleep for each cycle.
 // Run it under `xvfb-run -a`.
 
 #include <QCoreApplication>
@@ -25,22 +26,34 @@ constexpr double StartWithin = 30.0;
 constexpr double Settle = 2.0;
 constexpr double PollSeconds = 30.0;
 
-// CPU seconds process `pid` has used so far, as the scheduler counts them to
-// the nanosecond over its threads; -1 when it is gone. The user and system
-// times of /proc/pid/stat are sampled at the kernel's tick, and a program
-// that wakes every 10 ms in step with that tick is charged far too much or
-// far too little, so they differ by half from one run to the next.
-double cpuSecondsOf(qint64 pid) {
+// What process `pid` has used so far over its threads: CPU seconds, as the
+// scheduler counts them to the nanosecond, and the times it went to sleep.
+// The user and system times of /proc/pid/stat are sampled at the kernel's
+// tick, and a program that wakes every 10 ms in step with that tick is
+// charged far too much or far too little, so they differ by half from one
+// run to the next. The sleeps do not depend on how busy the host is.
+struct Usage {
+    double cpuSeconds = -1;  // -1: the process is gone
+    qint64 sleeps = 0;
+};
+
+Usage usageOf(qint64 pid) {
     const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
     const QStringList threads = tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    if (threads.isEmpty()) return -1;
-    double seconds = 0;
+    Usage u;
+    if (threads.isEmpty()) return u;
+    u.cpuSeconds = 0;
     for (const QString& thread : threads) {
         QFile stat(tasks.filePath(thread + QStringLiteral("/schedstat")));
-        if (!stat.open(QIODevice::ReadOnly)) continue;  // the thread has just ended
-        seconds += stat.readAll().split(' ').value(0).toDouble() / 1e9;
+        QFile status(tasks.filePath(thread + QStringLiteral("/status")));
+        if (!stat.open(QIODevice::ReadOnly) || !status.open(QIODevice::ReadOnly))
+            continue;  // the thread has just ended
+        u.cpuSeconds += stat.readAll().split(' ').value(0).toDouble() / 1e9;
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("voluntary_ctxt_switches:"))
+                u.sleeps += line.split(':').value(1).trimmed().toLongLong();
     }
-    return seconds;
+    return u;
 }
 
 // The window's program, copied into `folder` so that the folder beside it,
@@ -65,22 +78,25 @@ QString measure(const QProcess& tool, const PtyRelay& relay, QTextStream& out) {
     if (relay.counted() == 0) return QStringLiteral("the window did not poll the meter");
     runFor(Settle, [] { return false; });
     const int counts0 = relay.counted();
-    const double cpu0 = cpuSecondsOf(tool.processId());
+    const Usage before = usageOf(tool.processId());
     QElapsedTimer wall;
     wall.start();
     runFor(PollSeconds, [] { return false; });
     const double seconds = double(wall.nsecsElapsed()) / 1e9;
-    const double cpu = cpuSecondsOf(tool.processId()) - cpu0;
-    if (cpu0 < 0 || cpu < 0) return QStringLiteral("the window's program ended");
-    const double cycles = (relay.counted() - counts0) / seconds;
+    const Usage after = usageOf(tool.processId());
+    if (before.cpuSeconds < 0 || after.cpuSeconds < 0)
+        return QStringLiteral("the window's program ended");
+    const int counted = relay.counted() - counts0;
+    const double cycles = counted / seconds;
     out << QStringLiteral(
                "window process while polling a changing flow for %1 s: CPU %2 % of one "
-               "core; live-value cycles %3 /s, limit %4 /s (%5 %)\n")
+               "core; live-value cycles %3 /s, limit %4 /s (%5 %); %6 sleeps a cycle\n")
                .arg(seconds, 0, 'f', 1)
-               .arg(100 * cpu / seconds, 0, 'f', 2)
+               .arg(100 * (after.cpuSeconds - before.cpuSeconds) / seconds, 0, 'f', 2)
                .arg(cycles, 0, 'f', 1)
                .arg(liveCycleLimit(), 0, 'f', 1)
-               .arg(100 * cycles / liveCycleLimit(), 0, 'f', 1);
+               .arg(100 * cycles / liveCycleLimit(), 0, 'f', 1)
+               .arg(double(after.sleeps - before.sleeps) / qMax(counted, 1), 0, 'f', 2);
     return QString();
 }
 
