@@ -1,9 +1,11 @@
 # shellcheck shell=bash
 # What the build scripts share; sourced, not run.
 
-# The Debian packages the build needs.
+# The Debian packages the build needs; Qt's translations give the window's
+# standard buttons and dialogs the technician's language.
 # shellcheck disable=SC2034  # used by the scripts that source this one
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-charts-dev libgl-dev librapidcheck-dev)
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-charts-dev libgl-dev
+    librapidcheck-dev qt6-translations-l10n)
 
 # Installs those of the given packages that are missing.
 install_missing() {

@@ -1,8 +1,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include "files/password_file.h"
@@ -60,6 +62,12 @@ struct Start {
     Bench b;
     std::unique_ptr<App> app;
 };
+
+// The text Qt gives a standard Cancel button, as every message box and dialog shows it.
+QString cancelButtonText() {
+    QDialogButtonBox box(QDialogButtonBox::Cancel);
+    return box.button(QDialogButtonBox::Cancel)->text();
+}
 
 const QByteArray Com1German = "Com1\r\n1\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n(-)\r\nLuft\r\n";
 
@@ -146,6 +154,7 @@ private slots:
         Start s("Com2\r\n2\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n(-)\r\nLuft\r\n");
         s.session().meter.Ueberlauf = 1;
         s.window().regkor2()->setCurrentIndex(0);  // the technician's own choice of page
+        QCOMPARE(cancelButtonText(), QStringLiteral("Abbrechen"));
         s.use(QStringLiteral("mnudatei_7"));
         QCOMPARE(s.on({"raSprache", "raAktuell"}), QStringList{"raSprache"});
         s.b.clock.advance(3.0);  // the check that was due waits for the frame to close
@@ -160,6 +169,7 @@ private slots:
         QCOMPARE(s.on({"raSprache", "raAktuell"}), QStringList{"raAktuell"});
         QVERIFY(s.session().texts[13].startsWith(QStringLiteral("L'appareil ne répond pas.")));
         QCOMPARE(s.window().regkor2()->currentIndex(), 0);  // new captions, same page
+        QCOMPARE(cancelButtonText(), QStringLiteral("Annuler"));
         s.b.clock.advance(1.0);
         QCOMPARE(s.b.frames().value(0), hex("00 00"));
     }

@@ -53,8 +53,11 @@ App::~App() {
 }
 
 // Captions come from the caption table; a text the session published for a
-// captioned control (the title, the overflow line) is put back on top.
+// captioned control (the title, the overflow line) is put back on top. Qt's
+// own dialogs follow the language too, so a message that names its buttons
+// names the buttons it shows.
 void App::applyCaptions(Language s) {
+    qtTexts_.use(s);
     TexteAnwenden(window_, s);
     renderer_.restoreTexts(session_.display, captionedControls());
 }

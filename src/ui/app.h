@@ -8,6 +8,7 @@
 #include "ui/display_renderer.h"
 #include "ui/main_window.h"
 #include "ui/paint_pacer.h"
+#include "ui/qt_translations.h"
 
 class FrmKennlinie;
 class FrmTrend;
@@ -55,6 +56,7 @@ private:
     PaintPacer pacer_;
     Session session_;
     Features features_{session_};
+    QtTranslations qtTexts_;
     FrmKennlinie* kennlinie_ = nullptr;  // built on first use
     FrmTrend* trend_ = nullptr;
 };

@@ -59,10 +59,15 @@ Answer QtDialogs::message(const QString& text, const QString& title, Buttons but
     }
 }
 
+// Qt's own file dialog rather than the desktop's, which would speak the
+// system's language instead of the window's.
 QString QtDialogs::fileName(const FileQuestion& q) {
+    constexpr auto own = QFileDialog::DontUseNativeDialog;
     return q.kind == FileQuestion::Save
-               ? QFileDialog::getSaveFileName(parent_, q.title, q.initialName, q.filter)
-               : QFileDialog::getOpenFileName(parent_, q.title, q.initialName, q.filter);
+               ? QFileDialog::getSaveFileName(parent_, q.title, q.initialName, q.filter, nullptr,
+                                              own)
+               : QFileDialog::getOpenFileName(parent_, q.title, q.initialName, q.filter, nullptr,
+                                              own);
 }
 
 void QtDialogs::endProgram() {
