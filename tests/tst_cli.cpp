@@ -84,6 +84,62 @@ private slots:
         QCOMPARE(tool.session.display.background(QStringLiteral("Lampe")), color::Grey);
     }
 
+    // Help, the version and the completion words are printed; a mistake is named in one line.
+    void the_command_line_explains_itself_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");  // on standard output when 0, else on standard error
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "\n  write-config PORT FILE.use\n";
+        QTest::newRow("a command's help")
+            << QStringList{"write-config", "--help"} << 0 << "--unit <NAME>";
+        QTest::newRow("version") << QStringList{"--version"} << 0
+                                 << "orbis-cli " ORBIS_VERSION "\n";
+        QTest::newRow("completion")
+            << QStringList{"--complete", "restore"} << 0 << "--other-meter\n";
+        QTest::newRow("another command's option")
+            << QStringList{"read", "1", "--unit", "x"} << 1 << "Unknown option 'unit'";
+        QTest::newRow("a missing argument") << QStringList{"read"} << 1 << "read takes PORT, not 0";
+        QTest::newRow("a missing option")
+            << QStringList{"report", "config", "1"} << 1 << "report needs --pdf";
+        QTest::newRow("a count that is no number")
+            << QStringList{"log", "1", "b", "--interval", "1", "--records", "x"} << 1
+            << "--records takes a whole number above 0";
+        QTest::newRow("no such command")
+            << QStringList{"frobnicate"} << 1 << "there is no command \"frobnicate\"";
+    }
+    void the_command_line_explains_itself() {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        const CliResult r = runCli(args);
+        QCOMPARE(r.code, code);
+        const QString& shown = code == 0 ? r.out : r.fault;
+        QVERIFY2(shown.contains(text), qPrintable(shown));
+        if (code != 0) QCOMPARE(r.fault.count(QStringLiteral("orbis-cli:")), 1);
+    }
+
+    // For scripts: the meter read, and a write refused by its checks, as JSON.
+    void json_tells_scripts_what_the_meter_holds() {
+        SimProcess sim;
+        const QJsonObject meter =
+            QJsonDocument::fromJson(runCli({"read", sim.path(), "--json"}).out.toUtf8()).object();
+        QCOMPARE(meter["serial"].toString(), QStringLiteral("QO24031507"));
+        QCOMPARE(meter["parameters"]["MEW"].toString(), QStringLiteral("150"));
+        QCOMPARE(QByteArray::fromHex(meter["eeprom"].toString().toLatin1()).size(), 512);
+        QTemporaryDir folder;
+        const QString file = folder.filePath("m.use");
+        QCOMPARE(runCli({"save-config", sim.path(), file}).code, 0);
+        QByteArrayList lines = readFile(file).split('\n');
+        lines[4] = " 99999999\r";  // the full scale, far beyond the meter's range
+        writeFile(file, lines.join('\n'));
+        const CliResult w = runCli({"write-config", sim.path(), file, "--json"});
+        QCOMPARE(w.code, 6);
+        const QJsonObject summary = QJsonDocument::fromJson(w.out.toUtf8()).object();
+        QCOMPARE(summary["result"].toString(), QStringLiteral("refused"));
+        QCOMPARE(summary["asked"].toString(), file);
+        QVERIFY(summary["snapshot"].isNull());
+    }
+
     void read_prints_the_simulated_meter() {
         SimProcess sim;
         const CliResult l = runCli({"read", sim.path()});
@@ -180,7 +236,8 @@ private slots:
             << QStringList{"unit-add", "x/h", "2", "-", "Luft, N2"} << 6 << "comma";
         QTest::newRow("a built-in unit") << QStringList{"unit-delete", "kg/h"} << 6 << "";
         QTest::newRow("no such unit") << QStringList{"unit-delete", "x/h"} << 1 << "no unit x/h";
-        QTest::newRow("missing fields") << QStringList{"unit-add", "x/h"} << 1 << "usage";
+        QTest::newRow("missing fields")
+            << QStringList{"unit-add", "x/h"} << 1 << "unit-add takes NAME FACTOR CONDITION GAS";
     }
     void a_refused_change_says_why_and_leaves_the_file() {
         QFETCH(QStringList, args);
@@ -205,6 +262,11 @@ private slots:
         QCOMPARE(path, f.dir.filePath("snapshots/QO_7_1/2026-12-07_093012_restore.bin"));
         QCOMPARE(f.run({"snapshots"}).out, "QO_7_1  2026-12-07 09:30:12  restore  " + path + "\n");
         QCOMPARE(f.run({"snapshots", "QO9"}).out, QString());
+        const QJsonArray listed =
+            QJsonDocument::fromJson(f.run({"snapshots", "--json"}).out.toUtf8()).array();
+        QCOMPARE(listed.size(), 1);
+        QCOMPARE(listed[0]["time"].toString(), QStringLiteral("2026-12-07T09:30:12"));
+        QCOMPARE(listed[0]["file"].toString(), path);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/common.h"
+#include "cli/json_output.h"
 #include "cli/service_password.h"
 
 #include <QDir>
@@ -48,11 +49,15 @@ bool chooseUnit(Session& s, const QString& name) {
 
 }  // namespace
 
-int read(const QString& port) {
+int read(const QString& port, const Options& o) {
     Headless tool;
     tool.session.language = Language::English;
     tool.session.settings.unit = Unit{};  // the parameters as the meter holds them, in kg/h
     if (const int code = readMeter(tool, port); code != Done) return code;
+    if (o.json) {
+        printJson(meterJson(tool.session));
+        return Done;
+    }
     QTextStream out(stdout);
     for (const auto& [name, value] : parameterList(tool.session.meter))
         out << name << " = " << value << '\n';
@@ -73,13 +78,14 @@ int saveConfig(const QString& port, const QString& file, const Options& o) {
 
 namespace {
 
-// Reads the meter and runs a write on it, with the write's status texts as progress.
-int runWrite(Headless& tool, const QString& port,
+// Reads the meter and runs a write of `asked` on it, with the write's status
+// texts as progress.
+int runWrite(Headless& tool, const QString& port, const Written& asked,
              const std::function<WriteResult(Session&)>& write) {
     Session& s = tool.session;
     if (const int code = readMeter(tool, port); code != Done) return code;
     showProgress(s);
-    return writeExit(s, write(s));
+    return writeExit(s, write(s), asked);
 }
 
 }  // namespace
@@ -93,7 +99,7 @@ int writeConfig(const QString& port, const QString& file, const Options& o) {
                             << f.errorNumber << "]" << Qt::endl;
         return Refused;
     }
-    return runWrite(tool, port, [&](Session& s) {
+    return runWrite(tool, port, {file, o}, [&](Session& s) {
         const Refusal refused = tool.features.deviceData.loadConfig(f.values);
         if (!refused.refused) return tool.features.write.KonfigurationSchreiben();
         QTextStream(stderr) << "orbis-cli: " << refusalTexts::inFile(s.language, file, refused)
@@ -105,7 +111,7 @@ int writeConfig(const QString& port, const QString& file, const Options& o) {
 int writeFactory(const QString& port, const Options& o) {
     Headless tool(folderOf(o));
     if (!chooseUnit(tool.session, o.unit)) return Usage;
-    return runWrite(tool, port, [&tool](Session&) {
+    return runWrite(tool, port, {QStringLiteral("factory settings"), o}, [&tool](Session&) {
         return tool.features.deviceData.factorySettings()
                    ? tool.features.write.KonfigurationSchreiben()
                    : WriteResult::Refused;
@@ -140,7 +146,7 @@ int writeCurve(const QString& port, const QString& file, const Options& o) {
     if (const int code = servicePassword(tool, o); code != Done) return code;
     tool.session.settings.unit = Unit{};
     tool.session.language = Language::English;
-    return runWrite(tool, port, [&](Session& s) {
+    return runWrite(tool, port, {file, o}, [&](Session& s) {
         curveCsv::apply(table, s.meter);
         return tool.features.points.writeSupportPoints();
     });
@@ -162,7 +168,8 @@ int calibrateReset(const QString& port, const Options& o) {
         for (; logged < lines.size(); ++logged)
             out << lines[logged] << Qt::endl;
     });
-    return writeExit(s, tool.features.calibration.calibrationReset());
+    return writeExit(s, tool.features.calibration.calibrationReset(),
+                     {QStringLiteral("calibration reset"), o});
 }
 
 int listUnits(const Options& o) {

@@ -22,9 +22,10 @@ struct Options {
     QString password;
     bool passwordGiven = false;
     bool otherMeter = false;  // a restore may write another meter's snapshot
+    bool json = false;        // the result as JSON on standard output
 };
 
-int read(const QString& port);
+int read(const QString& port, const Options& o);
 int saveConfig(const QString& port, const QString& file, const Options& o);
 // Loads FILE as the window's Load does and writes it to the meter.
 int writeConfig(const QString& port, const QString& file, const Options& o);

@@ -1,5 +1,7 @@
 #include "cli/common.h"
 
+#include "cli/json_output.h"
+
 #include <QTextStream>
 
 #include "config/einheitentabelle.h"
@@ -52,20 +54,31 @@ void showProgress(Session& s) {
     });
 }
 
-int writeExit(const Session& s, WriteResult r) {
+namespace {
+
+int exitCodeOf(WriteResult r) {
     switch (r) {
         case WriteResult::Written:
             return Done;
         case WriteResult::Refused:
             return Refused;
         case WriteResult::Differs:
-            for (const QString& d : s.state.writeDifferences)
-                QTextStream(stderr) << "orbis-cli: " << d << Qt::endl;
             return Differs;
         case WriteResult::Failed:
             break;
     }
     return NoAnswer;
+}
+
+}  // namespace
+
+int writeExit(const Session& s, WriteResult r, const Written& w) {
+    if (r == WriteResult::Differs)
+        for (const QString& d : s.state.writeDifferences)
+            QTextStream(stderr) << "orbis-cli: " << d << Qt::endl;
+    const int code = exitCodeOf(r);
+    if (w.o.json) printJson(writeJson(s, w.asked, r, code));
+    return code;
 }
 
 }  // namespace cli

@@ -16,7 +16,14 @@ QString folderOf(const Options& o);
 void loadFolder(Session& s);
 // The session's status texts on standard error, as progress.
 void showProgress(Session& s);
-// The exit code of a write; each value the meter does not hold on standard error.
-int writeExit(const Session& s, WriteResult r);
+// What a write was asked to write (a file, the factory settings ...) and how
+// its result is wanted.
+struct Written {
+    QString asked;
+    const Options& o;
+};
+// The exit code of a write; each value the meter does not hold on standard
+// error, and with --json the summary on standard output.
+int writeExit(const Session& s, WriteResult r, const Written& w);
 
 }  // namespace cli

@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "cli/json_output.h"
 #include "cli/service_password.h"
 #include "features/headless.h"
 #include "files/snapshot_store.h"
@@ -9,8 +10,13 @@
 namespace cli {
 
 int listSnapshots(const QString& serial, const Options& o) {
+    const QVector<snapshotStore::Entry> entries = snapshotStore::list(folderOf(o), serial);
+    if (o.json) {
+        printJson(snapshotsJson(entries));
+        return Done;
+    }
     QTextStream out(stdout);
-    for (const snapshotStore::Entry& e : snapshotStore::list(folderOf(o), serial))
+    for (const snapshotStore::Entry& e : entries)
         out << e.serial << "  " << e.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << "  "
             << e.operation << "  " << e.path << '\n';
     return Done;
@@ -46,7 +52,7 @@ int restore(const QString& port, const QString& file, const Options& o) {
     for (const QString& c : changes)
         err << "orbis-cli: " << c << Qt::endl;
     showProgress(s);
-    return writeExit(s, tool.features.snapshots.restoreSnapshot(image));
+    return writeExit(s, tool.features.snapshots.restoreSnapshot(image), {file, o});
 }
 
 }  // namespace cli

@@ -33,6 +33,7 @@ struct SessionState {
     int imagesDecoded = 0;   // EEPROM images read and decoded since the start
     // After the last write: each value asked for that the meter read back does not hold.
     QStringList writeDifferences;
+    QString lastSnapshot;  // the file of the snapshot kept before the last write
     int tab = 0;           // the page of regkor2 shown
     int Listensperre = 0;  // the list handlers do nothing while the lists are filled
 };

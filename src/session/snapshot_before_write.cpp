@@ -18,10 +18,10 @@ bool Session::keepSnapshot(const char* operation) {
     const bool readable = EEPromAuswerten(linkState.EEPromInhalt, decoded, Unit{}).ok();
     const QString folder = snapshotFolder();
     QString error;
-    if (!snapshotStore::keep(folder, QDateTime::currentDateTime(), QLatin1String(operation),
-                             linkState.EEPromInhalt.mid(1), readable ? &decoded : nullptr, error)
-             .isEmpty())
-        return true;
+    state.lastSnapshot =
+        snapshotStore::keep(folder, QDateTime::currentDateTime(), QLatin1String(operation),
+                            linkState.EEPromInhalt.mid(1), readable ? &decoded : nullptr, error);
+    if (!state.lastSnapshot.isEmpty()) return true;
     message(snapshotTexts::notKept(language, folder, error), snapshotTexts::title(language),
             Buttons::Ok, Symbol::Critical);
     return false;
