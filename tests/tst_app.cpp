@@ -2,9 +2,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTreeView>
 #include <QtTest>
 
 #include "files/password_file.h"
@@ -14,6 +18,7 @@
 #include "support/file_helpers.h"
 #include "ui/app.h"
 #include "ui/frm_counts.h"
+#include "ui/frm_md_save.h"
 #include "ui/frm_nd.h"
 
 namespace {
@@ -67,6 +72,30 @@ struct Start {
 QString cancelButtonText() {
     QDialogButtonBox box(QDialogButtonBox::Cancel);
     return box.button(QDialogButtonBox::Cancel)->text();
+}
+
+// Presses the keys named ("Down", "PageUp", "Tab", ...) where the window has its focus, each
+// where the one before left it; any other word is typed.
+void press(QWidget* window, const QString& keys) {
+    static const QHash<QString, Qt::Key> named{
+        {"Up", Qt::Key_Up},       {"Down", Qt::Key_Down},     {"Left", Qt::Key_Left},
+        {"Right", Qt::Key_Right}, {"PageUp", Qt::Key_PageUp}, {"PageDown", Qt::Key_PageDown},
+        {"Tab", Qt::Key_Tab},     {"Space", Qt::Key_Space}};
+    for (const QString& k : keys.split(' ', Qt::SkipEmptyParts)) {
+        if (named.contains(k))
+            QTest::keyClick(window->focusWidget(), named[k]);
+        else
+            QTest::keyClicks(window->focusWidget(), k);
+    }
+}
+
+// The named controls below `top` the tab key reaches, in the order it reaches them.
+QStringList tabOrder(QWidget* top) {
+    QStringList names;
+    for (QWidget* w = top->nextInFocusChain(); w != top; w = w->nextInFocusChain())
+        if (top->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
+            names << w->objectName();
+    return names;
 }
 
 const QByteArray Com1German = "Com1\r\n1\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n(-)\r\nLuft\r\n";
@@ -222,6 +251,130 @@ private slots:
         QVERIFY(s.window().findChild<QWidget*>(QStringLiteral("frmKennlinie"))->isVisible());
         s.use(QStringLiteral("cmdCounts"));
         QVERIFY(s.window().frmCounts().isVisible());
+    }
+
+    // Arrow keys and typing in the logging dialog's folder tree choose a folder as a click does.
+    void keys_choose_the_logging_folder_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("folder");  // below the folder of the test
+        // clang-format off
+        QTest::newRow("arrow down") << "Down" << "b";
+        QTest::newRow("arrow up to the parent") << "Up" << "";
+        QTest::newRow("a name typed") << "c" << "c";
+        // clang-format on
+    }
+    void keys_choose_the_logging_folder() {
+        QFETCH(QString, keys);
+        QFETCH(QString, folder);
+        Start s(Com1German);
+        QTemporaryDir logs;
+        s.features().recording.openLoggingDialog();
+        QTreeView* tree = s.window().frmMdSave().folders();
+        auto* model = static_cast<QFileSystemModel*>(tree->model());
+        for (const char* d : {"a", "b", "c"}) {
+            QVERIFY(QDir(logs.path()).mkdir(d));
+            model->index(logs.filePath(d));
+        }
+        const QModelIndex a = model->index(logs.filePath("a"));
+        tree->scrollTo(a);
+        tree->setCurrentIndex(a);  // the technician clicked folder a
+        tree->setFocus();
+        press(&s.window().frmMdSave(), keys);
+        const QString chosen = QDir::cleanPath(logs.path() + '/' + folder);
+        QCOMPARE(s.features().recording.logging.MdPfad, chosen);
+        QCOMPARE(s.window().frmMdSave().findChild<QLabel*>("lblMdPfad")->text(), chosen);
+    }
+
+    // The service page opens on point 1; a click on a row of a grid or an arrow key there
+    // chooses a point as the scroll bar does, and the keys go on from it.
+    void a_grid_row_chooses_the_support_point_data() {
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<int>("click");  // the row clicked first, 0: none
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("point");
+        QTest::newRow("the page opened") << "tabStp_1" << 0 << "" << 1;
+        QTest::newRow("arrows down") << "tabStp_1" << 0 << "Down Down" << 3;
+        QTest::newRow("arrow up to the header") << "tabStp_1" << 0 << "Up" << 1;
+        QTest::newRow("a click, then arrow up") << "tabStp_1" << 7 << "Up" << 6;
+        QTest::newRow("a click in the second grid") << "tabStp_2" << 2 << "" << 17;
+    }
+    void a_grid_row_chooses_the_support_point() {
+        QFETCH(QString, grid);
+        QFETCH(int, click);
+        QFETCH(QString, keys);
+        QFETCH(int, point);
+        Start s(Com1German);
+        s.b.clock.advance(2.0);
+        s.window().show();
+        s.window().regkor2()->setCurrentIndex(3);
+        auto* table = s.window().element<QTableWidget>(grid);
+        table->setFocus();
+        if (click)
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                              table->visualItemRect(table->item(click, 1)).center());
+        press(&s.window(), keys);
+        QCOMPARE(s.text("lblStpNr"), QString::number(point));
+        QCOMPARE(s.window().element<QScrollBar>("vscrStp")->value(), point);
+        const qint32 counts = s.session().meter.StpCounts[size_t(point)];
+        QCOMPARE(s.window().element<QLineEdit>("txtCounts")->text(),
+                 counts ? QString::number(counts) : QString());
+    }
+
+    // Chosen with the space bar, the damping and pulse-duration scroll bars are reached with the
+    // tab key; an arrow key steps them by 1 ms, a page key by a page. The pulse duration has a
+    // pixel for every ms.
+    void keys_step_the_scroll_bars_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("option");  // shows the scroll bar
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("shown");  // the label that shows the new value
+        // clang-format off
+        QTest::newRow("damping, arrow") << 1 << "chkKonfAnalog_3" << "Tab Right" << "hscKonfFiltfakt" << 1 << "lblAnZms";
+        QTest::newRow("damping, page") << 1 << "chkKonfAnalog_3" << "Tab PageUp" << "hscKonfFiltfakt" << 100 << "lblAnZms";
+        QTest::newRow("pulse, arrow") << 2 << "optDigital_2" << "Tab Left" << "hscKonfImpDauer" << -1 << "lblKonfImpDauerNeu";
+        QTest::newRow("pulse, page") << 2 << "optDigital_2" << "Tab PageDown" << "hscKonfImpDauer" << -10 << "lblKonfImpDauerNeu";
+        // clang-format on
+    }
+    void keys_step_the_scroll_bars() {
+        QFETCH(int, tab);
+        QFETCH(QString, option);
+        QFETCH(QString, keys);
+        QFETCH(QString, bar);
+        QFETCH(int, step);
+        QFETCH(QString, shown);
+        Start s(Com1German);
+        s.b.clock.advance(2.0);
+        s.window().show();
+        s.window().regkor2()->setCurrentIndex(tab);
+        s.window().element(option)->setFocus();
+        press(&s.window(), "Space");
+        auto* slider = s.window().element<QScrollBar>(bar);
+        const int before = slider->value();
+        press(&s.window(), keys);
+        QCOMPARE(slider->value(), before + step);
+        QCOMPARE(s.window().element<QLabel>(shown)->text().section(' ', 0, 0),
+                 QString::number(before + step));
+        QVERIFY(s.window().element("hscKonfImpDauer")->minimumWidth() > 256);
+    }
+
+    // The tab key goes through a page or dialog as it reads: down the rows, each from the left.
+    void the_tab_key_follows_the_layout_data() {
+        QTest::addColumn<QString>("top");
+        QTest::addColumn<QString>("order");
+        // clang-format off
+        QTest::newRow("analog output") << "raKonfAnaOut" << "chkKonfAnalog_0 ListAnalogAus chkKonfAnalog_1 txtKonfMEW chkKonfAnalog_2 txtKonfSchleich chkKonfAnalog_3 hscKonfFiltfakt chkKonfAnalog_4 ListKonfErr chkKonfAnalog_5 ListUeberlauf chkKonfAnalog_6 txtKonfMOG cmdokAnalog cmdabbruchanalog";
+        QTest::newRow("digital output") << "raDigitalAus" << "optDigital_0 ListFrequenz optDigital_1 txtFrequenzmin txtFrequenzmax optDigital_2 txtKonfImpWert hscKonfImpDauer ListKonfImpPol optDigital_3 txtKonfSchaltMin txtKonfSchaltMax ListkonfSchaltPol optDigital_4 cmdokdigital cmdabbruchdigital";
+        QTest::newRow("service") << "raweiteredaten" << "tabStp_1 tabStp_2 txtCounts txtFlow cmdAnders cmdlösch cmdeinf cmdStpSichern cmdKennlinie cmdDruckeStp tabOF tabDAC lst_rs232 cmdDACReset cmdAusdruckEEProm cmdCounts";
+        QTest::newRow("logging") << "frmMdSave" << "DirMdSave txtDateiname txtInterval cmdauf cmdab chkMdSave cmdMdSaveEnde";
+        // clang-format on
+    }
+    void the_tab_key_follows_the_layout() {
+        QFETCH(QString, top);
+        Start s(Com1German);
+        QWidget* w = top == "frmMdSave" ? &s.window().frmMdSave() : s.window().element(top);
+        QTEST(tabOrder(w).join(' '), "order");
     }
 
     void exit_ends_the_program() {

@@ -62,6 +62,8 @@ void Password::askServicePassword() {
     if (!PasswortLesen()) return;
     if (Zugangspasswort == QLatin1String(passwordFile::NoPassword)) {
         serviceOpen_ = true;
+        // The page starts on point 1, as after a password; later openings keep the point.
+        if (!std::exchange(pointsShown_, true)) points_.showFirstPoint();
         return;
     }
     core_.message(core_.texts[EnterPassword], core_.texts[TitleEnterPassword], Buttons::Ok,

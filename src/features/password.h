@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <utility>
 
 #include "features/counts_window.h"
 #include "features/support_points.h"
@@ -39,4 +40,5 @@ private:
     bool Passwortaenderung = false;  // the change dialog waits for the current password
     bool serviceOpen_ = false;       // the service page shows its data
     bool serviceUnlocked_ = false;   // the service password was accepted
+    bool pointsShown_ = false;       // the page was open without a password before
 };

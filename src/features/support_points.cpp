@@ -73,11 +73,26 @@ void SupportPoints::showFirstPoint() {
 }
 
 void SupportPoints::selectPoint(int p) {
+    showPoint(p);
+    core_.focus(boxName(Box::StpCounts));
+}
+
+void SupportPoints::chooseRow(int grid, int row) {
+    const int p = (grid - 1) * supportPoints::PerGrid + row;
+    // The header row holds no point, and the point shown keeps what is typed in its boxes.
+    if (row < 1 || row > supportPoints::PerGrid || p == StpPunkt) return;
+    showPoint(p);
+}
+
+// The point in the boxes, its row current in its grid and marked in both.
+void SupportPoints::showPoint(int p) {
     p = qBound(1, p, MaxPoints);
     StpPunkt = p;
     core_.display.put(QStringLiteral("vscrStp"), Aspect::Value, p);
     core_.display.setText(QStringLiteral("lblStpNr"), QString::number(p));
     fillPointBoxes(p);
+    const supportPoints::Row shown = supportPoints::row(p, 0, 0);
+    core_.display.put(shown.grid, Aspect::Selection, shown.row);
     for (int i = 1; i <= MaxPoints; ++i) {
         const supportPoints::Row r = supportPoints::row(i, 0, 0);
         for (int column = 1; column <= 2; ++column)
@@ -85,7 +100,6 @@ void SupportPoints::selectPoint(int p) {
                               Aspect::Background,
                               i == p ? color::LightYellow : color::SystemWindow);
     }
-    core_.focus(boxName(Box::StpCounts));
 }
 
 void SupportPoints::fillPointBoxes(int p) {

@@ -12,7 +12,11 @@ public:
 
     // The counts and flow boxes.
     QString boxChanged(Box b, const QString& typed) { return enterPoint(core_, b, typed); }
+    // The scroll bar chose point p; the counts box takes the keyboard.
     void selectPoint(int p);
+    // A click or an arrow key made a row of a grid current: its point, as the
+    // scroll bar chooses it, but the keyboard stays in the grid to go on from there.
+    void chooseRow(int grid, int row);
     void pickCell(int grid, int row, int column);
     void applyPoint();
     void insertPoint();
@@ -26,6 +30,7 @@ public:
     void forgetInsert() { StpNeu = false; }
 
 private:
+    void showPoint(int p);
     void fillPointBoxes(int p);
     void pointsChanged();
     WriteResult endPointWrite(WriteResult r);

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 
 #include "ui/number_field.h"
 
@@ -76,6 +77,25 @@ QListWidget* list(const QString& name, const QStringList& entries) {
 QScrollBar* scrollBar(const QString& name, Qt::Orientation direction, int min, int max) {
     auto* s = named(new QScrollBar(direction), name);
     s->setRange(min, max);
+    return s;
+}
+
+QScrollBar* slider(const QString& name, int min, int max, int page) {
+    auto* s = scrollBar(name, Qt::Horizontal, min, max);
+    s->setPageStep(page);
+    s->setFocusPolicy(Qt::StrongFocus);
+    s->setInvertedControls(false);  // a scroll bar otherwise steps against its arrow keys
+    return s;
+}
+
+// The handle travels the groove less its own length, and it is never shorter
+// than a page or the style's minimum; the arrow buttons take an extent each.
+QScrollBar* everyValueReachable(QScrollBar* s) {
+    const QStyle* style = s->style();
+    const int handle =
+        qMax(s->pageStep(), style->pixelMetric(QStyle::PM_ScrollBarSliderMin, nullptr, s));
+    const int arrows = 2 * style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, s);
+    s->setMinimumWidth(s->maximum() - s->minimum() + handle + arrows);
     return s;
 }
 

@@ -35,6 +35,10 @@ QGroupBox* frame(const QString& name);
 QLineEdit* textField(const QString& name);
 QListWidget* list(const QString& name, const QStringList& entries);
 QScrollBar* scrollBar(const QString& name, Qt::Orientation direction, int min, int max);
+// A horizontal scroll bar the keyboard moves too: an arrow key by one, a page key by `page`.
+QScrollBar* slider(const QString& name, int min, int max, int page);
+// Wide enough that the mouse can set every value of the slider, a pixel apiece.
+QScrollBar* everyValueReachable(QScrollBar* s);
 Gauge* bar(const QString& name);
 QLabel* picture(const QString& name, const QPixmap& pixmap);
 

@@ -190,6 +190,8 @@ void DisplayRenderer::number(const Target& t, Aspect aspect, int value) {
         s->setValue(value);
     } else if (auto* list = qobject_cast<QListWidget*>(t.object)) {
         list->setCurrentRow(value);
+    } else if (auto* grid = qobject_cast<QTableWidget*>(t.object)) {
+        grid->setCurrentCell(value, qMax(grid->currentColumn(), 1));  // the column kept, or counts
     } else if (auto* tabs = qobject_cast<QTabWidget*>(t.object)) {
         tabs->setCurrentIndex(value);
     } else if (auto* combo = qobject_cast<QComboBox*>(t.object)) {

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFileSystemModel>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTreeView>
 
@@ -16,11 +17,15 @@ void App::wireLogging() {
     const auto part = [&dialog](const char* name) {
         return dialog.findChild<QWidget*>(QLatin1String(name));
     };
+    // A folder is chosen when it is selected, by a click, the arrow keys or typing its
+    // name; the view only moving its current item, as when the tab key enters it, chooses none.
     QTreeView* folders = dialog.folders();
-    connect(folders, &QTreeView::clicked, this, [this, folders](const QModelIndex& i) {
-        features_.recording.chooseLogFolder(
-            static_cast<QFileSystemModel*>(folders->model())->filePath(i));
-    });
+    connect(folders->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this, folders](const QItemSelection& chosen) {
+                if (chosen.isEmpty()) return;
+                features_.recording.chooseLogFolder(static_cast<QFileSystemModel*>(folders->model())
+                                                        ->filePath(chosen.indexes().constFirst()));
+            });
     connect(static_cast<QLineEdit*>(part("txtDateiname")), &QLineEdit::textEdited, this,
             [this](const QString& t) { features_.recording.logNameTyped(t); });
     connect(static_cast<QLineEdit*>(part("txtInterval")), &QLineEdit::textEdited, this,

@@ -1,3 +1,4 @@
+#include "config/output_limits.h"
 #include "ui/building_blocks.h"
 #include "ui/pages.h"
 
@@ -5,6 +6,8 @@ using namespace buildingBlocks;
 
 namespace pages {
 namespace {
+
+constexpr int DampingPage = 100;  // ms a page key moves the damping
 
 // Labels of the current or the new values, one per option, in option order.
 QGroupBox* values(const char* name, const QStringList& labels, QWidget* analogOutUnit) {
@@ -17,29 +20,33 @@ QGroupBox* values(const char* name, const QStringList& labels, QWidget* analogOu
     return r;
 }
 
+// Each option's check box, then what it sets, row by row, so that the tab
+// key goes through the options as they read.
 QWidget* options() {
+    const auto kgh = [](const char* name) {
+        return unit(QLatin1String(name), QStringLiteral("kg/h"));
+    };
+    const QList<QList<QWidget*>> settings = {
+        {list(QStringLiteral("ListAnalogAus"),
+              {QStringLiteral("0 - 20 mA"), QStringLiteral("4 - 20 mA"),
+               QStringLiteral("0 -   5 V"), QStringLiteral("0 - 10 V")})},
+        {textField(QStringLiteral("txtKonfMEW")), kgh("lblinfo_15")},
+        {textField(QStringLiteral("txtKonfSchleich")), kgh("lblinfo_28")},
+        {slider(QStringLiteral("hscKonfFiltfakt"), outputLimits::DampingMin,
+                outputLimits::DampingMax, DampingPage),
+         unit(QStringLiteral("lblAnZms"), QString())},
+        {list(QStringLiteral("ListKonfErr"), {QStringLiteral("min"), QStringLiteral("max"),
+                                              QStringLiteral("down"), QStringLiteral("up")})},
+        {list(QStringLiteral("ListUeberlauf"), {QString(), QString()})},
+        {textField(QStringLiteral("txtKonfMOG")), kgh("lblinfo_94")},
+    };
     auto* w = new QWidget;
     auto* g = new QGridLayout(w);
-    for (int i = 0; i <= 6; ++i)
+    for (int i = 0; i < settings.size(); ++i) {
         g->addWidget(checkBox(element("chkKonfAnalog", i)), i, 0);
-    g->addWidget(list(QStringLiteral("ListAnalogAus"),
-                      {QStringLiteral("0 - 20 mA"), QStringLiteral("4 - 20 mA"),
-                       QStringLiteral("0 -   5 V"), QStringLiteral("0 - 10 V")}),
-                 0, 1);
-    g->addWidget(textField(QStringLiteral("txtKonfMEW")), 1, 1);
-    g->addWidget(unit(QStringLiteral("lblinfo_15"), QStringLiteral("kg/h")), 1, 2);
-    g->addWidget(textField(QStringLiteral("txtKonfSchleich")), 2, 1);
-    g->addWidget(unit(QStringLiteral("lblinfo_28"), QStringLiteral("kg/h")), 2, 2);
-    auto* damping = scrollBar(QStringLiteral("hscKonfFiltfakt"), Qt::Horizontal, 3, 5000);
-    g->addWidget(damping, 3, 1);
-    g->addWidget(unit(QStringLiteral("lblAnZms"), QString()), 3, 2);
-    g->addWidget(
-        list(QStringLiteral("ListKonfErr"), {QStringLiteral("min"), QStringLiteral("max"),
-                                             QStringLiteral("down"), QStringLiteral("up")}),
-        4, 1);
-    g->addWidget(list(QStringLiteral("ListUeberlauf"), {QString(), QString()}), 5, 1);
-    g->addWidget(textField(QStringLiteral("txtKonfMOG")), 6, 1);
-    g->addWidget(unit(QStringLiteral("lblinfo_94"), QStringLiteral("kg/h")), 6, 2);
+        for (int c = 0; c < settings[i].size(); ++c)
+            g->addWidget(settings[i][c], i, c + 1);
+    }
     return w;
 }
 

@@ -1,3 +1,4 @@
+#include "config/output_limits.h"
 #include "ui/building_blocks.h"
 #include "ui/pages.h"
 #include "ui/pictures.h"
@@ -6,6 +7,8 @@ using namespace buildingBlocks;
 
 namespace pages {
 namespace {
+
+constexpr int PulsePage = 10;  // ms a page key moves the pulse duration
 
 QWidget* polarityPair(const char* plus, const char* minus, const char* name = "") {
     auto* r = row({picture(QLatin1String(plus), pictures::polarity(true)),
@@ -34,32 +37,44 @@ QGroupBox* values(const char* name, const char* frequency, const char* fmin, con
     return r;
 }
 
+// The pulse duration on a line of its own, wide enough for a pixel a millisecond.
+QWidget* pulseDuration() {
+    QScrollBar* bar = everyValueReachable(
+        slider(QStringLiteral("hscKonfImpDauer"), 0, outputLimits::PulseDurationMax, PulsePage));
+    QWidget* r = row({bar, unit(QStringLiteral("lblinfo_40"), QStringLiteral("ms"))});
+    static_cast<QBoxLayout*>(r->layout())->setStretchFactor(bar, 1);
+    return r;
+}
+
+// Each output's option on the line of its first input, its other inputs on the lines below,
+// so that the tab key goes through the outputs as they read.
 QWidget* options() {
     auto* w = new QWidget;
     auto* g = new QGridLayout(w);
-    for (int i = 0; i <= 4; ++i)
-        g->addWidget(option(element("optDigital", i)), 2 * i, 0);
-    g->addWidget(list(QStringLiteral("ListFrequenz"),
-                      {QStringLiteral("    1 -     100"), QStringLiteral("  10 -   1000")}),
-                 0, 1, 2, 1);
-    g->addWidget(row({textField(QStringLiteral("txtFrequenzmin")),
-                      unit(QStringLiteral("lblinfo_37"), QStringLiteral("Hz")),
-                      textField(QStringLiteral("txtFrequenzmax")),
-                      unit(QStringLiteral("lblinfo_38"), QStringLiteral("Hz"))}),
-                 2, 1, 2, 1);
-    g->addWidget(row({textField(QStringLiteral("txtKonfImpWert")),
-                      unit(QStringLiteral("lblinfo_39"), QStringLiteral("kg/Puls")),
-                      scrollBar(QStringLiteral("hscKonfImpDauer"), Qt::Horizontal, 0, 256),
-                      unit(QStringLiteral("lblinfo_40"), QStringLiteral("ms"))}),
-                 4, 1);
-    g->addWidget(list(QStringLiteral("ListKonfImpPol"), {QString(), QString()}), 5, 1);
-    g->addWidget(row({textField(QStringLiteral("txtKonfSchaltMin")),
-                      unit(QStringLiteral("lblinfo_41"), QStringLiteral("kg/h")),
-                      textField(QStringLiteral("txtKonfSchaltMax")),
-                      unit(QStringLiteral("lblinfo_42"), QStringLiteral("kg/h"))}),
-                 6, 1);
-    g->addWidget(list(QStringLiteral("ListkonfSchaltPol"), {QString(), QString()}), 7, 1);
-    g->setRowStretch(9, 1);
+    int line = 0;
+    const auto output = [g, &line](int i, std::initializer_list<QWidget*> inputs) {
+        const int first = line;
+        g->addWidget(option(element("optDigital", i)), line, 0);
+        for (QWidget* input : inputs)
+            g->addWidget(input, line++, 1);
+        line = qMax(line, first + 1);
+    };
+    output(0, {list(QStringLiteral("ListFrequenz"),
+                    {QStringLiteral("    1 -     100"), QStringLiteral("  10 -   1000")})});
+    output(1, {row({textField(QStringLiteral("txtFrequenzmin")),
+                    unit(QStringLiteral("lblinfo_37"), QStringLiteral("Hz")),
+                    textField(QStringLiteral("txtFrequenzmax")),
+                    unit(QStringLiteral("lblinfo_38"), QStringLiteral("Hz"))})});
+    output(2, {row({textField(QStringLiteral("txtKonfImpWert")),
+                    unit(QStringLiteral("lblinfo_39"), QStringLiteral("kg/Puls"))}),
+               pulseDuration(), list(QStringLiteral("ListKonfImpPol"), {QString(), QString()})});
+    output(3, {row({textField(QStringLiteral("txtKonfSchaltMin")),
+                    unit(QStringLiteral("lblinfo_41"), QStringLiteral("kg/h")),
+                    textField(QStringLiteral("txtKonfSchaltMax")),
+                    unit(QStringLiteral("lblinfo_42"), QStringLiteral("kg/h"))}),
+               list(QStringLiteral("ListkonfSchaltPol"), {QString(), QString()})});
+    output(4, {});
+    g->setRowStretch(line, 1);
     return w;
 }
 

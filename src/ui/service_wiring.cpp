@@ -35,11 +35,14 @@ void App::wirePassword() {
 void App::wireSupportPoints() {
     connect(find<QScrollBar>("vscrStp"), &QScrollBar::valueChanged, this,
             [this](int p) { features_.points.selectPoint(p); });
-    for (int grid = 1; grid <= 2; ++grid)
-        connect(find<QTableWidget>(qPrintable(QStringLiteral("tabStp_%1").arg(grid))),
-                &QTableWidget::cellClicked, this, [this, grid](int row, int column) {
-                    features_.points.pickCell(grid, row, column);
-                });
+    for (int grid = 1; grid <= 2; ++grid) {
+        auto* table = find<QTableWidget>(qPrintable(QStringLiteral("tabStp_%1").arg(grid)));
+        connect(table, &QTableWidget::currentCellChanged, this,
+                [this, grid](int row) { features_.points.chooseRow(grid, row); });
+        connect(table, &QTableWidget::cellClicked, this, [this, grid](int row, int column) {
+            features_.points.pickCell(grid, row, column);
+        });
+    }
     const std::pair<const char*, void (SupportPoints::*)()> buttons[] = {
         {"cmdAnders", &SupportPoints::applyPoint},
         {"cmdeinf", &SupportPoints::insertPoint},
