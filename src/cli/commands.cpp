@@ -2,7 +2,10 @@
 
 #include "cli/common.h"
 #include "cli/json_output.h"
+#include "cli/progress_printer.h"
 #include "cli/service_password.h"
+
+#include <unistd.h>
 
 #include <QDir>
 #include <QTextStream>
@@ -84,7 +87,7 @@ int runWrite(Headless& tool, const QString& port, const Written& asked,
              const std::function<WriteResult(Session&)>& write) {
     Session& s = tool.session;
     if (const int code = readMeter(tool, port); code != Done) return code;
-    showProgress(s);
+    const ProgressPrinter progress(s, isatty(STDERR_FILENO) != 0);
     return writeExit(s, write(s), asked);
 }
 

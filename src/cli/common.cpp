@@ -47,13 +47,6 @@ void loadFolder(Session& s) {
     s.loadUnits(s.file(QLatin1String(Einheitentabelle::FileName)));
 }
 
-void showProgress(Session& s) {
-    s.display.setListener([](const QString& name, Aspect a, const QVariant& v) {
-        if (name == QLatin1String("SB1_1") && a == Aspect::Text && !v.toString().isEmpty())
-            QTextStream(stderr) << v.toString() << Qt::endl;
-    });
-}
-
 namespace {
 
 int exitCodeOf(WriteResult r) {

@@ -14,8 +14,6 @@ int readMeter(Headless& tool, const QString& port);
 QString folderOf(const Options& o);
 // The settings, the English texts and the units of the program folder, as the window loads them.
 void loadFolder(Session& s);
-// The session's status texts on standard error, as progress.
-void showProgress(Session& s);
 // What a write was asked to write (a file, the factory settings ...) and how
 // its result is wanted.
 struct Written {

@@ -1,8 +1,11 @@
+#include <unistd.h>
+
 #include <QTextStream>
 
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "cli/json_output.h"
+#include "cli/progress_printer.h"
 #include "cli/service_password.h"
 #include "features/headless.h"
 #include "files/snapshot_store.h"
@@ -51,7 +54,7 @@ int restore(const QString& port, const QString& file, const Options& o) {
         if (const int code = servicePassword(tool, o); code != Done) return code;
     for (const QString& c : changes)
         err << "orbis-cli: " << c << Qt::endl;
-    showProgress(s);
+    const ProgressPrinter progress(s, isatty(STDERR_FILENO) != 0);
     return writeExit(s, tool.features.snapshots.restoreSnapshot(image), {file, o});
 }
 

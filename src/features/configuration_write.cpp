@@ -1,8 +1,11 @@
 #include "features/configuration_write.h"
 #include "config/write_plan.h"
+#include "link/protocol.h"
 #include "link/requests.h"
 #include "session/operation.h"
 #include "session/status_texts.h"
+
+using protocol::FixedWaitTime;
 
 namespace {
 
@@ -27,6 +30,10 @@ WriteResult ConfigurationWrite::KonfigurationSchreiben() {
     }
     Operation operation(core_);
     if (!core_.keepSnapshot("write-config")) return WriteResult::Refused;
+    // Each request waits its fixed second, and so do the store and the restart.
+    const ProgressScope progress(
+        core_.progress, WaitBeforeWriting + double(plan.frames.size() + 2) * FixedWaitTime +
+                            Session::readBackSeconds());
     core_.display.setValue(QStringLiteral("AnzAnalog"), 0);
     core_.setCountsTimer(false);
     core_.state.writing = true;

@@ -6,6 +6,7 @@
 #include "curve/support_points.h"
 #include "device/numbers.h"
 #include "features/support_points.h"
+#include "link/protocol.h"
 #include "link/requests.h"
 #include "session/operation.h"
 #include "session/show_tables.h"
@@ -208,6 +209,11 @@ WriteResult SupportPoints::writeSupportPoints() {
         core_.message(curveTexts::notRising(core_.language, marked), title(), Buttons::Ok,
                       Symbol::Warning);
     const QVector<curveTable::Point> asked = curveTable::points(entries);
+    // The table, the store and the restart wait their fixed second each; the
+    // image is read twice after the meter's initialisation.
+    const ProgressScope progress(core_.progress, WaitBeforeWriting + 3 * protocol::FixedWaitTime +
+                                                     WaitAfterReset + WaitForInitialisation +
+                                                     2 * Session::readBackSeconds());
     core_.state.writing = true;
     core_.refreshControls();
     core_.link().Warten(WaitBeforeWriting);

@@ -48,8 +48,12 @@ void Session::withoutMeter() {
     meter.Schleichmenge = 0;
 }
 
+// After a store the meter answers once it has restarted, however long that takes.
 bool Session::waitForFirstByte() {
-    return link_.waitForBytes(1, WaitForMeter, Events::All, false);
+    progress.setRestarting(true);
+    const bool answered = link_.waitForBytes(1, WaitForMeter, Events::All, false);
+    progress.setRestarting(false);
+    return answered;
 }
 
 // The meter answered the EEPROM request with a single byte: it is reset twice.

@@ -6,6 +6,7 @@
 
 #include "config/language.h"
 #include "session/controls.h"
+#include "session/progress.h"
 #include "session/show_values.h"
 
 // What the features and the window hear of the core. The listeners of an
@@ -32,6 +33,8 @@ public:
     void onEditsDiscarded(std::function<void()> f) { add(editsDiscarded_, std::move(f)); }
     // The texts of a new language were loaded, for the captions.
     void onLanguageChanged(std::function<void(Language)> f) { add(language_, std::move(f)); }
+    // A long operation began, went on or ended.
+    void onProgress(std::function<void(const ProgressState&)> f) { add(progress_, std::move(f)); }
     // A feature tells the control rule what it holds.
     void addControls(std::function<void(ControlInputs&)> f) { add(controls_, std::move(f)); }
 
@@ -44,6 +47,7 @@ public:
     void editsDiscarded() const { raise(editsDiscarded_); }
     void languageChanged(Language s) const { raise(language_, s); }
     void controls(ControlInputs& in) const { raise(controls_, in); }
+    void progress(const ProgressState& p) const { raise(progress_, p); }
 
 private:
     template <typename L, typename F>
@@ -61,4 +65,5 @@ private:
     Listeners<const ShownChoices&> valuesShown_;
     Listeners<Language> language_;
     Listeners<ControlInputs&> controls_;
+    Listeners<const ProgressState&> progress_;
 };

@@ -9,6 +9,10 @@ constexpr double ReplyRest = 1.0;
 
 }  // namespace
 
+double Session::readBackSeconds() {
+    return protocol::FixedWaitTime + protocol::EepromReplyLength * protocol::ByteTime;
+}
+
 // Waits for the restarting meter, bounded, then reads and shows it as the
 // connection check does, which resumes polling. True when an image was read;
 // otherwise the tool keeps the image it held.
@@ -18,7 +22,10 @@ bool Session::readAfterRestart() {
     state.Initialisierung = 1;
     timStatus_->on();
     link_.send(request::counts(false));  // answered only once the meter is back
-    if (link_.waitForBytes(1, WaitForRestart, Events::All, false)) {
+    progress.setRestarting(true);
+    const bool back = link_.waitForBytes(1, WaitForRestart, Events::All, false);
+    progress.setRestarting(false);
+    if (back) {
         // The rest of that reply must not be taken for the answer to the check.
         link_.waitForBytes(protocol::CountsReplyLength, ReplyRest, Events::All, false);
         link_.discardInput();

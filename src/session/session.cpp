@@ -23,7 +23,8 @@ Aspect aspectOf(ControlSetting::Kind k) {
 
 Session::Session(Port& port, Clock& clock, Dialogs& dialogs, const QString& programFolder,
                  std::function<QStringList()> systemPorts)
-    : port_(port),
+    : progress(clock, [this](const ProgressState& p) { showProgress(p); }),
+      port_(port),
       clock_(clock),
       dialogs_(dialogs),
       folder_(programFolder),
@@ -69,6 +70,16 @@ void Session::setCountsTimer(bool on) {
 
 void Session::setLamp(Color c) {
     display.setBackground(QStringLiteral("Lampe"), c);
+}
+
+// The bar in the status bar's second panel, with the seconds left beside it.
+void Session::showProgress(const ProgressState& p) {
+    const QString bar = QStringLiteral("SB1_2");
+    display.set(bar, Aspect::Visible, p.running);
+    display.set(bar, Aspect::Value, p.percent);
+    display.setText(bar, p.restarting ? startTexts::meterRestarting(language)
+                                      : startTexts::secondsLeft(language, p.secondsLeft));
+    events.progress(p);
 }
 
 void Session::setWaitCursor(bool on) {

@@ -50,6 +50,7 @@ public:
     Einheitentabelle units;
     DisplayModel display;
     CoreEvents events;
+    Progress progress;  // of the long operation running, in the status bar
 
     // What it owns; the window's own timers run on its clock too.
     Port& port() { return port_; }
@@ -83,6 +84,8 @@ public:
     void decodeAndShow();
     void readMeterAgain();
     bool readAfterRestart();  // waits for the meter after a restart and reads it again
+    // The seconds the connection check takes to read a meter that is there.
+    static double readBackSeconds();
     void readError();
     void setCountsTimer(bool on);
     // The meter's table as last read, beside the one being edited.
@@ -135,6 +138,7 @@ private:
     bool cancelledBy(Answer a);
     void runtimeError(const QString& description, const QString& procedure);
     void setLamp(Color c);
+    void showProgress(const ProgressState& p);
 
     // Reactions to the replies of the counted exchanges.
     void rejected();

@@ -36,6 +36,17 @@ QString livePaused(Language s) {
                   QStringLiteral("en pause"));
 }
 
+QString secondsLeft(Language s, int seconds) {
+    return choose(s, QStringLiteral("noch %1 s"), QStringLiteral("%1 s left"),
+                  QStringLiteral("encore %1 s"))
+        .arg(seconds);
+}
+
+QString meterRestarting(Language s) {
+    return choose(s, QStringLiteral("Gerät startet neu"), QStringLiteral("meter restarting"),
+                  QStringLiteral("redémarrage de l'appareil"));
+}
+
 QString writing(Language s) {
     return choose(s, QStringLiteral("Bitte warten. Neue Daten werden in oQ EEProm geschrieben."),
                   QStringLiteral("Please wait. New Data will write to oQ EEProm."),

@@ -15,6 +15,11 @@ QString undervoltage(Language s);
 // In place of the live values while polling is off: they are not the meter's now.
 QString livePaused(Language s);
 
+// Beside the progress bar of a long operation: the seconds left, or that the
+// meter restarts.
+QString secondsLeft(Language s, int seconds);
+QString meterRestarting(Language s);
+
 // The configuration write.
 QString writing(Language s);
 QString writeDone(Language s);

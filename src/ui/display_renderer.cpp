@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -153,6 +154,8 @@ void DisplayRenderer::text(const Target& t, const QString& s) {
         if (e->text() != s) e->setText(s);
     } else if (auto* g = qobject_cast<QGroupBox*>(t.object)) {
         g->setTitle(s);
+    } else if (auto* p = qobject_cast<QProgressBar*>(t.object)) {
+        p->setFormat(s + QStringLiteral(" \u2013 %p %"));
     } else if (auto* w = qobject_cast<QWidget*>(t.object)) {
         w->setWindowTitle(s);
     }
@@ -188,6 +191,8 @@ void DisplayRenderer::number(const Target& t, Aspect aspect, int value) {
             gauge->setValue(value);
     } else if (auto* s = qobject_cast<QScrollBar*>(t.object)) {
         s->setValue(value);
+    } else if (auto* p = qobject_cast<QProgressBar*>(t.object)) {
+        p->setValue(value);
     } else if (auto* list = qobject_cast<QListWidget*>(t.object)) {
         list->setCurrentRow(value);
     } else if (auto* grid = qobject_cast<QTableWidget*>(t.object)) {

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -18,6 +19,7 @@
 namespace {
 
 constexpr int WidthTwips = 13080;
+constexpr int ProgressTwips = 3000;
 constexpr int HeightTwips = 9240;
 
 struct MenuField {
@@ -44,12 +46,23 @@ MainWindow::MainWindow() {
     status_ = new QLabel;
     status_->setObjectName(QStringLiteral("SB1_1"));
     statusLine->addWidget(status_, 1);
+    statusLine->addPermanentWidget(progressBar());
     setStatusBar(statusLine);
     // Until a language is chosen the window shows its German design captions.
     setCaptions(this, "frmkor2", Language::German);
     resize(buildingBlocks::px(WidthTwips), buildingBlocks::px(HeightTwips));
     if (const QScreen* s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
+}
+
+// The progress of a long operation, shown only while one runs.
+QProgressBar* MainWindow::progressBar() {
+    auto* bar = new QProgressBar;
+    bar->setObjectName(QStringLiteral("SB1_2"));
+    bar->setRange(0, 100);
+    bar->setMinimumWidth(buildingBlocks::px(ProgressTwips));
+    bar->hide();
+    return bar;
 }
 
 void MainWindow::createMenus() {

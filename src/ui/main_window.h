@@ -9,6 +9,7 @@
 class FrmCounts;
 class FrmMdSave;
 class FrmND;
+class QProgressBar;
 
 // The main window frmkor2: menus, header, the four tabs, the live values,
 // the task frames and the status bar. It holds controls only; the session
@@ -46,6 +47,7 @@ protected:
 private:
     void createMenus();
     QWidget* content();
+    static QProgressBar* progressBar();
 
     QTabWidget* regkor2_ = nullptr;
     QLabel* status_ = nullptr;

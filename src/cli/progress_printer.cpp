@@ -1,0 +1,56 @@
+#include "cli/progress_printer.h"
+
+#include <QTextStream>
+
+#include "session/status_texts.h"
+
+namespace cli {
+namespace {
+
+constexpr int BarWidth = 30;
+
+}  // namespace
+
+ProgressPrinter::ProgressPrinter(Session& s, bool terminal)
+    : terminal_(terminal), language_(s.language) {
+    s.display.setListener([this](const QString& name, Aspect a, const QVariant& v) {
+        if (name == QLatin1String("SB1_1") && a == Aspect::Text && !v.toString().isEmpty())
+            step(v.toString());
+    });
+    s.events.onProgress([this](const ProgressState& p) { moved(p); });
+}
+
+void ProgressPrinter::step(const QString& text) {
+    step_ = text;
+    if (terminal_ && progress_.running) {
+        drawBar();
+        return;
+    }
+    QTextStream err(stderr);
+    err << text;
+    if (progress_.running) err << " (" << progress_.percent << " %)";
+    err << Qt::endl;
+}
+
+void ProgressPrinter::moved(const ProgressState& p) {
+    const bool ended = progress_.running && !p.running;
+    progress_ = p;
+    if (!terminal_) return;
+    if (ended)
+        QTextStream(stderr) << '\n';
+    else
+        drawBar();
+}
+
+void ProgressPrinter::drawBar() {
+    const int filled = progress_.percent * BarWidth / 100;
+    const QString left = progress_.restarting
+                             ? startTexts::meterRestarting(language_)
+                             : startTexts::secondsLeft(language_, progress_.secondsLeft);
+    // Clears to the end of the line, as a step may be shorter than the one before.
+    QTextStream(stderr) << "\r[" << QString(filled, QLatin1Char('#'))
+                        << QString(BarWidth - filled, QLatin1Char('.')) << "] " << progress_.percent
+                        << " %  " << left << "  " << step_ << "\x1b[K" << Qt::flush;
+}
+
+}  // namespace cli
