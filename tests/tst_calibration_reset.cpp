@@ -4,6 +4,7 @@
 #include "link/byte_order.h"
 #include "link/link.h"
 #include "support/bench.h"
+#include "support/progress_log.h"
 
 Q_DECLARE_METATYPE(WriteResult)
 
@@ -47,7 +48,9 @@ private slots:
     void the_reset_runs_its_requests_in_order_and_restores_the_factory_calibration() {
         ResetBench r;
         r.b.sim.meter = Meter(uncalibrated());  // its references too, unlike the image read
+        const ProgressLog progress(r.b.session);
         QCOMPARE(r.b.features.calibration.calibrationReset(), Result::Written);
+        QCOMPARE(progress.fault(89), QString());  // 87 s of requests and the read
         const QVector<QByteArray> f = r.frames();
         QCOMPARE(runs(f.mid(0, f.indexOf(hex("02 00 02")) + 1)),
                  (QStringList{"0D x1", "0F x18", "09 x4", "0E x1", "0D x1", "0F x18", "09 x4",

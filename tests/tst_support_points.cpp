@@ -10,6 +10,7 @@
 #include "session/link_messages.h"
 #include "session/status_texts.h"
 #include "support/bench.h"
+#include "support/progress_log.h"
 
 namespace {
 
@@ -124,7 +125,9 @@ private slots:
         edit(b, 13, "type 4050 220 apply");
         const int sent = b.frames().size();
         const double begun = b.clock.now();
+        const ProgressLog progress(b.session);
         QCOMPARE(b.features.points.writeSupportPoints(), Result::Written);
+        QCOMPARE(progress.fault(44), QString());  // and two reads of the image
         QCOMPARE(b.commands(sent).mid(0, 5),
                  (QStringList{"04 0D", "05 05", "02 01", "00 00", "0B 00"}));
         for (int i = 0; i < 4; ++i)

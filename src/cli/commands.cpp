@@ -87,7 +87,8 @@ int runWrite(Headless& tool, const QString& port, const Written& asked,
              const std::function<WriteResult(Session&)>& write) {
     Session& s = tool.session;
     if (const int code = readMeter(tool, port); code != Done) return code;
-    const ProgressPrinter progress(s, isatty(STDERR_FILENO) != 0);
+    ProgressPrinter progress(s, isatty(STDERR_FILENO) != 0);
+    progress.followStatus(s);
     return writeExit(s, write(s), asked);
 }
 
@@ -162,12 +163,13 @@ int calibrateReset(const QString& port, const Options& o) {
     if (const int code = servicePassword(tool, o); code != Done) return code;
     if (const int code = readMeter(tool, port); code != Done) return code;
     int logged = 0;
-    s.display.setListener([&logged](const QString& name, Aspect a, const QVariant& v) {
+    ProgressPrinter progress(s, isatty(STDERR_FILENO) != 0);
+    s.display.setListener([&](const QString& name, Aspect a, const QVariant& v) {
         if (name == QLatin1String("SB1_1") && a == Aspect::Text && !v.toString().isEmpty())
-            QTextStream(stderr) << v.toString() << Qt::endl;
+            progress.step(v.toString());
         if (name != QLatin1String("lst_rs232") || a != Aspect::Items) return;
         const QStringList lines = v.toStringList();
-        QTextStream out(stdout);
+        QTextStream out(o.json ? stderr : stdout);  // standard output holds the JSON alone
         for (; logged < lines.size(); ++logged)
             out << lines[logged] << Qt::endl;
     });

@@ -13,11 +13,14 @@ constexpr int BarWidth = 30;
 
 ProgressPrinter::ProgressPrinter(Session& s, bool terminal)
     : terminal_(terminal), language_(s.language) {
+    s.events.onProgress([this](const ProgressState& p) { moved(p); });
+}
+
+void ProgressPrinter::followStatus(Session& s) {
     s.display.setListener([this](const QString& name, Aspect a, const QVariant& v) {
         if (name == QLatin1String("SB1_1") && a == Aspect::Text && !v.toString().isEmpty())
             step(v.toString());
     });
-    s.events.onProgress([this](const ProgressState& p) { moved(p); });
 }
 
 void ProgressPrinter::step(const QString& text) {

@@ -12,9 +12,11 @@ namespace cli {
 class ProgressPrinter {
 public:
     ProgressPrinter(Session& s, bool terminal);
+    // Takes the session's status texts as the steps.
+    void followStatus(Session& s);
+    void step(const QString& text);
 
 private:
-    void step(const QString& text);
     void moved(const ProgressState& p);
     void drawBar();
 

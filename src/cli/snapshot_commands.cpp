@@ -54,7 +54,8 @@ int restore(const QString& port, const QString& file, const Options& o) {
         if (const int code = servicePassword(tool, o); code != Done) return code;
     for (const QString& c : changes)
         err << "orbis-cli: " << c << Qt::endl;
-    const ProgressPrinter progress(s, isatty(STDERR_FILENO) != 0);
+    ProgressPrinter progress(s, isatty(STDERR_FILENO) != 0);
+    progress.followStatus(s);
     return writeExit(s, tool.features.snapshots.restoreSnapshot(image), {file, o});
 }
 

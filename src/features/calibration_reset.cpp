@@ -21,6 +21,22 @@ QString stageMark(Stage s) {
     return s == Stage::Current ? QStringLiteral("(I)") : QStringLiteral("(U)");
 }
 
+// Every exchange waits its fixed second. Each stage is announced, reads the
+// configuration and gives it back, writes each calibration point byte by
+// byte (its counts as a word, its level as a single) and its offset and
+// factor words; then each reference level byte by byte, the store and the
+// two error queries.
+double plannedSeconds() {
+    constexpr int stages = 2;
+    const int pointBytes = int(byteOrder::word16(0).size() + byteOrder::float32(0).size());
+    const int perStage = 2 + int(defaultPoints(Stage::Current).size()) * pointBytes +
+                         int(std::tuple_size<decltype(DacKalibrierung({}, Stage::Current, {}))>());
+    const int exchanges =
+        stages * perStage + int(defaultReferences().size() * byteOrder::float32(0).size()) + 3;
+    return stages * StageAnnouncement + exchanges * protocol::FixedWaitTime +
+           Session::readBackSeconds();
+}
+
 }  // namespace
 
 CalibrationReset::CalibrationReset(Session& core) : core_(core) {}
@@ -35,6 +51,7 @@ WriteResult CalibrationReset::calibrationReset() {
     if (core_.busy() || !core_.linkState.Verbunden) return WriteResult::Failed;
     Operation operation(core_);
     if (!core_.keepSnapshot("calibrate-reset")) return WriteResult::Refused;
+    const ProgressScope progress(core_.progress, plannedSeconds());
     core_.setCountsTimer(false);
     core_.state.writing = true;
     core_.refreshControls();
