@@ -266,6 +266,47 @@ private slots:
         QTEST(s.status(), "status");
     }
 
+    // Whatever is ticked, each option of the analog page keeps the meter's value and its new
+    // value on its line, and the new column shows only what a write would set.
+    void the_analog_page_keeps_each_option_on_its_line_data() {
+        QTest::addColumn<QList<int>>("clicked");
+        QTest::addColumn<QString>("newValues");
+        QTest::newRow("nothing ticked") << QList<int>{} << "";
+        QTest::newRow("the output type, with the error output")
+            << QList<int>{0} << "lblKonfAnaOutNeu lblKonfErrNeu";
+        QTest::newRow("full scale and damping")
+            << QList<int>{1, 3} << "lblKonfMEWNeu lblKonfFiltFaktNeu";
+        QTest::newRow("creep flow ticked and cleared") << QList<int>{2, 2} << "";
+    }
+    void the_analog_page_keeps_each_option_on_its_line() {
+        QFETCH(QList<int>, clicked);
+        Start s(Com1German);
+        s.b.clock.advance(2.0);
+        s.window().show();
+        s.window().regkor2()->setCurrentIndex(1);
+        const auto option = [](int i) { return QStringLiteral("chkKonfAnalog_%1").arg(i); };
+        for (int i : clicked)
+            s.window().element<QAbstractButton>(option(i))->click();
+        QCoreApplication::processEvents();  // the layout follows what was shown and hidden
+        const QStringList current = {"lblKonfAnaOutAkt",   "lblKonfMEWAkt", "lblKonfSchleichAkt",
+                                     "lblKonfFiltfaktAkt", "lblKonfErrAkt", "lblKonfULAkt",
+                                     "lblKonfMOGAkt"},
+                          next = {"lblKonfAnaOutNeu",   "lblKonfMEWNeu", "lblKonfSchleichNeu",
+                                  "lblKonfFiltFaktNeu", "lblKonfErrNeu", "lblKonfULNeu",
+                                  "lblKonfMOGNeu"};
+        QTEST(s.on(next).join(' '), "newValues");
+        const auto line = [&s](const QString& name) {
+            QWidget* w = s.window().element(name);
+            return w->mapTo(&s.window(), w->rect().center()).y();
+        };
+        for (int i = 0; i < AnalogEdit::Options; ++i) {
+            if (!s.on(option(i))) continue;  // overflow and range limit, not offered here
+            QVERIFY2(qAbs(line(current[i]) - line(option(i))) <= 1, qPrintable(current[i]));
+            if (s.on(next[i]))
+                QVERIFY2(qAbs(line(next[i]) - line(option(i))) <= 1, qPrintable(next[i]));
+        }
+    }
+
     // Ticking, typing and the device data window's write button reach the meter.
     void an_edit_in_the_window_is_written_to_the_meter() {
         Start s(Com1German);
