@@ -51,16 +51,19 @@ class TstAnalogPage : public QObject {
     Q_OBJECT
 
 private slots:
-    // Cancelling clears all options but the range limit and reads the meter again.
+    // A ticked option shows its input and the new value it writes, none other; cancelling
+    // clears all options but the range limit and reads the meter again.
     void a_ticked_option_shows_its_input_until_cancelled_data() {
         QTest::addColumn<Tick>("c");
+        // clang-format off
         QTest::newRow("output type, with the error output")
-            << Tick{true, {0, 4}, {"ListAnalogAus", "ListKonfErr"}};
-        QTest::newRow("full scale") << Tick{true, {1}, {"txtKonfMEW", "lblinfo_15"}};
-        QTest::newRow("creep flow, no meter") << Tick{false, {2}, {"txtKonfSchleich"}};
-        QTest::newRow("damping") << Tick{true, {3}, {"hscKonfFiltfakt", "lblAnZms"}};
-        QTest::newRow("overflow") << Tick{true, {5}, {"ListUeberlauf"}};
-        QTest::newRow("range limit") << Tick{true, {6}, {"txtKonfMOG", "lblinfo_94"}};
+            << Tick{true, {0, 4}, {"ListAnalogAus", "ListKonfErr", "lblKonfAnaOutNeu", "lblinfo_32", "lblKonfErrNeu"}};
+        QTest::newRow("full scale") << Tick{true, {1}, {"txtKonfMEW", "lblinfo_15", "lblKonfMEWNeu"}};
+        QTest::newRow("creep flow, no meter") << Tick{false, {2}, {"txtKonfSchleich", "lblKonfSchleichNeu"}};
+        QTest::newRow("damping") << Tick{true, {3}, {"hscKonfFiltfakt", "lblAnZms", "lblKonfFiltFaktNeu"}};
+        QTest::newRow("overflow") << Tick{true, {5}, {"ListUeberlauf", "lblKonfULNeu"}};
+        QTest::newRow("range limit") << Tick{true, {6}, {"txtKonfMOG", "lblinfo_94", "lblKonfMOGNeu"}};
+        // clang-format on
     }
     void a_ticked_option_shows_its_input_until_cancelled() {
         QFETCH(Tick, c);
@@ -70,6 +73,10 @@ private slots:
             QCOMPARE(a.ticked(i), c.ticked.contains(i));
         for (const QString& input : c.inputs)
             QVERIFY2(a.s.display.visible(input), qPrintable(input));
+        for (const char* next :
+             {"lblKonfAnaOutNeu", "lblKonfMEWNeu", "lblKonfSchleichNeu", "lblKonfFiltFaktNeu",
+              "lblKonfErrNeu", "lblKonfULNeu", "lblKonfMOGNeu"})
+            QVERIFY2(a.s.display.visible(next) == c.inputs.contains(next), next);
         QVERIFY(a.s.display.enabled("mnusicher_0"));
         QCOMPARE(a.s.display.enabled("frmND.cmdNDspeichern"), c.connected);
         a.analog.chooseOverflow(0);

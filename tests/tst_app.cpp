@@ -14,6 +14,7 @@
 #include "files/password_file.h"
 #include "files/program_folder.h"
 #include "session/info_texts.h"
+#include "session/status_line.h"
 #include "support/bench.h"
 #include "support/file_helpers.h"
 #include "ui/app.h"
@@ -48,6 +49,11 @@ struct Start {
         a ? a->trigger() : window().element<QAbstractButton>(name)->click();
     }
     QByteArray settingsFile() { return readFile(folder.filePath(QStringLiteral("Q_orbis.CON"))); }
+    void hover(const QString& name) {
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(window().element(name), &enter);
+    }
+    QString status() { return window().statusPanel()->text(); }
     // Whether a menu entry, tab or button is usable, or a frame or picture shown.
     bool on(const QString& name) {
         if (name.startsWith(QLatin1String("regkor2_")))
@@ -99,6 +105,8 @@ QStringList tabOrder(QWidget* top) {
 }
 
 const QByteArray Com1German = "Com1\r\n1\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n(-)\r\nLuft\r\n";
+const QByteArray Com0German = "Com0\r\n0\r\nLPT1\r\nDeutsch\r\nkg/h\r\n1\r\n\r\n\r\n";
+const QByteArray Com0English = "Com0\r\n0\r\nLPT1\r\nEnglisch\r\nkg/h\r\n1\r\n\r\n\r\n";
 
 }  // namespace
 
@@ -155,11 +163,10 @@ private slots:
     }
     void without_port_the_tool_waits_for_ok_in_the_port_choice() {
         QFETCH(bool, gone);
-        Start s("Com0\r\n0\r\nLPT1\r\nEnglisch\r\nkg/h\r\n1\r\n\r\n\r\n");
+        Start s(Com0English);
         QCOMPARE(s.on({"raSchnittstellen", "raAktuell"}), QStringList{"raSchnittstellen"});
         QCOMPARE(s.window().regkor2()->currentIndex(), 0);
-        QCOMPARE(s.window().statusPanel()->text(),
-                 "Installation and/or selection of the serial interface required !");
+        QCOMPARE(s.status(), "Installation and/or selection of the serial interface required !");
         QVERIFY(!s.session().TimCheckVerb().active());
         s.b.clock.advance(5.0);
         QVERIFY(s.b.frames().isEmpty());
@@ -201,6 +208,103 @@ private slots:
         QCOMPARE(cancelButtonText(), QStringLiteral("Annuler"));
         s.b.clock.advance(1.0);
         QCOMPARE(s.b.frames().value(0), hex("00 00"));
+    }
+
+    // Given a control under the mouse, then the status bar explains it, unless the control cannot
+    // be used, the meter is waited for or the status bar asks the technician to act.
+    void a_hint_explains_only_a_usable_control_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("given");  // after the start-up: the meter "waited for" again
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("status");
+        const QString choosePort =
+            "Installation and/or selection of the serial interface required !";
+        // clang-format off
+        QTest::newRow("the locked digital page, no port") << Com0English << "" << "optDigital_1" << choosePort;
+        QTest::newRow("the locked analog page, no port") << Com0English << "" << "raKonfAnaOut" << choosePort;
+        QTest::newRow("a digital option") << Com1German << "started" << "optDigital_1" << "Frequenzausgang variabel konfigurieren (min = 1; max = 2500 Hz)";
+        QTest::newRow("the analog frame") << Com1German << "started" << "raKonfAnaOut" << "Konfiguration ändern durch Auswahl der Kontrollkästchen.";
+        QTest::newRow("the meter waited for") << Com1German << "waited for" << "optDigital_1" << "Initialisierung durchgeführt.";
+        QTest::newRow("the data to be checked") << Com1German << "check data" << "optDigital_1" << "Überprüfen ob Daten korrekt übernommen wurden ! ";
+        // clang-format on
+    }
+    void a_hint_explains_only_a_usable_control() {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, given);
+        QFETCH(QString, control);
+        Start s(settings);
+        if (!given.isEmpty()) s.b.clock.advance(2.0);
+        if (given == "waited for") s.session().state.Initialisierung = 1;
+        if (given == "check data") s.session().setStatus(askingTexts::checkData());
+        s.hover(control);
+        QTEST(s.status(), "status");
+    }
+
+    // Given a status text, when the language changes, then the status bar says it in the new one.
+    void the_status_bar_follows_the_language_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<bool>("firstStart");  // French chosen at the first start, else by the menu
+        QTest::addColumn<QString>("hovered");  // before the change, or none
+        QTest::addColumn<QString>("status");
+        // clang-format off
+        QTest::newRow("the port request, at the first start") << Com0German << true << "" << "Installation et/ou sélection de l'interface série requise !";
+        QTest::newRow("the started meter") << Com1German << false << "" << "Initialisation termineé.";
+        QTest::newRow("a hint") << Com1German << false << "optDigital_4" << "non sortie numérique";
+        // clang-format on
+    }
+    void the_status_bar_follows_the_language() {
+        QFETCH(QByteArray, settings);
+        QFETCH(bool, firstStart);
+        QFETCH(QString, hovered);
+        Start s(settings, {}, firstStart);
+        if (!firstStart) s.b.clock.advance(2.0);
+        if (!hovered.isEmpty()) s.hover(hovered);
+        const QStringList choice =
+            firstStart ? QStringList{"ImFranz"} : QStringList{"mnudatei_7", "ImSprache_2"};
+        for (const QString& c : choice)
+            s.use(c);
+        QTEST(s.status(), "status");
+    }
+
+    // Whatever is ticked, each option of the analog page keeps the meter's value and its new
+    // value on its line, and the new column shows only what a write would set.
+    void the_analog_page_keeps_each_option_on_its_line_data() {
+        QTest::addColumn<QList<int>>("clicked");
+        QTest::addColumn<QString>("newValues");
+        QTest::newRow("nothing ticked") << QList<int>{} << "";
+        QTest::newRow("the output type, with the error output")
+            << QList<int>{0} << "lblKonfAnaOutNeu lblKonfErrNeu";
+        QTest::newRow("full scale and damping")
+            << QList<int>{1, 3} << "lblKonfMEWNeu lblKonfFiltFaktNeu";
+        QTest::newRow("creep flow ticked and cleared") << QList<int>{2, 2} << "";
+    }
+    void the_analog_page_keeps_each_option_on_its_line() {
+        QFETCH(QList<int>, clicked);
+        Start s(Com1German);
+        s.b.clock.advance(2.0);
+        s.window().show();
+        s.window().regkor2()->setCurrentIndex(1);
+        const auto option = [](int i) { return QStringLiteral("chkKonfAnalog_%1").arg(i); };
+        for (int i : clicked)
+            s.window().element<QAbstractButton>(option(i))->click();
+        QCoreApplication::processEvents();  // the layout follows what was shown and hidden
+        const QStringList current = {"lblKonfAnaOutAkt",   "lblKonfMEWAkt", "lblKonfSchleichAkt",
+                                     "lblKonfFiltfaktAkt", "lblKonfErrAkt", "lblKonfULAkt",
+                                     "lblKonfMOGAkt"},
+                          next = {"lblKonfAnaOutNeu",   "lblKonfMEWNeu", "lblKonfSchleichNeu",
+                                  "lblKonfFiltFaktNeu", "lblKonfErrNeu", "lblKonfULNeu",
+                                  "lblKonfMOGNeu"};
+        QTEST(s.on(next).join(' '), "newValues");
+        const auto line = [&s](const QString& name) {
+            QWidget* w = s.window().element(name);
+            return w->mapTo(&s.window(), w->rect().center()).y();
+        };
+        for (int i = 0; i < AnalogEdit::Options; ++i) {
+            if (!s.on(option(i))) continue;  // overflow and range limit, not offered here
+            QVERIFY2(qAbs(line(current[i]) - line(option(i))) <= 1, qPrintable(current[i]));
+            if (s.on(next[i]))
+                QVERIFY2(qAbs(line(next[i]) - line(option(i))) <= 1, qPrintable(next[i]));
+        }
     }
 
     // Ticking, typing and the device data window's write button reach the meter.

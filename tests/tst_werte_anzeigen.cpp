@@ -66,6 +66,8 @@ private slots:
             "lblNDAnalogausgang=4 - 20; lblinfo_32=mA; ListKonfErr#2=down; ListAnalogAus@1; "
             "+raImpuls; -raFrequenz; -raNDSchalt; lblPulsWert=0.1; lblNDDauer=50 ms; "
             "+PicImpPolPlus; -PicImpPolMinus; lblNDImpulsPol=Positiv; lblERR=min; "
+            "+PicKonfImpPolPlusAkt; -picKonfImpPolMinusAkt; -PicKonfSchaltPolPlusAkt; "
+            "-PicKonfSchaltPolMinusAkt; "
             "lblKonfULAkt=passiv; ListUeberlauf@1; lblMEW=150; lblMOG= 200; lblFILTFAKT=18; "
             "hscKonfFiltfakt:18; lblNDFilterfaktor=18 ms; lblSCHLEICH=0.5000; "
             "lblNorm=(-)  Luft; lblVersion=V3.1 R03");
@@ -93,11 +95,14 @@ private slots:
         frequency.FrequenzMax = 2272;
         row("variable frequency", frequency,
             "+raNDFrequenzvariabel; -raNDFrequenzstandard; lblNDFrequenzmin=10; "
-            "lblNDFrequenzmax=2272");
+            "lblNDFrequenzmax=2272; -PicKonfImpPolPlusAkt; -picKonfImpPolMinusAkt; "
+            "-PicKonfSchaltPolPlusAkt; -PicKonfSchaltPolMinusAkt");
         frequency.Frequenzbereich = 2;
         row("frequency 10 - 1000", frequency, "lblKonfFrequenzAkt=10 - 1000; ListFrequenz@1");
         row("switch output", with(&M::Ausgangsart, 0x02 | 0x40),
             "lblSchaltMax=120; +PicSchaltPolPlus; -PicSchaltPolMinus; lblNDSchaltPol=Positiv; "
+            "+PicKonfSchaltPolPlusAkt; -PicKonfSchaltPolMinusAkt; -PicKonfImpPolPlusAkt; "
+            "-picKonfImpPolMinusAkt; "
             "ListKonfErr#2=; +raSchalt; -raImpuls; -raFrequenz; lblPulsWert=");
         M points = standard();
         points.StpCounts[16] = 4000;

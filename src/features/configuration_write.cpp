@@ -38,7 +38,7 @@ WriteResult ConfigurationWrite::KonfigurationSchreiben() {
     core_.setCountsTimer(false);
     core_.state.writing = true;
     core_.refreshControls();
-    core_.setStatus(startTexts::writing(core_.language));
+    core_.setStatus({startTexts::writing});
     core_.link().Warten(WaitBeforeWriting);
     bool sent = core_.linkState.Verbunden;  // without a meter nothing is sent, nor restarted
     for (const QByteArray& frame : plan.frames)
@@ -68,7 +68,7 @@ WriteResult ConfigurationWrite::finishWrite(const WritePlan& plan) {
     const int imagesBefore = core_.state.imagesDecoded;
     core_.readAfterRestart();
     if (!core_.linkState.Verbunden) {
-        core_.setStatus(QString::fromUtf8(startTexts::CheckData));
+        core_.setStatus(askingTexts::checkData());
         core_.link().Warten(ShowCheckData);
     }
     core_.state.writing = false;

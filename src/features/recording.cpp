@@ -220,7 +220,9 @@ void Recording::recordingInterrupted() {
     display.setBackground(QStringLiteral("shpMdSave"), Idle);
     display.setText(QStringLiteral("frmMdSave.lblDateipruefen"), note);
     display.setVisible(QStringLiteral("frmMdSave.lblDateipruefen"), true);
-    core_.setStatus(note);
+    core_.setStatus({[file = log_.MdDatei()](Language s) {
+        return startTexts::recordingInterrupted(s, file);
+    }});
     announceRecording(note);
 }
 
@@ -229,7 +231,8 @@ void Recording::recordingResumed() {
     logging.interrupted = false;
     display.setVisible(QStringLiteral("frmMdSave.lblDateipruefen"), false);
     display.setBackground(QStringLiteral("shpMdSave"), RecordA);
-    core_.setStatus(startTexts::recordingResumed(core_.language, log_.MdDatei()));
+    core_.setStatus(
+        {[file = log_.MdDatei()](Language s) { return startTexts::recordingResumed(s, file); }});
     announceRecording(startTexts::recordingTo(core_.language, log_.MdDatei()));
 }
 

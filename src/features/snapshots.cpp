@@ -138,7 +138,7 @@ WriteResult Snapshots::restoreRest(const QByteArray& image, int points) {
         core_.setCountsTimer(false);
         core_.state.writing = true;
         core_.refreshControls();
-        core_.setStatus(startTexts::writing(core_.language));
+        core_.setStatus({startTexts::writing});
         bool answered = true;
         for (int i = 0; answered && i < rest.size(); ++i) {
             const Field& f = rest[i];

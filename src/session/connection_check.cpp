@@ -24,7 +24,7 @@ bool Session::connectionTest() {
     state.connected = true;
     state.linkDown = false;
     refreshControls();
-    setStatus(startTexts::connectionOk(language));
+    setStatus({startTexts::connectionOk});
     return true;
 }
 
@@ -80,7 +80,7 @@ void Session::initialised() {
     timStatus_->off();
     link_.discardInput();
     setLamp(color::Green);
-    setStatus(startTexts::initialized(language));
+    setStatus({startTexts::initialized});
     setWaitCursor(false);
     state.Initialisierung = 0;
     state.currentShown = true;

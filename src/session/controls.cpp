@@ -60,16 +60,17 @@ void showAll(QVector<ControlSetting>& out, std::initializer_list<const char*> na
         show(out, QLatin1String(n), on);
 }
 
-// Each ticked option of the analog page shows its input.
+// Each ticked option of the analog page shows its input and the new value it
+// writes; the new column shows nothing a write would leave as it is.
 void analogEditor(QVector<ControlSetting>& out, const ControlInputs& s) {
     static const std::initializer_list<const char*> inputs[AnalogEdit::Options] = {
-        {"ListAnalogAus"},
-        {"txtKonfMEW", "lblinfo_15"},
-        {"txtKonfSchleich", "lblinfo_28"},
-        {"hscKonfFiltfakt", "lblAnZms"},
-        {"ListKonfErr"},
-        {"ListUeberlauf"},
-        {"txtKonfMOG", "lblinfo_94"}};
+        {"ListAnalogAus", "lblKonfAnaOutNeu", "lblinfo_32"},
+        {"txtKonfMEW", "lblinfo_15", "lblKonfMEWNeu"},
+        {"txtKonfSchleich", "lblinfo_28", "lblKonfSchleichNeu"},
+        {"hscKonfFiltfakt", "lblAnZms", "lblKonfFiltFaktNeu"},
+        {"ListKonfErr", "lblKonfErrNeu"},
+        {"ListUeberlauf", "lblKonfULNeu"},
+        {"txtKonfMOG", "lblinfo_94", "lblKonfMOGNeu"}};
     bool any = false;
     for (int i = 0; i < AnalogEdit::Options; ++i) {
         const bool ticked = s.analogTicked[size_t(i)];

@@ -102,7 +102,7 @@ void Session::runtimeError(const QString& description, const QString& procedure)
 }
 
 void Session::timStatusTick() {
-    setStatus(startTexts::pleaseWait(language));
+    setStatus({startTexts::pleaseWait});
     setLamp(display.background(QStringLiteral("Lampe")) == color::Grey ? color::Red : color::Grey);
 }
 
@@ -159,6 +159,14 @@ void Session::endProgram() {
     dialogs_.endProgram();
 }
 
+void Session::setStatus(StatusText text) {
+    status_ = std::move(text);
+    display.setText(QStringLiteral("SB1_1"), status_.wording(language));
+}
+
+// Hints wait while the meter is waited for, and never cover a text that asks
+// the technician to act.
 void Session::showHint(hintTexts::Area area, int index) {
-    setStatus(hintTexts::hint(area, index, language));
+    if (state.Initialisierung || status_.asksToAct) return;
+    setStatus({[area, index](Language s) { return hintTexts::hint(area, index, s); }});
 }

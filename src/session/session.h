@@ -22,6 +22,7 @@
 #include "session/port_list.h"
 #include "session/session_state.h"
 #include "session/show_values.h"
+#include "session/status_line.h"
 
 // How a write ended: the meter holds what was asked; nothing was sent; the
 // meter stopped answering; or it answers but holds something else.
@@ -119,7 +120,9 @@ public:
     void showHint(hintTexts::Area area, int index = -1);
     void refreshControls();
     Answer message(const QString& text, const QString& title, Buttons buttons, Symbol icon);
-    void setStatus(const QString& text) { display.setText(QStringLiteral("SB1_1"), text); }
+    // The status line, said again in the new language after a switch.
+    void setStatus(StatusText text);
+    void setStatus(const QString& text) { setStatus(StatusText::fixed(text)); }
     void focus(const QString& box) { display.put(box, Aspect::Focus, true); }
     void setWaitCursor(bool on);
 
@@ -176,4 +179,5 @@ private:
     std::unique_ptr<Timer> timCheckVerb_, timStatus_, timCounts_;
     MeterParameters meterAsRead_;
     bool snapshotKept_ = false;  // a restore keeps one snapshot for its writes
+    StatusText status_ = StatusText::fixed(QString());
 };

@@ -72,10 +72,24 @@ void analog(const MeterParameters& p, ShownChoices& c, Out& v) {
     v.setSelection(QStringLiteral("ListAnalogAus"), c.analogRange);
 }
 
-void polarity(Out& v, bool plus, std::initializer_list<const char*> plusPictures,
-              std::initializer_list<const char*> minusPictures) {
-    visible(v, plusPictures, plus);
-    visible(v, minusPictures, !plus);
+// An output's plus and minus pictures, in this order, on the summary page,
+// in the current and in the new column.
+struct PolarityPictures {
+    const char* summary[2];
+    const char* current[2];
+    const char* next[2];
+};
+
+// The meter's polarity. An output it does not have shows neither picture,
+// except in the new column, which keeps what the editor chose for it.
+void polarity(Out& v, const MeterParameters& p, bool shown, const PolarityPictures& pictures) {
+    const bool plus = p.Polaritaet == QLatin1String("Plus");
+    const bool on[2] = {shown && plus, shown && !plus};
+    for (int i = 0; i < 2; ++i) {
+        v.setVisible(QLatin1String(pictures.summary[i]), on[i]);
+        v.setVisible(QLatin1String(pictures.current[i]), on[i]);
+        if (shown) v.setVisible(QLatin1String(pictures.next[i]), on[i]);
+    }
 }
 
 // The labels of an output the meter does not have are emptied, so that none
@@ -117,10 +131,10 @@ void switchOutput(const MeterParameters& p, Out& v, bool shown) {
     setAll(v, {"lblKonfSchaltMaxAkt", "lblKonfSchaltMaxNeu", "lblSchaltMax", "lblNDSchaltMax"},
            when(shown, numberFormat::shortest(p.SchaltMax)));
     v.setText(QStringLiteral("lblNDSchaltPol"), when(shown, polarityWord(p)));
-    if (!shown) return;
-    const bool plus = p.Polaritaet == QLatin1String("Plus");
-    polarity(v, plus, {"PicSchaltPolPlus", "PicKonfSchaltPolPlusAkt", "PicKonfSchaltPolPlusNeu"},
-             {"PicSchaltPolMinus", "PicKonfSchaltPolMinusAkt", "PicKonfSchaltPolMinusNeu"});
+    polarity(v, p, shown,
+             {{"PicSchaltPolPlus", "PicSchaltPolMinus"},
+              {"PicKonfSchaltPolPlusAkt", "PicKonfSchaltPolMinusAkt"},
+              {"PicKonfSchaltPolPlusNeu", "PicKonfSchaltPolMinusNeu"}});
 }
 
 void pulseOutput(const MeterParameters& p, const Unit& e, ShownChoices& c, Out& v, bool shown) {
@@ -132,11 +146,12 @@ void pulseOutput(const MeterParameters& p, const Unit& e, ShownChoices& c, Out& 
     setAll(v, {"lblKonfImpDauerAkt", "lblKonfImpDauerNeu", "lblPulsDauer", "lblNDDauer"},
            when(shown, QStringLiteral("%1 ms").arg(p.Impulsdauer)));
     v.setText(QStringLiteral("lblNDImpulsPol"), when(shown, polarityWord(p)));
-    if (!shown) return;
-    v.put(QStringLiteral("txtKonfImpWert"), Aspect::Text, QString::number(double(amount)));
-    const bool plus = p.Polaritaet == QLatin1String("Plus");
-    polarity(v, plus, {"PicKonfImpPolPlusAkt", "picKonfImpPolPlusNeu", "PicImpPolPlus"},
-             {"picKonfImpPolMinusAkt", "picKonfImpPolMinusNeu", "PicImpPolMinus"});
+    polarity(v, p, shown,
+             {{"PicImpPolPlus", "PicImpPolMinus"},
+              {"PicKonfImpPolPlusAkt", "picKonfImpPolMinusAkt"},
+              {"picKonfImpPolPlusNeu", "picKonfImpPolMinusNeu"}});
+    if (shown)
+        v.put(QStringLiteral("txtKonfImpWert"), Aspect::Text, QString::number(double(amount)));
 }
 
 void digital(const MeterParameters& p, const Unit& e, ShownChoices& c, Out& v) {

@@ -22,7 +22,7 @@ void Session::load() {
     if (state.PortOk)
         state.Startphase = true;
     else
-        setStatus(infoTexts::choosePortText(language));
+        setStatus(askingTexts::choosePort());
     state.languageChosen = languageFileChosen();
     refreshControls();
     if (state.languageChosen) {
@@ -74,6 +74,7 @@ void Session::setLanguage(Language s) {
         return;
     display.setText(QStringLiteral("frmkor2"), infoTexts::mainWindowTitle(s, settings.PortNumber));
     events.languageChanged(s);
+    setStatus(status_);
     showOverflowTexts(meter.Ueberlauf == 1, s, display);
 }
 

@@ -31,10 +31,10 @@ void Session::refuseWrite(const Refusal& r) {
 WriteResult Session::verdict(const QStringList& differences) {
     state.writeDifferences = differences;
     if (differences.isEmpty()) {
-        setStatus(startTexts::writeDone(language));
+        setStatus({startTexts::writeDone});
         return WriteResult::Written;
     }
-    setStatus(startTexts::writeDiffers(language, differences));
+    setStatus({[differences](Language s) { return startTexts::writeDiffers(s, differences); }});
     message(differences.join(QLatin1Char('\n')), startTexts::writeNotConfirmed(language),
             Buttons::Ok, Symbol::Critical);
     return WriteResult::Differs;

@@ -12,21 +12,23 @@ using Area = hintTexts::Area;
 
 namespace {
 
-// Calls back whenever the mouse enters a control, for the status-bar hints.
+// Calls back whenever the mouse enters a control, for the status-bar hints;
+// a control that cannot be used (a locked page's) has nothing to explain.
 class HoverHint : public QObject {
 public:
     HoverHint(QWidget* w, std::function<void()> onEnter)
-        : QObject(w), onEnter_(std::move(onEnter)) {
+        : QObject(w), control_(w), onEnter_(std::move(onEnter)) {
         w->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Enter) onEnter_();
+        if (e->type() == QEvent::Enter && control_->isEnabled()) onEnter_();
         return false;
     }
 
 private:
+    QWidget* control_;
     std::function<void()> onEnter_;
 };
 

@@ -9,44 +9,69 @@ namespace {
 
 constexpr int DampingPage = 100;  // ms a page key moves the damping
 
-// Labels of the current or the new values, one per option, in option order.
-QGroupBox* values(const char* name, const QStringList& labels, QWidget* analogOutUnit) {
-    auto* r = frame(QLatin1String(name));
-    auto* g = new QGridLayout(r);
-    for (int i = 0; i < labels.size(); ++i)
-        g->addWidget(display(labels[i]), i, 0);
-    if (analogOutUnit) g->addWidget(analogOutUnit, 0, 1);
-    g->setRowStretch(int(labels.size()), 1);
-    return r;
-}
+// The columns of the page: the meter's value, the option, what it sets with
+// its unit, and the value a write sets with its unit.
+enum Column { Current, Option, Input, InputUnit, New, NewUnit };
 
-// Each option's check box, then what it sets, row by row, so that the tab
-// key goes through the options as they read.
-QWidget* options() {
+// One option's line.
+struct Line {
+    const char* current;
+    QWidget* input;
+    QWidget* unit;  // beside the input, or none
+    const char* next;
+};
+
+QList<Line> lines() {
     const auto kgh = [](const char* name) {
         return unit(QLatin1String(name), QStringLiteral("kg/h"));
     };
-    const QList<QList<QWidget*>> settings = {
-        {list(QStringLiteral("ListAnalogAus"),
+    return {
+        {"lblKonfAnaOutAkt",
+         list(QStringLiteral("ListAnalogAus"),
               {QStringLiteral("0 - 20 mA"), QStringLiteral("4 - 20 mA"),
-               QStringLiteral("0 -   5 V"), QStringLiteral("0 - 10 V")})},
-        {textField(QStringLiteral("txtKonfMEW")), kgh("lblinfo_15")},
-        {textField(QStringLiteral("txtKonfSchleich")), kgh("lblinfo_28")},
-        {slider(QStringLiteral("hscKonfFiltfakt"), outputLimits::DampingMin,
+               QStringLiteral("0 -   5 V"), QStringLiteral("0 - 10 V")}),
+         nullptr, "lblKonfAnaOutNeu"},
+        {"lblKonfMEWAkt", textField(QStringLiteral("txtKonfMEW")), kgh("lblinfo_15"),
+         "lblKonfMEWNeu"},
+        {"lblKonfSchleichAkt", textField(QStringLiteral("txtKonfSchleich")), kgh("lblinfo_28"),
+         "lblKonfSchleichNeu"},
+        {"lblKonfFiltfaktAkt",
+         slider(QStringLiteral("hscKonfFiltfakt"), outputLimits::DampingMin,
                 outputLimits::DampingMax, DampingPage),
-         unit(QStringLiteral("lblAnZms"), QString())},
-        {list(QStringLiteral("ListKonfErr"), {QStringLiteral("min"), QStringLiteral("max"),
-                                              QStringLiteral("down"), QStringLiteral("up")})},
-        {list(QStringLiteral("ListUeberlauf"), {QString(), QString()})},
-        {textField(QStringLiteral("txtKonfMOG")), kgh("lblinfo_94")},
+         unit(QStringLiteral("lblAnZms"), QString()), "lblKonfFiltFaktNeu"},
+        {"lblKonfErrAkt",
+         list(QStringLiteral("ListKonfErr"), {QStringLiteral("min"), QStringLiteral("max"),
+                                              QStringLiteral("down"), QStringLiteral("up")}),
+         nullptr, "lblKonfErrNeu"},
+        {"lblKonfULAkt", list(QStringLiteral("ListUeberlauf"), {QString(), QString()}), nullptr,
+         "lblKonfULNeu"},
+        {"lblKonfMOGAkt", textField(QStringLiteral("txtKonfMOG")), kgh("lblinfo_94"),
+         "lblKonfMOGNeu"},
     };
+}
+
+// The meter's values, the options and the new values share one grid, so that
+// each option keeps its values on its line whatever is ticked, shown or
+// hidden. Line by line, so that the tab key goes through the options as they
+// read.
+QWidget* options() {
     auto* w = new QWidget;
     auto* g = new QGridLayout(w);
-    for (int i = 0; i < settings.size(); ++i) {
-        g->addWidget(checkBox(element("chkKonfAnalog", i)), i, 0);
-        for (int c = 0; c < settings[i].size(); ++c)
-            g->addWidget(settings[i][c], i, c + 1);
+    g->addWidget(caption(QStringLiteral("raKonfAnaAktuell")), 0, Current);
+    g->addWidget(caption(QStringLiteral("raKonfAnaNeu")), 0, New, 1, 2);
+    const QList<Line> all = lines();
+    for (int i = 0; i < all.size(); ++i) {
+        const Line& l = all[i];
+        g->addWidget(display(QLatin1String(l.current)), i + 1, Current, Qt::AlignVCenter);
+        g->addWidget(checkBox(element("chkKonfAnalog", i)), i + 1, Option);
+        g->addWidget(l.input, i + 1, Input);
+        if (l.unit) g->addWidget(l.unit, i + 1, InputUnit, Qt::AlignVCenter);
+        g->addWidget(display(QLatin1String(l.next)), i + 1, New, Qt::AlignVCenter);
     }
+    g->addWidget(unit(QStringLiteral("lblinfo_32"), QStringLiteral("mA")), 1, NewUnit,
+                 Qt::AlignVCenter);
+    g->setColumnStretch(Input, 1);
+    g->setRowStretch(int(all.size()) + 1, 1);
     return w;
 }
 
@@ -54,24 +79,8 @@ QWidget* options() {
 
 QWidget* analogOutput() {
     auto* r = frame(QStringLiteral("raKonfAnaOut"));
-    auto* columns = new QHBoxLayout;
-    columns->addWidget(
-        values("raKonfAnaAktuell",
-               {QStringLiteral("lblKonfAnaOutAkt"), QStringLiteral("lblKonfMEWAkt"),
-                QStringLiteral("lblKonfSchleichAkt"), QStringLiteral("lblKonfFiltfaktAkt"),
-                QStringLiteral("lblKonfErrAkt"), QStringLiteral("lblKonfULAkt"),
-                QStringLiteral("lblKonfMOGAkt")},
-               nullptr));
-    columns->addWidget(options(), 1);
-    columns->addWidget(
-        values("raKonfAnaNeu",
-               {QStringLiteral("lblKonfAnaOutNeu"), QStringLiteral("lblKonfMEWNeu"),
-                QStringLiteral("lblKonfSchleichNeu"), QStringLiteral("lblKonfFiltFaktNeu"),
-                QStringLiteral("lblKonfErrNeu"), QStringLiteral("lblKonfULNeu"),
-                QStringLiteral("lblKonfMOGNeu")},
-               unit(QStringLiteral("lblinfo_32"), QStringLiteral("mA"))));
     auto* l = new QVBoxLayout(r);
-    l->addLayout(columns);
+    l->addWidget(options());
     l->addWidget(
         row({button(QStringLiteral("cmdokAnalog")), button(QStringLiteral("cmdabbruchanalog"))}));
 
