@@ -1,7 +1,8 @@
 // Walks the tool with its window through the views a service technician
 // uses, against the simulator on a pseudo-terminal, and saves a PNG of each:
 // start-up and port (connect), the meter's data (read), the analog page with
-// an option ticked (edit), the device data window (write), the curve window
+// an option ticked (edit), the device data window and a write in progress
+// (write), the curve window
 // (curve), the calibration frame of the service page (calibration), the
 // logging dialog (logging) and a page of the configuration report (reports).
 // Beside the pictures it writes shots.txt (each picture with its size) and
@@ -62,6 +63,8 @@
 #include "ui/frm_nd.h"
 
 namespace {
+
+constexpr int WritingShotMs = 5000;  // into a configuration write, when its bar is pictured
 
 QTextStream& err() {
     static QTextStream s(stderr);
@@ -429,8 +432,14 @@ public:
         w.element<QAbstractButton>(QStringLiteral("cmdokAnalog"))->click();
         settle();
         save(&w.frmND(), QStringLiteral("04-write"), QStringLiteral("device data window after OK"));
-        if (auto* discard = w.frmND().findChild<QAbstractButton*>(QStringLiteral("cmdNDAbbruch")))
-            discard->click();
+        // writing: the write runs, and midway the window shows its progress.
+        QTimer::singleShot(WritingShotMs, &w, [this, &w] {
+            save(&w, QStringLiteral("04-writing"),
+                 QStringLiteral("a write in progress, its bar in the status bar"));
+        });
+        if (auto* write = w.frmND().findChild<QAbstractButton*>(QStringLiteral("cmdNDspeichern")))
+            write->click();
+        if (!waitForPolling(60.0)) failures << QStringLiteral("write: no live values after it");
         settle();
 
         // curve: the service page (no Pass file: open at once) and the curve window.
