@@ -9,6 +9,7 @@
 #include "link/byte_order.h"
 #include "support/bench.h"
 #include "support/file_helpers.h"
+#include "support/progress_log.h"
 #include "support/property.h"
 
 namespace {
@@ -152,8 +153,10 @@ private slots:
             b.dialogs.fileNames << file;
             b.dialogs.answers << Answer::Yes;
             const QStringList changes = b.features.snapshots.restoreChanges(snapshot);
+            const ProgressLog progress(b.session);
             b.features.snapshots.restoreFromMenu();
             RC_ASSERT(b.session.state.writeDifferences.isEmpty());
+            RC_ASSERT(progress.fault().isEmpty() || changes.isEmpty());
             const int points = quint8(snapshot[address::StpAnzahl]);
             for (const imageFields::Field& f : imageFields::configuration() +
                                                    imageFields::curve(points) +

@@ -135,6 +135,11 @@ WriteResult Snapshots::restoreRest(const QByteArray& image, int points) {
         imageFields::differing(imageFields::configuration() + imageFields::calibration(),
                                core_.linkState.EEPromInhalt.mid(1), image);
     if (!rest.isEmpty()) {
+        int bytes = 0;  // each written with its fixed second, as the store is
+        for (const Field& f : rest)
+            bytes += imageFields::length(f.kind);
+        const ProgressScope progress(
+            core_.progress, (bytes + 1) * protocol::FixedWaitTime + Session::readBackSeconds());
         core_.setCountsTimer(false);
         core_.state.writing = true;
         core_.refreshControls();

@@ -5,15 +5,15 @@
 
 #include "session/session.h"
 
-// The progress a session publishes during an operation, and whether it was
+// The progress a session publishes during operations, and whether each was
 // honest: it began at the planned seconds, only went forward, held while the
 // meter restarted, came down to about nothing and then went away.
 struct ProgressLog {
     explicit ProgressLog(Session& s) {
         s.events.onProgress([this](const ProgressState& p) { states << p; });
     }
-    // The first fault found, or the empty text.
-    QString fault(int plannedSeconds) const;
+    // The first fault found, or the empty text; any start when not planned.
+    QString fault(int plannedSeconds = -1) const;
 
     QVector<ProgressState> states;
 };
