@@ -66,8 +66,11 @@ shrink() {
     local f="$1"
     [ "${SHOTS_FULL:-0}" = 1 ] && return 0
     command -v convert >/dev/null || return 0
-    convert "$f" -resize '900x>' -strip -define png:compression-level=9 "$f.full.png"
-    convert "$f.full.png" +dither -colors 256 -strip -define png:compression-level=9 "$f.pal.png"
+    # A convert that is not ImageMagick's leaves the picture as taken.
+    convert "$f" -resize '900x>' -strip -define png:compression-level=9 "$f.full.png" \
+        2>/dev/null || { rm -f "$f.full.png"; return 0; }
+    convert "$f.full.png" +dither -colors 256 -strip -define png:compression-level=9 \
+        "$f.pal.png" 2>/dev/null || { mv "$f.full.png" "$f"; rm -f "$f.pal.png"; return 0; }
     if [ "$(stat -c %s "$f.pal.png")" -lt "$(stat -c %s "$f.full.png")" ]; then
         mv "$f.pal.png" "$f"
         rm -f "$f.full.png"
