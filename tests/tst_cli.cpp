@@ -104,6 +104,8 @@ private slots:
         QTest::newRow("a count that is no number")
             << QStringList{"log", "1", "b", "--interval", "1", "--records", "x"} << 1
             << "--records takes a whole number above 0";
+        QTest::newRow("no such report")
+            << QStringList{"report", "foo", "1", "--pdf", "x.pdf"} << 1 << "no report \"foo\"";
         QTest::newRow("no such command")
             << QStringList{"frobnicate"} << 1 << "there is no command \"frobnicate\"";
     }

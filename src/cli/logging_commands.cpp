@@ -74,7 +74,16 @@ int report(const QString& kind, const QString& port, const QString& pdf, const Q
     const QStringList kinds = {QStringLiteral("config"), QStringLiteral("service"),
                                QStringLiteral("eeprom")};
     const QStringList codes = {QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("fr")};
-    if (!kinds.contains(kind) || (!language.isEmpty() && !codes.contains(language))) return Usage;
+    const QString wrong =
+        !kinds.contains(kind) ? QStringLiteral("there is no report \"%1\"").arg(kind)
+        : !language.isEmpty() && !codes.contains(language)
+            ? QStringLiteral("--language takes de, en or fr, not \"%1\"").arg(language)
+            : QString();
+    if (!wrong.isEmpty()) {
+        QTextStream(stderr) << "orbis-cli: " << wrong << " (see orbis-cli report --help)"
+                            << Qt::endl;
+        return Usage;
+    }
     Headless tool(folderOf(o));
     Session& s = tool.session;
     loadFolder(s);
