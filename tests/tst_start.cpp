@@ -2,6 +2,7 @@
 
 #include "session/status_texts.h"
 #include "support/bench.h"
+#include "support/progress_log.h"
 
 // Given a simulated meter, the start-up sends its frames with their waits, shows the meter, polls.
 class TstStart : public QObject {
@@ -54,7 +55,12 @@ private slots:
         b.sim.meter.profile = {FlowProfile::Kind::Constant, 75.0};
         for (Timer* t : {&b.session.TimCounts(), &b.session.TimCheckVerb()})
             if (timersMeanwhile) b.clock.schedule(6.0, [t] { t->on(); });
+        const ProgressLog progress(b.session);
         b.start();
+        // A cold start's bar counts its 18 s of waits and holds while the meter starts;
+        // a start without one is over too soon to need a bar.
+        QCOMPARE(coldStart ? progress.fault(18) : QString::number(progress.states.size()),
+                 coldStart ? QString() : QStringLiteral("0"));
         const DisplayModel& d = b.session.display;
         // The EEPROM is read again 1 s after the answer's first byte, the error query once it is
         // in and nothing followed it for four byte times; a cold-started meter sends one byte: 10

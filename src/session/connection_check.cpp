@@ -58,6 +58,7 @@ bool Session::waitForFirstByte() {
 
 // The meter answered the EEPROM request with a single byte: it is reset twice.
 void Session::coldStart() {
+    const ProgressScope shown(progress, WaitAfterColdStartReply + 2 * WaitAfterReset);
     setLamp(color::Green);
     setStatus(QString::fromUtf8(startTexts::WaitTime10));
     link_.Warten(WaitAfterColdStartReply);
