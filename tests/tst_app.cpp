@@ -287,7 +287,8 @@ private slots:
         const auto option = [](int i) { return QStringLiteral("chkKonfAnalog_%1").arg(i); };
         for (int i : clicked)
             s.window().element<QAbstractButton>(option(i))->click();
-        QCoreApplication::processEvents();  // the layout follows what was shown and hidden
+        // The layout follows what was shown and hidden; nothing else posted needs to run.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         const QStringList current = {"lblKonfAnaOutAkt",   "lblKonfMEWAkt", "lblKonfSchleichAkt",
                                      "lblKonfFiltfaktAkt", "lblKonfErrAkt", "lblKonfULAkt",
                                      "lblKonfMOGAkt"},
