@@ -51,8 +51,11 @@ void frames(QVector<ControlSetting>& out, const ControlInputs& s) {
          !s.deviceDataShown && s.passwordFrame != PasswordFrame::Change);
     show(out, QStringLiteral("raDigitalAus"), !s.deviceDataShown);
     show(out, QStringLiteral("AnzAnalog"), s.liveShown);
-    show(out, QStringLiteral("Picconnect"), s.connected);
-    show(out, QStringLiteral("Picdisconnect"), !s.connected);
+    // A planned restart silences the meter for a while; that is not a lost link.
+    show(out, QStringLiteral("Picconnect"), s.connected && !s.restarting);
+    show(out, QStringLiteral("Picdisconnect"), !s.connected && !s.restarting);
+    show(out, QStringLiteral("Picrestart"), s.restarting);
+    show(out, QStringLiteral("lblNeustart"), s.restarting);
 }
 
 void showAll(QVector<ControlSetting>& out, std::initializer_list<const char*> names, bool on) {

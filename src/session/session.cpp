@@ -77,8 +77,14 @@ void Session::showProgress(const ProgressState& p) {
     const QString bar = QStringLiteral("SB1_2");
     display.set(bar, Aspect::Visible, p.running);
     display.set(bar, Aspect::Value, p.percent);
-    display.setText(bar, p.restarting ? startTexts::meterRestarting(language)
-                                      : startTexts::secondsLeft(language, p.secondsLeft));
+    const QString restarting = startTexts::meterRestarting(language);
+    display.setText(bar,
+                    p.restarting ? restarting : startTexts::secondsLeft(language, p.secondsLeft));
+    display.setText(QStringLiteral("lblNeustart"), restarting);
+    if (state.restarting != p.restarting) {
+        state.restarting = p.restarting;
+        refreshControls();
+    }
     events.progress(p);
 }
 

@@ -25,6 +25,7 @@ struct SessionState {
     bool stepFailed = false;   // a start-up step failed unexpectedly
     bool linkDown = false;     // the last check found no meter, or the link broke
     bool connected = false;    // the connect picture is shown
+    bool restarting = false;   // the meter restarts as planned; the link is not lost
     bool liveShown = true;     // the bar gauge of the measured value
     bool currentShown = true;  // the frame of live values, unless a task frame covers it
     Task task = Task::None;

@@ -24,6 +24,8 @@ QWidget* header() {
     l->addWidget(lamp);
     l->addWidget(picture(QStringLiteral("Picconnect"), pictures::plug(true)));
     l->addWidget(picture(QStringLiteral("Picdisconnect"), pictures::plug(false)));
+    l->addWidget(picture(QStringLiteral("Picrestart"), pictures::restarting()));
+    l->addWidget(caption(QStringLiteral("lblNeustart")));
     return r;
 }
 

@@ -79,6 +79,18 @@ QPixmap plug(bool connected) {
     return p;
 }
 
+// The plug in its socket under a turning arrow: the meter restarts as planned.
+QPixmap restarting() {
+    QPixmap p = plug(true);
+    QPainter m(&p);
+    m.setRenderHint(QPainter::Antialiasing);
+    m.setPen(QPen(QColor(0x00, 0x80, 0x00), 2));
+    m.drawArc(QRect(20, 1, 22, 22), 30 * 16, 300 * 16);
+    m.drawLine(40, 5, 41, 11);
+    m.drawLine(41, 11, 35, 10);
+    return p;
+}
+
 QPixmap polarity(bool plus) {
     QPixmap p = blank(40, 24);
     QPainter m(&p);

@@ -10,6 +10,7 @@ namespace pictures {
 
 QPixmap flag(Language s);
 QPixmap plug(bool connected);
+QPixmap restarting();
 QPixmap polarity(bool plus);
 
 }  // namespace pictures

@@ -23,6 +23,7 @@ QString runFault(const QVector<ProgressState>& run, int plannedSeconds) {
 
 QString ProgressLog::fault(int plannedSeconds) const {
     if (states.isEmpty() || states.last().running) return QStringLiteral("did not end");
+    if (restartsShownAsLost > 0) return QStringLiteral("a restart pictured as a lost link");
     int begin = 0;
     for (int end = 0; end < states.size(); ++end) {
         if (states[end].running) continue;
