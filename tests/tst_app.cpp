@@ -165,6 +165,11 @@ private slots:
         QFETCH(bool, gone);
         Start s(Com0English);
         QCOMPARE(s.on({"raSchnittstellen", "raAktuell"}), QStringList{"raSchnittstellen"});
+        // No meter was read, so no output's polarity is known.
+        QCOMPARE(
+            s.on({"PicImpPolPlus", "PicImpPolMinus", "PicKonfImpPolPlusAkt",
+                  "picKonfImpPolMinusAkt", "PicKonfSchaltPolPlusAkt", "PicKonfSchaltPolMinusAkt"}),
+            QStringList());
         QCOMPARE(s.window().regkor2()->currentIndex(), 0);
         QCOMPARE(s.status(), "Installation and/or selection of the serial interface required !");
         QVERIFY(!s.session().TimCheckVerb().active());

@@ -5,6 +5,7 @@
 #include <QStyle>
 
 #include "ui/number_field.h"
+#include "ui/pictures.h"
 
 namespace buildingBlocks {
 
@@ -111,6 +112,14 @@ QLabel* picture(const QString& name, const QPixmap& pixmap) {
 
 QFrame* numberField(QLabel* lead, QLabel* tail) {
     return new NumberField(lead, tail);
+}
+
+QWidget* polarityPictures(const char* plus, const char* minus) {
+    QLabel* shown[] = {picture(QLatin1String(plus), pictures::polarity(true)),
+                       picture(QLatin1String(minus), pictures::polarity(false))};
+    for (QLabel* p : shown)
+        p->setVisible(false);
+    return row({shown[0], shown[1]});
 }
 
 QWidget* row(std::initializer_list<QWidget*> parts) {

@@ -47,6 +47,9 @@ QLabel* picture(const QString& name, const QPixmap& pixmap);
 // no gap between them, the leading digits right-aligned against the rest.
 QFrame* numberField(QLabel* lead, QLabel* tail);
 QWidget* row(std::initializer_list<QWidget*> parts);
+// An output's plus and minus pulse pictures side by side, both hidden until
+// a meter's polarity is shown.
+QWidget* polarityPictures(const char* plus, const char* minus);
 // A grid of caption, value and unit per row; null entries leave a cell empty.
 QGridLayout* grid(std::initializer_list<std::initializer_list<QWidget*>> rows);
 

@@ -1,7 +1,6 @@
 #include "config/output_limits.h"
 #include "ui/building_blocks.h"
 #include "ui/pages.h"
-#include "ui/pictures.h"
 
 using namespace buildingBlocks;
 
@@ -11,8 +10,7 @@ namespace {
 constexpr int PulsePage = 10;  // ms a page key moves the pulse duration
 
 QWidget* polarityPair(const char* plus, const char* minus, const char* name = "") {
-    auto* r = row({picture(QLatin1String(plus), pictures::polarity(true)),
-                   picture(QLatin1String(minus), pictures::polarity(false))});
+    QWidget* r = polarityPictures(plus, minus);
     r->setObjectName(QLatin1String(name));
     return r;
 }

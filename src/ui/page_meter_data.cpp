@@ -1,6 +1,5 @@
 #include "ui/building_blocks.h"
 #include "ui/pages.h"
-#include "ui/pictures.h"
 #include "ui/tables.h"
 
 using namespace buildingBlocks;
@@ -10,11 +9,6 @@ namespace {
 
 QLabel* info(int i) {
     return caption(element("lblinfo", i));
-}
-
-QWidget* polarityPictures(const char* plus, const char* minus) {
-    return row({picture(QLatin1String(plus), pictures::polarity(true)),
-                picture(QLatin1String(minus), pictures::polarity(false))});
 }
 
 QGroupBox* measuringRange() {

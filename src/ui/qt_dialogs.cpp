@@ -40,12 +40,16 @@ QMessageBox::StandardButtons buttonsOf(Buttons k) {
 
 }  // namespace
 
+std::unique_ptr<QMessageBox> messageBox(const QString& text, const QString& title, Buttons buttons,
+                                        Symbol symbol, QWidget* parent) {
+    return std::make_unique<QMessageBox>(
+        iconOf(symbol), title, QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")),
+        buttonsOf(buttons), parent);
+}
+
 Answer QtDialogs::message(const QString& text, const QString& title, Buttons buttons,
                           Symbol symbol) {
-    QMessageBox box(iconOf(symbol), title,
-                    QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")),
-                    buttonsOf(buttons), parent_);
-    switch (box.exec()) {
+    switch (messageBox(text, title, buttons, symbol, parent_)->exec()) {
         case QMessageBox::Cancel:
             return Answer::Cancel;
         case QMessageBox::Yes:
