@@ -107,7 +107,7 @@ private slots:
         QTest::newRow("no such report")
             << QStringList{"report", "foo", "1", "--pdf", "x.pdf"} << 1 << "no report \"foo\"";
         QTest::newRow("no such command")
-            << QStringList{"frobnicate"} << 1 << "there is no command \"frobnicate\"";
+            << QStringList{"frobnicate", "--frob"} << 1 << "there is no command \"frobnicate\"";
     }
     void the_command_line_explains_itself() {
         QFETCH(QStringList, args);

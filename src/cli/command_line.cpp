@@ -121,10 +121,12 @@ Invocation parseCommandLine(const QStringList& arguments) {
         return replying(
             QStringLiteral("orbis-cli %1\n").arg(QCoreApplication::applicationVersion()), Done);
     if (name.isEmpty() && p.isSet(QStringLiteral("help"))) return replying(overview(), Done);
-    if (!parsed) return mistake(p.errorText(), name);
-    if (name.isEmpty()) return replying(overview(), Usage);
+    // An unknown command first: its options cannot be known.
     const CommandSpec* c = findCommand(name);
-    if (!c) return mistake(QStringLiteral("there is no command \"%1\"").arg(name), QString());
+    if (!name.isEmpty() && !c)
+        return mistake(QStringLiteral("there is no command \"%1\"").arg(name), QString());
+    if (!parsed) return mistake(p.errorText(), name);
+    if (!c) return replying(overview(), Usage);
     return commandInvocation(arguments, *c);
 }
 

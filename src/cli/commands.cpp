@@ -169,9 +169,9 @@ int calibrateReset(const QString& port, const Options& o) {
             progress.step(v.toString());
         if (name != QLatin1String("lst_rs232") || a != Aspect::Items) return;
         const QStringList lines = v.toStringList();
-        QTextStream out(o.json ? stderr : stdout);  // standard output holds the JSON alone
+        FILE* out = o.json ? stderr : stdout;  // standard output holds the JSON alone
         for (; logged < lines.size(); ++logged)
-            out << lines[logged] << Qt::endl;
+            progress.print(out, lines[logged]);
     });
     return writeExit(s, tool.features.calibration.calibrationReset(),
                      {QStringLiteral("calibration reset"), o});

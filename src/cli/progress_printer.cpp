@@ -35,6 +35,13 @@ void ProgressPrinter::step(const QString& text) {
     err << Qt::endl;
 }
 
+void ProgressPrinter::print(FILE* stream, const QString& line) {
+    const bool bar = terminal_ && progress_.running;
+    if (bar) QTextStream(stderr) << "\r\x1b[K" << Qt::flush;
+    QTextStream(stream) << line << Qt::endl;
+    if (bar) drawBar();
+}
+
 void ProgressPrinter::moved(const ProgressState& p) {
     const bool ended = progress_.running && !p.running;
     progress_ = p;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdio>
 
 #include "session/session.h"
 
@@ -15,6 +16,8 @@ public:
     // Takes the session's status texts as the steps.
     void followStatus(Session& s);
     void step(const QString& text);
+    // Prints a line of output on `stream` above the bar, which is drawn again below it.
+    void print(FILE* stream, const QString& line);
 
 private:
     void moved(const ProgressState& p);
