@@ -4,7 +4,8 @@
 // an option ticked (edit), the device data window and a write in progress
 // (write), the curve window
 // (curve), the calibration frame of the service page (calibration), the
-// logging dialog (logging) and a page of the configuration report (reports).
+// logging dialog (logging), a page of the configuration report (reports) and
+// the lost-link message in German and French (message).
 // Beside the pictures it writes shots.txt (each picture with its size) and
 // layout.txt (controls whose text does not fit, that their parent cuts off
 // or that overlap a sibling, and pages that need scrolling).
@@ -61,6 +62,7 @@
 #include "ui/app.h"
 #include "ui/frm_md_save.h"
 #include "ui/frm_nd.h"
+#include "ui/qt_dialogs.h"
 
 namespace {
 
@@ -298,6 +300,8 @@ QStringList layoutFindings(QWidget* top, const QString& view) {
                             .arg(w->fontMetrics().height()));
         }
         // Cut off by an ancestor; content of a scroll area can be scrolled into view.
+        // A row whose parts are all hidden shrinks to nothing: there is nothing to cut.
+        if (w->rect().isEmpty()) continue;
         const QScrollArea* scroller = scrolledBy(w, top);
         QRect r = w->rect();
         for (const QWidget* c = w; c != top && c->parentWidget(); c = c->parentWidget()) {
@@ -403,6 +407,9 @@ public:
         tabs->setCurrentIndex(0);
         settle(1.0);
         save(&w, QStringLiteral("02-read"), QStringLiteral("overview page with the meter's data"));
+        tabs->setCurrentIndex(2);
+        settle();
+        save(&w, QStringLiteral("02-digital"), QStringLiteral("digital page, the meter's output"));
 
         // connect: the port frame of Connection > Port, then OK connects again.
         tool_.features().ports.configurePort();
@@ -432,14 +439,26 @@ public:
         w.element<QAbstractButton>(QStringLiteral("cmdokAnalog"))->click();
         settle();
         save(&w.frmND(), QStringLiteral("04-write"), QStringLiteral("device data window after OK"));
-        // writing: the write runs, and midway the window shows its progress.
+        // writing: the write runs, and midway the window shows its progress,
+        // then the meter's planned restart.
         QTimer::singleShot(WritingShotMs, &w, [this, &w] {
             save(&w, QStringLiteral("04-writing"),
                  QStringLiteral("a write in progress, its bar in the status bar"));
         });
+        QTimer restartWatch;
+        QObject::connect(&restartWatch, &QTimer::timeout, &w, [this, &w, &restartWatch] {
+            const auto* restart = w.element<QWidget>(QStringLiteral("lblNeustart"));
+            if (!restart || !restart->isVisible()) return;
+            restartWatch.stop();
+            save(&w, QStringLiteral("04-restarting"),
+                 QStringLiteral("the meter restarting after the write"));
+        });
+        restartWatch.start(50);
         if (auto* write = w.frmND().findChild<QAbstractButton*>(QStringLiteral("cmdNDspeichern")))
             write->click();
         if (!waitForPolling(60.0)) failures << QStringLiteral("write: no live values after it");
+        if (restartWatch.isActive()) failures << QStringLiteral("write: no restart pictured");
+        restartWatch.stop();
         settle();
 
         // curve: the service page (no Pass file: open at once) and the curve window.
@@ -512,6 +531,21 @@ public:
         }
         save(&w, QStringLiteral("06-calibration"),
              QStringLiteral("service page, calibration frame"));
+
+        // message: the lost-link message in German and French, Qt's buttons translated too.
+        const std::pair<Language, const char*> languages[] = {{Language::German, "de"},
+                                                              {Language::French, "fr"}};
+        for (const auto& [language, code] : languages) {
+            tool_.features().languages.chooseLanguage(language);
+            settle();
+            const auto box = messageBox(s.texts[textNo::ConnectionBroken],
+                                        s.texts[textNo::TitleConnectionBroken], Buttons::OkCancel,
+                                        Symbol::Critical, &w);
+            box->show();
+            settle(0.3);
+            save(box.get(), QStringLiteral("09-message-%1").arg(QLatin1String(code)),
+                 QStringLiteral("lost-link message, %1").arg(QLatin1String(code)));
+        }
     }
 
     QString folder;
