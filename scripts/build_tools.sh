@@ -6,6 +6,9 @@
 # shellcheck disable=SC2034  # used by the scripts that source this one
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-charts-dev libgl-dev
     librapidcheck-dev qt6-translations-l10n)
+# What the tests need beyond the build: a real serial device server to reach
+# the simulated meter through.
+test_packages=(ser2net)
 
 # Installs those of the given packages that are missing.
 install_missing() {

@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+source scripts/build_tools.sh
+install_missing "${test_packages[@]}"
 scripts/setup.sh build
 scripts/setup.sh build-sanitize -DORBIS_SANITIZE=ON -DORBIS_BENCH=OFF
 

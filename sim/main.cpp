@@ -1,5 +1,6 @@
 // orbis-sim: serves a simulated KRN410-Q Orbis meter on a pseudo-terminal and
-// prints the terminal's device path. It runs until it is terminated.
+// prints the terminal's device path; with --tcp it serves the same meter over
+// raw TCP too. It runs until it is terminated.
 
 #include <unistd.h>
 #include <QCommandLineParser>
@@ -14,6 +15,7 @@
 #include "sim/meter.h"
 #include "sim/pty_server.h"
 #include "sim/real_time.h"
+#include "sim/tcp_server.h"
 
 namespace {
 
@@ -72,6 +74,9 @@ void options(QCommandLineParser& p) {
         {QStringLiteral("link"),
          QStringLiteral("Also make a symbolic link to the device at this path."),
          QStringLiteral("path")},
+        {QStringLiteral("tcp"),
+         QStringLiteral("Also serve the meter over raw TCP on this port (socket://HOST:PORT)."),
+         QStringLiteral("port")},
     });
 }
 
@@ -92,17 +97,32 @@ int main(int argc, char** argv) {
     meter.coldStartNeeded = p.isSet(QStringLiteral("cold-start"));
 
     PtyServer server;
-    Line line(meter, time, [&server](const QByteArray& b) { server.sendBytes(b); });
+    TcpServer network;
+    Line line(meter, time, [&](const QByteArray& b) {
+        server.sendBytes(b);
+        network.sendBytes(b);
+    });
     line.latency = p.value(QStringLiteral("latency")).toDouble() / 1000.0;
     line.restartTime = p.value(QStringLiteral("restart")).toDouble();
     line.fault.nak = p.value(QStringLiteral("nak")).toInt();
     line.fault.silent = p.isSet(QStringLiteral("silent")) ? 1 << 30 : 0;
     server.join(line);
+    network.join(line);
 
     QString fault;
     if (!server.start(fault)) {
         QTextStream(stderr) << "orbis-sim: cannot open a pseudo-terminal: " << fault << '\n';
         return 1;
+    }
+    if (p.isSet(QStringLiteral("tcp"))) {
+        bool number = false;
+        const uint port = p.value(QStringLiteral("tcp")).toUInt(&number);
+        if (!number || port == 0 || port > 65535 || !network.start(quint16(port), fault)) {
+            QTextStream(stderr) << "orbis-sim: cannot serve TCP port "
+                                << p.value(QStringLiteral("tcp")) << ": "
+                                << (number ? fault : QStringLiteral("not a port number")) << '\n';
+            return 1;
+        }
     }
     const QString link = p.value(QStringLiteral("link"));
     if (!link.isEmpty()) {

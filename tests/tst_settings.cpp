@@ -100,8 +100,14 @@ private slots:
         for (const QString link :
              {"null com1", "ptmx com7", "null Com9", "null com0", "nothing com8"})
             QFile::link("/dev/" + link.section(' ', 0, 0), dir.filePath(link.section(' ', 1)));
+        // A file holding a URL names a meter behind a device server; one holding anything else
+        // is opened as it is, and fails there.
+        writeFile(dir.filePath("com5"), "rfc2217://10.0.0.9:2217\n");
+        writeFile(dir.filePath("com6"), "ttyS4\n");
         const QStringList l = numbers(numberPorts({"/dev/ttyS0", "/dev/ttyS1"}, dir.path()));
         QCOMPARE(l, (QStringList{QStringLiteral("1=%1/com1").arg(dir.path()), "2=/dev/ttyS1",
+                                 "5=rfc2217://10.0.0.9:2217",
+                                 QStringLiteral("6=%1/com6").arg(dir.path()),
                                  QStringLiteral("7=%1/com7").arg(dir.path()),
                                  QStringLiteral("8=%1/com8").arg(dir.path())}));
     }

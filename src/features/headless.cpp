@@ -1,7 +1,7 @@
 #include "features/headless.h"
 
 Headless::Headless(const QString& programFolder, std::function<QString(int)> deviceName)
-    : port(std::move(deviceName)), session(port, clock, dialogs, programFolder) {
+    : port(std::move(deviceName), clock), session(port, clock, dialogs, programFolder) {
     port.onData([this] { clock.wake(); });
 }
 

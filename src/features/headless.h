@@ -4,12 +4,12 @@
 #include <functional>
 
 #include "features/features.h"
-#include "link/serial_port.h"
+#include "link/named_port.h"
 #include "link/steady_clock.h"
 #include "session/console_dialogs.h"
 #include "session/session.h"
 
-// The tool without a window on a real serial port, as the command-line
+// The tool without a window on a real port (serial or network), as the command-line
 // tool, the benchmarks and the pseudo-terminal tests use it: messages go
 // to standard error, and a question is answered with Cancel.
 struct Headless {
@@ -18,11 +18,11 @@ struct Headless {
     explicit Headless(const QString& programFolder = QString(),
                       std::function<QString(int)> deviceName = defaultDeviceName);
 
-    // Opens `port` (a number or a device path); false with the reason in `failure`.
+    // Opens `port` (a number, a device path or a URL); false with the reason in `failure`.
     bool open(const QString& port, QString& failure);
 
     SteadyClock clock;
-    SerialPort port;
+    NamedPort port;
     ConsoleDialogs dialogs;
     Session session;
     Features features{session};

@@ -1,11 +1,14 @@
 #include "session/port_list.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <algorithm>
+
+#include "link/network_address.h"
 
 namespace {
 
@@ -17,6 +20,7 @@ struct Family {
 constexpr Family Families[] = {
     {"/dev/ttyS", 1}, {"/dev/ttyUSB", 101}, {"/dev/ttyACM", 201}, {"/dev/ttyAMA", 301}};
 constexpr int FirstOther = 401;
+constexpr qint64 MaxUrlFileSize = 4096;  // a file naming a URL is a line
 
 int numberByRule(const QString& path) {
     static const QRegularExpression windows(QStringLiteral("COM([1-9][0-9]*)$"));
@@ -32,6 +36,17 @@ int numberByRule(const QString& path) {
     return 0;
 }
 
+// A plain file comN whose first line is a URL names a meter behind a serial
+// device server; anything else (a link to a device) is opened as it is.
+QString portBehind(const QFileInfo& entry) {
+    if (entry.isSymLink() || !entry.isFile() || entry.size() > MaxUrlFileSize)
+        return entry.absoluteFilePath();
+    QFile f(entry.absoluteFilePath());
+    if (!f.open(QIODevice::ReadOnly)) return entry.absoluteFilePath();
+    const QString url = QString::fromUtf8(f.readLine()).trimmed();
+    return isPortUrl(url) ? url : entry.absoluteFilePath();
+}
+
 QMap<int, QString> portLinks(const QString& portsFolder) {
     QMap<int, QString> links;
     if (portsFolder.isEmpty()) return links;
@@ -39,7 +54,7 @@ QMap<int, QString> portLinks(const QString& portsFolder) {
     const QFileInfoList entries = QDir(portsFolder).entryInfoList(QDir::System | QDir::Files);
     for (const QFileInfo& e : entries) {
         const auto hit = name.match(e.fileName());
-        if (hit.hasMatch()) links.insert(hit.captured(1).toInt(), e.absoluteFilePath());
+        if (hit.hasMatch()) links.insert(hit.captured(1).toInt(), portBehind(e));
     }
     return links;
 }

@@ -7,7 +7,7 @@
 // A serial port of this machine under the number the technician picks it by.
 struct NumberedPort {
     int number = 0;
-    QString path;  // device path, or the link that names it
+    QString path;  // device path, the link that names it, or a URL
 };
 
 // Numbers the machine's serial ports by a fixed rule, so a number keeps naming
@@ -16,7 +16,8 @@ struct NumberedPort {
 //   /dev/ttyAMAk -> 301 + k; other devices follow from 401 in name order.
 // On Windows, COMn is n.
 // A link named comN in the folder `portsFolder` is port N and takes
-// precedence over the rule. The result is sorted by number.
+// precedence over the rule; a plain file comN holding a URL makes that URL
+// (a meter behind a serial device server) port N. The result is sorted by number.
 QVector<NumberedPort> numberPorts(const QStringList& devices, const QString& portsFolder);
 
 // The device paths of the machine's serial ports.

@@ -4,7 +4,7 @@
 #include <QDir>
 
 #include "files/program_folder.h"
-#include "link/serial_port.h"
+#include "link/named_port.h"
 #include "link/steady_clock.h"
 #include "session/port_list.h"
 #include "ui/app.h"
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     const QString ports = QDir(folder).filePath(QStringLiteral("ports"));
 
     SteadyClock clock;
-    SerialPort port([ports](int number) { return portPath(number, ports); });
+    NamedPort port([ports](int number) { return portPath(number, ports); }, clock);
     port.onData([&clock] { clock.wake(); });
     QtDialogs dialogs;
     App tool(port, clock, dialogs, folder, systemSerialPorts);

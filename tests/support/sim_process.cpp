@@ -11,9 +11,13 @@ SimProcess::~SimProcess() {
     stop();
 }
 
+void endProcess(QProcess& process) {
+    if (process.state() == QProcess::NotRunning) return;
+    process.terminate();
+    if (!process.waitForFinished(5000)) process.kill();
+    process.waitForFinished(1000);
+}
+
 void SimProcess::stop() {
-    if (process_.state() == QProcess::NotRunning) return;
-    process_.terminate();
-    if (!process_.waitForFinished(5000)) process_.kill();
-    process_.waitForFinished(1000);
+    endProcess(process_);
 }

@@ -3,6 +3,9 @@
 #include <QProcess>
 #include <QStringList>
 
+// Asks a helper process to end, and kills it when it does not.
+void endProcess(QProcess& process);
+
 // The simulator executable serving a pseudo-terminal, for tests that use
 // the real serial port; stopped when it goes out of scope.
 class SimProcess {
