@@ -2,6 +2,8 @@
 // 9600 baud with no meter latency: counts exchanges per second against the
 // wire limit, the EEPROM read time against its wire time, and the CPU time
 // this process spends per second of polling.
+//
+//   bench_link [PORT]    PORT (a device path or URL) instead of a simulator of its own
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -9,9 +11,9 @@
 
 #include "bench/cpu_time.h"
 #include "bench/simulator.h"
+#include "features/headless.h"
 #include "link/protocol.h"
 #include "link/requests.h"
-#include "features/headless.h"
 
 namespace {
 
@@ -46,7 +48,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QProcess sim;
-    const QString path = startSimulator(sim);
+    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1]) : startSimulator(sim);
     if (path.isEmpty()) return 1;
 
     Headless tool;

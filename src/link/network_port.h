@@ -40,6 +40,7 @@ public:
 private:
     OpenResult connectTo(const NetworkAddress& a);
     void fetch();
+    void acknowledgeAtOnce();
     void lose();
 
     Clock& clock_;
