@@ -29,6 +29,12 @@ OpenResult NetworkPort::connectTo(const NetworkAddress& a) {
     s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     QObject::connect(s, &QTcpSocket::readyRead, s, [this] { fetch(); });
     QObject::connect(s, &QTcpSocket::stateChanged, s, [this] { clock_.wake(); });
+    // The server may talk Telnet before the wait has seen the connection made.
+    const bool rfc2217 = a.kind == NetworkAddress::Kind::Rfc2217;
+    if (rfc2217)
+        telnet_.emplace();
+    else
+        telnet_.reset();
     s->connectToHost(a.host, a.port);
     clock_.waitUntil(
         clock_.now() + ConnectSeconds,
@@ -45,12 +51,7 @@ OpenResult NetworkPort::connectTo(const NetworkAddress& a) {
         return {PortError::NotFound, why};
     }
     QObject::connect(s, &QTcpSocket::disconnected, s, [this] { lose(); });
-    if (a.kind == NetworkAddress::Kind::Rfc2217) {
-        telnet_.emplace();
-        s->write(telnet::opening(quint32(protocol::BaudRate)));
-    } else {
-        telnet_.reset();
-    }
+    if (rfc2217) s->write(telnet::opening(quint32(protocol::BaudRate)));
     return {};
 }
 
@@ -98,6 +99,7 @@ void NetworkPort::fetch() {
 
 // The server went away: the socket is let go once its signal has returned.
 void NetworkPort::lose() {
+    if (!socket_) return;
     QTcpSocket* s = socket_.release();
     s->disconnect();
     s->deleteLater();
