@@ -6,10 +6,14 @@ namespace cli {
 
 namespace {
 
+constexpr int Unbounded = 1 << 20;  // "PORT..." takes any number of ports
+
 int countArguments(const QString& synopsis, bool optionalToo) {
     int n = 0;
-    for (const QString& word : synopsis.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+    for (const QString& word : synopsis.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (optionalToo && word.endsWith(QLatin1String("..."))) return Unbounded;
         if (optionalToo || !word.startsWith(QLatin1Char('['))) ++n;
+    }
     return n;
 }
 
@@ -65,6 +69,11 @@ const QList<CommandSpec>& commandTable() {
         {"units", QString(), "List the units of UNIT.CON.", {}},
         {"unit-add", "NAME FACTOR CONDITION GAS", "Add a unit to UNIT.CON.", {}},
         {"unit-delete", "NAME", "Delete a unit from UNIT.CON.", {}},
+        {"fleet",
+         "OPERATION [FILE] PORT...",
+         "The same on many meters at once: read them, or write one file to each with its "
+         "snapshot and check; a line per meter.",
+         {"json", "unit", "password", "other-meter"}},
     };
     return table;
 }
@@ -100,7 +109,12 @@ QCommandLineOption option(const QString& name) {
 
 QString argumentMeaning(const QString& argument) {
     static const QList<QPair<QString, QString>> meanings{
-        {"PORT", "a port number (1 is COM1) or a device path such as /dev/ttyUSB0"},
+        {"PORT",
+         "a port number (1 is COM1), a device path such as /dev/ttyUSB0, or the URL "
+         "of a serial device server (socket://HOST:PORT, rfc2217://HOST:PORT)"},
+        {"PORT...", "the meters' ports, each as PORT above"},
+        {"OPERATION", "read, write-config, write-curve or restore, on every meter"},
+        {"[FILE]", "the .use, .csv or .bin file the writes take"},
         {"FILE.use", "a configuration file"},
         {"[FILE.csv]", "a CSV file of support points; standard output without it"},
         {"FILE.csv", "a CSV file of support points"},

@@ -12,6 +12,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/fleet.h"
 
 namespace {
 
@@ -58,6 +59,7 @@ const std::map<QString, Run>& runners() {
         {"unit-add", [](const Invocation& i) { return cli::addUnit(i.arguments, i.options); }},
         {"unit-delete",
          [](const Invocation& i) { return cli::deleteUnit(i.arguments[0], i.options); }},
+        {"fleet", [](const Invocation& i) { return cli::fleet(i.arguments, i.options); }},
     };
     return table;
 }

@@ -10,6 +10,7 @@
 #include "device/eeprom_auswerten.h"
 #include "device/number_format.h"
 #include "device/numbers.h"
+#include "device/output_kind.h"
 #include "session/info_texts.h"
 
 using namespace analogOutput;
@@ -155,8 +156,9 @@ void pulseOutput(const MeterParameters& p, const Unit& e, ShownChoices& c, Out& 
 }
 
 void digital(const MeterParameters& p, const Unit& e, ShownChoices& c, Out& v) {
-    const bool pulse = p.Ausgangsart & 0x04, freq = p.Ausgangsart & 0x08,
-               switching = p.Ausgangsart & 0x40;
+    const bool pulse = p.Ausgangsart & outputKind::Pulse,
+               freq = p.Ausgangsart & outputKind::Frequency,
+               switching = p.Ausgangsart & outputKind::Switching;
     visible(v, {"raImpuls", "raNDImpuls"}, pulse);
     visible(v, {"raFrequenz"}, freq);
     visible(v, {"raSchalt", "raNDSchalt"}, switching);
