@@ -1,8 +1,7 @@
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
 
+#include "features/headless.h"
 #include "support/cli_process.h"
 #include "support/device_server.h"
 #include "support/file_helpers.h"
@@ -12,6 +11,7 @@ namespace {
 
 // The simulated meter on a terminal with ser2net in front of it.
 struct MeterBehindServer {
+    explicit MeterBehindServer(const QStringList& simArguments = {}) : sim(simArguments) {}
     SimProcess sim;
     DeviceServer server{sim.path()};
     QString url(const QString& kind) const {
@@ -56,23 +56,25 @@ private slots:
         QCOMPARE(records(base + ".1"), 5);
     }
 
-    // The whole configuration crosses, escaped, with Telnet COM-port control:
-    // the write takes its fixed 19 s, so the raw port is left to the read.
-    void a_configuration_is_written_and_holds() {
-        const QString kind = QStringLiteral("rfc2217");
-        MeterBehindServer m;
+    // The tool itself on the server's RFC 2217 port: an edited full scale is
+    // written, stored, and read back from the restarted meter.
+    void an_edit_is_written_and_holds() {
+        MeterBehindServer m({"--restart", "0.5"});
         QVERIFY2(m.server.fault().isEmpty(), qPrintable(m.server.fault()));
-        QTemporaryDir folder;
-        const QString file = folder.filePath("m.use");
-        QCOMPARE(runCli({"save-config", m.url(kind), file}).code, 0);
-        QByteArrayList lines = readFile(file).split('\n');
-        lines[4] = " 120\r";  // the full scale
-        writeFile(file, lines.join('\n'));
-        const CliResult w = runCli({"write-config", m.url(kind), file, "--json"});
-        QCOMPARE(w.code, 0);
-        const QJsonObject summary = QJsonDocument::fromJson(w.out.toUtf8()).object();
-        QCOMPARE(summary["result"].toString(), QStringLiteral("written"));
-        QCOMPARE(summary["holds"]["MEW"].toString(), QStringLiteral("120"));
+        Headless tool;
+        tool.session.settings.unit = Unit{};  // kg/h
+        QString fault;
+        QVERIFY2(tool.open(m.server.rfc2217Url(), fault), qPrintable(fault));
+        QVERIFY(tool.session.link().testConnection());
+        QVERIFY(tool.session.EEPromLesen());
+        tool.session.decodeAndShow();
+        QCOMPARE(tool.session.meterAsRead().MEW, 150.0f);
+        AnalogEdit e = tool.features.analog.edit();
+        e.chkKonfAnalog[1] = true;
+        e.MEWNeu = 120.0f;
+        tool.features.analog.take(e);
+        QCOMPARE(tool.features.write.KonfigurationSchreiben(), WriteResult::Written);
+        QCOMPARE(tool.session.meterAsRead().MEW, 120.0f);
     }
 
     void a_server_that_goes_away_breaks_the_link() {

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QThread>
 
 #include "support/sim_process.h"
@@ -57,11 +56,9 @@ void DeviceServer::stop() {
     endProcess(process_);
 }
 
-// A connection that opens and closes at once; ser2net takes no notice of it.
+// Whether ser2net listens on the port: the port cannot be taken then. A test
+// connection would not do, as ser2net keeps the terminal a moment after it.
 bool DeviceServer::accepting(quint16 port) const {
-    QTcpSocket probe;
-    probe.connectToHost(QHostAddress::LocalHost, port);
-    const bool open = probe.waitForConnected(200);
-    probe.abort();
-    return open;
+    QTcpServer probe;
+    return !probe.listen(QHostAddress::LocalHost, port);
 }
