@@ -1,7 +1,6 @@
 #include <QProcess>
 #include <QtTest>
 
-#include "features/headless.h"
 #include "support/cli_process.h"
 #include "support/device_server.h"
 #include "support/file_helpers.h"
@@ -11,7 +10,6 @@ namespace {
 
 // The simulated meter on a terminal with ser2net in front of it.
 struct MeterBehindServer {
-    explicit MeterBehindServer(const QStringList& simArguments = {}) : sim(simArguments) {}
     SimProcess sim;
     DeviceServer server{sim.path()};
     QString url(const QString& kind) const {
@@ -32,9 +30,9 @@ int records(const QString& file) {
 }  // namespace
 
 // Given a meter behind the serial device server ser2net, raw or with Telnet
-// COM-port control, orbis-cli reads it, writes it and polls it through the
-// URL of the server's port; the image's 0xFF bytes cross unchanged, and a
-// server that goes away is a broken link.
+// COM-port control, orbis-cli reads it and polls it through the URL of the
+// server's port; the image's 0xFF bytes cross unchanged, and a server that
+// goes away is a broken link.
 class TstDeviceServer : public QObject {
     Q_OBJECT
 
@@ -54,27 +52,6 @@ private slots:
             runCli({"log", m.url(kind), base, "--interval", "0.1", "--records", "5"});
         QCOMPARE(l.code, 0);
         QCOMPARE(records(base + ".1"), 5);
-    }
-
-    // The tool itself on the server's RFC 2217 port: an edited full scale is
-    // written, stored, and read back from the restarted meter.
-    void an_edit_is_written_and_holds() {
-        MeterBehindServer m({"--restart", "0.5"});
-        QVERIFY2(m.server.fault().isEmpty(), qPrintable(m.server.fault()));
-        Headless tool;
-        tool.session.settings.unit = Unit{};  // kg/h
-        QString fault;
-        QVERIFY2(tool.open(m.server.rfc2217Url(), fault), qPrintable(fault));
-        QVERIFY(tool.session.link().testConnection());
-        QVERIFY(tool.session.EEPromLesen());
-        tool.session.decodeAndShow();
-        QCOMPARE(tool.session.meterAsRead().MEW, 150.0f);
-        AnalogEdit e = tool.features.analog.edit();
-        e.chkKonfAnalog[1] = true;
-        e.MEWNeu = 120.0f;
-        tool.features.analog.take(e);
-        QCOMPARE(tool.features.write.KonfigurationSchreiben(), WriteResult::Written);
-        QCOMPARE(tool.session.meterAsRead().MEW, 120.0f);
     }
 
     void a_server_that_goes_away_breaks_the_link() {
