@@ -1,4 +1,4 @@
-# bash completion for orbis-cli: commands, their options, port names and files.
+# bash completion for orbis-cli: commands, their options, fleet operations, port names and files.
 # The tool itself names its commands and options (orbis-cli --complete [COMMAND]).
 
 _orbis_cli_ports() {
@@ -25,6 +25,10 @@ _orbis_cli() {
         --unit | --password | --interval | --records)
             return ;;
     esac
+    if ((COMP_CWORD == 2)) && [[ ${COMP_WORDS[1]} == fleet && $cur != -* ]]; then
+        mapfile -t COMPREPLY < <(compgen -W "read write-config write-curve restore" -- "$cur")
+        return
+    fi
     if ((COMP_CWORD == 1)) || [[ $cur == -* ]]; then
         local command=
         ((COMP_CWORD > 1)) && command=${COMP_WORDS[1]}

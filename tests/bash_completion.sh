@@ -23,4 +23,6 @@ offered --other-meter restore 1 --o
 offered --json read --j
 offered /dev/null read /dev/nu
 offered de report --language d
+offered write-curve fleet write-cu
+offered --json fleet read 1 --j
 exit $failed
