@@ -48,17 +48,24 @@ void runAll(std::vector<std::unique_ptr<MeterRun>>& runs, const QString& operati
             const QString& file, const Options& o) {
     QEventLoop loop;
     int running = int(runs.size());
+    const auto ended = [&running, &loop] {
+        if (--running == 0) loop.quit();
+    };
     for (auto& r : runs) {
-        QObject::connect(&r->process, &QProcess::finished, &loop, [&running, &loop] {
-            if (--running == 0) loop.quit();
-        });
+        QObject::connect(&r->process, &QProcess::finished, &loop, ended);
+        // A child that never starts never finishes either.
+        QObject::connect(&r->process, &QProcess::errorOccurred, &loop,
+                         [ended](QProcess::ProcessError e) {
+                             if (e == QProcess::FailedToStart) ended();
+                         });
         r->process.start(QCoreApplication::applicationFilePath(),
                          childArguments(operation, file, r->port, o));
     }
     if (running > 0) loop.exec();
     for (auto& r : runs) {
-        r->code =
-            r->process.exitStatus() == QProcess::NormalExit ? r->process.exitCode() : PortFailed;
+        const bool ran = r->process.error() != QProcess::FailedToStart &&
+                         r->process.exitStatus() == QProcess::NormalExit;
+        r->code = ran ? r->process.exitCode() : PortFailed;
         r->result = QJsonDocument::fromJson(r->process.readAllStandardOutput()).object();
         const QStringList lines = QString::fromLocal8Bit(r->process.readAllStandardError())
                                       .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
