@@ -49,14 +49,15 @@ void Line::byteArrived(char b, double sent, double arrival) {
 
 void Line::frameComplete(const QByteArray& frame, double arrival) {
     transcript.append({partialSent_, frame});
-    const double from = std::max(arrival, readyFrom_);
+    const double from = whileBusy == WhileBusy::Drop ? arrival : std::max(arrival, readyFrom_);
     time_.schedule(from, [this, frame, from] { answer(frame, from); });
 }
 
 void Line::answer(const QByteArray& frame, double when) {
     if (fault.gone) return;
     if (when < readyFrom_) {
-        // Frames that arrive while the meter restarts are answered once it is back.
+        if (whileBusy == WhileBusy::Drop) return;
+        // Otherwise frames that arrive while the meter is busy are answered once it is free.
         const double from = readyFrom_;
         time_.schedule(from, [this, frame, from] { answer(frame, from); });
         return;
@@ -71,11 +72,30 @@ void Line::answer(const QByteArray& frame, double when) {
     else
         r = meter_.handleFrame(frame, when);
     // Timed from when the frame was complete, even if this runs a little late.
-    const double from = when + latency;
+    const bool applied = valid && s != Fault::Nak;
+    const double work = applied ? workTime(quint8(frame[0])) : 0.0;
+    readyFrom_ = std::max(readyFrom_, when + work);
+    const double from = when + work + latency;
     sendBytes(withFault(r.reply, s), from);
     if (r.restart) {
         readyFrom_ = std::max(from, outputFree_) + restartTime;
         meter_.restart();
+    }
+}
+
+double Line::workTime(quint8 command) const {
+    switch (command) {
+        case protocol::SupportPoints:
+        case protocol::WriteByte:
+        case protocol::WriteWord:
+        case protocol::WriteFloat:
+        case protocol::WriteConfig:
+        case protocol::EepromByte:
+            return writeTime;
+        case protocol::Store:
+            return storeTime;
+        default:
+            return 0.0;
     }
 }
 

@@ -24,6 +24,10 @@ struct FaultPlan {
     bool gone = false;   // the port is gone: nothing is received or answered
 };
 
+// What the meter does with a request that arrives while it is still
+// applying a write, storing or restarting.
+enum class WhileBusy { Queue, Drop };
+
 struct ReceivedFrame {
     double time;  // when the host sent its first byte
     QByteArray bytes;
@@ -31,8 +35,9 @@ struct ReceivedFrame {
 
 // The serial line between host and meter at 9600 baud: it splits the byte
 // stream into frames, charges wire time for every byte in both directions,
-// adds the meter's latency, keeps a restarting meter silent, injects faults
-// and records every frame received.
+// adds the meter's latency and the time it takes to apply a write or to
+// store, keeps a busy or restarting meter silent, injects faults and records
+// every frame received.
 class Line {
 public:
     static constexpr double ByteTime = protocol::ByteTime;
@@ -46,7 +51,10 @@ public:
     QVector<QByteArray> frame() const;
 
     double latency = 0.002;
-    double restartTime = 2.0;
+    double writeTime = 0.02;   // a write is acknowledged once it is applied
+    double storeTime = 0.25;   // the store is acknowledged once the EEPROM holds the data
+    double restartTime = 1.0;  // silent after a reset
+    WhileBusy whileBusy = WhileBusy::Queue;
     FaultPlan fault;
     QVector<ReceivedFrame> transcript;
 
@@ -56,6 +64,7 @@ private:
     void answer(const QByteArray& frame, double when);
     Fault nextFault();
     QByteArray withFault(QByteArray reply, Fault s);
+    double workTime(quint8 command) const;
     void sendBytes(const QByteArray& reply, double from);
 
     Meter& meter_;

@@ -46,7 +46,12 @@ FlowProfile::Kind profileNamed(const QString& name) {
     return FlowProfile::Kind::Ramp;
 }
 
-void options(QCommandLineParser& p) {
+QString number(double value) {
+    return QString::number(value, 'g', 6);
+}
+
+// The defaults are those of the line's timing model.
+void options(QCommandLineParser& p, const Line& timing) {
     p.setApplicationDescription(
         QStringLiteral("Simulated KRN410-Q Orbis meter on a pseudo-terminal"));
     p.addHelpOption();
@@ -60,10 +65,25 @@ void options(QCommandLineParser& p) {
          QStringLiteral("kgh"), QStringLiteral("120")},
         {QStringLiteral("period"), QStringLiteral("Seconds of one ramp."), QStringLiteral("s"),
          QStringLiteral("20")},
-        {QStringLiteral("latency"), QStringLiteral("Response latency in milliseconds."),
-         QStringLiteral("ms"), QStringLiteral("2")},
-        {QStringLiteral("restart"), QStringLiteral("Seconds the meter stays silent after a reset."),
-         QStringLiteral("s"), QStringLiteral("2")},
+        {QStringLiteral("latency"),
+         QStringLiteral("Response latency in milliseconds (%1).")
+             .arg(number(timing.latency * 1000)),
+         QStringLiteral("ms"), number(timing.latency * 1000)},
+        {QStringLiteral("write-time"),
+         QStringLiteral("Milliseconds a write takes before the meter acknowledges it (%1).")
+             .arg(number(timing.writeTime * 1000)),
+         QStringLiteral("ms"), number(timing.writeTime * 1000)},
+        {QStringLiteral("store-time"),
+         QStringLiteral("Milliseconds the store takes before the meter acknowledges it (%1).")
+             .arg(number(timing.storeTime * 1000)),
+         QStringLiteral("ms"), number(timing.storeTime * 1000)},
+        {QStringLiteral("restart"),
+         QStringLiteral("Seconds the meter stays silent after a reset (%1).")
+             .arg(number(timing.restartTime)),
+         QStringLiteral("s"), number(timing.restartTime)},
+        {QStringLiteral("drop-while-busy"),
+         QStringLiteral("Drop requests that arrive while the meter applies a write, stores or "
+                        "restarts, instead of answering them once it is free.")},
         {QStringLiteral("error-code"),
          QStringLiteral("Error code reported to the status query (17: under-voltage)."),
          QStringLiteral("n"), QStringLiteral("0")},
@@ -84,26 +104,30 @@ void options(QCommandLineParser& p) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QCommandLineParser p;
-    options(p);
-    p.process(app);
-
     RealTime time;
-    Meter meter(imageNamed(p.value(QStringLiteral("image"))));
-    meter.profile.kind = profileNamed(p.value(QStringLiteral("profile")));
-    meter.profile.kgh = p.value(QStringLiteral("flow")).toDouble();
-    meter.profile.period = qMax(0.1, p.value(QStringLiteral("period")).toDouble());
-    meter.errorCode = p.value(QStringLiteral("error-code")).toInt();
-    meter.coldStartNeeded = p.isSet(QStringLiteral("cold-start"));
-
+    Meter meter(images::standard());
     PtyServer server;
     TcpServer network;
     Line line(meter, time, [&](const QByteArray& b) {
         server.sendBytes(b);
         network.sendBytes(b);
     });
+    QCommandLineParser p;
+    options(p, line);
+    p.process(app);
+
+    meter = Meter(imageNamed(p.value(QStringLiteral("image"))));
+    meter.profile.kind = profileNamed(p.value(QStringLiteral("profile")));
+    meter.profile.kgh = p.value(QStringLiteral("flow")).toDouble();
+    meter.profile.period = qMax(0.1, p.value(QStringLiteral("period")).toDouble());
+    meter.errorCode = p.value(QStringLiteral("error-code")).toInt();
+    meter.coldStartNeeded = p.isSet(QStringLiteral("cold-start"));
+
     line.latency = p.value(QStringLiteral("latency")).toDouble() / 1000.0;
+    line.writeTime = p.value(QStringLiteral("write-time")).toDouble() / 1000.0;
+    line.storeTime = p.value(QStringLiteral("store-time")).toDouble() / 1000.0;
     line.restartTime = p.value(QStringLiteral("restart")).toDouble();
+    if (p.isSet(QStringLiteral("drop-while-busy"))) line.whileBusy = WhileBusy::Drop;
     line.fault.nak = p.value(QStringLiteral("nak")).toInt();
     line.fault.silent = p.isSet(QStringLiteral("silent")) ? 1 << 30 : 0;
     server.join(line);

@@ -262,7 +262,8 @@ private slots:
     // A meter that comes back without the new value is named, never reported as written.
     void a_meter_that_lost_the_value_is_reported() {
         WriteBench w;
-        w.b.clock.schedule(w.b.clock.now() + 6.0,
+        // After the store, while the meter restarts.
+        w.b.clock.schedule(w.b.clock.now() + 3.5,
                            [&] { w.b.sim.meter = Meter(images::standard()); });
         QCOMPARE(w.b.features.write.KonfigurationSchreiben(), WriteResult::Differs);
         QVERIFY(w.b.shown("SB1_1").endsWith(
@@ -279,7 +280,7 @@ private slots:
             e.chkKonfAnalog[2] = true;
             e.SchleichmengeNeu = 0.5f;
         });  // what the meter holds already
-        b.clock.schedule(b.clock.now() + 6.0, [&] {
+        b.clock.schedule(b.clock.now() + 3.5, [&] {
             b.sim.line.fault.truncated = 100000;
             b.sim.line.fault.truncateTo = 1;
         });

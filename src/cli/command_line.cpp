@@ -82,6 +82,7 @@ QString takeOptions(const QCommandLineParser& p, const CommandSpec& c, Invocatio
     o.password = value("password");
     o.otherMeter = given("other-meter");
     o.json = given("json");
+    o.fast = given("fast");
     i.interval = value("interval");
     i.pdf = value("pdf");
     i.language = value("language");

@@ -17,7 +17,7 @@ int countArguments(const QString& synopsis, bool optionalToo) {
     return n;
 }
 
-const QStringList Writes{"json", "password"};
+const QStringList Writes{"json", "password", "fast"};
 
 }  // namespace
 
@@ -39,8 +39,11 @@ const QList<CommandSpec>& commandTable() {
         {"write-config",
          "PORT FILE.use",
          "Write a .use file to the meter, keep a snapshot first and check what the meter holds.",
-         {"unit", "json"}},
-        {"write-factory", "PORT", "Write the factory settings to the meter.", {"unit", "json"}},
+         {"unit", "json", "fast"}},
+        {"write-factory",
+         "PORT",
+         "Write the factory settings to the meter.",
+         {"unit", "json", "fast"}},
         {"read-curve",
          "PORT [FILE.csv]",
          "The meter's support points as CSV, on standard output without a file.",
@@ -55,7 +58,7 @@ const QList<CommandSpec>& commandTable() {
         {"restore",
          "PORT FILE.bin",
          "Write a snapshot back to the meter.",
-         {"json", "password", "other-meter"}},
+         {"json", "password", "other-meter", "fast"}},
         {"log",
          "PORT BASE",
          "Record the measured value until --records or Ctrl-C.",
@@ -73,7 +76,7 @@ const QList<CommandSpec>& commandTable() {
          "OPERATION [FILE] PORT...",
          "The same on many meters at once: read them, or write one file to each with its "
          "snapshot and check; a line per meter.",
-         {"json", "unit", "password", "other-meter"}},
+         {"json", "unit", "password", "other-meter", "fast"}},
     };
     return table;
 }
@@ -97,6 +100,9 @@ const QList<QCommandLineOption>& optionTable() {
         {"pdf", "The PDF file to write.", "FILE"},
         {"language", "The report's language: de, en or fr.", "LANGUAGE"},
         {"json", "Print the result as JSON on standard output."},
+        {"fast",
+         "Wait for the meter's answers instead of the fixed waits (not yet checked on real "
+         "meters)."},
     };
     return table;
 }

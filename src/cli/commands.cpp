@@ -86,6 +86,7 @@ namespace {
 int runWrite(Headless& tool, const QString& port, const Written& asked,
              const std::function<WriteResult(Session&)>& write) {
     Session& s = tool.session;
+    s.linkState.fast = asked.o.fast;
     if (const int code = readMeter(tool, port); code != Done) return code;
     ProgressPrinter progress(s, isatty(STDERR_FILENO) != 0);
     progress.followStatus(s);
@@ -161,6 +162,7 @@ int calibrateReset(const QString& port, const Options& o) {
     Session& s = tool.session;
     loadFolder(s);
     if (const int code = servicePassword(tool, o); code != Done) return code;
+    s.linkState.fast = o.fast;
     if (const int code = readMeter(tool, port); code != Done) return code;
     int logged = 0;
     ProgressPrinter progress(s, isatty(STDERR_FILENO) != 0);

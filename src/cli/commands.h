@@ -23,6 +23,7 @@ struct Options {
     bool passwordGiven = false;
     bool otherMeter = false;  // a restore may write another meter's snapshot
     bool json = false;        // the result as JSON on standard output
+    bool fast = false;        // writes wait for the meter's answers, not the fixed waits
 };
 
 int read(const QString& port, const Options& o);

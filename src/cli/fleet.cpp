@@ -40,6 +40,7 @@ QStringList childArguments(const QString& operation, const QString& file, const 
     if (o.passwordGiven && operation != QLatin1String("write-config"))
         a << QStringLiteral("--password") << o.password;
     if (o.otherMeter && operation == QLatin1String("restore")) a << QStringLiteral("--other-meter");
+    if (o.fast && operation != QLatin1String("read")) a << QStringLiteral("--fast");
     return a;
 }
 

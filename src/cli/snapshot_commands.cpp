@@ -37,6 +37,7 @@ int restore(const QString& port, const QString& file, const Options& o) {
     Session& s = tool.session;
     loadFolder(s);
     s.settings.unit = Unit{};  // the flows as the meter holds them
+    s.linkState.fast = o.fast;
     if (const int code = readMeter(tool, port); code != Done) return code;
     const QString of = snapshotStore::serialOf(image);
     const QString connected = snapshotStore::serialOf(s.linkState.EEPromInhalt.mid(1));

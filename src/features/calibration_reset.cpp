@@ -26,15 +26,17 @@ QString stageMark(Stage s) {
 // byte (its counts as a word, its level as a single) and its offset and
 // factor words; then each reference level byte by byte, the store and the
 // two error queries.
-double plannedSeconds() {
+double plannedSeconds(const Session& core) {
     constexpr int stages = 2;
     const int pointBytes = int(byteOrder::word16(0).size() + byteOrder::float32(0).size());
     const int perStage = 2 + int(defaultPoints(Stage::Current).size()) * pointBytes +
                          int(std::tuple_size<decltype(DacKalibrierung({}, Stage::Current, {}))>());
     const int exchanges =
         stages * perStage + int(defaultReferences().size() * byteOrder::float32(0).size()) + 3;
-    return stages * StageAnnouncement + exchanges * protocol::FixedWaitTime +
-           Session::readBackSeconds();
+    // Most exchanges write a byte into the EEPROM; fast mode plans that for all.
+    const Link& link = core.link();
+    return link.plannedPause(stages * StageAnnouncement) +
+           exchanges * link.plannedSeconds(request::eepromByte(0, 0)) + core.readBackSeconds();
 }
 
 }  // namespace
@@ -51,7 +53,7 @@ WriteResult CalibrationReset::calibrationReset() {
     if (core_.busy() || !core_.linkState.Verbunden) return WriteResult::Failed;
     Operation operation(core_);
     if (!core_.keepSnapshot("calibrate-reset")) return WriteResult::Refused;
-    const ProgressScope progress(core_.progress, plannedSeconds());
+    const ProgressScope progress(core_.progress, plannedSeconds(core_));
     core_.setCountsTimer(false);
     core_.state.writing = true;
     core_.refreshControls();
@@ -72,7 +74,7 @@ bool CalibrationReset::resetStage(Stage stage, LoggedWrites& steps) {
     core_.setStatus(stage == Stage::Current
                         ? QStringLiteral("Stromabgleich DEFAULT durchführen")
                         : QStringLiteral("Spannungsabgleich DEFAULT durchführen"));
-    core_.link().Warten(StageAnnouncement);
+    core_.link().pause(StageAnnouncement);
     const Reply config = steps.exchange(request::readConfig(), "CONFIG");
     if (!steps.taken(config, QStringLiteral("CONFIG"))) return false;
     // Without the meter's answer, the bytes of the image read before are given back.
@@ -125,7 +127,7 @@ bool CalibrationReset::storeCalibration(LoggedWrites& steps) {
     core_.setStatus(QStringLiteral("Fehler abfragen"));
     core_.readError();
     core_.setStatus(QStringLiteral("System Reset"));
-    core_.link().send(request::coldStartReset());
+    core_.link().sendRestart(request::coldStartReset());
     return true;
 }
 

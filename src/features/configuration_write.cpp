@@ -5,12 +5,21 @@
 #include "session/operation.h"
 #include "session/status_texts.h"
 
-using protocol::FixedWaitTime;
-
 namespace {
 
 constexpr double WaitBeforeWriting = 1.0;
 constexpr double ShowCheckData = 3.0;
+
+// The pause before writing, each request, the store and the restart, and the
+// read after it.
+double plannedSeconds(const Session& core, const WritePlan& plan) {
+    const Link& link = core.link();
+    double seconds = link.plannedPause(WaitBeforeWriting) + core.readBackSeconds();
+    for (const QByteArray& frame :
+         plan.frames + QVector<QByteArray>{request::store(), request::resetAfterSupportPoints()})
+        seconds += link.plannedSeconds(frame);
+    return seconds;
+}
 
 }  // namespace
 
@@ -30,16 +39,13 @@ WriteResult ConfigurationWrite::KonfigurationSchreiben() {
     }
     Operation operation(core_);
     if (!core_.keepSnapshot("write-config")) return WriteResult::Refused;
-    // Each request waits its fixed second, and so do the store and the restart.
-    const ProgressScope progress(
-        core_.progress, WaitBeforeWriting + double(plan.frames.size() + 2) * FixedWaitTime +
-                            Session::readBackSeconds());
+    const ProgressScope progress(core_.progress, plannedSeconds(core_, plan));
     core_.display.setValue(QStringLiteral("AnzAnalog"), 0);
     core_.setCountsTimer(false);
     core_.state.writing = true;
     core_.refreshControls();
     core_.setStatus({startTexts::writing});
-    core_.link().Warten(WaitBeforeWriting);
+    core_.link().pause(WaitBeforeWriting);
     bool sent = core_.linkState.Verbunden;  // without a meter nothing is sent, nor restarted
     for (const QByteArray& frame : plan.frames)
         sent = sent && core_.ParameterSenden(frame);

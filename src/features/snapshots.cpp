@@ -135,11 +135,12 @@ WriteResult Snapshots::restoreRest(const QByteArray& image, int points) {
         imageFields::differing(imageFields::configuration() + imageFields::calibration(),
                                core_.linkState.EEPromInhalt.mid(1), image);
     if (!rest.isEmpty()) {
-        int bytes = 0;  // each written with its fixed second, as the store is
+        int bytes = 0;  // each written with its own request, as the store is
         for (const Field& f : rest)
             bytes += imageFields::length(f.kind);
         const ProgressScope progress(
-            core_.progress, (bytes + 1) * protocol::FixedWaitTime + Session::readBackSeconds());
+            core_.progress, (bytes + 1) * core_.link().plannedSeconds(request::eepromByte(0, 0)) +
+                                core_.readBackSeconds());
         core_.setCountsTimer(false);
         core_.state.writing = true;
         core_.refreshControls();
@@ -153,7 +154,7 @@ WriteResult Snapshots::restoreRest(const QByteArray& image, int points) {
         }
         answered = answered && steps.taken(steps.exchange(request::store(), "SAVE EEPROM"),
                                            QStringLiteral("SAVE EEPROM"));
-        if (answered) core_.link().send(request::coldStartReset());
+        if (answered) core_.link().sendRestart(request::coldStartReset());
         const bool read = answered && core_.readAfterRestart();
         core_.state.writing = false;
         core_.refreshControls();

@@ -209,26 +209,28 @@ WriteResult SupportPoints::writeSupportPoints() {
         core_.message(curveTexts::notRising(core_.language, marked), title(), Buttons::Ok,
                       Symbol::Warning);
     const QVector<curveTable::Point> asked = curveTable::points(entries);
-    // The table, the store and the restart wait their fixed second each; the
-    // image is read twice after the meter's initialisation.
-    const ProgressScope progress(core_.progress, WaitBeforeWriting + 3 * protocol::FixedWaitTime +
-                                                     WaitAfterReset + WaitForInitialisation +
-                                                     2 * Session::readBackSeconds());
+    const QByteArray frames[] = {request::supportPointTable(int(asked.size()), records(asked)),
+                                 request::store(), request::resetAfterSupportPoints()};
+    // The table, the store and the restart; the image is read twice after
+    // the meter's initialisation.
+    const Link& link = core_.link();
+    double planned = link.plannedPause(WaitBeforeWriting + WaitAfterReset + WaitForInitialisation) +
+                     2 * core_.readBackSeconds();
+    for (const QByteArray& frame : frames)
+        planned += link.plannedSeconds(frame);
+    const ProgressScope progress(core_.progress, planned);
     core_.state.writing = true;
     core_.refreshControls();
-    core_.link().Warten(WaitBeforeWriting);
+    core_.link().pause(WaitBeforeWriting);
     core_.setWaitCursor(true);
     core_.meter.StpAnzahl = int(asked.size());
     core_.setStatus(QStringLiteral("Bitte warten. Stützpunkte werden geschrieben."));
-    const QByteArray frames[] = {request::supportPointTable(core_.meter.StpAnzahl, records(asked)),
-                                 request::store(), request::resetAfterSupportPoints()};
     for (const QByteArray& frame : frames)
         if (!core_.sendRepeated(frame, Repeat::UntilAcknowledged, true).acknowledged())
             return endPointWrite(WriteResult::Failed);
     core_.TimStatus().on();
     core_.setStatus(QStringLiteral("Stützpunkte wurden geschrieben."));
-    core_.link().Warten(WaitAfterReset);
-    core_.link().Warten(WaitForInitialisation);
+    awaitInitialisation();
     core_.PruefeVerbindung();
     core_.TimStatus().off();
     core_.setWaitCursor(false);
@@ -237,6 +239,16 @@ WriteResult SupportPoints::writeSupportPoints() {
     core_.decodeAndShow();
     core_.discardEdits();
     return endPointWrite(core_.verdict(differences(core_.language, asked, core_.meter)));
+}
+
+// The old tool's fixed waits, or in fast mode asking until the meter answers.
+void SupportPoints::awaitInitialisation() {
+    if (core_.linkState.fast) {
+        core_.awaitRestart();
+        return;
+    }
+    core_.link().Warten(WaitAfterReset);
+    core_.link().Warten(WaitForInitialisation);
 }
 
 WriteResult SupportPoints::endPointWrite(WriteResult r) {

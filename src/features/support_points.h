@@ -33,6 +33,7 @@ private:
     void showPoint(int p);
     void fillPointBoxes(int p);
     void pointsChanged();
+    void awaitInitialisation();
     WriteResult endPointWrite(WriteResult r);
 
     Session& core_;

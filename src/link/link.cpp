@@ -7,6 +7,14 @@
 
 using namespace protocol;
 
+namespace {
+
+// What a fast exchange is planned to take beyond its bytes' wire time: the
+// meter applying the request.
+constexpr double PlannedAnswerTime = 0.05;
+
+}  // namespace
+
 Link::Link(Port& port, Clock& clock, LinkState& state)
     : port_(port), clock_(clock), state_(state) {}
 
@@ -40,6 +48,10 @@ void Link::Warten(double seconds) {
         clock_.now() + seconds, [] { return false; }, Events::All);
 }
 
+void Link::pause(double seconds) {
+    if (!state_.fast) Warten(seconds);
+}
+
 bool Link::waitForBytes(int count, double seconds, Events events, bool exact) {
     return waitUntil(
         clock_.now() + seconds,
@@ -54,11 +66,15 @@ void Link::discardInput() {
     port_.input();
 }
 
-// What arrived, by its first byte and its length.
 Reply Link::take(int length) {
     state_.Empfangspuffer = port_.input();
-    Reply r{ReplyKind::NoAnswer, state_.Empfangspuffer};
-    if (state_.cancelled)
+    return classify(state_.Empfangspuffer, length, state_.cancelled);
+}
+
+// What arrived, by its first byte and its length.
+Reply Link::classify(const QByteArray& bytes, int length, bool cancelled) {
+    Reply r{ReplyKind::NoAnswer, bytes};
+    if (cancelled)
         r.kind = ReplyKind::Cancelled;
     else if (r.bytes.isEmpty())
         r.kind = ReplyKind::NoAnswer;
@@ -114,9 +130,71 @@ bool Link::testConnection() {
 }
 
 Reply Link::exchangeFixed(const QByteArray& frame) {
+    if (state_.fast) return exchangeAnswered(frame);
     send(frame);
     Warten(FixedWaitTime);
     return take(0);
+}
+
+// Whatever is pending belongs to no request. The reply is whole at its
+// length, or at its first byte when that is a rejection; the fixed second
+// stays the bound.
+Reply Link::exchangeAnswered(const QByteArray& frame) {
+    discardInput();
+    send(frame);
+    const int length = frame.isEmpty() ? 1 : replyLength(quint8(frame[0]));
+    QByteArray got;
+    waitUntil(
+        clock_.now() + FixedWaitTime,
+        [&] {
+            got += port_.input();
+            return got.size() >= length || (!got.isEmpty() && quint8(got[0]) == NAK);
+        },
+        Events::All);
+    state_.Empfangspuffer = got;
+    return classify(got, 0, state_.cancelled);
+}
+
+double Link::plannedSeconds(const QByteArray& frame) const {
+    if (!state_.fast) return FixedWaitTime;
+    const int length = frame.isEmpty() ? 1 : replyLength(quint8(frame[0]));
+    return (frame.size() + length) * ByteTime + PlannedAnswerTime;
+}
+
+void Link::sendRestart(const QByteArray& frame) {
+    if (state_.fast)
+        exchangeAnswered(frame);
+    else
+        send(frame);
+}
+
+bool Link::askUntilBack(double seconds) {
+    const double deadline = clock_.now() + seconds;
+    while (!state_.cancelled) {
+        discardInput();
+        send(request::connectionTest());
+        const double next = std::min(clock_.now() + AskInterval, deadline);
+        if (waitUntil(
+                next, [this] { return port_.inBufferCount() > 0; }, Events::All)) {
+            awaitQuiet();
+            discardInput();
+            return true;
+        }
+        if (clock_.now() >= deadline) break;
+    }
+    return false;
+}
+
+// A meter that kept the asks sent while it restarted answers them all at
+// once, close behind each other.
+void Link::awaitQuiet() {
+    int seen = -1;
+    while (!state_.cancelled && port_.inBufferCount() != seen) {
+        seen = port_.inBufferCount();
+        waitUntil(
+            clock_.now() + ImageTrailingGap, [&] { return port_.inBufferCount() != seen; },
+            Events::All);
+    }
 }
 
 Reply Link::exchangeRepeated(const QByteArray& frame, Repeat repeat, bool discard) {

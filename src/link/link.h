@@ -24,6 +24,10 @@ public:
     void send(const QByteArray& frame);
     // A pause that keeps the window responsive.
     void Warten(double seconds);
+    // A pause that only gives the meter time; in fast mode the tool waits
+    // for the meter's answers instead, so it is skipped.
+    void pause(double seconds);
+    double plannedPause(double seconds) const { return state_.fast ? 0.0 : seconds; }
     // Waits until exactly (or at least) `count` bytes are buffered or `seconds` have passed.
     bool waitForBytes(int count, double seconds, Events events, bool exact = true);
 
@@ -34,8 +38,20 @@ public:
     // The same for the counted exchanges, whose waits let no user input through:
     // NAKs are counted in Fehlversuche and a DLE clears the count.
     Reply exchange(const QByteArray& frame, int length, double seconds);
-    // Sends `frame` and takes what arrived after the fixed second.
+    // Sends `frame` and takes what arrived after the fixed second; in fast
+    // mode, as soon as the reply is whole, but never later than that.
     Reply exchangeFixed(const QByteArray& frame);
+    // The seconds an exchangeFixed of `frame` is planned to take.
+    double plannedSeconds(const QByteArray& frame) const;
+    // Sends a reset after which the meter restarts. In fast mode its
+    // acknowledgement is awaited, so that it is not taken for the restarted
+    // meter's first answer.
+    void sendRestart(const QByteArray& frame);
+    // Fast mode: asks with 00 00 every AskInterval until the restarted meter
+    // answers or `seconds` have passed; its late answers are dropped.
+    bool askUntilBack(double seconds);
+    // Takes what arrived as the reply to a request answered by `length` bytes.
+    Reply collect(int length) { return take(length); }
     // The fixed-delay exchange, repeated as `repeat` says, at most
     // MaxSendAttempts times; `discard` empties the receive buffer before each try.
     Reply exchangeRepeated(const QByteArray& frame, Repeat repeat, bool discard = false);
@@ -50,6 +66,9 @@ public:
 
 private:
     Reply take(int length);
+    static Reply classify(const QByteArray& bytes, int length, bool cancelled);
+    Reply exchangeAnswered(const QByteArray& frame);
+    void awaitQuiet();
     void awaitLastByte(int wireBytes, double deadline, Events events);
     // Waits until `done` holds, the deadline passes or the program ends.
     bool waitUntil(double deadline, const std::function<bool()>& done, Events events);

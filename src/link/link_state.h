@@ -11,4 +11,6 @@ struct LinkState {
     bool Verbunden = false;
     int Fehlversuche = 0;    // consecutive NAKs and short EEPROM replies
     bool cancelled = false;  // the program is ending: nothing is sent, no wait waits
+    // Writes wait for the meter's answer instead of the fixed waits (opt-in).
+    bool fast = false;
 };

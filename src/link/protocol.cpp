@@ -29,4 +29,19 @@ int frameLength(quint8 command) {
     }
 }
 
+int replyLength(quint8 command) {
+    switch (command) {
+        case Counts:
+            return CountsReplyLength;
+        case EepromRequest:
+            return EepromReplyLength;
+        case ReadConfig:
+            return ConfigReplyLength;
+        case ErrorStatus:
+            return ErrorReplyLength;
+        default:
+            return 1;
+    }
+}
+
 }  // namespace protocol

@@ -50,6 +50,10 @@ constexpr double WaitCounts = 0.5;
 constexpr double WaitStatus = 2.0;
 constexpr double FixedWaitTime = 1.0;
 constexpr double PauseBeforeEepromRetry = 1.0;
+// A meter restarting after a store answers within this; in fast mode the
+// tool asks for it this often meanwhile.
+constexpr double WaitForRestart = 40.0;
+constexpr double AskInterval = 0.5;
 // The meter's line: 9600 baud, a start bit, 8 data bits and a stop bit.
 constexpr int BaudRate = 9600;
 constexpr double ByteTime = 10.0 / BaudRate;
@@ -60,6 +64,9 @@ constexpr double ImageTrailingGap = 4 * ByteTime;
 
 // Length of a request frame including its checksum, or 0 for an unknown code.
 int frameLength(quint8 command);
+// Length of the meter's accepting reply to a request, DLE included; a
+// rejection is the single NAK.
+int replyLength(quint8 command);
 
 // Sub-codes k of the parameter writes 08, 09 and 0A.
 namespace byteparam {

@@ -77,6 +77,27 @@ void Session::coldStart() {
     setWaitCursor(false);
 }
 
+// A meter that needs a cold start answers with a single byte. The fixed
+// second tells; in fast mode the whole image tells sooner.
+void Session::awaitFirstReply() {
+    if (linkState.fast)
+        link_.waitForBytes(protocol::EepromReplyLength, protocol::FixedWaitTime, Events::All,
+                           false);
+    else
+        link_.Warten(protocol::FixedWaitTime);
+}
+
+// In fast mode a whole image answering the first request is kept instead
+// of being asked for again.
+bool Session::keepFirstImage() {
+    if (!linkState.fast || port_.inBufferCount() != protocol::EepromReplyLength) return false;
+    const Reply r = aligned(link_.collect(protocol::EepromReplyLength));
+    if (r.kind != ReplyKind::Acknowledged) return false;
+    linkState.EEPromInhalt = r.bytes;
+    linkState.Fehlversuche = 0;
+    return true;
+}
+
 void Session::initialised() {
     timStatus_->off();
     link_.discardInput();
@@ -144,15 +165,18 @@ void Session::PruefeVerbindung() {
     step([&] {
         waitForFirstByte();
         timStatus_->off();
-        link_.Warten(protocol::FixedWaitTime);
+        awaitFirstReply();
     });
+    bool read = false;
     step([&] {
-        if (port_.inBufferCount() == 1) coldStart();
+        if (port_.inBufferCount() == 1)
+            coldStart();
+        else
+            read = keepFirstImage();
     });
     step([&] { initialised(); });
     if (ending()) return;
-    bool read = false;
-    step([&] { read = EEPromLesen(); });
+    if (!read) step([&] { read = EEPromLesen(); });
     // The meter that did not deliver its image has already been reported.
     if (!read) return;
     step([&] { decodeAndShow(); });

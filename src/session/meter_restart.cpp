@@ -4,13 +4,35 @@
 
 namespace {
 
-constexpr double WaitForRestart = 40.0;  // a meter restarting after a store answers within this
 constexpr double ReplyRest = 1.0;
 
 }  // namespace
 
-double Session::readBackSeconds() {
-    return protocol::FixedWaitTime + protocol::EepromReplyLength * protocol::ByteTime;
+// The connection check after a restart: in fast mode the image answering
+// its first request is kept.
+double Session::readBackSeconds() const {
+    const double image = protocol::EepromReplyLength * protocol::ByteTime;
+    return linkState.fast ? image : protocol::FixedWaitTime + image;
+}
+
+// A counts request is answered only once the meter is back.
+void Session::waitForCounts() {
+    link_.send(request::counts(false));
+    progress.setRestarting(true);
+    const bool back = link_.waitForBytes(1, protocol::WaitForRestart, Events::All, false);
+    progress.setRestarting(false);
+    if (back) {
+        // The rest of that reply must not be taken for the answer to the check.
+        link_.waitForBytes(protocol::CountsReplyLength, ReplyRest, Events::All, false);
+        link_.discardInput();
+    }
+}
+
+bool Session::awaitRestart() {
+    progress.setRestarting(true);
+    const bool back = link_.askUntilBack(protocol::WaitForRestart);
+    progress.setRestarting(false);
+    return back;
 }
 
 // Waits for the restarting meter, bounded, then reads and shows it as the
@@ -21,15 +43,10 @@ bool Session::readAfterRestart() {
     linkState.EEPromInhalt.clear();
     state.Initialisierung = 1;
     timStatus_->on();
-    link_.send(request::counts(false));  // answered only once the meter is back
-    progress.setRestarting(true);
-    const bool back = link_.waitForBytes(1, WaitForRestart, Events::All, false);
-    progress.setRestarting(false);
-    if (back) {
-        // The rest of that reply must not be taken for the answer to the check.
-        link_.waitForBytes(protocol::CountsReplyLength, ReplyRest, Events::All, false);
-        link_.discardInput();
-    }
+    if (linkState.fast)
+        awaitRestart();
+    else
+        waitForCounts();
     PruefeVerbindung();
     state.Initialisierung = 0;
     timStatus_->off();

@@ -57,6 +57,7 @@ public:
     Port& port() { return port_; }
     QVector<NumberedPort>& ports() { return ports_; }
     Link& link() { return link_; }
+    const Link& link() const { return link_; }
     Clock& clock() { return clock_; }
     Timer& TimCheckVerb() { return *timCheckVerb_; }
     Timer& TimCounts() { return *timCounts_; }
@@ -85,8 +86,10 @@ public:
     void decodeAndShow();
     void readMeterAgain();
     bool readAfterRestart();  // waits for the meter after a restart and reads it again
+    // Fast mode: asks for the restarting meter until it answers, bounded.
+    bool awaitRestart();
     // The seconds the connection check takes to read a meter that is there.
-    static double readBackSeconds();
+    double readBackSeconds() const;
     void readError();
     void setCountsTimer(bool on);
     // The meter's table as last read, beside the one being edited.
@@ -158,6 +161,9 @@ private:
     bool connectionTest();
     void coldStart();
     bool waitForFirstByte();
+    void waitForCounts();
+    void awaitFirstReply();
+    bool keepFirstImage();
     void initialised();
     void finishStartUp();
     void withoutMeter();
