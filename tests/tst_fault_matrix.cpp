@@ -197,6 +197,16 @@ std::map<QString, Action> windowAndConsoleOperations() {
         return record(r);
     };
     all["log"] = log;
+    // Fast writes, against a meter that drops what arrives while it is busy.
+    for (const char* name : {"write-config", "curve write", "calibration reset"}) {
+        Action fast = all.at(name);
+        fast.prepare = [setUp = fast.prepare](Rig& r) {
+            r.b.session.linkState.fast = true;
+            r.b.sim.line.whileBusy = WhileBusy::Drop;
+            setUp(r);
+        };
+        all[QString::fromLatin1(name) + QStringLiteral(" fast")] = fast;
+    }
     return all;
 }
 
@@ -269,6 +279,9 @@ private slots:
         rows("write-config",        {Ok,      Refused, Refused, Refused, Refused, Refused, Ok,      Refused});
         rows("log",                 {Ok,      GoesOn,  GoesOn,  GoesOn,  GoesOn,  GoesOn,  GoesOn,  GoesOn});
         rows("read",                {Ok,      Refused, Refused, Refused, Refused, Refused, Ok,      Ok});
+        rows("write-config fast",   {Ok,      Refused, Refused, Refused, Refused, Refused, Ok,      Refused});
+        rows("curve write fast",    {Ok,      Refused, Refused, Refused, Refused, Refused, Ok,      GoesOn});
+        rows("calibration reset fast", {Ok,   Refused, Refused, Refused, Refused, Refused, Ok,      Refused});
         // Three times in a row, after a start-up that met the fault.
         row("port frame OK", "none",    Ok,      3);
         row("port frame OK", "silence", Refused, 3);

@@ -12,6 +12,9 @@ namespace {
 // What a fast exchange is planned to take beyond its bytes' wire time: the
 // meter applying the request.
 constexpr double PlannedAnswerTime = 0.05;
+// How much later than the request before an answer may come through the
+// line and a device server's network.
+constexpr double AnswerJitter = 0.05;
 
 }  // namespace
 
@@ -144,14 +147,16 @@ Reply Link::exchangeAnswered(const QByteArray& frame) {
     send(frame);
     const int length = frame.isEmpty() ? 1 : replyLength(quint8(frame[0]));
     QByteArray got;
+    const double sent = clock_.now();
     waitUntil(
-        clock_.now() + FixedWaitTime,
+        sent + FixedWaitTime,
         [&] {
             got += port_.input();
             return got.size() >= length || (!got.isEmpty() && quint8(got[0]) == NAK);
         },
         Events::All);
     state_.Empfangspuffer = got;
+    if (!got.isEmpty()) state_.answerLag = clock_.now() - sent;
     return classify(got, 0, state_.cancelled);
 }
 
@@ -172,29 +177,20 @@ bool Link::askUntilBack(double seconds) {
     const double deadline = clock_.now() + seconds;
     while (!state_.cancelled) {
         discardInput();
+        const double asked = clock_.now();
         send(request::connectionTest());
-        const double next = std::min(clock_.now() + AskInterval, deadline);
-        if (waitUntil(
-                next, [this] { return port_.inBufferCount() > 0; }, Events::All)) {
-            awaitQuiet();
+        const double next = std::min(asked + AskInterval, deadline);
+        if (waitUntil(next, [this] { return port_.inBufferCount() > 0; }, Events::All)) {
+            // The answer may be to an earlier ask, or one of many the meter kept
+            // while it restarted. The asks still under way are answered by the
+            // time the meter took for the request before.
+            Warten(asked + state_.answerLag + AnswerJitter - clock_.now());
             discardInput();
             return true;
         }
         if (clock_.now() >= deadline) break;
     }
     return false;
-}
-
-// A meter that kept the asks sent while it restarted answers them all at
-// once, close behind each other.
-void Link::awaitQuiet() {
-    int seen = -1;
-    while (!state_.cancelled && port_.inBufferCount() != seen) {
-        seen = port_.inBufferCount();
-        waitUntil(
-            clock_.now() + ImageTrailingGap, [&] { return port_.inBufferCount() != seen; },
-            Events::All);
-    }
 }
 
 Reply Link::exchangeRepeated(const QByteArray& frame, Repeat repeat, bool discard) {

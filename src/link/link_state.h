@@ -13,4 +13,5 @@ struct LinkState {
     bool cancelled = false;  // the program is ending: nothing is sent, no wait waits
     // Writes wait for the meter's answer instead of the fixed waits (opt-in).
     bool fast = false;
+    double answerLag = 0;  // seconds from the last fast request to its whole reply
 };
