@@ -11,7 +11,7 @@ namespace {
 
 // What a fast exchange is planned to take beyond its bytes' wire time: the
 // meter applying the request.
-constexpr double PlannedAnswerTime = 0.05;
+constexpr double PlannedAnswerTime = 0.025;
 // How much later than the request before an answer may come through the
 // line and a device server's network.
 constexpr double AnswerJitter = 0.05;
