@@ -8,9 +8,10 @@
 
 namespace {
 
-// The simulated meter on a terminal with ser2net in front of it.
+// The simulated meter on a terminal with ser2net in front of it; it drops
+// requests that arrive while it is busy.
 struct MeterBehindServer {
-    SimProcess sim;
+    SimProcess sim{{"--drop-while-busy", "--restart", "0.3"}};
     DeviceServer server{sim.path()};
     QString url(const QString& kind) const {
         return kind == QLatin1String("raw") ? server.rawUrl() : server.rfc2217Url();
@@ -30,9 +31,9 @@ int records(const QString& file) {
 }  // namespace
 
 // Given a meter behind the serial device server ser2net, raw or with Telnet
-// COM-port control, orbis-cli reads it and polls it through the URL of the
-// server's port; the image's 0xFF bytes cross unchanged, and a server that
-// goes away is a broken link.
+// COM-port control, orbis-cli reads it, polls it and writes it fast through
+// the URL of the server's port; the image's 0xFF bytes cross unchanged, and
+// a server that goes away is a broken link.
 class TstDeviceServer : public QObject {
     Q_OBJECT
 
@@ -52,6 +53,23 @@ private slots:
             runCli({"log", m.url(kind), base, "--interval", "0.1", "--records", "5"});
         QCOMPARE(l.code, 0);
         QCOMPARE(records(base + ".1"), 5);
+    }
+
+    // A fast write through the server: the image read before and after it holds
+    // 0xFF bytes, and the meter holds the file.
+    void a_configuration_is_written_fast_data() { bothKinds(); }
+    void a_configuration_is_written_fast() {
+        QFETCH(QString, kind);
+        MeterBehindServer m;
+        QVERIFY2(m.server.fault().isEmpty(), qPrintable(m.server.fault()));
+        QTemporaryDir folder;
+        const QString file = folder.filePath("m.use"), after = folder.filePath("after.use");
+        QVERIFY(savedWithCreep(m.url(kind), file, "0.75"));
+        const CliResult w =
+            runCli({"write-config", m.url(kind), file, "--fast", "--folder", folder.path()});
+        QVERIFY2(w.code == 0, qPrintable(w.fault));
+        QCOMPARE(runCli({"save-config", m.url(kind), after}).code, 0);
+        QCOMPARE(creepOf(after), QByteArray("0.75"));
     }
 
     void a_server_that_goes_away_breaks_the_link() {

@@ -35,6 +35,25 @@ private slots:
         for (const QJsonValue& m : meters)
             QCOMPARE(m["result"].toString(), QStringLiteral("refused"));
     }
+
+    // Fast, against meters that drop what arrives while they are busy: each
+    // holds the file afterwards.
+    void a_fast_fleet_write_leaves_every_meter_holding_the_file() {
+        const QStringList quick{"--drop-while-busy", "--restart", "0.3"};
+        SimProcess first(quick), second(quick);
+        QTemporaryDir folder;
+        const QString file = folder.filePath("m.use"), after = folder.filePath("after.use");
+        QVERIFY(savedWithCreep(first.path(), file, "0.75"));
+        const CliResult w = runCli({"fleet", "write-config", file, first.path(), second.path(),
+                                    "--fast", "--json", "--folder", folder.path()});
+        QCOMPARE(w.code, 0);
+        for (const QJsonValue& m : QJsonDocument::fromJson(w.out.toUtf8()).array())
+            QCOMPARE(m["result"].toString(), QStringLiteral("written"));
+        for (const SimProcess* meter : {&first, &second}) {
+            QCOMPARE(runCli({"save-config", meter->path(), after}).code, 0);
+            QCOMPARE(creepOf(after), QByteArray("0.75"));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TstFleet)
