@@ -25,4 +25,5 @@ offered /dev/null read /dev/nu
 offered de report --language d
 offered write-curve fleet write-cu
 offered --json fleet read 1 --j
+offered --fast write-config 1 --f
 exit $failed
