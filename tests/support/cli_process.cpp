@@ -25,7 +25,3 @@ bool savedWithCreep(const QString& port, const QString& file, const QByteArray& 
     writeFile(file, lines.join('\n'));
     return true;
 }
-
-QByteArray creepOf(const QString& file) {
-    return readFile(file).split('\n').value(CreepLine).trimmed();
-}

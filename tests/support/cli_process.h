@@ -15,5 +15,3 @@ CliResult runCli(const QStringList& args);
 // Saves the configuration of the meter on `port` into `file` and sets its
 // creep flow line to `creep`; false when the meter could not be read.
 bool savedWithCreep(const QString& port, const QString& file, const QByteArray& creep);
-// The creep flow line of a saved configuration file.
-QByteArray creepOf(const QString& file);
