@@ -127,7 +127,7 @@ bool CalibrationReset::storeCalibration(LoggedWrites& steps) {
     core_.setStatus(QStringLiteral("Fehler abfragen"));
     core_.readError();
     core_.setStatus(QStringLiteral("System Reset"));
-    core_.link().sendRestart(request::coldStartReset());
+    core_.link().send(request::coldStartReset());
     return true;
 }
 

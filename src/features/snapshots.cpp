@@ -154,7 +154,7 @@ WriteResult Snapshots::restoreRest(const QByteArray& image, int points) {
         }
         answered = answered && steps.taken(steps.exchange(request::store(), "SAVE EEPROM"),
                                            QStringLiteral("SAVE EEPROM"));
-        if (answered) core_.link().sendRestart(request::coldStartReset());
+        if (answered) core_.link().send(request::coldStartReset());
         const bool read = answered && core_.readAfterRestart();
         core_.state.writing = false;
         core_.refreshControls();

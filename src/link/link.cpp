@@ -166,13 +166,6 @@ double Link::plannedSeconds(const QByteArray& frame) const {
     return (frame.size() + length) * ByteTime + PlannedAnswerTime;
 }
 
-void Link::sendRestart(const QByteArray& frame) {
-    if (state_.fast)
-        exchangeAnswered(frame);
-    else
-        send(frame);
-}
-
 bool Link::askUntilBack(double seconds) {
     const double deadline = clock_.now() + seconds;
     while (!state_.cancelled) {

@@ -43,10 +43,6 @@ public:
     Reply exchangeFixed(const QByteArray& frame);
     // The seconds an exchangeFixed of `frame` is planned to take.
     double plannedSeconds(const QByteArray& frame) const;
-    // Sends a reset after which the meter restarts. In fast mode its
-    // acknowledgement is awaited, so that it is not taken for the restarted
-    // meter's first answer.
-    void sendRestart(const QByteArray& frame);
     // Fast mode: asks with 00 00 every AskInterval until the restarted meter
     // answers or `seconds` have passed; its late answers are dropped.
     bool askUntilBack(double seconds);
