@@ -74,6 +74,15 @@ private slots:
                  restart < protocol::WaitForRestart);
     }
 
+    // A byte left over from an earlier exchange is not taken for the answer
+    // to the first request, which would send the next one too early.
+    void a_byte_pending_before_a_request_is_no_answer_to_it() {
+        FastBench f(true);
+        f.b.sim.port.deliver(QByteArray(1, char(protocol::DLE)));
+        QCOMPARE(f.b.features.write.KonfigurationSchreiben(), Result::Written);
+        QVERIFY(f.holdsNewCreep());
+    }
+
     // A request the meter acknowledges late is waited for up to the fixed
     // second, fast or not; an acknowledgement later than that is none.
     void a_request_waits_for_its_acknowledgement_at_most_the_fixed_second_data() {
