@@ -6,6 +6,8 @@
 #include "session/status_texts.h"
 #include "support/bench.h"
 
+Q_DECLARE_METATYPE(WhileBusy)
+
 namespace {
 
 using Result = WriteResult;
@@ -47,17 +49,23 @@ class TstFastWrites : public QObject {
 private slots:
     void the_restarted_meter_is_asked_for_until_it_answers_data() {
         QTest::addColumn<double>("restart");  // seconds the meter is silent after the reset
+        QTest::addColumn<WhileBusy>("whileBusy");
         QTest::addColumn<Result>("result");
         QTest::addColumn<int>("asks");  // and the connection check's own test after them
-        QTest::newRow("back after 1 s") << 1.0 << Result::Written << 4;
-        QTest::newRow("back after 12.2 s") << 12.2 << Result::Written << 27;
+        QTest::newRow("back after 1 s") << 1.0 << WhileBusy::Drop << Result::Written << 4;
+        QTest::newRow("back after 12.2 s") << 12.2 << WhileBusy::Drop << Result::Written << 27;
+        // Answers to every ask at once, the last one's among them.
+        QTest::newRow("back after 2.2 s, keeping the asks")
+            << 2.2 << WhileBusy::Queue << Result::Written << 6;
         // Without a meter to read, the write cannot be said to hold or not.
-        QTest::newRow("never back") << 1000.0 << Result::Differs << 81;
+        QTest::newRow("never back") << 1000.0 << WhileBusy::Drop << Result::Differs << 81;
     }
     void the_restarted_meter_is_asked_for_until_it_answers() {
         QFETCH(double, restart);
+        QFETCH(WhileBusy, whileBusy);
         FastBench f(true);
         f.b.sim.line.restartTime = restart;
+        f.b.sim.line.whileBusy = whileBusy;
         QTEST(f.b.features.write.KonfigurationSchreiben(), "result");
         const QStringList sent = f.b.commands(f.sent);
         const int reset = int(sent.indexOf("02 01"));

@@ -173,17 +173,25 @@ bool Link::askUntilBack(double seconds) {
         const double asked = clock_.now();
         send(request::connectionTest());
         const double next = std::min(asked + AskInterval, deadline);
-        if (waitUntil(next, [this] { return port_.inBufferCount() > 0; }, Events::All)) {
+        if (waitUntil(
+                next, [this] { return port_.inBufferCount() > 0; }, Events::All)) {
             // The answer may be to an earlier ask, or one of many the meter kept
-            // while it restarted. The asks still under way are answered by the
-            // time the meter took for the request before.
-            Warten(asked + state_.answerLag + AnswerJitter - clock_.now());
-            discardInput();
+            // while it restarted; the last ask is answered by the time the
+            // meter took for the request before.
+            awaitSilence(asked + state_.answerLag + AnswerJitter);
             return true;
         }
         if (clock_.now() >= deadline) break;
     }
     return false;
+}
+
+// Drops what arrives until `due` and until nothing has come for a while.
+void Link::awaitSilence(double due) {
+    const auto arrived = [this] { return port_.inBufferCount() > 0; };
+    do
+        discardInput();
+    while (waitUntil(std::max(due, clock_.now() + AnswerJitter), arrived, Events::All));
 }
 
 Reply Link::exchangeRepeated(const QByteArray& frame, Repeat repeat, bool discard) {

@@ -64,6 +64,7 @@ private:
     Reply take(int length);
     static Reply classify(const QByteArray& bytes, int length, bool cancelled);
     Reply exchangeAnswered(const QByteArray& frame);
+    void awaitSilence(double due);
     void awaitLastByte(int wireBytes, double deadline, Events events);
     // Waits until `done` holds, the deadline passes or the program ends.
     bool waitUntil(double deadline, const std::function<bool()>& done, Events events);
