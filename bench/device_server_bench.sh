@@ -9,13 +9,10 @@
 #   [CHARDELAY=true] bench/device_server_bench.sh [BUILD_DIR]   BUILD_DIR defaults to build
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build="${1:-build}"
-scratch=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$scratch"' EXIT
+source bench/simulators.sh
 
-"$build/sim/orbis-sim" --latency 0 >"$scratch/sim" &
-for _ in $(seq 50); do [ -s "$scratch/sim" ] && break; sleep 0.1; done
-pty=$(head -n 1 "$scratch/sim")
+start_sim --latency 0
+pty=$sim_port
 cat >"$scratch/ser2net.yaml" <<YAML
 %YAML 1.1
 ---
@@ -35,6 +32,9 @@ YAML
 ser2net -n -c "$scratch/ser2net.yaml" -P "$scratch/ser2net.pid" &
 sleep 1
 for port in "$pty" socket://127.0.0.1:47611 rfc2217://127.0.0.1:47612; do
+    # Both accepters share the terminal: ser2net turns a connection away while
+    # it still holds the terminal for the one before.
+    sleep 1
     echo "== $port"
     "$build/bench/bench_link" "$port"
 done

@@ -6,15 +6,11 @@
 #   bench/fast_bench.sh [BUILD_DIR [SIM_OPTION...]]   BUILD_DIR defaults to build
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build="${1:-build}"
+source bench/simulators.sh
 shift || true
-cli="$build/src/orbis-cli"
-scratch=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$scratch"' EXIT
 
-"$build/sim/orbis-sim" "$@" >"$scratch/sim" &
-for _ in $(seq 50); do [ -s "$scratch/sim" ] && break; sleep 0.1; done
-port=$(head -n 1 "$scratch/sim")
+start_sim "$@"
+port=$sim_port
 "$cli" save-config "$port" "$scratch/m.use" --folder "$scratch" 2>/dev/null
 sed -i '6s/.*/ 0.75\r/' "$scratch/m.use"  # the creep flow
 "$cli" read-curve "$port" "$scratch/curve.csv" --folder "$scratch" 2>/dev/null

@@ -6,17 +6,13 @@
 #   the options go to the fleet command (--fast)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build="${1:-build}"
+source bench/simulators.sh
 shift || true
-cli="$build/src/orbis-cli"
-scratch=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$scratch"' EXIT
 
 ports=()
-for i in $(seq 8); do
-    "$build/sim/orbis-sim" >"$scratch/sim$i" &
-    for _ in $(seq 50); do [ -s "$scratch/sim$i" ] && break; sleep 0.1; done
-    ports+=("$(head -n 1 "$scratch/sim$i")")
+for _ in $(seq 8); do
+    start_sim
+    ports+=("$sim_port")
 done
 "$cli" save-config "${ports[0]}" "$scratch/m.use" --folder "$scratch" 2>/dev/null
 sed -i '5s/.*/ 120\r/' "$scratch/m.use"  # the full scale
