@@ -32,7 +32,7 @@ double cpuShareOver(double seconds) {
     const double cpu0 = cpuSeconds();
     QElapsedTimer wall;
     wall.start();
-    runFor(seconds, [] { return false; });
+    idleFor(seconds);
     return (cpuSeconds() - cpu0) / (double(wall.nsecsElapsed()) / 1e9);
 }
 
@@ -53,7 +53,7 @@ QString measure(const Scenario& c) {
     s.connectMeter();
     if (c.vanishWhilePolling) {
         runFor(ReportWithin, [&] { return s.state.meterRead; });
-        runFor(2.0, [] { return false; });
+        idleFor(2.0);
         sim.kill();
         sim.waitForFinished();
     }

@@ -49,7 +49,7 @@ void measureLogging(App& tool, const QString& folder, CountingPort& port, QTextS
     const double cpu0 = cpuSeconds();
     QElapsedTimer duration;
     duration.start();
-    runFor(LogSeconds, [] { return false; });
+    idleFor(LogSeconds);
     const double seconds = double(duration.nsecsElapsed()) / 1e9;
     const int records = recording.measurementLog().MdSaetze() - records0;
     out << QStringLiteral(
@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
     const double cpu0 = cpuSeconds();
     QElapsedTimer duration;
     duration.start();
-    runFor(PollSeconds, [] { return false; });
+    idleFor(PollSeconds);
     const double seconds = double(duration.nsecsElapsed()) / 1e9;
     const double cycles = (port.amount(protocol::Counts) - counts0) / seconds;
     const double limit = liveCycleLimit();

@@ -35,6 +35,14 @@ inline void runFor(double s, const std::function<bool()>& done) {
     loop.exec();
 }
 
+// Runs the event loop for `s` seconds without looking at anything, so that
+// the CPU time measured meanwhile is the tool's own.
+inline void idleFor(double s) {
+    QEventLoop loop;
+    QTimer::singleShot(int(s * 1000), &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 // Starts the simulated meter, steady at 75 kg/h without latency, linked as
 // port 1 in the folder `ports`; false when it did not come up.
 inline bool startLinkedSimulator(QProcess& sim, const QString& ports) {

@@ -76,12 +76,12 @@ void stop(QProcess& p) {
 QString measure(const QProcess& tool, const PtyRelay& relay, QTextStream& out) {
     runFor(StartWithin, [&] { return relay.counted() > 0; });
     if (relay.counted() == 0) return QStringLiteral("the window did not poll the meter");
-    runFor(Settle, [] { return false; });
+    idleFor(Settle);
     const int counts0 = relay.counted();
     const Usage before = usageOf(tool.processId());
     QElapsedTimer wall;
     wall.start();
-    runFor(PollSeconds, [] { return false; });
+    idleFor(PollSeconds);
     const double seconds = double(wall.nsecsElapsed()) / 1e9;
     const Usage after = usageOf(tool.processId());
     if (before.cpuSeconds < 0 || after.cpuSeconds < 0)

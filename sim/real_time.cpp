@@ -1,25 +1,17 @@
 #include "sim/real_time.h"
 
-#include <cmath>
-
-RealTime::RealTime() {
-    clock_.start();
-    timer_.setSingleShot(true);
-    timer_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { runDue(); });
-}
+RealTime::RealTime() : origin_(SystemTimer::now()), timer_([this] { runDue(); }) {}
 
 double RealTime::now() const {
-    return double(clock_.nsecsElapsed()) / 1e9;
+    return SystemTimer::now() - origin_;
 }
 
 void RealTime::schedule(double when, std::function<void()> task) {
-    agenda_.emplace(std::make_pair(when, sequence_++), std::move(task));
-    arm();
+    const auto added = agenda_.emplace(std::make_pair(when, sequence_++), std::move(task)).first;
+    if (added == agenda_.begin()) arm();
 }
 
 void RealTime::runDue() {
-    // Timers count whole milliseconds; an event less than half of one away is due now.
     while (!agenda_.empty() && agenda_.begin()->first.first <= now() + Tolerance) {
         auto task = std::move(agenda_.begin()->second);
         agenda_.erase(agenda_.begin());
@@ -29,10 +21,8 @@ void RealTime::runDue() {
 }
 
 void RealTime::arm() {
-    if (agenda_.empty()) {
+    if (agenda_.empty())
         timer_.stop();
-        return;
-    }
-    const double rest = agenda_.begin()->first.first - now();
-    timer_.start(rest <= Tolerance ? 0 : int(std::lround(rest * 1000.0)));
+    else
+        timer_.expireAt(origin_ + agenda_.begin()->first.first);
 }

@@ -1,11 +1,13 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
+#include <memory>
 
 #include "link/steady_clock.h"
 
 // The production clock waits on real time without spinning and wakes early
-// when told that data arrived.
+// when told that data arrived; its timers behave as the window's timers do.
 class TstSteadyClock : public QObject {
     Q_OBJECT
 
@@ -60,6 +62,76 @@ private slots:
         QVERIFY(clock.waitUntil(
             start + 10.0, [&] { return outer; }, Events::All));
         QVERIFY(clock.now() - start < 5.0);
+    }
+
+    void an_outer_wait_still_ends_at_its_deadline_after_an_inner_one_ended() {
+        SteadyClock clock;
+        bool innerMet = false;
+        QTimer::singleShot(5, [&] {
+            clock.waitUntil(
+                clock.now() + 10.0, [&] { return innerMet; }, Events::All);
+        });
+        QTimer::singleShot(15, [&] {
+            innerMet = true;
+            clock.wake();
+        });
+        const double start = clock.now();
+        QVERIFY(!clock.waitUntil(
+            start + 0.05, [] { return false; }, Events::All));
+        const double waited = clock.now() - start;
+        QVERIFY(waited >= 0.05);
+        QVERIFY(waited < 5.0);
+    }
+
+    void a_timer_calls_its_handler_every_interval_until_switched_off() {
+        SteadyClock clock;
+        int calls = 0;
+        auto timer = clock.timer([&] {
+            ++calls;
+            clock.wake();
+        });
+        timer->setIntervalMs(10);
+        timer->on();
+        QVERIFY(timer->active());
+        clock.waitUntil(
+            clock.now() + 10.0, [&] { return calls >= 3; }, Events::All);
+        timer->off();
+        QVERIFY(!timer->active());
+        const int seen = calls;
+        clock.waitUntil(
+            clock.now() + 0.05, [] { return false; }, Events::All);
+        QCOMPARE(calls, seen);
+    }
+
+    void a_timer_is_not_entered_again_while_its_handler_waits() {
+        SteadyClock clock;
+        int depth = 0, deepest = 0, calls = 0;
+        std::unique_ptr<Timer> timer = clock.timer([&] {
+            ++calls;
+            deepest = std::max(deepest, ++depth);
+            clock.waitUntil(
+                clock.now() + 0.05, [] { return false; }, Events::All);
+            --depth;
+            clock.wake();
+        });
+        timer->setIntervalMs(5);
+        timer->on();
+        clock.waitUntil(
+            clock.now() + 10.0, [&] { return calls >= 2; }, Events::All);
+        QCOMPARE(deepest, 1);
+    }
+
+    void a_timer_may_be_deleted_by_its_own_handler() {
+        SteadyClock clock;
+        std::unique_ptr<Timer> timer;
+        timer = clock.timer([&] {
+            timer.reset();
+            clock.wake();
+        });
+        timer->setIntervalMs(5);
+        timer->on();
+        QVERIFY(clock.waitUntil(
+            clock.now() + 10.0, [&] { return !timer; }, Events::All));
     }
 };
 

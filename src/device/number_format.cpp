@@ -8,9 +8,19 @@
 namespace numberFormat {
 namespace {
 
-// Swaps the C decimal point for the locale's.
+// Swaps the C decimal point for the locale's. Asking the system for it
+// costs more than formatting the number, and live values are formatted
+// about fifty times a second, so it is asked again only when the locale
+// has changed.
 QString localized(QString text) {
-    return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    static QLocale asked = QLocale::c();
+    static QString point = asked.decimalPoint();
+    const QLocale current;
+    if (current != asked) {
+        asked = current;
+        point = current.decimalPoint();
+    }
+    return text.replace(QLatin1Char('.'), point);
 }
 
 }  // namespace

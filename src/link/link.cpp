@@ -93,16 +93,16 @@ Reply Link::request(const QByteArray& frame, int length, double seconds, Events 
     state_.Empfangspuffer.clear();
     const double deadline = clock_.now() + seconds;
     send(frame);
-    awaitLastByte(frame.size() + length, deadline, events);
+    awaitWholeReply(frame.size() + length, deadline, events);
     waitForBytes(length, deadline - clock_.now(), events);
     return take(length);
 }
 
-// A reply cannot be whole before the request and all but its last byte have
-// crossed the wire. Until then nothing needs to look at the bytes arriving,
-// so they do not wake the program one by one.
-void Link::awaitLastByte(int wireBytes, double deadline, Events events) {
-    const double earliest = clock_.now() + (wireBytes - 1) * ByteTime;
+// A reply cannot be whole before the request and the reply have crossed the
+// wire and been delivered. Until then nothing needs to look at the bytes
+// arriving, so they do not wake the program one by one.
+void Link::awaitWholeReply(int wireBytes, double deadline, Events events) {
+    const double earliest = clock_.now() + wireBytes * ByteTime + DeliveryLag;
     port_.watchInput(false);
     clock_.waitUntil(
         std::min(earliest, deadline), [this] { return state_.cancelled; }, events);

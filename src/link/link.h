@@ -65,7 +65,7 @@ private:
     static Reply classify(const QByteArray& bytes, int length, bool cancelled);
     Reply exchangeAnswered(const QByteArray& frame);
     void awaitSilence(double due);
-    void awaitLastByte(int wireBytes, double deadline, Events events);
+    void awaitWholeReply(int wireBytes, double deadline, Events events);
     // Waits until `done` holds, the deadline passes or the program ends.
     bool waitUntil(double deadline, const std::function<bool()>& done, Events events);
 

@@ -57,6 +57,10 @@ constexpr double AskInterval = 0.5;
 // The meter's line: 9600 baud, a start bit, 8 data bits and a stop bit.
 constexpr int BaudRate = 9600;
 constexpr double ByteTime = 10.0 / BaudRate;
+// A reply's last byte reaches the program a little after it has crossed the
+// wire; looking this much later finds most replies whole, so the program
+// wakes once for them instead of twice.
+constexpr double DeliveryLag = 0.0002;
 // The meter sends its image in one go: bytes still coming within a few byte
 // times of a whole image show that it was led by a late reply to an earlier
 // request. Waiting longer would only add dead time to every read.

@@ -1,71 +1,65 @@
 #include "link/steady_clock.h"
 
 #include <QCoreApplication>
-#include <QTimer>
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
-class QtTimer : public Timer {
+class PreciseTimer : public Timer {
 public:
-    explicit QtTimer(std::function<void()> handler) {
-        timer_.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer_, &QTimer::timeout, std::move(handler));
+    explicit PreciseTimer(std::function<void()> handler) : timer_(std::move(handler)) {}
+    // As with Qt's timers, a new interval restarts a running timer.
+    void setIntervalMs(int ms) override {
+        intervalMs_ = ms;
+        if (active()) on();
     }
-    void setIntervalMs(int ms) override { timer_.setInterval(ms); }
-    void on() override { timer_.start(); }
+    // A period of zero would make the timer expire once only.
+    void on() override { timer_.expireEvery(std::max(intervalMs_, 1) / 1000.0); }
     void off() override { timer_.stop(); }
-    bool active() const override { return timer_.isActive(); }
-    int intervalMs() const override { return timer_.interval(); }
+    bool active() const override { return timer_.armed(); }
+    int intervalMs() const override { return intervalMs_; }
 
 private:
-    QTimer timer_;
+    SystemTimer timer_;
+    int intervalMs_ = 0;
 };
 
 }  // namespace
 
-SteadyClock::SteadyClock() {
-    clock_.start();
-}
+SteadyClock::SteadyClock() : origin_(SystemTimer::now()), deadline_([] {}) {}
 
 std::unique_ptr<Timer> SteadyClock::timer(std::function<void()> handler) {
-    return std::make_unique<QtTimer>(std::move(handler));
+    return std::make_unique<PreciseTimer>(std::move(handler));
 }
 
 double SteadyClock::now() const {
-    return double(clock_.nsecsElapsed()) / 1e9;
+    return SystemTimer::now() - origin_;
 }
 
+// Handles events until the deadline or until a wake finds `done` met. The
+// loop ends on a flag rather than by quitting an event loop: a quit wakes
+// the dispatcher through the system once more for every reply, while the
+// flag is seen as soon as the event that set it has been handled. The one
+// deadline timer is armed for the innermost wait; when that wait ends, the
+// enclosing one's deadline is armed again.
 bool SteadyClock::waitUntil(double deadline, const std::function<bool()>& done, Events e) {
     const auto flags =
         e == Events::All ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents;
     if (done()) return true;
-    for (;;) {
-        const double rest = deadline - now();
-        if (rest <= 0) return done();
-        if (sleep(rest, done, flags)) return true;
-    }
-}
-
-// Until `seconds` have passed or a wake finds `done` met; true in the latter
-// case, so the condition need not be asked again. The loop ends on a flag
-// rather than by quitting an event loop: a quit wakes the dispatcher through
-// the system once more for every reply, while the flag is seen as soon as
-// the event that set it has been handled.
-bool SteadyClock::sleep(double seconds, const std::function<bool()>& done,
-                        QEventLoop::ProcessEventsFlags f) {
-    bool over = false;
     bool met = false;
-    QTimer deadlineTimer;
-    deadlineTimer.setSingleShot(true);
-    deadlineTimer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&deadlineTimer, &QTimer::timeout, [&over] { over = true; });
-    deadlineTimer.start(int(std::ceil(seconds * 1000.0)));
-    waiting_.append({&over, &met, &done});
-    while (!over)
-        QCoreApplication::processEvents(f | QEventLoop::WaitForMoreEvents);
+    waiting_.append({deadline, &met, &done});
+    deadline_.expireAt(origin_ + deadline);
+    while (!met && now() < deadline) {
+        // Rounding may let the timer expire a few nanoseconds early.
+        if (!deadline_.armed()) deadline_.expireAt(origin_ + deadline);
+        QCoreApplication::processEvents(flags | QEventLoop::WaitForMoreEvents);
+    }
     waiting_.removeLast();
-    return met;
+    if (!waiting_.isEmpty())
+        deadline_.expireAt(origin_ + waiting_.last().deadline);
+    else if (deadline_.armed())
+        deadline_.stop();
+    return met || done();
 }
 
 // Every wait looks at its own condition, the outer ones of nested waits too:
@@ -74,5 +68,5 @@ bool SteadyClock::sleep(double seconds, const std::function<bool()>& done,
 void SteadyClock::wake() {
     const QVector<Waiting> waiting = waiting_;
     for (const Waiting& w : waiting)
-        if (!*w.over && (*w.done)()) *w.over = *w.met = true;
+        if (!*w.met && (*w.done)()) *w.met = true;
 }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QVector>
 
 #include "link/clock.h"
+#include "link/system_timer.h"
 
-// Real monotonic time. A wait handles events until its deadline or until a
-// wake finds its condition met, so it never spins a core;
-// bytes that do not yet complete a reply cost no new loop.
+// Real monotonic time, to the microsecond. A wait handles events until its
+// deadline or until a wake finds its condition met, so it never spins a
+// core; bytes that do not yet complete a reply cost no new loop.
 class SteadyClock : public Clock {
 public:
     SteadyClock();
@@ -19,12 +19,12 @@ public:
 
 private:
     struct Waiting {
-        bool* over;
+        double deadline;
         bool* met;
         const std::function<bool()>* done;
     };
-    bool sleep(double seconds, const std::function<bool()>& done, QEventLoop::ProcessEventsFlags f);
 
-    QElapsedTimer clock_;
+    double origin_;
+    SystemTimer deadline_;      // armed for the innermost wait's deadline
     QVector<Waiting> waiting_;  // the innermost last
 };

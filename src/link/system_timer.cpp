@@ -1,0 +1,86 @@
+#include "link/system_timer.h"
+
+#include <sys/timerfd.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdint>
+#include <ctime>
+
+namespace {
+
+// Beyond about thirty years a setting means "never", and saying so keeps the
+// conversion defined.
+timespec toTimespec(double seconds) {
+    if (!(seconds < 1e9)) seconds = 1e9;
+    timespec t{};
+    t.tv_sec = time_t(std::floor(seconds));
+    t.tv_nsec = long((seconds - std::floor(seconds)) * 1e9);
+    return t;
+}
+
+}  // namespace
+
+SystemTimer::SystemTimer(std::function<void()> expired) : expired_(std::move(expired)) {
+    fd_ = ::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { this->expired(); });
+}
+
+SystemTimer::~SystemTimer() {
+    if (destroyed_) *destroyed_ = true;
+    notifier_.reset();
+    ::close(fd_);
+}
+
+double SystemTimer::now() {
+    timespec t{};
+    ::clock_gettime(CLOCK_MONOTONIC, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+void SystemTimer::expireAt(double deadline) {
+    periodic_ = false;
+    arm(deadline, 0, true);
+}
+
+void SystemTimer::expireEvery(double seconds) {
+    periodic_ = true;
+    arm(seconds, seconds, false);
+}
+
+void SystemTimer::stop() {
+    const itimerspec off{};
+    ::timerfd_settime(fd_, 0, &off, nullptr);
+    armed_ = false;
+}
+
+// A setting of zero would switch the timer off: what is due at once waits a
+// nanosecond.
+void SystemTimer::arm(double first, double period, bool absolute) {
+    itimerspec setting{};
+    setting.it_value = toTimespec(first);
+    if (setting.it_value.tv_sec <= 0 && setting.it_value.tv_nsec <= 0) {
+        setting.it_value.tv_sec = 0;
+        setting.it_value.tv_nsec = 1;
+    }
+    setting.it_interval = toTimespec(period);
+    ::timerfd_settime(fd_, absolute ? TFD_TIMER_ABSTIME : 0, &setting, nullptr);
+    armed_ = true;
+}
+
+// Expirations missed while the program was busy count once. A handler that
+// waits, and so runs the event loop, is not entered again meanwhile, as Qt's
+// own timers are not.
+void SystemTimer::expired() {
+    std::uint64_t count = 0;
+    if (::read(fd_, &count, sizeof count) != ssize_t(sizeof count) || handling_) return;
+    if (!periodic_) armed_ = false;
+    bool destroyed = false;
+    destroyed_ = &destroyed;
+    handling_ = true;
+    expired_();
+    if (destroyed) return;
+    handling_ = false;
+    destroyed_ = nullptr;
+}
