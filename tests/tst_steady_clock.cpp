@@ -1,3 +1,5 @@
+#include <sys/resource.h>
+#include <unistd.h>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QtTest>
@@ -132,6 +134,33 @@ private slots:
         timer->on();
         QVERIFY(clock.waitUntil(
             clock.now() + 10.0, [&] { return !timer; }, Events::All));
+    }
+
+    void without_a_descriptor_left_the_clock_still_keeps_its_times() {
+        rlimit before{};
+        ::getrlimit(RLIMIT_NOFILE, &before);
+        rlimit few = before;
+        few.rlim_cur = std::min<rlim_t>(before.rlim_cur, 256);
+        ::setrlimit(RLIMIT_NOFILE, &few);
+        QVector<int> held;
+        for (int fd = ::dup(0); fd >= 0; fd = ::dup(0))
+            held.append(fd);
+        SteadyClock clock;
+        int calls = 0;
+        auto timer = clock.timer([&] { ++calls; });
+        timer->setIntervalMs(5);
+        timer->on();
+        const double start = clock.now();
+        const bool met = clock.waitUntil(
+            start + 0.05, [] { return false; }, Events::All);
+        const double waited = clock.now() - start;
+        for (int fd : held)
+            ::close(fd);
+        ::setrlimit(RLIMIT_NOFILE, &before);
+        QVERIFY(!held.isEmpty());
+        QVERIFY(!met);
+        QVERIFY(waited >= 0.05 && waited < 5.0);
+        QVERIFY(calls >= 2);
     }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSocketNotifier>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -38,4 +39,5 @@ private:
     bool* destroyed_ = nullptr;  // set while the handler runs, which may delete the timer
     std::function<void()> expired_;
     std::unique_ptr<QSocketNotifier> notifier_;
+    std::unique_ptr<QTimer> fallback_;  // only when no timer descriptor could be had
 };
