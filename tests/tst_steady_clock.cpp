@@ -137,6 +137,13 @@ private slots:
     }
 
     void without_a_descriptor_left_the_clock_still_keeps_its_times() {
+        // The sanitizer's type check opens descriptors of its own the first
+        // time it meets a class: it meets the timer while there are some.
+        QTimer known;
+        known.setTimerType(Qt::PreciseTimer);
+        known.setSingleShot(true);
+        known.start(1000);
+        known.stop();
         rlimit before{};
         ::getrlimit(RLIMIT_NOFILE, &before);
         rlimit few = before;

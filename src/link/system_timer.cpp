@@ -93,15 +93,18 @@ void SystemTimer::arm(double first, double period, bool absolute) {
 
 // Expirations missed while the program was busy count once. A handler that
 // waits, and so runs the event loop, is not entered again meanwhile, as Qt's
-// own timers are not.
+// own timers are not. The handler is taken out while it runs: one that
+// deletes its timer would otherwise delete itself.
 void SystemTimer::expired() {
     if (handling_) return;
     if (!periodic_) armed_ = false;
     bool destroyed = false;
     destroyed_ = &destroyed;
     handling_ = true;
-    expired_();
+    std::function<void()> handler = std::move(expired_);
+    handler();
     if (destroyed) return;
+    expired_ = std::move(handler);
     handling_ = false;
     destroyed_ = nullptr;
 }
